@@ -1,0 +1,47 @@
+// The editor's persistent choices (memory layout, print font, recent files), kept in the per-user
+// settings store under the application "O_RV"; read once at start-up, written once at the end.
+#pragma once
+
+#include <QString>
+#include <array>
+
+class QSettings;
+
+namespace SettingKeys {
+inline constexpr char Application[] = "O_RV";
+inline constexpr char Password[] = "Startup/Password";
+inline constexpr char Memory4[] = "Configuration/Memory_4";
+inline constexpr char FontName[] = "Printer/FontName";
+inline constexpr char FontSize[] = "Printer/FontSize";
+inline constexpr char FileKey[] = "Projects/File";  // followed by 1..4
+inline constexpr char DefaultFontName[] = "Arial";
+inline constexpr char DefaultFontSize[] = "10";
+// Written under Startup/Password at every end; nothing reads it back.
+inline constexpr char PasswordText[] = "ORVANE-DX1";
+}  // namespace SettingKeys
+
+inline constexpr int RecentFileCount = 4;
+
+struct Settings {
+    QString password;
+    QString memory4 = QStringLiteral("1");  // "1" = four memory saves, "0" = area codes and prefixes
+    QString fontName = QString::fromLatin1(SettingKeys::DefaultFontName);
+    QString fontSize = QString::fromLatin1(SettingKeys::DefaultFontSize);
+    std::array<QString, RecentFileCount> recentFiles;  // [0] is the most recent
+
+    bool fourMemorySaves() const { return memory4 == QLatin1String("1"); }
+
+    // Enters a path at the top of the recent-file list unless it is already listed.
+    void ProcessFileList(const QString& path);
+};
+
+// The store the editor uses: the per-user native store of the application "O_RV".
+QSettings* openSettingsStore();
+
+// Reads every key, normalises "Memory_4" (missing or empty -> "1", "1" stays, anything else -> "0")
+// and fills in the font defaults.
+Settings GetRegistry(QSettings& store);
+void SaveRegistry(QSettings& store, const Settings& settings);
+
+// Menu caption of recent-file entry n (1..4) for a stored path.
+QString recentFileCaption(int n, const QString& path);

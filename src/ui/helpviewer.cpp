@@ -1,0 +1,122 @@
+#include "ui/helpviewer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "core/texts.h"
+
+namespace {
+const QString HelpRoot = QStringLiteral(":/help/");
+const QString ContentsPage = QStringLiteral("index.html");
+}  // namespace
+
+HelpViewer* HelpViewer::instance() {
+    static HelpViewer* viewer = new HelpViewer;
+    return viewer;
+}
+
+HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(QString::fromLatin1(Texts::AppTitle) + QStringLiteral(" Help"));
+    resize(820, 600);
+
+    m_browser = new QTextBrowser;
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setSearchPaths({HelpRoot});
+    m_browser->setOpenExternalLinks(false);
+
+    auto* contents = new QTextBrowser;
+    contents->setSearchPaths({HelpRoot});
+    contents->setSource(QUrl(ContentsPage));
+    contents->setOpenLinks(false);
+    connect(contents, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& url) { m_browser->setSource(url); });
+
+    auto* searchPage = new QWidget;
+    m_search = new QLineEdit;
+    m_search->setObjectName(QStringLiteral("helpSearch"));
+    m_search->setPlaceholderText(tr("Type a keyword"));
+    m_matches = new QListWidget;
+    m_matches->setObjectName(QStringLiteral("helpMatches"));
+    auto* searchLabel = new QLabel(tr("&Keyword:"));
+    searchLabel->setBuddy(m_search);
+    auto* searchLayout = new QVBoxLayout(searchPage);
+    searchLayout->addWidget(searchLabel);
+    searchLayout->addWidget(m_search);
+    searchLayout->addWidget(m_matches);
+    connect(m_search, &QLineEdit::textChanged, this, &HelpViewer::filterKeywords);
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        if (m_matches->count() > 0) m_matches->setCurrentRow(0);
+    });
+    connect(m_matches, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item) m_browser->setSource(QUrl(m_keywords.value(item->text())));
+    });
+
+    m_tabs = new QTabWidget;
+    m_tabs->addTab(contents, tr("Contents"));
+    m_tabs->addTab(searchPage, tr("Search"));
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 3);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+
+    loadKeywords();
+    filterKeywords({});
+    m_browser->setSource(QUrl(ContentsPage));
+}
+
+void HelpViewer::loadKeywords() {
+    static const QRegularExpression meta(
+        QStringLiteral("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\""),
+        QRegularExpression::CaseInsensitiveOption);
+    const QStringList pages = QDir(HelpRoot).entryList({QStringLiteral("*.html")}, QDir::Files);
+    for (const QString& page : pages) {
+        QFile file(HelpRoot + page);
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const auto match = meta.match(QString::fromUtf8(file.readAll()));
+        if (!match.hasMatch()) continue;
+        for (const QString& word : match.captured(1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            m_keywords.insert(word.trimmed(), page);
+    }
+}
+
+void HelpViewer::filterKeywords(const QString& text) {
+    m_matches->clear();
+    for (auto it = m_keywords.cbegin(); it != m_keywords.cend(); ++it)
+        if (it.key().contains(text.trimmed(), Qt::CaseInsensitive)) m_matches->addItem(it.key());
+}
+
+void HelpViewer::present() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpViewer::showContents() {
+    m_tabs->setCurrentIndex(0);
+    m_browser->setSource(QUrl(ContentsPage));
+    present();
+}
+
+void HelpViewer::showSearch() {
+    m_tabs->setCurrentIndex(1);
+    present();
+    m_search->setFocus();
+}
+
+void HelpViewer::showTopic(const QString& page) {
+    m_browser->setSource(QUrl(page));
+    present();
+}

@@ -1,0 +1,46 @@
+#include "ui/orvdialog.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "ui/helpviewer.h"
+
+OrvDialog::OrvDialog(QWidget* parent) : QDialog(parent) {
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void OrvDialog::showEvent(QShowEvent* event) {
+    display();
+    QDialog::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        centreOnScreen(this);
+    }
+}
+
+bool OrvDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && isVisible()) display();
+    return QDialog::event(event);
+}
+
+void OrvDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && !m_helpTopic.isEmpty()) {
+        HelpViewer::instance()->showTopic(m_helpTopic);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void centreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    window->adjustSize();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+BusyPointer::~BusyPointer() { QApplication::restoreOverrideCursor(); }

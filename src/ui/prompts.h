@@ -1,0 +1,49 @@
+// The prompts port: every message box, question, chooser, keypad entry and voice composition a
+// dialog needs goes through this interface, so tests can script the answers and read the texts.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+enum class Icon { Information, Warning, Exclamation = Warning, Error, Question };
+enum class Answer { Ok, Yes, No, Cancel };
+
+// What the voice composer is asked for and what it hands back.
+struct ComposeRequest {
+    int wordLimit = 23;       // 23 for a voice message, 8 for an identification
+    int messageNumber = -1;   // shown in the heading; -1 keeps the number of the last caller that set one
+    QString initialText;      // the field's current text, trimmed
+};
+
+struct ComposeResult {
+    QString text;             // what the caller shows in its field
+    bool newWords = false;    // true when the words were composed anew and must be stored
+    QStringList words;        // three-digit voice word numbers ("005", "210"), one per composed word
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A message with a single OK button.
+    virtual void message(Icon icon, const QString& title, const QString& text) = 0;
+    // Yes and No, No being the default; true for Yes.
+    virtual bool askYesNo(Icon icon, const QString& title, const QString& text) = 0;
+    // Yes, No and Cancel, Cancel being the default.
+    virtual Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) = 0;
+    virtual void beep() = 0;
+
+    // File choosers; an empty text means the user cancelled.
+    virtual QString chooseOpenFile(const QString& filter) = 0;
+    virtual QString chooseSaveFile(const QString& filter) = 0;
+    // Font chooser for the printed report; nothing when cancelled.
+    virtual std::optional<QFont> choosePrintFont(const QFont& initial) = 0;
+
+    // The keypad entry dialog: returns the text on its display (the initial text after Cancel).
+    virtual QString showKeyPad(int keySet, int limit, const QString& heading,
+                               const QString& initial, int checkKind) = 0;
+    // The voice message composer.
+    virtual ComposeResult composeWords(const ComposeRequest& request) = 0;
+};

@@ -1,0 +1,25 @@
+// The clickable value field every editor shows its values in: a flat button that looks like a
+// sunken value box, takes Tab focus, and is activated by a click, Enter or Space. Screen readers
+// hear the value (accessible name) and the row label (accessible description).
+#pragma once
+
+#include <QPushButton>
+
+class QLabel;
+
+class ValueField : public QPushButton {
+    Q_OBJECT
+public:
+    explicit ValueField(QWidget* parent = nullptr);
+
+    // Shows a value; the accessible name follows it.
+    void setValue(const QString& value);
+    QString value() const { return text(); }
+
+    // Names the row this field belongs to: the label becomes its buddy and its text the field's
+    // accessible description.
+    void setRowLabel(QLabel* label);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};

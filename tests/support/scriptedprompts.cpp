@@ -1,0 +1,62 @@
+#include "scriptedprompts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+template <typename T>
+T take(std::deque<T>& queue, const char* what, T fallback) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected prompt: " << what;
+        return fallback;
+    }
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+}  // namespace
+
+void ScriptedPrompts::message(Icon icon, const QString& title, const QString& text) {
+    messages.push_back({RecordedMessage::Message, icon, title, text});
+}
+
+bool ScriptedPrompts::askYesNo(Icon icon, const QString& title, const QString& text) {
+    messages.push_back({RecordedMessage::YesNo, icon, title, text});
+    return take(answers, "yes/no question", Answer::No) == Answer::Yes;
+}
+
+Answer ScriptedPrompts::askYesNoCancel(Icon icon, const QString& title, const QString& text) {
+    messages.push_back({RecordedMessage::YesNoCancel, icon, title, text});
+    return take(answers, "yes/no/cancel question", Answer::Cancel);
+}
+
+QString ScriptedPrompts::chooseOpenFile(const QString& filter) {
+    ++openChooserCalls;
+    lastFilter = filter;
+    return take(files, "open chooser", QString());
+}
+
+QString ScriptedPrompts::chooseSaveFile(const QString& filter) {
+    ++saveChooserCalls;
+    lastFilter = filter;
+    return take(files, "save chooser", QString());
+}
+
+std::optional<QFont> ScriptedPrompts::choosePrintFont(const QFont& initial) {
+    lastFontOffered = initial;
+    return take(fonts, "font chooser", std::optional<QFont>());
+}
+
+QString ScriptedPrompts::showKeyPad(int keySet, int limit, const QString& heading,
+                                    const QString& initial, int checkKind) {
+    keyPadCalls.push_back({keySet, limit, heading, initial, checkKind});
+    QString answer = take(keyPadAnswers, "keypad", initial);
+    if (onPrompt) onPrompt();
+    return answer;
+}
+
+ComposeResult ScriptedPrompts::composeWords(const ComposeRequest& request) {
+    composeCalls.push_back(request);
+    ComposeResult answer = take(composeAnswers, "composer", ComposeResult{request.initialText, false, {}});
+    if (onPrompt) onPrompt();
+    return answer;
+}

@@ -1,0 +1,61 @@
+// A prompts port for tests: answers come from queues the test fills, and every message, question,
+// keypad and composer call is recorded with its exact texts.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/prompts.h"
+
+struct RecordedMessage {
+    enum Kind { Message, YesNo, YesNoCancel };
+    Kind kind;
+    Icon icon;
+    QString title;
+    QString text;
+};
+
+struct KeyPadCall {
+    int keySet;
+    int limit;
+    QString heading;
+    QString initial;
+    int checkKind;
+};
+
+class ScriptedPrompts : public Prompts {
+public:
+    // Queued answers; a call with an empty queue fails the test.
+    std::deque<Answer> answers;               // for askYesNo (Yes/No) and askYesNoCancel
+    std::deque<QString> files;                // for both file choosers; "" = cancelled
+    std::deque<std::optional<QFont>> fonts;
+    std::deque<QString> keyPadAnswers;
+    std::deque<ComposeResult> composeAnswers;
+
+    // What the code under test showed or asked.
+    std::vector<RecordedMessage> messages;
+    std::vector<KeyPadCall> keyPadCalls;
+    std::vector<ComposeRequest> composeCalls;
+    int beeps = 0;
+    int openChooserCalls = 0;
+    int saveChooserCalls = 0;
+
+    // Called after a keypad or composer answer is taken, before it returns (e.g. to check what a
+    // dialog shows while the keypad is "open").
+    std::function<void()> onPrompt;
+
+    void message(Icon icon, const QString& title, const QString& text) override;
+    bool askYesNo(Icon icon, const QString& title, const QString& text) override;
+    Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) override;
+    void beep() override { ++beeps; }
+    QString chooseOpenFile(const QString& filter) override;
+    QString chooseSaveFile(const QString& filter) override;
+    std::optional<QFont> choosePrintFont(const QFont& initial) override;
+    QString showKeyPad(int keySet, int limit, const QString& heading, const QString& initial,
+                       int checkKind) override;
+    ComposeResult composeWords(const ComposeRequest& request) override;
+
+    QString lastFilter;
+    QFont lastFontOffered;
+};

@@ -59,3 +59,7 @@ public:
     QString lastFilter;
     QFont lastFontOffered;
 };
+
+// Readable QString values in test failure messages.
+#include <ostream>
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

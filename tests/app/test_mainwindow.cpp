@@ -1,0 +1,460 @@
+// The main window driven through its actions with scripted prompts: menus, open, save, save as,
+// the modified mark, the exit question and the settings it keeps.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QDate>
+#include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "../support/scriptedprompts.h"
+#include "app/MDIForm1.h"
+#include "core/regions.h"
+
+namespace {
+
+const char* const EditorMenus[] = {"mnuCodesTimers", "mnuMessages", "mnuMisc",
+                                   "mnuZones",       "mnuMacroOps", "mnuAutopatch"};
+const char* const DocumentItems[] = {"mnuSave",  "mnuSaveAs", "mnuPrint",
+                                     "mnuFlush", "mnuUnlock", "mnuRepeaterConfig"};
+const char* const AlwaysEnabled[] = {"mnuOpen", "mnuPrinterFont", "mnuExit", "mnuHelp"};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QSettings store{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+    ScriptedPrompts prompts;
+    std::unique_ptr<MDIForm1> window;
+
+    void start() { window = std::make_unique<MDIForm1>(prompts, store); }
+
+    // A configuration file whose byte 40 holds the usual access flags, so saving asks nothing.
+    QString makeFile(const QString& name, std::uint8_t fill = 0x00) {
+        QByteArray bytes(ImageSize, static_cast<char>(fill));
+        bytes[Region::BaseBlock] = 0x01;
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QByteArray fileBytes(const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+    QAction* act(const char* name) { return window->action(QLatin1String(name)); }
+    bool enabled(const char* name) {
+        QAction* a = act(name);
+        EXPECT_NE(a, nullptr) << name;
+        return a && a->isEnabled();
+    }
+    void trigger(const char* name) { act(name)->trigger(); }
+    QString mod() {
+        window->refreshModified();
+        return window->panelText(2);
+    }
+};
+
+QStringList captionsOf(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, MenuTreeHasTheCaptionsInOrder) {
+    start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ORVANE 32 Bit Editor Program"));
+    QStringList top;
+    for (QAction* a : window->menuBar()->actions()) top << a->text();
+    EXPECT_EQ(top, QStringList({"&File", "&Codes/Timers", "&Messages", "Macro &Op's", "&Zones",
+                                "&Autopatch", "&Misc", "&Help"}));
+    const auto menuOf = [&](const char* name) { return act(name)->menu(); };
+    EXPECT_EQ(captionsOf(menuOf("mnuFile")),
+              QStringList({"&Open...", "-", "&Save File", "Save File &As...", "-",
+                           "&Flush Memory...", "-", "Printer &Font...", "&Print...", "-", "", "",
+                           "", "", "-", "E&xit"}));
+    EXPECT_EQ(captionsOf(menuOf("mnuCodes")),
+              QStringList({"Base Codes...", "-", "   Mem #1 Codes...", "   Mem #2 Codes...",
+                           "   Mem #3 Codes...", "   Mem #4 Codes..."}));
+    EXPECT_EQ(captionsOf(menuOf("mnuCodesTimers")),
+              QStringList({"&Codes...", "-", "&Timers", "-", "Unlock Number..."}));
+    EXPECT_EQ(captionsOf(menuOf("mnuTimers")).last(), QStringLiteral("   Mem #4 Timers..."));
+    EXPECT_EQ(captionsOf(menuOf("mnuVoice")),
+              QStringList({"Voice Base Messages...", "-", "   Voice Mem #1 Messages...",
+                           "   Voice Mem #2 Messages...", "   Voice Mem #3 Messages...",
+                           "   Voice Mem #4 Messages..."}));
+    EXPECT_EQ(captionsOf(menuOf("mnuMessages")),
+              QStringList({"&Voice Synthesizer...", "-", "CW Message..."}));
+    EXPECT_EQ(captionsOf(menuOf("mnuMacroOps")),
+              QStringList({"&Macros...", "&Scheduler...", "&User Inputs..."}));
+    EXPECT_EQ(captionsOf(menuOf("mnuZones")),
+              QStringList({"Base Zones", "-", "Memory #1 Zones...", "Memory #2 Zones...",
+                           "Memory #3 Zones...", "Memory #4 Zones..."}));
+    EXPECT_EQ(captionsOf(menuOf("mnuAutopatch")),
+              QStringList({"&User Speed Dial...", "&Emergency Speed Dial...", "&Pre-Dial Number",
+                           "&Area Code Numbers...", "&Prefix Numbers..."}));
+    EXPECT_EQ(captionsOf(menuOf("mnuMisc")),
+              QStringList({"&Courtesy Tones...", "&Expanded Switches...", "&Memory Configuration",
+                           "&Repeater Configuration..."}));
+    EXPECT_EQ(captionsOf(menuOf("mnuHelp")),
+              QStringList({"Contents", "Search For Help On...", "About"}));
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTheDateInPanelThree) {
+    start();
+    const QString expected = QLocale(QLocale::English, QLocale::UnitedStates)
+                                 .toString(QDate::currentDate(), QStringLiteral("ddd, MMMM d, yyyy"));
+    EXPECT_EQ(window->panelText(3), expected);
+    EXPECT_EQ(QLocale(QLocale::English, QLocale::UnitedStates)
+                  .toString(QDate(2026, 12, 6), QStringLiteral("ddd, MMMM d, yyyy")),
+              QStringLiteral("Sun, December 6, 2026"));
+    EXPECT_TRUE(window->panelText(1).isEmpty());
+    EXPECT_TRUE(mod().isEmpty());
+}
+
+TEST_F(MainWindowTest, EditorsAreUnusableUntilAFileOpens) {
+    start();
+    for (const char* name : EditorMenus) EXPECT_FALSE(enabled(name)) << name;
+    for (const char* name : DocumentItems) EXPECT_FALSE(enabled(name)) << name;
+    for (const char* name : AlwaysEnabled) EXPECT_TRUE(enabled(name)) << name;
+    // Nothing to lose: leaving asks nothing.
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts.messages.empty());
+
+    start();
+    ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+    for (const char* name : EditorMenus) EXPECT_TRUE(enabled(name)) << name;
+    for (const char* name : DocumentItems) EXPECT_TRUE(enabled(name)) << name;
+    // A later failed open leaves them enabled.
+    prompts.files.push_back(dir.filePath(QStringLiteral("missing.orv")));
+    trigger("mnuOpen");
+    for (const char* name : EditorMenus) EXPECT_TRUE(enabled(name)) << name;
+}
+
+TEST_F(MainWindowTest, MemoryLayoutChoosesMemorySave4OrAreaCodeItems) {
+    const char* const mem4[] = {"mnuMemCodes4", "mnuMemTimers4", "mnuMemVoice4", "mnuMemZones4"};
+    const char* const area[] = {"mnuAreaCodes", "mnuPrefixes"};
+    for (const char* stored : {"1", "0", "yes"}) {
+        store.setValue(QStringLiteral("Configuration/Memory_4"), QLatin1String(stored));
+        start();
+        ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+        const bool four = QLatin1String(stored) == QLatin1String("1");
+        EXPECT_EQ(window->settings().memory4, four ? "1" : "0");
+        for (const char* name : mem4) EXPECT_EQ(enabled(name), four) << stored << name;
+        for (const char* name : area) EXPECT_EQ(enabled(name), !four) << stored << name;
+    }
+    window->settings().memory4 = QStringLiteral("1");
+    window->applyMemoryLayout();
+    EXPECT_TRUE(enabled("mnuMemZones4"));
+    EXPECT_FALSE(enabled("mnuPrefixes"));
+}
+
+TEST_F(MainWindowTest, OpenRefusalsShowTheirMessagesAndChangeNothing) {
+    start();
+    const QString good = makeFile(QStringLiteral("good.orv"), 0x33);
+    ASSERT_TRUE(window->ProcessOpen(good));
+    const Image loaded = window->document().image;
+
+    QFile shortFile(dir.filePath(QStringLiteral("short.orv")));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write(QByteArray(8191, 'x'));
+    shortFile.close();
+
+    struct Case {
+        QString path;
+        Icon icon;
+        const char* title;
+        const char* text;
+    } cases[] = {
+        {shortFile.fileName(), Icon::Warning, "Filename Error",
+         "Error, Incorrect ORVANE Filename or File is Corrupted"},
+        {dir.filePath(QStringLiteral("missing.txt")), Icon::Error, "ORVANE File Open",
+         "ORVANE File Open Error!\nFile May Be Missing"},
+    };
+    for (const Case& c : cases) {
+        prompts.messages.clear();
+        EXPECT_FALSE(window->ProcessOpen(c.path));
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].icon, c.icon);
+        EXPECT_EQ(prompts.messages[0].title, QLatin1String(c.title));
+        EXPECT_EQ(prompts.messages[0].text, QLatin1String(c.text));
+        EXPECT_EQ(window->document().image, loaded);
+        EXPECT_EQ(window->document().fileName, good);
+        EXPECT_EQ(window->panelText(1), good + QLatin1Char(' '));
+        EXPECT_EQ(window->settings().recentFiles[0], good);
+    }
+}
+
+TEST_F(MainWindowTest, OpenUsesTheChooserFilterAndShowsThePath) {
+    start();
+    const QString path = makeFile(QStringLiteral("club.orv"), 0x42);
+    prompts.files.push_back(QString());  // cancelled: nothing happens
+    trigger("mnuOpen");
+    EXPECT_EQ(prompts.lastFilter, QStringLiteral("ORVANE File(s) *.orv) (*.orv)"));
+    EXPECT_FALSE(enabled("mnuSave"));
+    prompts.files.push_back(path);
+    trigger("mnuOpen");
+    EXPECT_EQ(window->panelText(1), path + QLatin1Char(' '));
+    EXPECT_EQ(window->document().fileName, path);
+    EXPECT_EQ(window->document().reportFileName, path);
+    EXPECT_TRUE(window->document().nameKnown);
+    EXPECT_EQ(window->document().image[5], 0x42);
+    EXPECT_TRUE(mod().isEmpty());
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MainWindowTest, ModMarkFollowsEditsAndSaveClearsIt) {
+    start();
+    const QString path = makeFile(QStringLiteral("a.orv"));
+    ASSERT_TRUE(window->ProcessOpen(path));
+    Image& image = window->document().image;
+    image[300] = 5;
+    EXPECT_EQ(mod(), QStringLiteral("Mod"));
+    image[300] = 0;
+    EXPECT_TRUE(mod().isEmpty());
+    // An edit that keeps the byte sum still counts.
+    image[300] = 1;
+    image[301] = 0xFF;
+    trigger("mnuSave");
+    image[300] = 2;
+    image[301] = 0xFE;
+    EXPECT_EQ(mod(), QStringLiteral("Mod"));
+    trigger("mnuSave");
+    EXPECT_TRUE(mod().isEmpty());
+    const QByteArray saved = fileBytes(path);
+    ASSERT_EQ(saved.size(), ImageSize);
+    EXPECT_EQ(static_cast<std::uint8_t>(saved[300]), 2);
+    EXPECT_EQ(static_cast<std::uint8_t>(saved[301]), 0xFE);
+}
+
+TEST_F(MainWindowTest, SaveAsksAboutUnusualAccessFlags) {
+    start();
+    const QString path = makeFile(QStringLiteral("a.orv"));
+    ASSERT_TRUE(window->ProcessOpen(path));
+    Image& image = window->document().image;
+    image[Region::BaseBlock] = 0x07;
+    image[500] = 9;
+    prompts.answers.push_back(Answer::No);
+    trigger("mnuSave");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNo);
+    EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
+    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Alert"));
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"));
+    EXPECT_EQ(fileBytes(path)[500], 0);
+    EXPECT_EQ(mod(), QStringLiteral("Mod"));
+
+    prompts.answers.push_back(Answer::Yes);
+    trigger("mnuSave");
+    EXPECT_EQ(fileBytes(path)[500], 9);
+    EXPECT_TRUE(mod().isEmpty());
+}
+
+TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
+    start();
+    const QString first = makeFile(QStringLiteral("first.orv"));
+    ASSERT_TRUE(window->ProcessOpen(first));
+    window->document().image[1000] = 0x77;
+
+    prompts.files.push_back(dir.filePath(QStringLiteral("copy.ORV")));
+    trigger("mnuSaveAs");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
+    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Error"));
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("Error, Filename must contain the extension .orv."));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("copy.ORV"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("copy.ORV.orv"))));
+
+    const QString second = dir.filePath(QStringLiteral("second.orv"));
+    prompts.files.push_back(second);
+    trigger("mnuSaveAs");
+    EXPECT_EQ(static_cast<std::uint8_t>(fileBytes(second)[1000]), 0x77);
+    EXPECT_EQ(window->document().fileName, second);
+    EXPECT_EQ(window->document().reportFileName, first);  // only opening sets it
+    EXPECT_EQ(window->panelText(1), second + QLatin1Char(' '));
+    EXPECT_EQ(window->settings().recentFiles[0], second);
+    EXPECT_EQ(window->settings().recentFiles[1], first);
+    EXPECT_TRUE(act("mnuRecent2")->isVisible());
+
+    // Save after Save As writes to the new name.
+    window->document().image[1001] = 0x66;
+    trigger("mnuSave");
+    EXPECT_EQ(static_cast<std::uint8_t>(fileBytes(second)[1001]), 0x66);
+    EXPECT_EQ(fileBytes(first)[1001], 0);
+}
+
+TEST_F(MainWindowTest, FailedWriteReportsAndKeepsTheDocumentModified) {
+    start();
+    const QString path = makeFile(QStringLiteral("a.orv"));
+    ASSERT_TRUE(window->ProcessOpen(path));
+    window->document().image[700] = 1;
+    const QString unreachable = dir.filePath(QStringLiteral("gone/b.orv"));
+    prompts.files.push_back(unreachable);
+    trigger("mnuSaveAs");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
+    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Error"));
+    EXPECT_TRUE(prompts.messages[0].text.contains(unreachable));
+    EXPECT_EQ(window->document().fileName, path);
+    EXPECT_EQ(window->panelText(1), path + QLatin1Char(' '));
+    EXPECT_EQ(window->settings().recentFiles[0], path);
+    EXPECT_EQ(mod(), QStringLiteral("Mod"));
+}
+
+TEST_F(MainWindowTest, ExitQuestionOnlyWhenModifiedAndCancelKeepsRunning) {
+    start();
+    ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+    window->show();
+    window->document().image[900] = 3;
+
+    prompts.answers.push_back(Answer::Cancel);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.beeps, 1);
+    EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNoCancel);
+    EXPECT_EQ(prompts.messages[0].icon, Icon::Warning);
+    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("ORVANE Editor"));
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("The Data File has changed\nDo you want to save the changes?"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(store.contains(QStringLiteral("Startup/Password")));
+
+    prompts.answers.push_back(Answer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(store.contains(QStringLiteral("Startup/Password")));
+}
+
+TEST_F(MainWindowTest, YesThenNoSaveKeepsTheProgramOpen) {
+    start();
+    const QString path = makeFile(QStringLiteral("a.orv"));
+    ASSERT_TRUE(window->ProcessOpen(path));
+    window->show();
+    window->document().image[900] = 3;
+
+    // Yes, then the Save As chooser is cancelled: still running, changes kept.
+    prompts.answers.push_back(Answer::Yes);
+    prompts.files.push_back(QString());
+    EXPECT_FALSE(window->close());
+    // Yes, then a refused name.
+    prompts.answers.push_back(Answer::Yes);
+    prompts.files.push_back(dir.filePath(QStringLiteral("x.txt")));
+    EXPECT_FALSE(window->close());
+    // Yes, then a write that fails.
+    prompts.answers.push_back(Answer::Yes);
+    prompts.files.push_back(dir.filePath(QStringLiteral("gone/x.orv")));
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->document().image[900], 3);
+    EXPECT_FALSE(store.contains(QStringLiteral("Startup/Password")));
+
+    // Yes and a good name: saved, settings written, the program ends.
+    const QString saved = dir.filePath(QStringLiteral("saved.orv"));
+    prompts.answers.push_back(Answer::Yes);
+    prompts.files.push_back(saved);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(fileBytes(saved)[900], 3);
+    EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), saved);
+}
+
+TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
+    start();
+    const QString first = makeFile(QStringLiteral("first.orv"));
+    const QString second = makeFile(QStringLiteral("second.orv"), 0x22);
+    ASSERT_TRUE(window->ProcessOpen(first));
+    window->document().image[600] = 8;
+
+    // Cancel: no chooser, nothing opens.
+    prompts.answers.push_back(Answer::Cancel);
+    trigger("mnuOpen");
+    EXPECT_EQ(prompts.openChooserCalls, 0);
+    EXPECT_EQ(window->document().fileName, first);
+    EXPECT_EQ(prompts.messages.back().title, QStringLiteral("ORVANE Editor"));
+
+    // Yes but the Save As is cancelled: nothing opens.
+    prompts.answers.push_back(Answer::Yes);
+    prompts.files.push_back(QString());
+    trigger("mnuOpen");
+    EXPECT_EQ(prompts.openChooserCalls, 0);
+    EXPECT_EQ(window->document().image[600], 8);
+
+    // Yes and saved: then the chooser opens the other file.
+    const QString kept = dir.filePath(QStringLiteral("kept.orv"));
+    prompts.answers.push_back(Answer::Yes);
+    prompts.files.push_back(kept);
+    prompts.files.push_back(second);
+    trigger("mnuOpen");
+    EXPECT_EQ(fileBytes(kept)[600], 8);
+    EXPECT_EQ(window->document().fileName, second);
+    EXPECT_EQ(window->document().image[600], 0x22);
+
+    // No through a recent-file entry: opens without saving.
+    window->document().image[601] = 9;
+    ASSERT_EQ(window->settings().recentFiles[2], first);
+    prompts.answers.push_back(Answer::No);
+    trigger("mnuRecent3");
+    EXPECT_EQ(window->document().fileName, first);
+    EXPECT_EQ(window->document().image[601], 0);
+    EXPECT_EQ(fileBytes(second)[601], 0x22);
+    // An unmodified document opens without a question.
+    const size_t asked = prompts.messages.size();
+    trigger("mnuRecent2");
+    EXPECT_EQ(prompts.messages.size(), asked);
+}
+
+TEST_F(MainWindowTest, RecentFilesComeFromTheStoreAndReachItAtTheEnd) {
+    start();
+    EXPECT_FALSE(act("mnuRecentSep")->isVisible());
+    for (int n = 1; n <= 4; ++n) EXPECT_FALSE(act(("mnuRecent" + std::to_string(n)).c_str())->isVisible());
+    window->close();
+
+    const QString longPath = dir.filePath(QStringLiteral("a-rather-long-file-name.orv"));
+    store.setValue(QStringLiteral("Projects/File1"), longPath);
+    store.setValue(QStringLiteral("Projects/File3"), QStringLiteral("/x.orv"));
+    start();
+    EXPECT_TRUE(act("mnuRecentSep")->isVisible());
+    EXPECT_EQ(act("mnuRecent1")->text(), QStringLiteral("&1 ..") + longPath.right(25));
+    EXPECT_FALSE(act("mnuRecent2")->isVisible());
+    EXPECT_EQ(act("mnuRecent3")->text(), QStringLiteral("&3 /x.orv"));
+
+    const QString opened = makeFile(QStringLiteral("n.orv"));
+    ASSERT_TRUE(window->ProcessOpen(opened));
+    EXPECT_TRUE(act("mnuRecent2")->isVisible());
+    EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), longPath);
+    window->close();
+    EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), opened);
+    EXPECT_EQ(store.value(QStringLiteral("Projects/File2")).toString(), longPath);
+    EXPECT_EQ(store.value(QStringLiteral("Projects/File4")).toString(), QStringLiteral("/x.orv"));
+}
+
+TEST_F(MainWindowTest, PrinterFontChooserKeepsOrTakesTheChoice) {
+    start();
+    prompts.fonts.push_back(std::nullopt);
+    trigger("mnuPrinterFont");
+    EXPECT_EQ(prompts.lastFontOffered.family(), QStringLiteral("Arial"));
+    EXPECT_EQ(prompts.lastFontOffered.pointSizeF(), 10.0);
+    EXPECT_EQ(window->settings().fontName, QStringLiteral("Arial"));
+
+    QFont chosen(QStringLiteral("Courier New"));
+    chosen.setPointSizeF(10.5);
+    prompts.fonts.push_back(chosen);
+    trigger("mnuPrinterFont");
+    EXPECT_EQ(window->settings().fontName, QStringLiteral("Courier New"));
+    EXPECT_EQ(window->settings().fontSize, QStringLiteral("10.5"));
+    chosen.setPointSizeF(12);
+    prompts.fonts.push_back(chosen);
+    trigger("mnuPrinterFont");
+    EXPECT_EQ(window->settings().fontSize, QStringLiteral("12"));
+    window->close();
+    EXPECT_EQ(store.value(QStringLiteral("Printer/FontName")).toString(), "Courier New");
+    EXPECT_EQ(store.value(QStringLiteral("Printer/FontSize")).toString(), "12");
+}

@@ -1,0 +1,172 @@
+// File rules of the configuration image: what opens, what is refused, what a save leaves on disk.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/document.h"
+#include "core/regions.h"
+
+namespace {
+
+Image patterned() {
+    Image image{};
+    for (int i = 0; i < ImageSize; ++i) image[i] = static_cast<std::uint8_t>((i * 7 + 3) & 0xFF);
+    return image;
+}
+
+QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+QByteArray bytesOf(const Image& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
+}
+
+}  // namespace
+
+TEST(Checksum, SumsEveryByteUnsigned) {
+    Image image{};
+    EXPECT_EQ(BufferChecksum(image), 0);
+    image.fill(0xFF);
+    EXPECT_EQ(BufferChecksum(image), 2088960);
+    image.fill(0);
+    image[0] = 0x80;
+    image[ImageSize - 1] = 0x01;
+    EXPECT_EQ(BufferChecksum(image), 129);
+}
+
+TEST(Opening, RefusesWrongNameOrLengthAndLeavesImageAlone) {
+    QTemporaryDir dir;
+    const Image before = patterned();
+    struct Case {
+        const char* name;
+        int length;
+        OpenStatus expected;
+    } cases[] = {
+        {"short.orv", 8191, OpenStatus::BadNameOrLength},
+        {"long.orv", 8193, OpenStatus::BadNameOrLength},
+        {"empty.orv", 0, OpenStatus::BadNameOrLength},
+        {"capital.ORV", 8192, OpenStatus::BadNameOrLength},
+        {"other.txt", 8192, OpenStatus::BadNameOrLength},
+        {"noext", 8192, OpenStatus::BadNameOrLength},
+    };
+    for (const Case& c : cases) {
+        const QString path = writeBytes(dir, QLatin1String(c.name), QByteArray(c.length, '\x11'));
+        Image image = before;
+        EXPECT_EQ(readImageFile(path, image), c.expected) << c.name;
+        EXPECT_EQ(image, before) << c.name;
+    }
+}
+
+TEST(Opening, MissingOrUnreadableFileIsAReadErrorWhateverItsName) {
+    QTemporaryDir dir;
+    const Image before = patterned();
+    Image image = before;
+    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("gone.orv")), image), OpenStatus::ReadError);
+    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("gone.txt")), image), OpenStatus::ReadError);
+    // A folder that carries the right name cannot be read as a file.
+    QDir(dir.path()).mkdir(QStringLiteral("folder.orv"));
+    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("folder.orv")), image), OpenStatus::ReadError);
+    if (geteuid() != 0) {  // the superuser reads any file, so this case needs an ordinary user
+        const QString locked = writeBytes(dir, QStringLiteral("locked.orv"), QByteArray(8192, 'x'));
+        QFile::setPermissions(locked, QFileDevice::WriteOwner);
+        EXPECT_EQ(readImageFile(locked, image), OpenStatus::ReadError);
+    }
+    EXPECT_EQ(image, before);
+}
+
+TEST(Opening, LoadsAllBytesOfAGoodFile) {
+    QTemporaryDir dir;
+    const Image content = patterned();
+    const QString path = writeBytes(dir, QStringLiteral("good.orv"), bytesOf(content));
+    Image image{};
+    EXPECT_EQ(readImageFile(path, image), OpenStatus::Loaded);
+    EXPECT_EQ(image, content);
+}
+
+TEST(Writing, ReplacesALongerFileWithExactlyTheImage) {
+    QTemporaryDir dir;
+    const QString path = writeBytes(dir, QStringLiteral("big.orv"), QByteArray(20000, '\x55'));
+    Image image = patterned();
+    // The regions no dialog uses travel unchanged too.
+    image[0] = 0xA5;
+    image[Region::MemorySave1 - 1] = 0x5A;
+    image[ImageSize - 1] = 0xC3;
+    const WriteStatus status = writeImageFile(path, image);
+    ASSERT_TRUE(status.ok) << status.reason.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytesOf(image));
+}
+
+TEST(Writing, FailureReportsAReasonAndLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString missingFolder = dir.filePath(QStringLiteral("nowhere/x.orv"));
+    const WriteStatus status = writeImageFile(missingFolder, patterned());
+    EXPECT_FALSE(status.ok);
+    EXPECT_FALSE(status.reason.isEmpty());
+    EXPECT_FALSE(QFile::exists(missingFolder));
+
+    if (geteuid() != 0) {
+        const QByteArray old(8192, '\x22');
+        const QString path = writeBytes(dir, QStringLiteral("old.orv"), old);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_FALSE(writeImageFile(path, patterned()).ok);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), old);
+    }
+}
+
+TEST(PreSaveCheck, AsksOnlyForUnusualAccessFlags) {
+    struct Case {
+        std::uint8_t flags;
+        const char* question;  // nullptr: no question
+    } cases[] = {
+        {0x01, nullptr},
+        {0xF9, nullptr},  // bits 3..7 never matter
+        {0x00, "Repeater Transmitter Disabled\nSave Anyway?"},
+        {0x07, "\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"},
+        {0x02, "Repeater Transmitter Disabled\nRepeater CTCSS Enabled\nSave Anyway?"},
+        {0x05, "\nRepeater DTMF Access Enabled\nSave Anyway?"},
+        {0xF8, "Repeater Transmitter Disabled\nSave Anyway?"},
+    };
+    for (const Case& c : cases) {
+        const auto question = closureQuestion(c.flags);
+        if (!c.question) {
+            EXPECT_FALSE(question.has_value()) << int(c.flags);
+        } else {
+            ASSERT_TRUE(question.has_value()) << int(c.flags);
+            EXPECT_EQ(question->toStdString(), c.question) << int(c.flags);
+        }
+    }
+}
+
+TEST(Modified, FollowsTheBytesNotTheSum) {
+    Document doc;
+    EXPECT_FALSE(doc.isModified());
+    doc.image[100] = 5;
+    doc.markSaved();
+    EXPECT_EQ(doc.referenceChecksum, 5);
+    doc.image[100] = 6;
+    EXPECT_TRUE(doc.isModified());
+    doc.image[100] = 5;
+    EXPECT_FALSE(doc.isModified());
+    // One byte up, another down: the byte sum is unchanged but the image is not.
+    doc.image[100] = 6;
+    doc.image[200] = 0xFF;
+    doc.markSaved();
+    doc.image[100] = 7;
+    doc.image[200] = 0xFE;
+    EXPECT_EQ(BufferChecksum(doc.image), doc.referenceChecksum);
+    EXPECT_TRUE(doc.isModified());
+}

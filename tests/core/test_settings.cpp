@@ -1,0 +1,88 @@
+// Settings store: keys, defaults, the memory layout normalisation and the recent-file list.
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "../support/scriptedprompts.h"
+#include "core/settings.h"
+
+namespace {
+struct Store {
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath(QStringLiteral("o_rv.ini")), QSettings::IniFormat};
+};
+}  // namespace
+
+TEST(Settings, FirstRunGivesTheDefaults) {
+    Store store;
+    const Settings s = GetRegistry(store.settings);
+    EXPECT_EQ(s.memory4, QStringLiteral("1"));
+    EXPECT_EQ(s.fontName, QStringLiteral("Arial"));
+    EXPECT_EQ(s.fontSize, QStringLiteral("10"));
+    for (const QString& file : s.recentFiles) EXPECT_TRUE(file.isEmpty());
+}
+
+TEST(Settings, MemoryLayoutIsNormalised) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "1"}, {"1", "1"}, {"0", "0"}, {"yes", "0"}, {"2", "0"}, {" 1", "0"}};
+    for (const auto& [stored, expected] : cases) {
+        Store store;
+        store.settings.setValue(QStringLiteral("Configuration/Memory_4"), QString::fromLatin1(stored));
+        EXPECT_EQ(GetRegistry(store.settings).memory4.toStdString(), expected) << stored;
+    }
+}
+
+TEST(Settings, EmptyFontEntriesFallBackToDefaults) {
+    Store store;
+    store.settings.setValue(QStringLiteral("Printer/FontName"), QString());
+    store.settings.setValue(QStringLiteral("Printer/FontSize"), QString());
+    const Settings s = GetRegistry(store.settings);
+    EXPECT_EQ(s.fontName, QStringLiteral("Arial"));
+    EXPECT_EQ(s.fontSize, QStringLiteral("10"));
+}
+
+TEST(Settings, SavedKeysReadBack) {
+    Store store;
+    Settings s;
+    s.memory4 = QStringLiteral("0");
+    s.fontName = QStringLiteral("Courier New");
+    s.fontSize = QStringLiteral("10.5");
+    s.recentFiles = {QStringLiteral("/a.orv"), QStringLiteral("/b.orv"), QString(), QString()};
+    SaveRegistry(store.settings, s);
+    EXPECT_EQ(store.settings.value(QStringLiteral("Configuration/Memory_4")).toString(), "0");
+    EXPECT_EQ(store.settings.value(QStringLiteral("Projects/File2")).toString(), "/b.orv");
+    EXPECT_EQ(store.settings.value(QStringLiteral("Startup/Password")).toString().size(), 10);
+    const Settings back = GetRegistry(store.settings);
+    EXPECT_EQ(back.memory4, s.memory4);
+    EXPECT_EQ(back.fontName, s.fontName);
+    EXPECT_EQ(back.fontSize, s.fontSize);
+    EXPECT_EQ(back.recentFiles, s.recentFiles);
+}
+
+TEST(RecentFiles, NewestFirstKnownPathsKeepTheirPlace) {
+    Settings s;
+    for (const char* path : {"/1.orv", "/2.orv", "/3.orv", "/4.orv", "/5.orv"})
+        s.ProcessFileList(QString::fromLatin1(path));
+    const std::array<QString, 4> lastFour = {QStringLiteral("/5.orv"), QStringLiteral("/4.orv"),
+                                             QStringLiteral("/3.orv"), QStringLiteral("/2.orv")};
+    EXPECT_EQ(s.recentFiles, lastFour);
+    s.ProcessFileList(QStringLiteral("/3.orv"));
+    EXPECT_EQ(s.recentFiles, lastFour);
+    // The comparison is exact: another spelling is another entry.
+    s.ProcessFileList(QStringLiteral("/3.ORV"));
+    EXPECT_EQ(s.recentFiles[0], QStringLiteral("/3.ORV"));
+    EXPECT_EQ(s.recentFiles[3], QStringLiteral("/3.orv"));
+}
+
+TEST(RecentFiles, CaptionsShowShortPathsWholeAndLongOnesByTheirEnd) {
+    const QString path25 = QStringLiteral("/home/club/repeater1.orv") + QLatin1Char('x');
+    ASSERT_EQ(path25.size(), 25);
+    EXPECT_EQ(recentFileCaption(1, path25), QStringLiteral("&1 ") + path25);
+    const QString path26 = QStringLiteral("/home/club/repeater12.orv") + QLatin1Char('x');
+    ASSERT_EQ(path26.size(), 26);
+    EXPECT_EQ(recentFileCaption(2, path26), QStringLiteral("&2 ..") + path26.right(25));
+    EXPECT_EQ(recentFileCaption(2, path26), QStringLiteral("&2 ..home/club/repeater12.orvx"));
+    // An ampersand in a path is shown, not taken as a shortcut.
+    EXPECT_EQ(recentFileCaption(3, QStringLiteral("/R&D.orv")), QStringLiteral("&3 /R&&D.orv"));
+}

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -40,9 +41,16 @@ MDIForm1::MDIForm1(Prompts& prompts, QSettings& store, QWidget* parent)
     : QMainWindow(parent), m_prompts(prompts), m_store(store) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QString::fromLatin1(Texts::AppTitle));
-    resize(760, 480);
+    resize(800, 560);
     buildMenus();
     buildStatusBar();
+    m_welcome = new QLabel(tr("No configuration file is open.\n\n"
+                              "Choose File > Open... to open an ORVANE file (.orv)."));
+    m_welcome->setObjectName(QStringLiteral("lblWelcome"));
+    m_welcome->setAlignment(Qt::AlignCenter);
+    m_welcome->setWordWrap(true);
+    m_welcome->setStyleSheet(QStringLiteral("QLabel { color: palette(dark); font-size: 14pt; }"));
+    setCentralWidget(m_welcome);
 
     m_settings = GetRegistry(m_store);
     applyMemoryLayout();
@@ -251,6 +259,7 @@ bool MDIForm1::ProcessOpen(const QString& path) {
     m_doc.fileName = path;
     m_doc.nameKnown = true;
     m_doc.reportFileName = path;
+    showDocumentName();
     m_doc.markSaved();
     enableDocumentMenus();
     refreshModified();
@@ -304,7 +313,14 @@ bool MDIForm1::saveFileAs() {
     m_panels[0]->setText(path + QLatin1Char(' '));
     m_settings.ProcessFileList(path);
     DisplayFileList();
+    showDocumentName();
     return true;
+}
+
+void MDIForm1::showDocumentName() {
+    m_welcome->setText(tr("%1\n\nChoose an editor from the menus; File > Save File writes the "
+                          "configuration back.")
+                           .arg(QFileInfo(m_doc.fileName).fileName()));
 }
 
 bool MDIForm1::askToSaveChanges() {

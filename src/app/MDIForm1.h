@@ -61,12 +61,14 @@ private:
     bool askToSaveChanges();
     void connectEditors();
     void showAbout();
+    void showDocumentName();
 
     Prompts& m_prompts;
     QSettings& m_store;
     Document m_doc;
     Settings m_settings;
     QLabel* m_panels[3] = {};
+    QLabel* m_welcome = nullptr;
     QTimer* m_modifiedTimer = nullptr;
     bool m_quitOnClose = false;
     bool m_ended = false;

@@ -36,7 +36,6 @@ void OrvDialog::keyPressEvent(QKeyEvent* event) {
 void centreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    window->adjustSize();
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/texts.h"
+#include "ui/orvdialog.h"
 
 namespace {
 const QString HelpRoot = QStringLiteral(":/help/");
@@ -34,12 +35,24 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
     m_browser->setSearchPaths({HelpRoot});
     m_browser->setOpenExternalLinks(false);
 
-    auto* contents = new QTextBrowser;
-    contents->setSearchPaths({HelpRoot});
-    contents->setSource(QUrl(ContentsPage));
-    contents->setOpenLinks(false);
-    connect(contents, &QTextBrowser::anchorClicked, this,
-            [this](const QUrl& url) { m_browser->setSource(url); });
+    // The contents list: the topics the contents page links to, in its order.
+    auto* contents = new QListWidget;
+    contents->setObjectName(QStringLiteral("helpContents"));
+    contents->addItem(tr("Contents"));
+    contents->item(0)->setData(Qt::UserRole, ContentsPage);
+    QFile index(HelpRoot + ContentsPage);
+    if (index.open(QIODevice::ReadOnly)) {
+        static const QRegularExpression link(QStringLiteral("<a href=\"([^\"]+)\">([^<]+)</a>"));
+        auto it = link.globalMatch(QString::fromUtf8(index.readAll()));
+        while (it.hasNext()) {
+            const auto match = it.next();
+            auto* entry = new QListWidgetItem(match.captured(2), contents);
+            entry->setData(Qt::UserRole, match.captured(1));
+        }
+    }
+    connect(contents, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item) m_browser->setSource(QUrl(item->data(Qt::UserRole).toString()));
+    });
 
     auto* searchPage = new QWidget;
     m_search = new QLineEdit;
@@ -69,6 +82,7 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 3);
+    splitter->setSizes({240, 580});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
 
@@ -99,6 +113,7 @@ void HelpViewer::filterKeywords(const QString& text) {
 }
 
 void HelpViewer::present() {
+    if (!isVisible()) centreOnScreen(this);
     show();
     raise();
     activateWindow();

@@ -59,6 +59,7 @@ frmAbout::frmAbout(Prompts& prompts, Mode mode, QWidget* parent)
         setFrameStyle();
     }
     ok->setFocus();
+    adjustSize();
     centreOnScreen(this);
 }
 

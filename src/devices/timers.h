@@ -1,0 +1,90 @@
+// The sixteen controller timers of a block: their table (captions, keypad headings, units), the
+// 11-bit count each entry holds, and the texts the timers dialog and the printed listing show.
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "core/image.h"
+#include "core/regions.h"
+
+// Seconds timers count whole seconds and show "mm:ss"; tenths timers count tenths of a second.
+enum class TimerKind { Tenths, Seconds };
+
+struct TimerInfo {
+    const char* label;    // caption beside the value on the timers dialog
+    const char* heading;  // heading of the keypad while the timer is edited
+    TimerKind kind;
+};
+
+inline constexpr int TimerCount = Region::Rel::TimerCount;
+inline constexpr int TimerCountMax = 2047;    // eleven bits
+inline constexpr int TenthsEntryMax = 99;     // two keypad digits
+inline constexpr int SecondsEntryMax = 1800;  // thirty minutes
+// Keypad length limits: two digits for a tenths timer, four for a seconds timer.
+inline constexpr int TenthsKeyPadLimit = 2;
+inline constexpr int SecondsKeyPadLimit = 4;
+
+inline constexpr std::array<TimerInfo, TimerCount> TimerTable = {{
+    {"Repeater Time-Out", "Repeater Time-Out", TimerKind::Seconds},
+    {"Repeater Sleep", "Repeater Sleep", TimerKind::Seconds},
+    {"Turn On Delay", "Turn-On Delay", TimerKind::Tenths},
+    {"COR Drop To Beep", "COR Drop To Beep", TimerKind::Tenths},
+    {"Beep To PTT Drop", "Beep To PTT Drop", TimerKind::Tenths},
+    {"DTMF Muting Delay", "DTMF Muting Delay", TimerKind::Tenths},
+    {"Repeater ID", "Repeater ID", TimerKind::Seconds},
+    {"Squelch Message", "Squelch Tail Message", TimerKind::Seconds},
+    {"Drop Out Message", "Drop-Out Message", TimerKind::Seconds},
+    {"Voice Delay", "Voice Delay.", TimerKind::Tenths},
+    {"Autopatch Length", "Autopatch Length", TimerKind::Seconds},
+    {"Autopatch Activity", "Autopatch Activity", TimerKind::Seconds},
+    {"DTMF Pre Window Timer", "DTMF Pre-window", TimerKind::Tenths},
+    {"DTMF Window Timer", "DTMF Window", TimerKind::Tenths},
+    {"Prgm Max Length", "Programming Max Length", TimerKind::Seconds},
+    {"Ring Detector Timer", "Ring Detector", TimerKind::Seconds},
+}};
+
+// Dialog titles by block (0 = Base, 1..4 = memory save #1..#4).
+inline constexpr std::array<const char*, Region::BlockCount> TimerTitles = {
+    "Repeater Base Timers", "Memory Save #1 Timers", "Memory Save #2 Timers",
+    "Memory Save #3 Timers", "Memory Save #4 Timers"};
+
+namespace TimerTexts {
+inline constexpr char UnitSeconds[] = "Min:Sec";
+inline constexpr char UnitTenths[] = "Sec";
+// Shown when a keypad answer cannot be stored (not a whole number, or beyond the timer's range).
+inline constexpr char TenthsRefused[] = "Error! Entry must be between 0 and 99";
+inline constexpr char SecondsRefused[] = "Error! Entry must be between 1 and 1800";
+}  // namespace TimerTexts
+
+QString TimerTitle(int block);
+QString TimerLabel(int timer);
+// The keypad heading of a timer; the empty text for a number outside 0..15.
+QString TimerHeading(int timer);
+QString TimerUnit(int timer);
+
+// File offset of a timer's entry in a block (table start + 2 x number).
+int GetPT(int block, int timer);
+
+// The count of the entry at `offset`: byte 0 + 256 x (byte 1 AND 7); the upper five bits of
+// byte 1 carry nothing.
+int TimerCountAt(const Image& image, int offset);
+
+// "0.0" for tenths (15 -> "1.5", 2047 -> "204.7"), "mm:ss" for seconds (90 -> "01:30").
+QString TimerText(int count, TimerKind kind);
+
+// The keypad's starting text for a displayed value: tenths x 10 ("1.5" -> "15"), seconds as
+// 60 x minutes + seconds ("01:30" -> "90").
+QString TimerKeyPadText(const QString& displayed, TimerKind kind);
+
+enum class TimerStore {
+    Written,  // the entry holds the new count
+    Kept,     // a tenths count above 99 came back (an unchanged initial text): left alone
+    Refused,  // not a whole number, or too large for the entry: nothing written
+};
+
+// Store a keypad answer into a tenths entry: empty -> 0; n <= 99 -> byte 0 = n, byte 1 = 0.
+TimerStore SaveTimerSec(Image& image, int offset, const QString& text);
+// Store a keypad answer into a seconds entry: empty -> 0; otherwise the 11-bit count n, the upper
+// five bits of byte 1 cleared.
+TimerStore SaveTimerMin(Image& image, int offset, const QString& text);

@@ -1,0 +1,297 @@
+// Timers: the count encoding, its texts, and the timers dialog driven through its value fields
+// with scripted keypad answers.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <set>
+
+#include "../support/scriptedprompts.h"
+#include "codes/keypadkinds.h"
+#include "devices/frmTimer1.h"
+#include "devices/timers.h"
+#include "ui/valuefield.h"
+
+namespace {
+
+constexpr std::uint8_t Fill = 0xA5;  // bytes outside the table under test
+
+Image filledImage() {
+    Image image;
+    image.fill(Fill);
+    return image;
+}
+
+// Every byte except the listed ones equals the copy taken before.
+void expectOnlyChanged(const Image& before, const Image& after,
+                       std::initializer_list<int> offsets) {
+    for (int i = 0; i < ImageSize; ++i) {
+        if (std::find(offsets.begin(), offsets.end(), i) != offsets.end()) continue;
+        ASSERT_EQ(after[i], before[i]) << "byte " << i << " changed";
+    }
+}
+
+ValueField* field(QWidget& dialog, int timer) {
+    auto* f = dialog.findChild<ValueField*>(QStringLiteral("lblTime%1").arg(timer));
+    EXPECT_NE(f, nullptr) << "lblTime" << timer;
+    return f;
+}
+
+}  // namespace
+
+TEST(TimerModel, CountDecodingAndTexts) {
+    struct Case {
+        std::uint8_t b0, b1;
+        TimerKind kind;
+        int count;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0x00, 0x00, TimerKind::Seconds, 0, "00:00"},
+        {0x00, 0x00, TimerKind::Tenths, 0, "0.0"},
+        {0x2C, 0x01, TimerKind::Seconds, 300, "05:00"},
+        {0x2C, 0xF9, TimerKind::Seconds, 300, "05:00"},  // upper five bits ignored
+        {0x5A, 0x00, TimerKind::Seconds, 90, "01:30"},
+        {0x08, 0x07, TimerKind::Seconds, 1800, "30:00"},
+        {0xFF, 0x07, TimerKind::Seconds, 2047, "34:07"},
+        {0xFF, 0xFF, TimerKind::Seconds, 2047, "34:07"},
+        {0x0F, 0x00, TimerKind::Tenths, 15, "1.5"},
+        {0x63, 0x00, TimerKind::Tenths, 99, "9.9"},
+        {0x64, 0x00, TimerKind::Tenths, 100, "10.0"},
+        {0xFF, 0x07, TimerKind::Tenths, 2047, "204.7"},
+    };
+    for (const Case& c : cases) {
+        Image image{};
+        image[500] = c.b0;
+        image[501] = c.b1;
+        EXPECT_EQ(TimerCountAt(image, 500), c.count) << c.text;
+        EXPECT_EQ(TimerText(TimerCountAt(image, 500), c.kind), QString::fromLatin1(c.text));
+    }
+}
+
+TEST(TimerModel, KeyPadTextFromDisplayedValue) {
+    struct Case {
+        const char* shown;
+        TimerKind kind;
+        const char* initial;
+    };
+    const Case cases[] = {
+        {"01:30", TimerKind::Seconds, "90"},   {"00:00", TimerKind::Seconds, "0"},
+        {"30:00", TimerKind::Seconds, "1800"}, {"34:07", TimerKind::Seconds, "2047"},
+        {"1.5", TimerKind::Tenths, "15"},      {"0.0", TimerKind::Tenths, "0"},
+        {"9.9", TimerKind::Tenths, "99"},      {"204.7", TimerKind::Tenths, "2047"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TimerKeyPadText(QString::fromLatin1(c.shown), c.kind),
+                  QString::fromLatin1(c.initial))
+            << c.shown;
+}
+
+TEST(TimerModel, TableCaptionsHeadingsAndOffsets) {
+    const char* labels[] = {
+        "Repeater Time-Out",     "Repeater Sleep",    "Turn On Delay",    "COR Drop To Beep",
+        "Beep To PTT Drop",      "DTMF Muting Delay", "Repeater ID",      "Squelch Message",
+        "Drop Out Message",      "Voice Delay",       "Autopatch Length", "Autopatch Activity",
+        "DTMF Pre Window Timer", "DTMF Window Timer", "Prgm Max Length",  "Ring Detector Timer"};
+    const char* headings[] = {"Repeater Time-Out", "Repeater Sleep",       "Turn-On Delay",
+                              "COR Drop To Beep",  "Beep To PTT Drop",     "DTMF Muting Delay",
+                              "Repeater ID",       "Squelch Tail Message", "Drop-Out Message",
+                              "Voice Delay.",      "Autopatch Length",     "Autopatch Activity",
+                              "DTMF Pre-window",   "DTMF Window",          "Programming Max Length",
+                              "Ring Detector"};
+    const std::set<int> tenths = {2, 3, 4, 5, 9, 12, 13};
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(TimerLabel(i), QString::fromLatin1(labels[i]));
+        EXPECT_EQ(TimerHeading(i), QString::fromLatin1(headings[i]));
+        EXPECT_EQ(TimerUnit(i),
+                  tenths.count(i) ? QStringLiteral("Sec") : QStringLiteral("Min:Sec"));
+    }
+    EXPECT_EQ(TimerHeading(-1), QString());
+    EXPECT_EQ(TimerHeading(16), QString());
+
+    const char* titles[] = {"Repeater Base Timers", "Memory Save #1 Timers",
+                            "Memory Save #2 Timers", "Memory Save #3 Timers",
+                            "Memory Save #4 Timers"};
+    const int starts[] = {178, 4746, 5546, 6346, 7146};
+    for (int b = 0; b < 5; ++b) {
+        EXPECT_EQ(TimerTitle(b), QString::fromLatin1(titles[b]));
+        EXPECT_EQ(GetPT(b, 0), starts[b]);
+        EXPECT_EQ(GetPT(b, 15) + 1, starts[b] + 31);
+    }
+    EXPECT_EQ(GetPT(3, 15), 6376);
+}
+
+TEST(TimersDialog, ShowsTitleColumnsAndValues) {
+    Image image = filledImage();
+    for (int i = 0; i < 32; ++i) image[4746 + i] = 0;  // memory save #1 table
+    image[4746 + 2 * 9] = 0x0F;                        // Voice Delay 1.5
+    image[4746 + 2 * 15] = 0x5A;                       // Ring Detector 01:30
+    ScriptedPrompts prompts;
+    frmTimer1 dialog(image, prompts, 1);
+    dialog.show();
+
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Save #1 Timers"));
+    const std::set<int> tenths = {2, 3, 4, 5, 9, 12, 13};
+    for (int i = 0; i < 16; ++i) {
+        const QString expected = i == 9            ? QStringLiteral("1.5")
+                                 : i == 15         ? QStringLiteral("01:30")
+                                 : tenths.count(i) ? QStringLiteral("0.0")
+                                                   : QStringLiteral("00:00");
+        EXPECT_EQ(field(dialog, i)->value(), expected) << i;
+        auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblName%1").arg(i));
+        auto* unit = dialog.findChild<QLabel*>(QStringLiteral("lblUnit%1").arg(i));
+        ASSERT_TRUE(label && unit);
+        EXPECT_EQ(label->text(), TimerLabel(i));
+        EXPECT_EQ(label->buddy(), field(dialog, i));
+        EXPECT_EQ(unit->text(),
+                  tenths.count(i) ? QStringLiteral("Sec") : QStringLiteral("Min:Sec"));
+        // Left column 0..7, right column 8..15, same rows.
+        if (i < 8) {
+            EXPECT_EQ(field(dialog, i)->y(), field(dialog, i + 8)->y());
+            EXPECT_LT(unit->geometry().right(), field(dialog, i + 8)->x());
+        }
+        if (i > 0 && i != 8) {
+            EXPECT_GT(field(dialog, i)->y(), field(dialog, i - 1)->y());
+        }
+    }
+    auto* done = dialog.findChild<QPushButton*>(QStringLiteral("cmdDone"));
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(done->text(), QStringLiteral("OK"));
+}
+
+TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
+    struct Case {
+        const char* what;
+        int block, timer;
+        std::uint8_t b0, b1;  // entry before
+        const char* answer;   // what the keypad returns
+        const char* initial;  // text the keypad was opened with
+        std::uint8_t n0, n1;  // entry after
+        const char* shown;    // value shown afterwards
+    };
+    const Case cases[] = {
+        {"enter 300", 0, 0, 0x00, 0x00, "300", "0", 0x2C, 0x01, "05:00"},
+        {"enter 1800", 0, 0, 0x2C, 0x01, "1800", "300", 0x08, 0x07, "30:00"},
+        {"upper bits cleared", 0, 1, 0x2C, 0xF9, "300", "300", 0x2C, 0x01, "05:00"},
+        {"seconds cleared", 2, 10, 0x5A, 0x00, "", "90", 0x00, 0x00, "00:00"},
+        {"tenths cleared", 0, 2, 0x0F, 0x00, "", "15", 0x00, 0x00, "0.0"},
+        {"tenths entered", 4, 13, 0x00, 0x00, "99", "0", 0x63, 0x00, "9.9"},
+        {"tenths bits cleared", 0, 12, 0x05, 0xF8, "7", "5", 0x07, 0x00, "0.7"},
+        {"tenths > 99 kept", 0, 9, 0xFF, 0x07, "2047", "2047", 0xFF, 0x07, "204.7"},
+        {"tenths 100 kept", 1, 3, 0x64, 0x00, "100", "100", 0x64, 0x00, "10.0"},
+        {"seconds 2047 kept", 0, 6, 0xFF, 0x07, "2047", "2047", 0xFF, 0x07, "34:07"},
+        {"mem #3 timer 15", 3, 15, 0x00, 0x00, "1800", "0", 0x08, 0x07, "30:00"},
+        {"blank-padded answer", 0, 7, 0x00, 0x00, " 60 ", "0", 0x3C, 0x00, "01:00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Image image = filledImage();
+        const int tableStart[] = {178, 4746, 5546, 6346, 7146};
+        const int offset = tableStart[c.block] + 2 * c.timer;
+        image[offset] = c.b0;
+        image[offset + 1] = c.b1;
+        const Image before = image;
+        ScriptedPrompts prompts;
+        prompts.keyPadAnswers.push_back(QString::fromLatin1(c.answer));
+        frmTimer1 dialog(image, prompts, c.block);
+        dialog.show();
+
+        QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
+
+        ASSERT_EQ(prompts.keyPadCalls.size(), 1u);
+        const KeyPadCall& call = prompts.keyPadCalls[0];
+        const bool seconds = TimerTable[c.timer].kind == TimerKind::Seconds;
+        EXPECT_EQ(call.heading, TimerHeading(c.timer));
+        EXPECT_EQ(call.keySet, KeySet::Digits);
+        EXPECT_EQ(call.limit, seconds ? 4 : 2);
+        EXPECT_EQ(call.checkKind, seconds ? CheckKind::Range1To1800 : CheckKind::None);
+        EXPECT_EQ(call.initial, QString::fromLatin1(c.initial));
+
+        EXPECT_EQ(image[offset], c.n0);
+        EXPECT_EQ(image[offset + 1], c.n1);
+        expectOnlyChanged(before, image, {offset, offset + 1});
+        EXPECT_EQ(field(dialog, c.timer)->value(), QString::fromLatin1(c.shown));
+        EXPECT_TRUE(prompts.messages.empty());
+    }
+}
+
+TEST(TimersDialog, KeyPadHeadingsFollowTheTable) {
+    // The keypad heading differs from the row caption for several timers.
+    struct Case {
+        int timer;
+        const char* heading;
+    };
+    const Case cases[] = {{2, "Turn-On Delay"},
+                          {7, "Squelch Tail Message"},
+                          {9, "Voice Delay."},
+                          {12, "DTMF Pre-window"},
+                          {14, "Programming Max Length"}};
+    Image image{};
+    ScriptedPrompts prompts;
+    frmTimer1 dialog(image, prompts, 0);
+    dialog.show();
+    for (const Case& c : cases) {
+        prompts.keyPadAnswers.push_back(QString());
+        QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
+        EXPECT_EQ(prompts.keyPadCalls.back().heading, QString::fromLatin1(c.heading));
+    }
+}
+
+TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
+    struct Case {
+        int timer;
+        const char* answer;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, "12a", "Error! Entry must be between 1 and 1800"},
+        {0, "-5", "Error! Entry must be between 1 and 1800"},
+        {0, "4096", "Error! Entry must be between 1 and 1800"},
+        {0, "99999999999", "Error! Entry must be between 1 and 1800"},
+        {2, "1.5", "Error! Entry must be between 0 and 99"},
+        {2, "-1", "Error! Entry must be between 0 and 99"},
+        {2, ",", "Error! Entry must be between 0 and 99"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        Image image = filledImage();
+        const Image before = image;
+        ScriptedPrompts prompts;
+        prompts.keyPadAnswers.push_back(QString::fromLatin1(c.answer));
+        frmTimer1 dialog(image, prompts, 0);
+        dialog.show();
+        const QString shown = field(dialog, c.timer)->value();
+
+        QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
+
+        expectOnlyChanged(before, image, {});
+        EXPECT_EQ(field(dialog, c.timer)->value(), shown);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].icon, Icon::Exclamation);
+        EXPECT_EQ(prompts.messages[0].title, TimerHeading(c.timer));
+        EXPECT_EQ(prompts.messages[0].text, QString::fromLatin1(c.text));
+    }
+}
+
+TEST(TimersDialog, RedisplaysAllTimersAfterTheKeyPadAndOkClosesWithoutWriting) {
+    Image image{};
+    ScriptedPrompts prompts;
+    frmTimer1 dialog(image, prompts, 0);
+    dialog.show();
+    // While the keypad is open something else changes timer 5; the dialog shows it afterwards.
+    prompts.onPrompt = [&] { image[178 + 10] = 0x19; };
+    prompts.keyPadAnswers.push_back(QStringLiteral("5"));
+    field(dialog, 3)->setFocus();
+    QTest::keyClick(field(dialog, 3), Qt::Key_Return);  // keyboard opens the keypad too
+    EXPECT_EQ(field(dialog, 3)->value(), QStringLiteral("0.5"));
+    EXPECT_EQ(field(dialog, 5)->value(), QStringLiteral("2.5"));
+
+    const Image before = image;
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdDone")), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    expectOnlyChanged(before, image, {});
+    EXPECT_EQ(prompts.keyPadCalls.size(), 1u);
+}

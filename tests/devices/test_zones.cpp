@@ -1,0 +1,281 @@
+// Control zones: the flag captions and bit helpers, and the zones dialog driven through its check
+// boxes, its tab bar and its OK button.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "devices/frmZones1.h"
+#include "devices/zones.h"
+
+namespace {
+
+Image patternImage() {
+    Image image;
+    for (int i = 0; i < ImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    return image;
+}
+
+QCheckBox* box(QWidget& dialog, int zone, int flag) {
+    auto* b = dialog.findChild<QCheckBox*>(QStringLiteral("chkZ%1_%2").arg(zone).arg(flag - 1));
+    EXPECT_NE(b, nullptr) << "chkZ" << zone << "_" << flag - 1;
+    return b;
+}
+
+QTabWidget* tabs(QWidget& dialog) {
+    return dialog.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+}
+
+void clickTab(QWidget& dialog, int index) {
+    QTabBar* bar = tabs(dialog)->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    ASSERT_EQ(tabs(dialog)->currentIndex(), index);
+}
+
+void clickBox(QWidget& dialog, int zone, int flag) {
+    QCheckBox* b = box(dialog, zone, flag);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+void clickOk(QWidget& dialog) {
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+}
+
+// The image equals `before` except the eight zone bytes, which hold `zones`.
+void expectZones(const Image& before, const Image& after, int start,
+                 const std::array<std::uint8_t, 8>& zones) {
+    for (int i = 0; i < ImageSize; ++i) {
+        const bool zone = i >= start && i < start + 8;
+        ASSERT_EQ(after[i], zone ? zones[i - start] : before[i]) << "byte " << i;
+    }
+}
+
+std::array<std::uint8_t, 8> zonesOf(const Image& image, int start) {
+    std::array<std::uint8_t, 8> z{};
+    std::copy_n(image.begin() + start, 8, z.begin());
+    return z;
+}
+
+}  // namespace
+
+TEST(ZoneModel, CaptionsTitlesAndStarts) {
+    const char* captions[8][8] = {
+        {"1.  Transmitter Enable", "2.  CTCSS Enable", "3.  DTMF Access Enabled",
+         "4.  CTCSS Override Enabled", "5.  Turn On Delay Enabled", "6.  DTMF Window Enable",
+         "7.  DTMF Muting Enabled", "8.  Control Operator CTCSS Enabled"},
+        {"1.  Repeater Timeout Enable", "2.  Squelch Tail Enable", "3.  Scheduler Enable",
+         "4.  DTMF Pad Test Enable", "5.  Repeater CTCSS OR Logic Enable",
+         "6.  Grandfather Clock Sleep Enable", "7.  Courtesy Beep Enable",
+         "8.  Talk Over Voice Synthesizer Enable"},
+        {"1.  Repeater ID #1 (At Rest) Enable", "2.  Repeater ID #2 (Active) Enable",
+         "3.  Squelch Tail Message Enable", "4.  Transmitter Dropout Message Enable",
+         "5.  Reserved", "6.  Reserved", "7.  Time Of Day Request Enable",
+         "8.  Grandfather Clock Enable"},
+        {"1.  Autopatch Enable", "2.  Autopatch Timeout Timer Enable", "3.  Long Distance Enable",
+         "4.  Emergency 911 Enable", "5.  User Speed Dial Enable",
+         "6.  Telephone Number Readback Enable", "7.  Autopatch Radio Mute Enable",
+         "8.  Autopatch Pre-Dial Enable"},
+        {"1.  Emergency Speed Dial Enable", "2.  Reverse Autopatch Enable",
+         "3.  Long Distance Dial (1) Enable",
+         "4.  Autopatch Force Off Hook (Activate Off Air Only)", "5.  Remote Autopatch Enable",
+         "6.  Telephone Line Busy Enable", "7.  Pulse Dial Rate (20 PPS) Enable",
+         "8.  Telephone Ring Detector Enable"},
+        {"1.  Remote Base Transmit Enable", "2.  Remote Base Receive Only Enable", "3.  Reserved",
+         "4.  User Function Switch In #1 Enable", "5.  User Function Switch In #2 Enable",
+         "6.  User Function Switch Out #1 Enable", "7.  User Function Switch Out #2 Enable",
+         "8.  User Function Switch Out #3 Enable"},
+        {},  // zone 7 below
+        {"1.  Autopatch CTCSS Enable", "2.  Area Code Look-Up Enable",
+         "3.  Prefix Number Look-Up Enable", "4.  Speed Dial Pre-Dial Enable",
+         "5.  Telephone Ring Announcer Enable", "6.  Reserved", "7.  Reserved", "8.  Reserved"},
+    };
+    for (int z = 1; z <= 8; ++z)
+        for (int k = 1; k <= 8; ++k) {
+            const QString expected =
+                z == 7 ? QStringLiteral("%1.  Expanded User Function Output #%1 Enable").arg(k)
+                       : QString::fromLatin1(captions[z - 1][k - 1]);
+            EXPECT_EQ(ZoneFlagCaption(z, k), expected) << z << "/" << k;
+        }
+    EXPECT_EQ(ZoneFlagCaption(0, 1), QString());
+    EXPECT_EQ(ZoneFlagCaption(1, 9), QString());
+
+    const int starts[] = {40, 4608, 5408, 6208, 7008};
+    const char* titles[] = {"Base Zones", "Zone Channels For Memory #1",
+                            "Zone Channels For Memory #2", "Zone Channels For Memory #3",
+                            "Zone Channels For Memory #4"};
+    for (int b = 0; b < 5; ++b) {
+        EXPECT_EQ(ZoneStart(b), starts[b]);
+        EXPECT_EQ(ZoneTitle(b), QString::fromLatin1(titles[b]));
+    }
+}
+
+TEST(ZoneModel, BitsAndBytes) {
+    struct Case {
+        int byte, bit, expected;
+    };
+    const Case cases[] = {{0x81, 0, 1}, {0x81, 7, 1}, {0x81, 1, 0},  {0x81, 6, 0},
+                          {0x40, 6, 1}, {0xFF, 8, 0}, {0xFF, -1, 0}, {0x00, 3, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(GetBit(c.byte, c.bit), c.expected) << c.byte << "/" << c.bit;
+
+    EXPECT_EQ(ZoneByte({true, false, false, false, false, false, false, true}), 0x81);
+    EXPECT_EQ(ZoneByte({false, true, false, true, false, false, false, false}), 0x0A);
+    EXPECT_EQ(ZoneByte({true, true, true, true, true, true, true, true}), 0xFF);
+    EXPECT_EQ(ZoneByte({}), 0x00);
+}
+
+TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
+    Image image = patternImage();
+    const int start = 4608;
+    const std::array<std::uint8_t, 8> zones = {0x81, 0x00, 0xFF, 0x01, 0x80, 0x5A, 0x24, 0xC3};
+    std::copy(zones.begin(), zones.end(), image.begin() + start);
+    const Image before = image;
+    frmZones1 dialog(image, start, QStringLiteral("Zone Channels For Memory #1"));
+    dialog.show();
+
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zone Channels For Memory #1"));
+    ASSERT_EQ(tabs(dialog)->count(), 8);
+    EXPECT_EQ(tabs(dialog)->currentIndex(), 0);
+    for (int z = 1; z <= 8; ++z) {
+        EXPECT_EQ(tabs(dialog)->tabText(z - 1), QStringLiteral("Zone %1").arg(z));
+        for (int k = 1; k <= 8; ++k) {
+            EXPECT_EQ(box(dialog, z, k)->isChecked(), ((zones[z - 1] >> (k - 1)) & 1) == 1)
+                << "zone " << z << " flag " << k;
+            EXPECT_EQ(box(dialog, z, k)->text(), ZoneFlagCaption(z, k));
+            // Flag 1 at the top, flag 8 at the bottom (the tab on show is laid out).
+            if (z == 1 && k > 1) {
+                EXPECT_GT(box(dialog, z, k)->y(), box(dialog, z, k - 1)->y());
+            }
+        }
+    }
+    // Zone 1 holds 0x81: flags 1 and 8 only.
+    EXPECT_TRUE(box(dialog, 1, 1)->isChecked());
+    EXPECT_TRUE(box(dialog, 1, 8)->isChecked());
+    EXPECT_FALSE(box(dialog, 1, 2)->isChecked());
+
+    // OK with no change writes back the same bytes.
+    clickOk(dialog);
+    EXPECT_FALSE(dialog.isVisible());
+    expectZones(before, image, start, zones);
+}
+
+TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
+    Image image = patternImage();
+    image[40 + 7] = 0xFF;
+    const Image before = image;
+    const auto original = zonesOf(image, 40);
+    frmZones1 dialog(image, ZoneStart(0), ZoneTitle(0));
+    dialog.show();
+    for (int k = 1; k <= 8; ++k) EXPECT_TRUE(box(dialog, 8, k)->isChecked()) << k;
+    clickOk(dialog);
+    expectZones(before, image, 40, original);
+    EXPECT_EQ(image[47], 0xFF);
+}
+
+TEST(ZonesDialog, MemorySave2Zone7IsByte5414) {
+    Image image{};
+    const Image before = image;
+    frmZones1 dialog(image, ZoneStart(2), ZoneTitle(2));
+    dialog.show();
+    clickTab(dialog, 6);
+    clickBox(dialog, 7, 1);
+    clickBox(dialog, 7, 3);
+    EXPECT_EQ(image, before);  // leaving the first tab wrote nothing
+    clickOk(dialog);
+    expectZones(before, image, 5408, {0, 0, 0, 0, 0, 0, 0x05, 0});
+    EXPECT_EQ(image[5414], 0x05);
+}
+
+TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
+    // Each step first toggles flag 1 on the tab on show, then moves to `to`; `writes` says whether
+    // the move stores the boxes (the tab left differs from the remembered one).
+    struct Step {
+        int to;
+        bool writes;
+    };
+    const std::vector<std::vector<Step>> runs = {
+        {{1, false}, {2, true}, {3, true}, {2, true}},
+        {{1, false}, {0, true}, {1, true}, {0, true}},
+        {{7, false}, {7 - 1, true}, {0, true}},
+        {{0 + 3, false}, {4, true}},
+    };
+    for (const auto& run : runs) {
+        Image image = patternImage();
+        frmZones1 dialog(image, ZoneStart(3), ZoneTitle(3));
+        dialog.show();
+        auto boxes = zonesOf(image, 6208);  // what the boxes hold, by hand
+        int current = 0;
+        for (const Step& step : run) {
+            SCOPED_TRACE(testing::Message() << "from " << current << " to " << step.to);
+            const Image before = image;
+            clickBox(dialog, current + 1, 1);
+            boxes[current] ^= 0x01;
+            clickTab(dialog, step.to);
+            if (step.writes)
+                expectZones(before, image, 6208, boxes);
+            else
+                EXPECT_EQ(image, before);
+            current = step.to;
+        }
+    }
+}
+
+TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
+    Image image{};
+    const Image before = image;
+    frmZones1 dialog(image, ZoneStart(0), ZoneTitle(0));
+    dialog.show();
+    clickBox(dialog, 1, 2);  // 0x02 in zone 1
+    clickTab(dialog, 1);
+    clickTab(dialog, 2);     // writes zone 1 = 0x02
+    clickBox(dialog, 3, 4);  // not written: window closed with Escape
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    expectZones(before, image, 40, {0x02, 0, 0, 0, 0, 0, 0, 0});
+
+    // Opened again: first tab, boxes read afresh, remembered tab 0 again.
+    dialog.show();
+    EXPECT_EQ(tabs(dialog)->currentIndex(), 0);
+    EXPECT_FALSE(box(dialog, 3, 4)->isChecked());
+    clickTab(dialog, 1);
+    EXPECT_EQ(image[42], 0);
+}
+
+TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
+    Image image{};
+    frmZones1 dialog(image, ZoneStart(0), ZoneTitle(0));
+    dialog.show();
+
+    // Unchanged boxes follow the image when the window becomes active again.
+    image[40] = 0x80;
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&dialog, &activate);
+    EXPECT_TRUE(box(dialog, 1, 8)->isChecked());
+
+    // A box the user changed survives the window losing and regaining the focus.
+    clickBox(dialog, 1, 1);
+    QApplication::sendEvent(&dialog, &activate);
+    EXPECT_TRUE(box(dialog, 1, 1)->isChecked());
+    clickOk(dialog);
+    EXPECT_EQ(image[40], 0x81);
+}
+
+TEST(ZonesDialog, EveryTabAndEveryCaptionFits) {
+    Image image{};
+    frmZones1 dialog(image, ZoneStart(0), ZoneTitle(0));
+    dialog.show();
+    QTabBar* bar = tabs(dialog)->tabBar();
+    for (int t = 0; t < 8; ++t) EXPECT_LE(bar->tabRect(t).right(), bar->width()) << "tab " << t;
+    for (int z = 1; z <= 8; ++z) {
+        tabs(dialog)->setCurrentIndex(z - 1);
+        QApplication::processEvents();
+        for (int k = 1; k <= 8; ++k) {
+            QCheckBox* b = box(dialog, z, k);
+            EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
+            EXPECT_LE(b->geometry().right(), b->parentWidget()->width());
+        }
+    }
+}

@@ -1,0 +1,233 @@
+// Repeater configuration: the three choices, what "OK" stores, and what any other close leaves.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "../support/scriptedprompts.h"
+#include "app/frmConfig.h"
+#include "app/frmFlush.h"
+#include "app/frmMemory.h"
+#include "core/settings.h"
+#include "dialogtesting.h"
+
+using namespace dialogtesting;
+
+namespace {
+
+constexpr int ClockByte = 1095;
+constexpr int RecorderByte = 1094;
+
+struct Fixture {
+    Image image = patternImage();
+    Settings settings;
+    int layoutCalls = 0;
+    QString memory4AtCall;
+    frmConfig dialog{image, settings, [this] {
+                         ++layoutCalls;
+                         memory4AtCall = settings.memory4;
+                     }};
+
+    QRadioButton* option(const char* name) {
+        return child<QRadioButton>(dialog, QString::fromLatin1(name));
+    }
+    void click(const char* name) { QTest::mouseClick(option(name), Qt::LeftButton); }
+    void ok() {
+        QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("cmdOK")), Qt::LeftButton);
+    }
+};
+
+TEST(RepeaterConfig, ShowingSelectsTheOptionsOfTheCurrentValues) {
+    struct Case {
+        const char* memory4;
+        std::uint8_t clock;
+        std::uint8_t recorder;
+        const char* dip;
+        const char* clockOption;
+        const char* dvr;
+    };
+    const Case cases[] = {
+        {"1", 0x00, 0x00, "optDip0", "optClock0", "optDvr0"},
+        {"0", 0x01, 0x01, "optDip1", "optClock1", "optDvr1"},
+        {"1", 0x05, 0x00, "optDip0", "optClock1", "optDvr0"},
+        {"x", 0x00, 0xFF, "optDip1", "optClock0", "optDvr1"},
+        {"", 0x80, 0x02, "optDip1", "optClock1", "optDvr1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.memory4);
+        Fixture f;
+        f.settings.memory4 = QString::fromLatin1(c.memory4);
+        f.image[ClockByte] = c.clock;
+        f.image[RecorderByte] = c.recorder;
+        showSettled(f.dialog);
+        EXPECT_TRUE(f.option(c.dip)->isChecked());
+        EXPECT_TRUE(f.option(c.clockOption)->isChecked());
+        EXPECT_TRUE(f.option(c.dvr)->isChecked());
+    }
+}
+
+TEST(RepeaterConfig, OkWithoutChangesNormalisesANonZeroClockByteToOne) {
+    Fixture f;
+    f.image[ClockByte] = 0x05;
+    f.image[RecorderByte] = 0x00;
+    const Image before = f.image;
+    showSettled(f.dialog);
+    ASSERT_TRUE(f.option("optClock1")->isChecked());
+    EXPECT_EQ(f.option("optClock1")->text(), QStringLiteral("24 Hour"));
+
+    f.ok();
+
+    Image expected = before;
+    expected[ClockByte] = 1;
+    EXPECT_EQ(f.image, expected) << "changed: " << changedOffsets(f.image, before);
+    EXPECT_EQ(f.settings.memory4, QStringLiteral("1"));
+    EXPECT_EQ(f.layoutCalls, 1);
+    EXPECT_FALSE(f.dialog.isVisible());
+}
+
+TEST(RepeaterConfig, OkStoresEachChoice) {
+    struct Case {
+        const char* dip;
+        const char* clockOption;
+        const char* dvr;
+        const char* memory4;
+        std::uint8_t clock;
+        std::uint8_t recorder;
+    };
+    const Case cases[] = {
+        {"optDip0", "optClock0", "optDvr0", "1", 0, 0},
+        {"optDip1", "optClock1", "optDvr1", "0", 1, 1},
+        {"optDip1", "optClock0", "optDvr1", "0", 0, 1},
+        {"optDip0", "optClock1", "optDvr0", "1", 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.dip) + c.clockOption + c.dvr);
+        for (const char* start : {"1", "0"}) {
+            Fixture f;
+            f.settings.memory4 = QString::fromLatin1(start);
+            f.image[ClockByte] = 0x07;
+            f.image[RecorderByte] = 0x00;
+            const Image before = f.image;
+            showSettled(f.dialog);
+            f.click(c.dip);
+            f.click(c.clockOption);
+            f.click(c.dvr);
+            f.ok();
+
+            Image expected = before;
+            expected[ClockByte] = c.clock;
+            expected[RecorderByte] = c.recorder;
+            EXPECT_EQ(f.image, expected) << "changed: " << changedOffsets(f.image, before);
+            EXPECT_EQ(f.settings.memory4, QString::fromLatin1(c.memory4));
+            EXPECT_EQ(f.layoutCalls, 1);
+            // The main window re-applies the layout from the settings, so they must be stored
+            // first.
+            EXPECT_EQ(f.memory4AtCall, QString::fromLatin1(c.memory4));
+        }
+    }
+}
+
+TEST(RepeaterConfig, ChangingOnlyTheLayoutLeavesTheImageUnchanged) {
+    for (const char* start : {"1", "0"}) {
+        SCOPED_TRACE(start);
+        Fixture f;
+        f.settings.memory4 = QString::fromLatin1(start);
+        f.image[ClockByte] = 1;
+        f.image[RecorderByte] = 0;
+        const Image before = f.image;
+        showSettled(f.dialog);
+        const bool wasFour = f.settings.memory4 == QLatin1String("1");
+        f.click(wasFour ? "optDip1" : "optDip0");
+        f.ok();
+        EXPECT_EQ(f.image, before) << "changed: " << changedOffsets(f.image, before);
+        EXPECT_EQ(f.settings.memory4, wasFour ? QStringLiteral("0") : QStringLiteral("1"));
+        EXPECT_EQ(f.layoutCalls, 1);
+    }
+}
+
+TEST(RepeaterConfig, ClosingAnyOtherWayStoresNothing) {
+    // 0 = the window's close button, 1 = Escape.
+    for (int way : {0, 1}) {
+        SCOPED_TRACE(way);
+        Fixture f;
+        f.settings.memory4 = QStringLiteral("1");
+        f.image[ClockByte] = 0x05;
+        f.image[RecorderByte] = 0x00;
+        const Image before = f.image;
+        showSettled(f.dialog);
+        f.click("optDip1");
+        f.click("optClock0");
+        f.click("optDvr1");
+        if (way == 0)
+            f.dialog.close();
+        else
+            QTest::keyClick(&f.dialog, Qt::Key_Escape);
+
+        EXPECT_FALSE(f.dialog.isVisible());
+        EXPECT_EQ(f.image, before);
+        EXPECT_EQ(f.settings.memory4, QStringLiteral("1"));
+        EXPECT_EQ(f.layoutCalls, 0);
+
+        // Opened again, it shows the stored values, not the abandoned choices.
+        showSettled(f.dialog);
+        EXPECT_TRUE(f.option("optDip0")->isChecked());
+        EXPECT_TRUE(f.option("optClock1")->isChecked());
+        EXPECT_TRUE(f.option("optDvr0")->isChecked());
+    }
+}
+
+TEST(RepeaterConfig, ShowsItsTitleFramesAndOptionsAsWritten) {
+    Fixture f;
+    EXPECT_EQ(f.dialog.windowTitle(), QStringLiteral("ORVANE DX Configuration"));
+    EXPECT_FALSE(f.dialog.isModal());
+    const std::pair<const char*, const char*> texts[] = {
+        {"optDip0", "OFF - Use Four Memory Save Locations"},
+        {"optDip1", "ON   - Setup memory for Area Codes and Telephone Prefix Codes"},
+        {"optClock0", "12 Hour"},
+        {"optClock1", "24 Hour"},
+        {"optDvr0", "TALKR-9"},
+        {"optDvr1", "VOXA-5"},
+    };
+    for (const auto& [name, text] : texts) EXPECT_EQ(f.option(name)->text(), text) << name;
+    EXPECT_EQ(child<QGroupBox>(f.dialog, QStringLiteral("fraDip"))->title(),
+              QStringLiteral("DIP Switch #5"));
+    EXPECT_EQ(child<QGroupBox>(f.dialog, QStringLiteral("fraClock"))->title(),
+              QStringLiteral("Clock Announcements"));
+    EXPECT_EQ(child<QGroupBox>(f.dialog, QStringLiteral("fraDvr"))->title(),
+              QStringLiteral("DVR Type"));
+    EXPECT_EQ(child<QLabel>(f.dialog, QStringLiteral("lblDip"))->text(),
+              QStringLiteral("Dip switch #5 (On the PC Board) is to determine how your ORVANE DX "
+                             "controller is configuring internal data memory. Reference page 2-2 "
+                             "(Switch 5) in your ORVANE manual for additional information. \n"));
+    EXPECT_EQ(f.dialog.findChildren<QPushButton*>().size(), 1);
+}
+
+TEST(RepeaterConfig, TheLayoutChosenHereReachesTheCopyAndFlushDialogs) {
+    Fixture f;
+    f.settings.memory4 = QStringLiteral("1");
+    ScriptedPrompts prompts;
+    frmMemory memory(f.image, prompts, f.settings);
+    frmFlush flush(f.image, prompts, f.settings);
+    showSettled(memory);
+    showSettled(flush);
+    ASSERT_TRUE(child<QPushButton>(memory, QStringLiteral("cmdCopy_0_4"))->isEnabled());
+    ASSERT_EQ(child<QLabel>(flush, QStringLiteral("lblCaption8"))->text(),
+              QStringLiteral("Memory Save #4"));
+
+    showSettled(f.dialog);
+    f.click("optDip1");
+    f.ok();
+
+    reactivate(memory);
+    reactivate(flush);
+    for (int row = 0; row < 4; ++row)
+        EXPECT_FALSE(
+            child<QPushButton>(memory, QStringLiteral("cmdCopy_%1_4").arg(row))->isEnabled());
+    EXPECT_EQ(child<QLabel>(flush, QStringLiteral("lblCaption8"))->text(),
+              QStringLiteral("Area Codes / Prefix Numbers"));
+}
+
+}  // namespace

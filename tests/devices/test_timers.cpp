@@ -217,28 +217,6 @@ TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
     }
 }
 
-TEST(TimersDialog, KeyPadHeadingsFollowTheTable) {
-    // The keypad heading differs from the row caption for several timers.
-    struct Case {
-        int timer;
-        const char* heading;
-    };
-    const Case cases[] = {{2, "Turn-On Delay"},
-                          {7, "Squelch Tail Message"},
-                          {9, "Voice Delay."},
-                          {12, "DTMF Pre-window"},
-                          {14, "Programming Max Length"}};
-    Image image{};
-    ScriptedPrompts prompts;
-    frmTimer1 dialog(image, prompts, 0);
-    dialog.show();
-    for (const Case& c : cases) {
-        prompts.keyPadAnswers.push_back(QString());
-        QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
-        EXPECT_EQ(prompts.keyPadCalls.back().heading, QString::fromLatin1(c.heading));
-    }
-}
-
 TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
     struct Case {
         int timer;

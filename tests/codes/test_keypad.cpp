@@ -1,0 +1,447 @@
+// The keypad entry dialog driven with real clicks and key presses.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <functional>
+#include <optional>
+
+#include "../support/scriptedprompts.h"
+#include "codes/frmKeyPad.h"
+
+namespace {
+
+struct Msg {
+    const char* title;
+    const char* text;
+};
+const Msg DelayRefused{"Autopatch Delay", "Error, One delay entry only."};
+
+QPushButton* button(frmKeyPad& pad, const QString& name) {
+    auto* b = pad.findChild<QPushButton*>(name);
+    EXPECT_NE(b, nullptr) << name.toStdString();
+    return b;
+}
+
+// Clicks a sequence on the pad: key characters, "," = Delay, "X" = Clear, "K" = OK,
+// "Q" = Cancel.
+void press(frmKeyPad& pad, const char* script) {
+    for (const char* c = script; *c; ++c) {
+        QString name;
+        switch (*c) {
+            case ',':
+                name = QStringLiteral("cmdDelay");
+                break;
+            case 'X':
+                name = QStringLiteral("cmdClear");
+                break;
+            case 'K':
+                name = QStringLiteral("cmdOK");
+                break;
+            case 'Q':
+                name = QStringLiteral("cmdCancel");
+                break;
+            default:
+                name = keyButtonName(QLatin1Char(*c));
+                break;
+        }
+        if (QPushButton* b = button(pad, name)) QTest::mouseClick(b, Qt::LeftButton);
+    }
+}
+
+void expectMessages(const ScriptedPrompts& prompts, const std::vector<Msg>& expected) {
+    ASSERT_EQ(prompts.messages.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(prompts.messages[i].kind, RecordedMessage::Message);
+        EXPECT_EQ(prompts.messages[i].icon, Icon::Exclamation);
+        EXPECT_EQ(prompts.messages[i].title, QString::fromLatin1(expected[i].title));
+        EXPECT_EQ(prompts.messages[i].text, QString::fromLatin1(expected[i].text));
+    }
+}
+
+QString displayShown(frmKeyPad& pad) { return pad.findChild<QLabel*>("lblDisplay")->text(); }
+
+TEST(KeyPad, KeySetsShowTheirKeys) {
+    const struct {
+        int keySet;
+        const char* visible;  // of the sixteen keys and Delay (",")
+    } cases[] = {
+        {KeySet::Digits, "0123456789"},
+        {KeySet::Codes, "0123456789ABC*#"},
+        {KeySet::Telephone, "0123456789*#,"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keySet);
+        ScriptedPrompts prompts;
+        frmKeyPad pad(prompts, nullptr, 0);
+        pad.begin(c.keySet, 7, QStringLiteral("Heading"), QString(), CheckKind::None);
+        pad.show();
+        for (const char key : QByteArray("0123456789ABCD*#,")) {
+            const QString name =
+                key == ',' ? QStringLiteral("cmdDelay") : keyButtonName(QLatin1Char(key));
+            EXPECT_EQ(button(pad, name)->isVisible(), std::strchr(c.visible, key) != nullptr)
+                << key;
+        }
+        for (const char* name : {"cmdOK", "cmdCancel", "cmdClear"})
+            EXPECT_TRUE(button(pad, QString::fromLatin1(name))->isVisible()) << name;
+    }
+}
+
+TEST(KeyPad, PadIsLaidOutLikeATelephone) {
+    ScriptedPrompts prompts;
+    frmKeyPad pad(prompts, nullptr, 0);
+    pad.begin(KeySet::Codes, 7, QStringLiteral("Control Op Prefix"), QStringLiteral("12"),
+              CheckKind::None);
+    pad.show();
+    auto pos = [&](const char* key) {
+        return button(pad, keyButtonName(QLatin1Char(*key)))->pos();
+    };
+    // Rows "123A" / "456B" / "789C" / "*0#", left to right and top to bottom.
+    const char* rows[] = {"123A", "456B", "789C", "*0#"};
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; rows[r][c + 1]; ++c) {
+            EXPECT_LT(pos(&rows[r][c]).x(), pos(&rows[r][c + 1]).x()) << rows[r];
+            EXPECT_EQ(pos(&rows[r][c]).y(), pos(&rows[r][c + 1]).y()) << rows[r];
+        }
+        if (r > 0) {
+            EXPECT_LT(pos(&rows[r - 1][0]).y(), pos(&rows[r][0]).y());
+        }
+    }
+    // OK, Cancel, Clear down the right of the pad; the heading above, the display below.
+    const QPoint ok = button(pad, "cmdOK")->pos();
+    EXPECT_GT(ok.x(), pos("A").x());
+    EXPECT_EQ(ok.y(), pos("1").y());
+    EXPECT_EQ(button(pad, "cmdCancel")->pos().y(), pos("4").y());
+    EXPECT_EQ(button(pad, "cmdClear")->pos().y(), pos("7").y());
+    EXPECT_EQ(button(pad, "cmdOK")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(button(pad, "cmdCancel")->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(button(pad, "cmdClear")->text(), QStringLiteral("Clear"));
+    EXPECT_EQ(button(pad, "cmdDelay")->text(), QStringLiteral("Delay"));
+    auto* heading = pad.findChild<QLabel*>("lblHeading");
+    EXPECT_EQ(heading->text(), QStringLiteral("Control Op Prefix"));
+    EXPECT_LT(heading->y(), pos("1").y());
+    EXPECT_GT(pad.findChild<QLabel*>("lblDisplay")->y(), pos("*").y());
+    EXPECT_EQ(displayShown(pad), QStringLiteral("12"));
+    EXPECT_EQ(pad.focusWidget(), button(pad, "cmdOK"));
+}
+
+TEST(KeyPad, KeysEditTheDisplay) {
+    const struct {
+        const char* what;
+        int keySet;
+        int limit;
+        const char* initial;
+        const char* script;
+        const char* display;
+        int beeps;
+        std::vector<Msg> messages;
+    } cases[] = {
+        {"first key replaces", KeySet::Codes, 7, "123", "4", "4", 0, {}},
+        {"first key replaces a full display", KeySet::Digits, 4, "1234", "5", "5", 0, {}},
+        {"first key replaces a text over the limit", KeySet::Codes, 7, "12345678", "*", "*", 0, {}},
+        {"keys append up to the limit", KeySet::Digits, 4, "", "12345", "1234", 1, {}},
+        {"twelfth key of a telephone number beeps",
+         KeySet::Telephone,
+         11,
+         "",
+         "123456789012",
+         "12345678901",
+         1,
+         {}},
+        {"delays count against the limit",
+         KeySet::Telephone,
+         11,
+         "",
+         "1,2,3,4,5,67",
+         "1,2,3,4,5,6",
+         1,
+         {}},
+        {"delay at the limit is silent", KeySet::Telephone, 3, "", "123,", "123", 0, {}},
+        {"delay first replaces", KeySet::Telephone, 11, "555", ",", ",", 0, {}},
+        {"delay twice at first is refused",
+         KeySet::Telephone,
+         11,
+         "",
+         ",,",
+         ",",
+         0,
+         {DelayRefused}},
+        {"delay, key, delay", KeySet::Telephone, 11, "", ",5,", ",5,", 0, {}},
+        {"delay twice later is refused",
+         KeySet::Telephone,
+         11,
+         "",
+         "9,,5",
+         "9,5",
+         0,
+         {DelayRefused}},
+        {"clear after delay keeps the delay refused",
+         KeySet::Telephone,
+         11,
+         "",
+         "9,X,5,",
+         "5,",
+         0,
+         {DelayRefused}},
+        {"clear empties the display", KeySet::Codes, 7, "123", "X", "", 0, {}},
+        {"clear before the first key keeps it first", KeySet::Digits, 2, "12", "X345", "34", 1, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedPrompts prompts;
+        frmKeyPad pad(prompts, nullptr, 0);
+        pad.begin(c.keySet, c.limit, QStringLiteral("Telephone Number 5"),
+                  QString::fromLatin1(c.initial), CheckKind::None);
+        pad.show();
+        press(pad, c.script);
+        EXPECT_EQ(displayShown(pad), QString::fromLatin1(c.display));
+        EXPECT_EQ(prompts.beeps, c.beeps);
+        expectMessages(prompts, c.messages);
+        EXPECT_TRUE(pad.isVisible());
+    }
+}
+
+TEST(KeyPad, OkAppliesTheCheckKind) {
+    const struct {
+        int checkKind;
+        int limit;
+        const char* initial;
+        const char* script;          // typed before OK
+        std::optional<Msg> refused;  // nothing = accepted
+    } cases[] = {
+        {CheckKind::None, 7, "", "1", std::nullopt},
+        {CheckKind::ToneDelay, 1, "", "9", std::nullopt},
+        {CheckKind::FourDigits, 4, "", "123", Msg{"Macro Command", "Error! Need 4 Digit Entry"}},
+        {CheckKind::FourDigits, 4, "", "1234", std::nullopt},
+        {CheckKind::Range1To1800, 4, "", "1801",
+         Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
+        {CheckKind::Range1To1800, 4, "", "0",
+         Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
+        {CheckKind::Range1To1800, 4, "", "1800", std::nullopt},
+        {CheckKind::Range1To1800, 4, "", "1", std::nullopt},
+        {CheckKind::TwoDigits, 2, "", "5", Msg{"Macro Command", "Error! Need 2 Digit Entry"}},
+        {CheckKind::TwoDigits, 2, "", "59", std::nullopt},
+        // The initial text is checked too when OK comes without a key.
+        {CheckKind::OneDigit, 1, "12", "",
+         Msg{"Frequency Entry", "Error! Frequency between 1 and 8"}},
+        {CheckKind::OneDigit, 1, "", "8", std::nullopt},
+        {CheckKind::ThreeDigits, 3, "", "90", Msg{"Area Code Entry", "Error! Need 3 Digit Entry"}},
+        {CheckKind::ThreeDigits, 3, "", "907", std::nullopt},
+        {CheckKind::AtMost15, 7, "1234567890123456", "",
+         Msg{"Macro Command", "Error! Maximum 15 Digit Entry"}},
+        {CheckKind::AtMost16, 11, "12345678901234567", "",
+         Msg{"Telephone Number", "Error! Maximum 16 Digit Entry"}},
+        {CheckKind::AtMost16, 11, "", "5,551212", std::nullopt},
+        {CheckKind::SevenDigits, 7, "", "123456",
+         Msg{"Unlock Number", "Error! Requires a 7 Digit Entry"}},
+        {CheckKind::SevenDigits, 7, "", "1234567", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.checkKind) + " " + c.initial + c.script);
+        ScriptedPrompts prompts;
+        frmKeyPad pad(prompts, nullptr, 0);
+        pad.begin(KeySet::Telephone, c.limit, QStringLiteral("Entry"),
+                  QString::fromLatin1(c.initial), c.checkKind);
+        pad.show();
+        press(pad, c.script);
+        const QString typed = displayShown(pad);
+        press(pad, "K");
+        if (c.refused) {
+            expectMessages(prompts, {*c.refused});
+            EXPECT_TRUE(pad.isVisible());
+            EXPECT_EQ(displayShown(pad), typed);
+        } else {
+            expectMessages(prompts, {});
+            EXPECT_FALSE(pad.isVisible());
+            EXPECT_EQ(pad.result(), QDialog::Accepted);
+            EXPECT_EQ(pad.displayText(), typed);
+        }
+    }
+}
+
+TEST(KeyPad, OkAcceptsAnEmptyDisplayForEveryCheck) {
+    for (const int kind :
+         {CheckKind::None, CheckKind::FourDigits, CheckKind::Range1To1800, CheckKind::AtMost15,
+          CheckKind::TwoDigits, CheckKind::OneDigit, CheckKind::ToneDelay, CheckKind::ThreeDigits,
+          CheckKind::AtMost16, CheckKind::SevenDigits}) {
+        SCOPED_TRACE(kind);
+        ScriptedPrompts prompts;
+        frmKeyPad pad(prompts, nullptr, 0);
+        pad.begin(KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("12"), kind);
+        pad.show();
+        press(pad, "XK");
+        expectMessages(prompts, {});
+        EXPECT_FALSE(pad.isVisible());
+        EXPECT_EQ(pad.result(), QDialog::Accepted);
+        EXPECT_EQ(pad.displayText(), QString());
+    }
+}
+
+TEST(KeyPad, LeavingWithoutOkReturnsTheInitialText) {
+    const struct {
+        const char* what;
+        std::function<void(frmKeyPad&)> leave;
+    } cases[] = {
+        {"Cancel", [](frmKeyPad& pad) { press(pad, "Q"); }},
+        {"Escape", [](frmKeyPad& pad) { QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Escape); }},
+        {"close box", [](frmKeyPad& pad) { pad.close(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedPrompts prompts;
+        frmKeyPad pad(prompts, nullptr, 0);
+        pad.begin(KeySet::Telephone, 11, QStringLiteral("Telephone Number 0"),
+                  QStringLiteral("5551212"), CheckKind::AtMost16);
+        pad.show();
+        press(pad, "9,1X4");
+        ASSERT_EQ(displayShown(pad), QStringLiteral("4"));
+        c.leave(pad);
+        EXPECT_FALSE(pad.isVisible());
+        EXPECT_EQ(pad.result(), QDialog::Rejected);
+        EXPECT_EQ(pad.displayText(), QStringLiteral("5551212"));
+        EXPECT_EQ(displayShown(pad), QStringLiteral("5551212"));
+    }
+}
+
+TEST(KeyPad, ClicksBeforeArmingChangeNothing) {
+    ScriptedPrompts prompts;
+    frmKeyPad pad(prompts, nullptr, 60000);
+    pad.begin(KeySet::Telephone, 3, QStringLiteral("Tel Pre-Dial"), QStringLiteral("123"),
+              CheckKind::SevenDigits);
+    pad.show();
+    auto* timer = pad.findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 60000);
+    EXPECT_FALSE(pad.isArmed());
+
+    press(pad, "4,,X*K");
+    press(pad, "Q");
+    QTest::keyClicks(button(pad, "cmdOK"), QStringLiteral("5,"));
+    QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Delete);
+    QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Return);
+    QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Escape);
+    EXPECT_TRUE(pad.isVisible());
+    EXPECT_EQ(displayShown(pad), QStringLiteral("123"));
+    EXPECT_EQ(prompts.beeps, 0);
+    expectMessages(prompts, {});
+
+    pad.arm();  // what Timer1 does when it fires
+    press(pad, "4");
+    EXPECT_EQ(displayShown(pad), QStringLiteral("4"));
+}
+
+TEST(KeyPad, CloseBoxWorksBeforeArming) {
+    ScriptedPrompts prompts;
+    frmKeyPad pad(prompts, nullptr, 60000);
+    pad.begin(KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("1234567"),
+              CheckKind::SevenDigits);
+    pad.show();
+    pad.close();
+    EXPECT_FALSE(pad.isVisible());
+    EXPECT_EQ(pad.result(), QDialog::Rejected);
+    EXPECT_EQ(pad.displayText(), QStringLiteral("1234567"));
+}
+
+TEST(KeyPad, EachEntryStartsUnarmedWithTheHalfSecondDelay) {
+    ScriptedPrompts prompts;
+    frmKeyPad pad(prompts);
+    auto* timer = pad.findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 500);
+    pad.begin(KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"), QStringLiteral("300"),
+              CheckKind::Range1To1800);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_FALSE(pad.isArmed());
+    pad.arm();
+    // A second entry on the same pad is unarmed again, with fresh flags.
+    pad.begin(KeySet::Telephone, 11, QStringLiteral("Emergency Number 0"), QStringLiteral("911"),
+              CheckKind::AtMost16);
+    EXPECT_FALSE(pad.isArmed());
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(pad.windowTitle(), QStringLiteral("Emergency Number 0"));
+}
+
+TEST(KeyPad, KeyboardTypesTheVisibleKeysOnly) {
+    const struct {
+        const char* what;
+        int keySet;
+        const char* initial;
+        const char* typed;
+        const char* display;
+    } cases[] = {
+        {"codes keys, lower case too", KeySet::Codes, "9", "ab*#C50", "AB*#C50"},
+        {"no D nor delay for codes", KeySet::Codes, "", "1D,2", "12"},
+        {"telephone with a delay", KeySet::Telephone, "", "9,5551212", "9,5551212"},
+        {"telephone refuses letters", KeySet::Telephone, "", "1A2B3C4D", "1234"},
+        {"digits only", KeySet::Digits, "", "A*#,5", "5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedPrompts prompts;
+        frmKeyPad pad(prompts, nullptr, 0);
+        pad.begin(c.keySet, 11, QStringLiteral("Entry"), QString::fromLatin1(c.initial),
+                  CheckKind::None);
+        pad.show();
+        // The keys go to the button that has the focus and pass on to the pad.
+        QTest::keyClicks(button(pad, "cmdOK"), QString::fromLatin1(c.typed));
+        EXPECT_EQ(displayShown(pad), QString::fromLatin1(c.display));
+        expectMessages(prompts, {});
+    }
+}
+
+TEST(KeyPad, KeyboardCommandsClearAndConfirm) {
+    ScriptedPrompts prompts;
+    frmKeyPad pad(prompts, nullptr, 0);
+    pad.begin(KeySet::Telephone, 11, QStringLiteral("Entry"), QStringLiteral("12"),
+              CheckKind::FourDigits);
+    pad.show();
+    QPushButton* focus = button(pad, "cmdClear");
+    QTest::keyClicks(focus, QStringLiteral("123"));
+    QTest::keyClick(focus, Qt::Key_Delete);
+    EXPECT_EQ(displayShown(pad), QString());
+    // Delay then Delay again from the keyboard is refused like the buttons.
+    QTest::keyClicks(focus, QStringLiteral("5,,"));
+    expectMessages(prompts, {DelayRefused});
+    // Enter is OK (not Clear, though Clear has the focus): "5," is refused as too short.
+    QTest::keyClick(focus, Qt::Key_Return);
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1].text, QStringLiteral("Error! Need 4 Digit Entry"));
+    EXPECT_TRUE(pad.isVisible());
+    QTest::keyClicks(focus, QStringLiteral("55"));
+    QTest::keyClick(focus, Qt::Key_Enter);
+    EXPECT_FALSE(pad.isVisible());
+    EXPECT_EQ(pad.result(), QDialog::Accepted);
+    EXPECT_EQ(pad.displayText(), QStringLiteral("5,55"));
+}
+
+TEST(KeyPad, ShowKeyPadRunsModallyAndReturnsTheText) {
+    const struct {
+        const char* script;
+        const char* returned;
+    } cases[] = {
+        {"12K", "12"},
+        {"12Q", "0300"},
+        {"XK", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        ScriptedPrompts prompts;
+        frmKeyPad pad(prompts, nullptr, 0);
+        QTimer::singleShot(0, &pad, [&] {
+            EXPECT_TRUE(pad.isModal());
+            EXPECT_EQ(pad.findChild<QLabel*>("lblHeading")->text(),
+                      QStringLiteral("Repeater Time-Out"));
+            press(pad, c.script);
+            if (pad.isVisible()) pad.reject();  // never leave the loop hanging
+        });
+        EXPECT_EQ(pad.ShowKeyPad(KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"),
+                                 QStringLiteral("0300"), CheckKind::Range1To1800),
+                  QString::fromLatin1(c.returned));
+    }
+}
+
+}  // namespace

@@ -173,14 +173,6 @@ TEST(Codec, DisplayAPNumShowsDigitsAndDelays) {
     }
 }
 
-TEST(Codec, TelephoneNumbersComeBackAsTyped) {
-    for (const char* text : {"9,5551212", "", ",5", "1,2,3", "0*#", "12345678901", "5,5,5,5"}) {
-        Image image = patternedImage();
-        SaveTelNum(image, 1148, QString::fromLatin1(text));
-        EXPECT_EQ(DisplayAPNum(image, 1148), QString::fromLatin1(text));
-    }
-}
-
 TEST(Codec, ThreeDigitEntries) {
     const struct {
         Bytes bytes;

@@ -116,6 +116,7 @@ TEST(CodesDialog, EachCodeOpensTheKeypadWithItsHeading) {
 
 TEST(CodesDialog, AnEditRewritesOnlyTheBlocksCodeTable) {
     // Code 0 of each block becomes "1A*"; the rest of the table is already in the written form.
+    // Memory save #3 therefore writes 6216..6327 and nothing else.
     for (int block = 0; block < 5; ++block) {
         SCOPED_TRACE(block);
         Image image = patternedImage();
@@ -180,36 +181,6 @@ TEST(CodesDialog, EmptyEntryStoresAnEmptyCode) {
     std::fill(expected.begin() + 104, expected.end(), 0);
     expectOnlyWritten(before, image, 4616, expected);
     EXPECT_EQ(field(dialog, 13)->value(), QString());
-}
-
-TEST(CodesDialog, MemorySave3EditsItsOwnTableOnly) {
-    // The whole image patterned, the table included: the edit rewrites 6216..6327 from what the
-    // fields showed and leaves every other byte alone.
-    Image image = patternedImage();
-    const Image before = image;
-    ScriptedPrompts prompts;
-    frmCodes_1 dialog(image, prompts, 3);
-    dialog.show();
-    prompts.keyPadAnswers.push_back(QStringLiteral("C#"));
-    QTest::mouseClick(field(dialog, 2), Qt::LeftButton);
-    for (int i = 0; i < ImageSize; ++i) {
-        if (i < 6216 || i > 6327) {
-            ASSERT_EQ(image[i], before[i]) << "byte " << i;
-        }
-    }
-    EXPECT_EQ(Bytes(image.begin() + 6232, image.begin() + 6240), Bytes({2, 15, 12, 0, 0, 0, 0, 0}));
-    // Every code's length byte is now 0..7, its high nibbles clear and its tail zero.
-    for (int k = 0; k < 14; ++k) {
-        const int p = 6216 + 8 * k;
-        const int length = image[p];
-        EXPECT_LE(length, 7) << k;
-        for (int i = 1; i <= 7; ++i) {
-            if (i > length) {
-                EXPECT_EQ(int(image[p + i]), 0) << k << " " << i;
-            }
-            EXPECT_LE(int(image[p + i]), 15) << k << " " << i;
-        }
-    }
 }
 
 }  // namespace

@@ -222,6 +222,9 @@ TEST(KeyPad, OkAppliesTheCheckKind) {
          Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
         {CheckKind::Range1To1800, 4, "", "1800", std::nullopt},
         {CheckKind::Range1To1800, 4, "", "1", std::nullopt},
+        {CheckKind::Range1To1800, 4, "", "0300", std::nullopt},
+        {CheckKind::Range1To1800, 4, "", "0000",
+         Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
         {CheckKind::TwoDigits, 2, "", "5", Msg{"Macro Command", "Error! Need 2 Digit Entry"}},
         {CheckKind::TwoDigits, 2, "", "59", std::nullopt},
         // The initial text is checked too when OK comes without a key.
@@ -232,6 +235,7 @@ TEST(KeyPad, OkAppliesTheCheckKind) {
         {CheckKind::ThreeDigits, 3, "", "907", std::nullopt},
         {CheckKind::AtMost15, 7, "1234567890123456", "",
          Msg{"Macro Command", "Error! Maximum 15 Digit Entry"}},
+        {CheckKind::AtMost15, 7, "", "1234567", std::nullopt},
         {CheckKind::AtMost16, 11, "12345678901234567", "",
          Msg{"Telephone Number", "Error! Maximum 16 Digit Entry"}},
         {CheckKind::AtMost16, 11, "", "5,551212", std::nullopt},

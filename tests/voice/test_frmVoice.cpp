@@ -101,7 +101,7 @@ TEST_F(Composer, ShowsItsTextsAndComposesFromEveryList) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Voice Synthesizer Editor Dialog Box"));
         EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(),
                   QStringLiteral("Word Construction For Message 3"));
-        EXPECT_TRUE(dialog.findChild<QGroupBox*>()->title() == QStringLiteral("Voice Words Table"));
+        EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), QStringLiteral("Voice Words Table"));
         EXPECT_EQ(child<QRadioButton>(dialog, "optAll")->text(), QStringLiteral("All Words"));
         EXPECT_EQ(child<QRadioButton>(dialog, "optCall")->text(), QStringLiteral("Call Letters"));
         EXPECT_EQ(child<QRadioButton>(dialog, "optSpecial")->text(), QStringLiteral("Special"));

@@ -44,8 +44,9 @@ MDIForm1::MDIForm1(Prompts& prompts, QSettings& store, QWidget* parent)
     resize(800, 560);
     buildMenus();
     buildStatusBar();
-    m_welcome = new QLabel(tr("No configuration file is open.\n\n"
-                              "Choose File > Open... to open an ORVANE file (.orv)."));
+    m_welcome =
+        new QLabel(tr("No configuration file is open.\n\n"
+                      "Choose File > Open... to open an ORVANE file (.orv)."));
     m_welcome->setObjectName(QStringLiteral("lblWelcome"));
     m_welcome->setAlignment(Qt::AlignCenter);
     m_welcome->setWordWrap(true);
@@ -84,9 +85,7 @@ MDIForm1::MDIForm1(Prompts& prompts, QSettings& store, QWidget* parent)
 
 MDIForm1::~MDIForm1() = default;
 
-QAction* MDIForm1::action(const QString& name) const {
-    return findChild<QAction*>(name);
-}
+QAction* MDIForm1::action(const QString& name) const { return findChild<QAction*>(name); }
 
 QString MDIForm1::panelText(int panel) const { return m_panels[panel - 1]->text(); }
 
@@ -179,7 +178,8 @@ void MDIForm1::buildMenus() {
     item(help, "mnuSearch", tr("Search For Help On..."));
     item(help, "mnuAbout", tr("About"));
 
-    connect(action(QStringLiteral("mnuOpen")), &QAction::triggered, this, &MDIForm1::openWithChooser);
+    connect(action(QStringLiteral("mnuOpen")), &QAction::triggered, this,
+            &MDIForm1::openWithChooser);
     connect(action(QStringLiteral("mnuSave")), &QAction::triggered, this, &MDIForm1::saveFile);
     connect(action(QStringLiteral("mnuSaveAs")), &QAction::triggered, this, &MDIForm1::saveFileAs);
     connect(action(QStringLiteral("mnuPrinterFont")), &QAction::triggered, this,
@@ -251,7 +251,8 @@ bool MDIForm1::ProcessOpen(const QString& path) {
             m_prompts.message(Icon::Error, QString::fromLatin1(Texts::OpenErrorTitle),
                               QString::fromLatin1(Texts::OpenErrorText));
             return false;
-        case OpenStatus::Loaded: break;
+        case OpenStatus::Loaded:
+            break;
     }
     m_panels[0]->setText(path + QLatin1Char(' '));
     m_settings.ProcessFileList(path);
@@ -286,8 +287,9 @@ bool MDIForm1::writeImage(const QString& path) {
         status = writeImageFile(path, m_doc.image);
     }
     if (!status.ok) {
-        m_prompts.message(Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
-                          tr("Error, the file could not be saved:\n%1\n%2").arg(path, status.reason));
+        m_prompts.message(
+            Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
+            tr("Error, the file could not be saved:\n%1\n%2").arg(path, status.reason));
         return false;
     }
     m_doc.markSaved();
@@ -328,9 +330,12 @@ bool MDIForm1::askToSaveChanges() {
     m_prompts.beep();
     switch (m_prompts.askYesNoCancel(Icon::Warning, QString::fromLatin1(Texts::ExitTitle),
                                      QString::fromLatin1(Texts::ExitText))) {
-        case Answer::Yes: return saveFileAs();
-        case Answer::No: return true;
-        default: return false;
+        case Answer::Yes:
+            return saveFileAs();
+        case Answer::No:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -382,5 +387,3 @@ void MDIForm1::showAbout() {
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
 }
-
-void MDIForm1::connectEditors() {}

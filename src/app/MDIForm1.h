@@ -12,6 +12,7 @@ class Prompts;
 class QLabel;
 class QSettings;
 class QTimer;
+class frmConfig;
 
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
@@ -69,6 +70,7 @@ private:
     Settings m_settings;
     QLabel* m_panels[3] = {};
     QLabel* m_welcome = nullptr;
+    QPointer<frmConfig> m_config;
     QTimer* m_modifiedTimer = nullptr;
     bool m_quitOnClose = false;
     bool m_ended = false;

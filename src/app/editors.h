@@ -1,6 +1,6 @@
-// The program's keypad and voice composer, bound to the prompts port.
+// Binds the program's keypad and voice composer dialogs to its prompts port.
 #pragma once
 
-#include "ui/qtprompts.h"
+class QtPrompts;
 
-QtPrompts makeProgramPrompts();
+void bindProgramDialogs(QtPrompts& prompts);

@@ -26,7 +26,8 @@ frmAbout::frmAbout(Prompts& prompts, Mode mode, QWidget* parent)
     title->setFont(big);
     auto* version = new QLabel(QString::fromLatin1(Texts::VersionLine));
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* subtitle = new QLabel(tr("Configuration memory editor for the ORVANE repeater controller"));
+    auto* subtitle =
+        new QLabel(tr("Configuration memory editor for the ORVANE repeater controller"));
     subtitle->setObjectName(QStringLiteral("lblDescription"));
 
     auto* ok = new QPushButton(tr("OK"));

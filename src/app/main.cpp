@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     const auto lock = acquireInstanceLock(instanceLockPath());
     if (!lock) return 0;
 
-    QtPrompts prompts = makeProgramPrompts();
+    QtPrompts prompts;
+    bindProgramDialogs(prompts);
 
     frmAbout splash(prompts, frmAbout::Mode::Splash);
     splash.show();

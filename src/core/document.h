@@ -13,7 +13,7 @@ struct Document {
     bool nameKnown = false;  // Save does nothing until a file was opened or saved under a name
     QString reportFileName;  // shown in report headings; set only by opening
     std::int32_t referenceChecksum = 0;
-    Image reference{};       // the image as last opened or saved
+    Image reference{};  // the image as last opened or saved
 
     // Modified means "differs from the last opened or saved image", byte for byte; the checksum
     // alone would miss edits that keep the byte sum.

@@ -24,7 +24,7 @@ Settings GetRegistry(QSettings& store) {
     s.password = store.value(QLatin1String(SettingKeys::Password)).toString();
     const QString memory4 = store.value(QLatin1String(SettingKeys::Memory4)).toString();
     s.memory4 = (memory4.isEmpty() || memory4 == QLatin1String("1")) ? QStringLiteral("1")
-                                                                      : QStringLiteral("0");
+                                                                     : QStringLiteral("0");
     s.fontName = store.value(QLatin1String(SettingKeys::FontName)).toString();
     if (s.fontName.isEmpty()) s.fontName = QString::fromLatin1(SettingKeys::DefaultFontName);
     s.fontSize = store.value(QLatin1String(SettingKeys::FontSize)).toString();
@@ -47,7 +47,9 @@ void SaveRegistry(QSettings& store, const Settings& settings) {
 QString recentFileCaption(int n, const QString& path) {
     // A "&" inside the path is doubled so the menu shows it instead of taking it as a shortcut.
     const QString prefix = QLatin1Char('&') + QString::number(n);
-    const auto shown = [](QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); };
+    const auto shown = [](QString text) {
+        return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+    };
     if (path.size() < 26) return prefix + QLatin1Char(' ') + shown(path);
     return prefix + QLatin1String(" ..") + shown(path.right(25));
 }

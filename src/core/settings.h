@@ -24,7 +24,8 @@ inline constexpr int RecentFileCount = 4;
 
 struct Settings {
     QString password;
-    QString memory4 = QStringLiteral("1");  // "1" = four memory saves, "0" = area codes and prefixes
+    QString memory4 =
+        QStringLiteral("1");  // "1" = four memory saves, "0" = area codes and prefixes
     QString fontName = QString::fromLatin1(SettingKeys::DefaultFontName);
     QString fontSize = QString::fromLatin1(SettingKeys::DefaultFontSize);
     std::array<QString, RecentFileCount> recentFiles;  // [0] is the most recent

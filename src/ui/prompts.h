@@ -12,15 +12,16 @@ enum class Answer { Ok, Yes, No, Cancel };
 
 // What the voice composer is asked for and what it hands back.
 struct ComposeRequest {
-    int wordLimit = 23;       // 23 for a voice message, 8 for an identification
-    int messageNumber = -1;   // shown in the heading; -1 keeps the number of the last caller that set one
-    QString initialText;      // the field's current text, trimmed
+    int wordLimit = 23;  // 23 for a voice message, 8 for an identification
+    int messageNumber =
+        -1;  // shown in the heading; -1 keeps the number of the last caller that set one
+    QString initialText;  // the field's current text, trimmed
 };
 
 struct ComposeResult {
-    QString text;             // what the caller shows in its field
-    bool newWords = false;    // true when the words were composed anew and must be stored
-    QStringList words;        // three-digit voice word numbers ("005", "210"), one per composed word
+    QString text;           // what the caller shows in its field
+    bool newWords = false;  // true when the words were composed anew and must be stored
+    QStringList words;      // three-digit voice word numbers ("005", "210"), one per composed word
 };
 
 class Prompts {

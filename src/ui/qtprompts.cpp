@@ -9,10 +9,14 @@ namespace {
 
 QMessageBox::Icon toQt(Icon icon) {
     switch (icon) {
-        case Icon::Information: return QMessageBox::Information;
-        case Icon::Warning: return QMessageBox::Warning;
-        case Icon::Error: return QMessageBox::Critical;
-        case Icon::Question: return QMessageBox::Question;
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Warning:
+            return QMessageBox::Warning;
+        case Icon::Error:
+            return QMessageBox::Critical;
+        case Icon::Question:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -29,9 +33,6 @@ int run(Icon icon, const QString& title, const QString& text, QMessageBox::Stand
 
 }  // namespace
 
-QtPrompts::QtPrompts(KeyPadFunction keyPad, ComposerFunction composer)
-    : m_keyPad(std::move(keyPad)), m_composer(std::move(composer)) {}
-
 void QtPrompts::message(Icon icon, const QString& title, const QString& text) {
     run(icon, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
@@ -44,9 +45,12 @@ bool QtPrompts::askYesNo(Icon icon, const QString& title, const QString& text) {
 Answer QtPrompts::askYesNoCancel(Icon icon, const QString& title, const QString& text) {
     switch (run(icon, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                 QMessageBox::Cancel)) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
     }
 }
 
@@ -69,8 +73,8 @@ std::optional<QFont> QtPrompts::choosePrintFont(const QFont& initial) {
     return font;
 }
 
-QString QtPrompts::showKeyPad(int keySet, int limit, const QString& heading,
-                              const QString& initial, int checkKind) {
+QString QtPrompts::showKeyPad(int keySet, int limit, const QString& heading, const QString& initial,
+                              int checkKind) {
     return m_keyPad(keySet, limit, heading, initial, checkKind);
 }
 

@@ -14,7 +14,8 @@ public:
     using ComposerFunction = std::function<ComposeResult(const ComposeRequest&)>;
 
     // The keypad and the composer live with the editors; the program hands them in here.
-    QtPrompts(KeyPadFunction keyPad, ComposerFunction composer);
+    void setKeyPad(KeyPadFunction keyPad) { m_keyPad = std::move(keyPad); }
+    void setComposer(ComposerFunction composer) { m_composer = std::move(composer); }
 
     void message(Icon icon, const QString& title, const QString& text) override;
     bool askYesNo(Icon icon, const QString& title, const QString& text) override;

@@ -3,14 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QDate>
-#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "../support/scriptedprompts.h"
 #include "app/MDIForm1.h"
@@ -77,10 +83,10 @@ TEST_F(MainWindowTest, MenuTreeHasTheCaptionsInOrder) {
     EXPECT_EQ(top, QStringList({"&File", "&Codes/Timers", "&Messages", "Macro &Op's", "&Zones",
                                 "&Autopatch", "&Misc", "&Help"}));
     const auto menuOf = [&](const char* name) { return act(name)->menu(); };
-    EXPECT_EQ(captionsOf(menuOf("mnuFile")),
-              QStringList({"&Open...", "-", "&Save File", "Save File &As...", "-",
-                           "&Flush Memory...", "-", "Printer &Font...", "&Print...", "-", "", "",
-                           "", "", "-", "E&xit"}));
+    EXPECT_EQ(
+        captionsOf(menuOf("mnuFile")),
+        QStringList({"&Open...", "-", "&Save File", "Save File &As...", "-", "&Flush Memory...",
+                     "-", "Printer &Font...", "&Print...", "-", "", "", "", "", "-", "E&xit"}));
     EXPECT_EQ(captionsOf(menuOf("mnuCodes")),
               QStringList({"Base Codes...", "-", "   Mem #1 Codes...", "   Mem #2 Codes...",
                            "   Mem #3 Codes...", "   Mem #4 Codes..."}));
@@ -110,8 +116,9 @@ TEST_F(MainWindowTest, MenuTreeHasTheCaptionsInOrder) {
 
 TEST_F(MainWindowTest, StatusBarShowsTheDateInPanelThree) {
     start();
-    const QString expected = QLocale(QLocale::English, QLocale::UnitedStates)
-                                 .toString(QDate::currentDate(), QStringLiteral("ddd, MMMM d, yyyy"));
+    const QString expected =
+        QLocale(QLocale::English, QLocale::UnitedStates)
+            .toString(QDate::currentDate(), QStringLiteral("ddd, MMMM d, yyyy"));
     EXPECT_EQ(window->panelText(3), expected);
     EXPECT_EQ(QLocale(QLocale::English, QLocale::UnitedStates)
                   .toString(QDate(2026, 12, 6), QStringLiteral("ddd, MMMM d, yyyy")),
@@ -248,8 +255,9 @@ TEST_F(MainWindowTest, SaveAsksAboutUnusualAccessFlags) {
     EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNo);
     EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
     EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Alert"));
-    EXPECT_EQ(prompts.messages[0].text,
-              QStringLiteral("\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"));
+    EXPECT_EQ(
+        prompts.messages[0].text,
+        QStringLiteral("\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"));
     EXPECT_EQ(fileBytes(path)[500], 0);
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
 
@@ -414,7 +422,8 @@ TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
 TEST_F(MainWindowTest, RecentFilesComeFromTheStoreAndReachItAtTheEnd) {
     start();
     EXPECT_FALSE(act("mnuRecentSep")->isVisible());
-    for (int n = 1; n <= 4; ++n) EXPECT_FALSE(act(("mnuRecent" + std::to_string(n)).c_str())->isVisible());
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_FALSE(act(("mnuRecent" + std::to_string(n)).c_str())->isVisible());
     window->close();
 
     const QString longPath = dir.filePath(QStringLiteral("a-rather-long-file-name.orv"));
@@ -457,4 +466,63 @@ TEST_F(MainWindowTest, PrinterFontChooserKeepsOrTakesTheChoice) {
     window->close();
     EXPECT_EQ(store.value(QStringLiteral("Printer/FontName")).toString(), "Courier New");
     EXPECT_EQ(store.value(QStringLiteral("Printer/FontSize")).toString(), "12");
+}
+
+namespace {
+// Triggers a menu item that opens a modal dialog and returns the dialog's title, closing it.
+QString titleOfDialogOpenedBy(QAction* item) {
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            title = dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    item->trigger();
+    return title;
+}
+}  // namespace
+
+TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
+    start();
+    ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+    const std::pair<const char*, const char*> cases[] = {
+        {"mnuBaseCodes", "Repeater Base Codes"},
+        {"mnuMemCodes3", "Memory Save #3 Codes"},
+        {"mnuBaseTimers", "Repeater Base Timers"},
+        {"mnuMemTimers4", "Memory Save #4 Timers"},
+        {"mnuBaseVoice", "Base Voice Synthesizer Messages"},
+        {"mnuMemVoice2", "Memory Save #2 Voice Messages"},
+        {"mnuBaseZones", "Base Zones"},
+        {"mnuMemZones3", "Zone Channels For Memory #3"},
+        {"mnuMemoryConfig", "Memory Files Configuration"},
+        {"mnuFlush", "Flush Memory Blocks"},
+    };
+    for (const auto& [item, title] : cases)
+        EXPECT_EQ(titleOfDialogOpenedBy(act(item)), QLatin1String(title)) << item;
+    // Opening and closing the editors changes nothing.
+    EXPECT_TRUE(mod().isEmpty());
+}
+
+TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheLayout) {
+    start();
+    ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+    trigger("mnuRepeaterConfig");
+    QDialog* config = window->findChild<QDialog*>(QStringLiteral("frmConfig"));
+    ASSERT_NE(config, nullptr);
+    EXPECT_TRUE(config->isVisible());
+    EXPECT_FALSE(config->isModal());
+    EXPECT_EQ(config->windowTitle(), QStringLiteral("ORVANE DX Configuration"));
+    trigger("mnuRepeaterConfig");
+    EXPECT_EQ(window->findChildren<QDialog*>(QStringLiteral("frmConfig")).size(), 1);
+
+    // Choosing the area-code layout and OK reaches the menus at once.
+    for (QRadioButton* option : config->findChildren<QRadioButton*>())
+        if (option->text().startsWith(QLatin1String("ON   - "))) option->setChecked(true);
+    QTest::mouseClick(config->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    EXPECT_EQ(window->settings().memory4, QStringLiteral("0"));
+    EXPECT_TRUE(enabled("mnuAreaCodes"));
+    EXPECT_TRUE(enabled("mnuPrefixes"));
+    EXPECT_FALSE(enabled("mnuMemCodes4"));
+    EXPECT_FALSE(enabled("mnuMemZones4"));
 }

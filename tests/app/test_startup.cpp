@@ -9,12 +9,12 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "../support/scriptedprompts.h"
 #include "app/frmAbout.h"
 #include "app/startup.h"
 #include "ui/helpviewer.h"
-#include <QTextBrowser>
 
 TEST(InstanceLock, SecondCopyIsRefusedUntilTheFirstEnds) {
     QTemporaryDir dir;
@@ -32,7 +32,8 @@ TEST(InstanceLock, LockOfACrashedCopyIsTakenOver) {
     // A lock file as a copy leaves it when it dies: its process no longer exists.
     QFile stale(path);
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(QByteArray::number(0x7FFFFFF0) + "\norvedit\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.write(QByteArray::number(0x7FFFFFF0) + "\norvedit\n" +
+                QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();
     EXPECT_NE(acquireInstanceLock(path), nullptr);
 }
@@ -66,7 +67,8 @@ TEST(About, SystemInfoWithoutAToolSaysSo) {
     QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
     qputenv("PATH", oldPath);
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("System Information Is Unavailable At This Time"));
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("System Information Is Unavailable At This Time"));
 }
 
 TEST(Help, PagesAreBuiltInAndSearchable) {

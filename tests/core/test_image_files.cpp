@@ -69,11 +69,14 @@ TEST(Opening, MissingOrUnreadableFileIsAReadErrorWhateverItsName) {
     QTemporaryDir dir;
     const Image before = patterned();
     Image image = before;
-    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("gone.orv")), image), OpenStatus::ReadError);
-    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("gone.txt")), image), OpenStatus::ReadError);
+    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("gone.orv")), image),
+              OpenStatus::ReadError);
+    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("gone.txt")), image),
+              OpenStatus::ReadError);
     // A folder that carries the right name cannot be read as a file.
     QDir(dir.path()).mkdir(QStringLiteral("folder.orv"));
-    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("folder.orv")), image), OpenStatus::ReadError);
+    EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("folder.orv")), image),
+              OpenStatus::ReadError);
     if (geteuid() != 0) {  // the superuser reads any file, so this case needs an ordinary user
         const QString locked = writeBytes(dir, QStringLiteral("locked.orv"), QByteArray(8192, 'x'));
         QFile::setPermissions(locked, QFileDevice::WriteOwner);
@@ -119,8 +122,8 @@ TEST(Writing, FailureReportsAReasonAndLeavesTheOldFile) {
         const QString path = writeBytes(dir, QStringLiteral("old.orv"), old);
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         EXPECT_FALSE(writeImageFile(path, patterned()).ok);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), old);

@@ -24,11 +24,12 @@ TEST(Settings, FirstRunGivesTheDefaults) {
 }
 
 TEST(Settings, MemoryLayoutIsNormalised) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "1"}, {"1", "1"}, {"0", "0"}, {"yes", "0"}, {"2", "0"}, {" 1", "0"}};
+    const std::pair<const char*, const char*> cases[] = {{"", "1"},    {"1", "1"}, {"0", "0"},
+                                                         {"yes", "0"}, {"2", "0"}, {" 1", "0"}};
     for (const auto& [stored, expected] : cases) {
         Store store;
-        store.settings.setValue(QStringLiteral("Configuration/Memory_4"), QString::fromLatin1(stored));
+        store.settings.setValue(QStringLiteral("Configuration/Memory_4"),
+                                QString::fromLatin1(stored));
         EXPECT_EQ(GetRegistry(store.settings).memory4.toStdString(), expected) << stored;
     }
 }

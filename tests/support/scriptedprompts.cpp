@@ -56,7 +56,8 @@ QString ScriptedPrompts::showKeyPad(int keySet, int limit, const QString& headin
 
 ComposeResult ScriptedPrompts::composeWords(const ComposeRequest& request) {
     composeCalls.push_back(request);
-    ComposeResult answer = take(composeAnswers, "composer", ComposeResult{request.initialText, false, {}});
+    ComposeResult answer =
+        take(composeAnswers, "composer", ComposeResult{request.initialText, false, {}});
     if (onPrompt) onPrompt();
     return answer;
 }

@@ -27,8 +27,8 @@ struct KeyPadCall {
 class ScriptedPrompts : public Prompts {
 public:
     // Queued answers; a call with an empty queue fails the test.
-    std::deque<Answer> answers;               // for askYesNo (Yes/No) and askYesNoCancel
-    std::deque<QString> files;                // for both file choosers; "" = cancelled
+    std::deque<Answer> answers;  // for askYesNo (Yes/No) and askYesNoCancel
+    std::deque<QString> files;   // for both file choosers; "" = cancelled
     std::deque<std::optional<QFont>> fonts;
     std::deque<QString> keyPadAnswers;
     std::deque<ComposeResult> composeAnswers;
@@ -62,4 +62,6 @@ public:
 
 // Readable QString values in test failure messages.
 #include <ostream>
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}

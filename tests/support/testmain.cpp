@@ -13,8 +13,10 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.filePath(QStringLiteral("settings")));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       home.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       home.filePath(QStringLiteral("settings")));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

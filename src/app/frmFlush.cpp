@@ -58,21 +58,15 @@ frmFlush::frmFlush(Image& image, Prompts& prompts, const Settings& settings, QWi
         grid->addWidget(button, row, 2);
     }
 
-    auto* ok = new QPushButton(tr("OK"));
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addWidget(legend);
     layout->addSpacing(8);
     layout->addLayout(grid);
     layout->addSpacing(10);
-    layout->addLayout(buttons);
+    QPushButton* ok = addOkRow(layout);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 bool frmFlush::isFilled(int row) const {

@@ -59,19 +59,13 @@ frmMemory::frmMemory(Image& image, Prompts& prompts, const Settings& settings, Q
         }
     }
 
-    auto* ok = new QPushButton(tr("OK"));
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addLayout(grid);
     layout->addSpacing(10);
-    layout->addLayout(buttons);
+    QPushButton* ok = addOkRow(layout);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void frmMemory::display() {

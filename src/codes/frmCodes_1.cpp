@@ -43,20 +43,10 @@ frmCodes_1::frmCodes_1(Image& image, Prompts& prompts, int block, QWidget* paren
         lblCode.append(field);
     }
 
-    auto* cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAutoDefault(false);
-    cmdOK->setMinimumWidth(90);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 
     DisplayCodes();
 }

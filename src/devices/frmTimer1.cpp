@@ -47,19 +47,11 @@ frmTimer1::frmTimer1(Image& image, Prompts& prompts, int block, QWidget* parent)
     // A gap between the two columns.
     grid->setColumnMinimumWidth(ColumnsPerTimer, 24);
 
-    cmdDone = new QPushButton(tr("OK"));
-    cmdDone->setObjectName(QStringLiteral("cmdDone"));
-    cmdDone->setAutoDefault(false);
-    connect(cmdDone, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdDone);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    cmdDone = addOkRow(layout, QStringLiteral("cmdDone"));
+    connect(cmdDone, &QPushButton::clicked, this, &QDialog::accept);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     DisplayTimers();

@@ -37,18 +37,10 @@ frmZones1::frmZones1(Image& image, int zoneStart, const QString& title, QWidget*
     }
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmZones1::SSTab1_Click);
 
-    cmdOK = new QPushButton(tr("OK"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAutoDefault(false);
-    connect(cmdOK, &QPushButton::clicked, this, &frmZones1::cmdOK_Click);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
-    layout->addLayout(buttons);
+    cmdOK = addOkRow(layout);
+    connect(cmdOK, &QPushButton::clicked, this, &frmZones1::cmdOK_Click);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     DisplayGroup1();

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 
 #include "ui/helpviewer.h"
@@ -31,6 +33,18 @@ void OrvDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+QPushButton* OrvDialog::addOkRow(QBoxLayout* layout, const QString& objectName) {
+    auto* ok = new QPushButton(tr("OK"));
+    ok->setObjectName(objectName);
+    ok->setAutoDefault(false);
+    ok->setMinimumWidth(90);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    layout->addLayout(row);
+    return ok;
 }
 
 void centreOnScreen(QWidget* window) {

@@ -5,12 +5,19 @@
 #include <QDialog>
 #include <QString>
 
+class QBoxLayout;
+class QPushButton;
+
 class OrvDialog : public QDialog {
     Q_OBJECT
 public:
     explicit OrvDialog(QWidget* parent = nullptr);
 
     void setHelpTopic(const QString& page) { m_helpTopic = page; }
+
+    // Adds the dialog's "OK" button, right-aligned on a row of its own, at the foot of `layout`.
+    // It is not an automatic default, so Enter on a value field edits the field instead.
+    QPushButton* addOkRow(QBoxLayout* layout, const QString& objectName = QStringLiteral("cmdOK"));
 
 protected:
     // Reads every field from the image and shows it; run on showing and on every activation.

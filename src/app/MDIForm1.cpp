@@ -178,6 +178,10 @@ void MDIForm1::buildMenus() {
     item(help, "mnuSearch", tr("Search For Help On..."));
     item(help, "mnuAbout", tr("About"));
 
+    // The usual desktop keys beside the menu captions' own shortcuts.
+    action(QStringLiteral("mnuOpen"))->setShortcut(QKeySequence::Open);
+    action(QStringLiteral("mnuSave"))->setShortcut(QKeySequence::Save);
+    action(QStringLiteral("mnuContents"))->setShortcut(QKeySequence::HelpContents);
     connect(action(QStringLiteral("mnuOpen")), &QAction::triggered, this,
             &MDIForm1::openWithChooser);
     connect(action(QStringLiteral("mnuSave")), &QAction::triggered, this, &MDIForm1::saveFile);

@@ -10,9 +10,7 @@
 #include "app/frmFlush.h"
 #include "app/frmMemory.h"
 #include "core/settings.h"
-#include "dialogtesting.h"
-
-using namespace dialogtesting;
+#include "imagecheck.h"
 
 namespace {
 
@@ -56,7 +54,7 @@ void expectCopyConfirmed(const ScriptedPrompts& prompts, std::size_t count) {
 TEST(MemoryCopy, EachRowCopiesItsBaseBytesIntoTheChosenMemorySaveOnly) {
     for (const CopyCase& c : CopyCases) {
         SCOPED_TRACE(copyName(c.row, c.save).toStdString());
-        Image image = patternImage();
+        Image image = patternedImage();
         const Image before = image;
         ScriptedPrompts prompts;
         const Settings settings = layout("1");
@@ -65,15 +63,14 @@ TEST(MemoryCopy, EachRowCopiesItsBaseBytesIntoTheChosenMemorySaveOnly) {
 
         QTest::mouseClick(child<QPushButton>(dialog, copyName(c.row, c.save)), Qt::LeftButton);
 
-        Image expected = before;
-        for (int i = 0; i < c.length; ++i) expected[c.target + i] = before[c.source + i];
-        EXPECT_EQ(image, expected) << "changed: " << changedOffsets(image, before);
+        expectOnlyWritten(before, image, c.target,
+                          Bytes(before.begin() + c.source, before.begin() + c.source + c.length));
         expectCopyConfirmed(prompts, 1);
     }
 }
 
 TEST(MemoryCopy, NamedCasesWriteExactlyTheirRanges) {
-    Image image = patternImage();
+    Image image = patternedImage();
     const Image before = image;
     ScriptedPrompts prompts;
     const Settings settings = layout("1");
@@ -94,7 +91,7 @@ TEST(MemoryCopy, NamedCasesWriteExactlyTheirRanges) {
 }
 
 TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
-    Image once = patternImage();
+    Image once = patternedImage();
     {
         ScriptedPrompts prompts;
         const Settings settings = layout("1");
@@ -102,7 +99,7 @@ TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
         showSettled(dialog);
         QTest::mouseClick(child<QPushButton>(dialog, copyName(2, 3)), Qt::LeftButton);
     }
-    Image twice = patternImage();
+    Image twice = patternedImage();
     ScriptedPrompts prompts;
     const Settings settings = layout("1");
     frmMemory dialog(twice, prompts, settings);
@@ -111,12 +108,12 @@ TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
     QTest::mouseClick(child<QPushButton>(dialog, copyName(2, 3)), Qt::LeftButton);
 
     EXPECT_EQ(twice, once);
-    EXPECT_NE(twice, patternImage());
+    EXPECT_NE(twice, patternedImage());
     expectCopyConfirmed(prompts, 2);
 }
 
 TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive) {
-    Image image = patternImage();
+    Image image = patternedImage();
     const Image before = image;
     ScriptedPrompts prompts;
     Settings settings = layout("0");
@@ -234,7 +231,7 @@ TEST(MemoryFlush, ASingleNonZeroByteFillsOnlyTheBoxOfItsArea) {
 TEST(MemoryFlush, YesClearsExactlyTheRowsAreaAndRedisplays) {
     for (const FlushCase& c : FlushCases) {
         SCOPED_TRACE(c.row);
-        Image image = patternImage();
+        Image image = patternedImage();
         const Image before = image;
         ScriptedPrompts prompts;
         prompts.answers = {Answer::Yes};
@@ -247,9 +244,7 @@ TEST(MemoryFlush, YesClearsExactlyTheRowsAreaAndRedisplays) {
 
         QTest::mouseClick(child<QPushButton>(dialog, flushName(c.row)), Qt::LeftButton);
 
-        Image expected = before;
-        for (int i = c.first; i <= c.last; ++i) expected[i] = 0;
-        EXPECT_EQ(image, expected) << "changed: " << changedOffsets(image, before);
+        expectOnlyWritten(before, image, c.first, Bytes(c.last - c.first + 1, 0));
         ASSERT_EQ(prompts.messages.size(), 1u);
         EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNo);
         EXPECT_EQ(prompts.messages[0].icon, Icon::Warning);
@@ -261,7 +256,7 @@ TEST(MemoryFlush, YesClearsExactlyTheRowsAreaAndRedisplays) {
 }
 
 TEST(MemoryFlush, FlushingStopsAtTheAreaBoundaries) {
-    Image image = patternImage();
+    Image image = patternedImage();
     const Image before = image;
     ScriptedPrompts prompts;
     prompts.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
@@ -349,7 +344,7 @@ TEST(MemoryFlush, CaptionsAreExactAndRowEightFollowsTheMemoryLayout) {
 }
 
 TEST(MemoryFlush, RowEightClearsThePrefixAndAreaCodeTablesUnderThatLayout) {
-    Image image = patternImage();
+    Image image = patternedImage();
     const Image before = image;
     ScriptedPrompts prompts;
     prompts.answers = {Answer::Yes};
@@ -361,9 +356,7 @@ TEST(MemoryFlush, RowEightClearsThePrefixAndAreaCodeTablesUnderThatLayout) {
 
     QTest::mouseClick(child<QPushButton>(dialog, flushName(8)), Qt::LeftButton);
 
-    Image expected = before;
-    for (int i = 7008; i <= 7793; ++i) expected[i] = 0;
-    EXPECT_EQ(image, expected) << "changed: " << changedOffsets(image, before);
+    expectOnlyWritten(before, image, 7008, Bytes(7793 - 7008 + 1, 0));
     EXPECT_FALSE(dialog.isFilled(8));
 }
 

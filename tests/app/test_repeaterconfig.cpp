@@ -12,9 +12,7 @@
 #include "app/frmFlush.h"
 #include "app/frmMemory.h"
 #include "core/settings.h"
-#include "dialogtesting.h"
-
-using namespace dialogtesting;
+#include "imagecheck.h"
 
 namespace {
 
@@ -22,7 +20,7 @@ constexpr int ClockByte = 1095;
 constexpr int RecorderByte = 1094;
 
 struct Fixture {
-    Image image = patternImage();
+    Image image = patternedImage();
     Settings settings;
     int layoutCalls = 0;
     QString memory4AtCall;

@@ -6,8 +6,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
 void put(Image& image, int offset, const Bytes& bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) image[offset + i] = bytes[i];
 }

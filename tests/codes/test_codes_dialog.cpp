@@ -12,8 +12,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
 const int TableStart[] = {48, 4616, 5416, 6216, 7016};
 
 // A code table in the written form: code k holds the single key k + 1 (codes 1..14: "1".."9",
@@ -34,9 +32,7 @@ void putTable(Image& image, int block, const Bytes& table) {
 }
 
 ValueField* field(frmCodes_1& dialog, int k) {
-    auto* f = dialog.findChild<ValueField*>(QStringLiteral("lblCode%1").arg(k));
-    EXPECT_NE(f, nullptr) << k;
-    return f;
+    return child<ValueField>(dialog, QStringLiteral("lblCode%1").arg(k));
 }
 
 TEST(CodesDialog, ShowsTheBlockTitleAndTheFourteenCaptions) {

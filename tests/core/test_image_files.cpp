@@ -8,14 +8,9 @@
 
 #include "core/document.h"
 #include "core/regions.h"
+#include "imagecheck.h"
 
 namespace {
-
-Image patterned() {
-    Image image{};
-    for (int i = 0; i < ImageSize; ++i) image[i] = static_cast<std::uint8_t>((i * 7 + 3) & 0xFF);
-    return image;
-}
 
 QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
@@ -44,7 +39,7 @@ TEST(Checksum, SumsEveryByteUnsigned) {
 
 TEST(Opening, RefusesWrongNameOrLengthAndLeavesImageAlone) {
     QTemporaryDir dir;
-    const Image before = patterned();
+    const Image before = patternedImage();
     struct Case {
         const char* name;
         int length;
@@ -67,7 +62,7 @@ TEST(Opening, RefusesWrongNameOrLengthAndLeavesImageAlone) {
 
 TEST(Opening, MissingOrUnreadableFileIsAReadErrorWhateverItsName) {
     QTemporaryDir dir;
-    const Image before = patterned();
+    const Image before = patternedImage();
     Image image = before;
     EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("gone.orv")), image),
               OpenStatus::ReadError);
@@ -87,7 +82,7 @@ TEST(Opening, MissingOrUnreadableFileIsAReadErrorWhateverItsName) {
 
 TEST(Opening, LoadsAllBytesOfAGoodFile) {
     QTemporaryDir dir;
-    const Image content = patterned();
+    const Image content = patternedImage();
     const QString path = writeBytes(dir, QStringLiteral("good.orv"), bytesOf(content));
     Image image{};
     EXPECT_EQ(readImageFile(path, image), OpenStatus::Loaded);
@@ -97,7 +92,7 @@ TEST(Opening, LoadsAllBytesOfAGoodFile) {
 TEST(Writing, ReplacesALongerFileWithExactlyTheImage) {
     QTemporaryDir dir;
     const QString path = writeBytes(dir, QStringLiteral("big.orv"), QByteArray(20000, '\x55'));
-    Image image = patterned();
+    Image image = patternedImage();
     // The regions no dialog uses travel unchanged too.
     image[0] = 0xA5;
     image[Region::MemorySave1 - 1] = 0x5A;
@@ -112,7 +107,7 @@ TEST(Writing, ReplacesALongerFileWithExactlyTheImage) {
 TEST(Writing, FailureReportsAReasonAndLeavesTheOldFile) {
     QTemporaryDir dir;
     const QString missingFolder = dir.filePath(QStringLiteral("nowhere/x.orv"));
-    const WriteStatus status = writeImageFile(missingFolder, patterned());
+    const WriteStatus status = writeImageFile(missingFolder, patternedImage());
     EXPECT_FALSE(status.ok);
     EXPECT_FALSE(status.reason.isEmpty());
     EXPECT_FALSE(QFile::exists(missingFolder));
@@ -121,7 +116,7 @@ TEST(Writing, FailureReportsAReasonAndLeavesTheOldFile) {
         const QByteArray old(8192, '\x22');
         const QString path = writeBytes(dir, QStringLiteral("old.orv"), old);
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        EXPECT_FALSE(writeImageFile(path, patterned()).ok);
+        EXPECT_FALSE(writeImageFile(path, patternedImage()).ok);
         QFile::setPermissions(
             dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QFile file(path);

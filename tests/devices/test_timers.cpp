@@ -5,38 +5,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
 #include <set>
 
 #include "../support/scriptedprompts.h"
 #include "codes/keypadkinds.h"
 #include "devices/frmTimer1.h"
 #include "devices/timers.h"
+#include "imagecheck.h"
 #include "ui/valuefield.h"
 
 namespace {
 
-constexpr std::uint8_t Fill = 0xA5;  // bytes outside the table under test
-
-Image filledImage() {
-    Image image;
-    image.fill(Fill);
-    return image;
-}
-
-// Every byte except the listed ones equals the copy taken before.
-void expectOnlyChanged(const Image& before, const Image& after,
-                       std::initializer_list<int> offsets) {
-    for (int i = 0; i < ImageSize; ++i) {
-        if (std::find(offsets.begin(), offsets.end(), i) != offsets.end()) continue;
-        ASSERT_EQ(after[i], before[i]) << "byte " << i << " changed";
-    }
-}
-
 ValueField* field(QWidget& dialog, int timer) {
-    auto* f = dialog.findChild<ValueField*>(QStringLiteral("lblTime%1").arg(timer));
-    EXPECT_NE(f, nullptr) << "lblTime" << timer;
-    return f;
+    return child<ValueField>(dialog, QStringLiteral("lblTime%1").arg(timer));
 }
 
 }  // namespace
@@ -124,7 +105,7 @@ TEST(TimerModel, TableCaptionsHeadingsAndOffsets) {
 }
 
 TEST(TimersDialog, ShowsTitleColumnsAndValues) {
-    Image image = filledImage();
+    Image image = patternedImage();
     for (int i = 0; i < 32; ++i) image[4746 + i] = 0;  // memory save #1 table
     image[4746 + 2 * 9] = 0x0F;                        // Voice Delay 1.5
     image[4746 + 2 * 15] = 0x5A;                       // Ring Detector 01:30
@@ -187,7 +168,7 @@ TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Image image = filledImage();
+        Image image = patternedImage();
         const int tableStart[] = {178, 4746, 5546, 6346, 7146};
         const int offset = tableStart[c.block] + 2 * c.timer;
         image[offset] = c.b0;
@@ -209,9 +190,7 @@ TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
         EXPECT_EQ(call.checkKind, seconds ? CheckKind::Range1To1800 : CheckKind::None);
         EXPECT_EQ(call.initial, QString::fromLatin1(c.initial));
 
-        EXPECT_EQ(image[offset], c.n0);
-        EXPECT_EQ(image[offset + 1], c.n1);
-        expectOnlyChanged(before, image, {offset, offset + 1});
+        expectOnlyWritten(before, image, offset, {c.n0, c.n1});
         EXPECT_EQ(field(dialog, c.timer)->value(), QString::fromLatin1(c.shown));
         EXPECT_TRUE(prompts.messages.empty());
     }
@@ -234,7 +213,7 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
-        Image image = filledImage();
+        Image image = patternedImage();
         const Image before = image;
         ScriptedPrompts prompts;
         prompts.keyPadAnswers.push_back(QString::fromLatin1(c.answer));
@@ -244,7 +223,7 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
 
         QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
 
-        expectOnlyChanged(before, image, {});
+        EXPECT_EQ(image, before) << "changed: " << changedOffsets(image, before);
         EXPECT_EQ(field(dialog, c.timer)->value(), shown);
         ASSERT_EQ(prompts.messages.size(), 1u);
         EXPECT_EQ(prompts.messages[0].icon, Icon::Exclamation);
@@ -270,6 +249,6 @@ TEST(TimersDialog, RedisplaysAllTimersAfterTheKeyPadAndOkClosesWithoutWriting) {
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdDone")), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    expectOnlyChanged(before, image, {});
+    EXPECT_EQ(image, before) << "changed: " << changedOffsets(image, before);
     EXPECT_EQ(prompts.keyPadCalls.size(), 1u);
 }

@@ -10,19 +10,12 @@
 
 #include "devices/frmZones1.h"
 #include "devices/zones.h"
+#include "imagecheck.h"
 
 namespace {
 
-Image patternImage() {
-    Image image;
-    for (int i = 0; i < ImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
-    return image;
-}
-
 QCheckBox* box(QWidget& dialog, int zone, int flag) {
-    auto* b = dialog.findChild<QCheckBox*>(QStringLiteral("chkZ%1_%2").arg(zone).arg(flag - 1));
-    EXPECT_NE(b, nullptr) << "chkZ" << zone << "_" << flag - 1;
-    return b;
+    return child<QCheckBox>(dialog, QStringLiteral("chkZ%1_%2").arg(zone).arg(flag - 1));
 }
 
 QTabWidget* tabs(QWidget& dialog) {
@@ -44,19 +37,9 @@ void clickOk(QWidget& dialog) {
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
 }
 
-// The image equals `before` except the eight zone bytes, which hold `zones`.
-void expectZones(const Image& before, const Image& after, int start,
-                 const std::array<std::uint8_t, 8>& zones) {
-    for (int i = 0; i < ImageSize; ++i) {
-        const bool zone = i >= start && i < start + 8;
-        ASSERT_EQ(after[i], zone ? zones[i - start] : before[i]) << "byte " << i;
-    }
-}
-
-std::array<std::uint8_t, 8> zonesOf(const Image& image, int start) {
-    std::array<std::uint8_t, 8> z{};
-    std::copy_n(image.begin() + start, 8, z.begin());
-    return z;
+// The eight zone bytes from `start` on.
+Bytes zonesOf(const Image& image, int start) {
+    return Bytes(image.begin() + start, image.begin() + start + 8);
 }
 
 }  // namespace
@@ -128,9 +111,9 @@ TEST(ZoneModel, BitsAndBytes) {
 }
 
 TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
-    Image image = patternImage();
+    Image image = patternedImage();
     const int start = 4608;
-    const std::array<std::uint8_t, 8> zones = {0x81, 0x00, 0xFF, 0x01, 0x80, 0x5A, 0x24, 0xC3};
+    const Bytes zones = {0x81, 0x00, 0xFF, 0x01, 0x80, 0x5A, 0x24, 0xC3};
     std::copy(zones.begin(), zones.end(), image.begin() + start);
     const Image before = image;
     frmZones1 dialog(image, start, QStringLiteral("Zone Channels For Memory #1"));
@@ -159,11 +142,11 @@ TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
     // OK with no change writes back the same bytes.
     clickOk(dialog);
     EXPECT_FALSE(dialog.isVisible());
-    expectZones(before, image, start, zones);
+    expectOnlyWritten(before, image, start, zones);
 }
 
 TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
-    Image image = patternImage();
+    Image image = patternedImage();
     image[40 + 7] = 0xFF;
     const Image before = image;
     const auto original = zonesOf(image, 40);
@@ -171,7 +154,7 @@ TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
     dialog.show();
     for (int k = 1; k <= 8; ++k) EXPECT_TRUE(box(dialog, 8, k)->isChecked()) << k;
     clickOk(dialog);
-    expectZones(before, image, 40, original);
+    expectOnlyWritten(before, image, 40, original);
     EXPECT_EQ(image[47], 0xFF);
 }
 
@@ -185,7 +168,7 @@ TEST(ZonesDialog, MemorySave2Zone7IsByte5414) {
     clickBox(dialog, 7, 3);
     EXPECT_EQ(image, before);  // leaving the first tab wrote nothing
     clickOk(dialog);
-    expectZones(before, image, 5408, {0, 0, 0, 0, 0, 0, 0x05, 0});
+    expectOnlyWritten(before, image, 5408, {0, 0, 0, 0, 0, 0, 0x05, 0});
     EXPECT_EQ(image[5414], 0x05);
 }
 
@@ -203,7 +186,7 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
         {{0 + 3, false}, {4, true}},
     };
     for (const auto& run : runs) {
-        Image image = patternImage();
+        Image image = patternedImage();
         frmZones1 dialog(image, ZoneStart(3), ZoneTitle(3));
         dialog.show();
         auto boxes = zonesOf(image, 6208);  // what the boxes hold, by hand
@@ -215,7 +198,7 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
             boxes[current] ^= 0x01;
             clickTab(dialog, step.to);
             if (step.writes)
-                expectZones(before, image, 6208, boxes);
+                expectOnlyWritten(before, image, 6208, boxes);
             else
                 EXPECT_EQ(image, before);
             current = step.to;
@@ -234,7 +217,7 @@ TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
     clickBox(dialog, 3, 4);  // not written: window closed with Escape
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
-    expectZones(before, image, 40, {0x02, 0, 0, 0, 0, 0, 0, 0});
+    expectOnlyWritten(before, image, 40, {0x02, 0, 0, 0, 0, 0, 0, 0});
 
     // Opened again: first tab, boxes read afresh, remembered tab 0 again.
     dialog.show();
@@ -251,13 +234,12 @@ TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
 
     // Unchanged boxes follow the image when the window becomes active again.
     image[40] = 0x80;
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(&dialog, &activate);
+    reactivate(dialog);
     EXPECT_TRUE(box(dialog, 1, 8)->isChecked());
 
     // A box the user changed survives the window losing and regaining the focus.
     clickBox(dialog, 1, 1);
-    QApplication::sendEvent(&dialog, &activate);
+    reactivate(dialog);
     EXPECT_TRUE(box(dialog, 1, 1)->isChecked());
     clickOk(dialog);
     EXPECT_EQ(image[40], 0x81);

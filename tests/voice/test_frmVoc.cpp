@@ -5,39 +5,16 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "imagecheck.h"
 #include "scriptedprompts.h"
 #include "ui/valuefield.h"
 #include "voice/frmVoc.h"
+#include "voicewords.h"
 
 namespace {
 
-Image patterned() {
-    Image image;
-    for (int i = 0; i < ImageSize; ++i) image[i] = static_cast<std::uint8_t>((i * 53 + 7) & 0xFF);
-    return image;
-}
-
-void putWords(Image& image, int offset, std::initializer_list<int> numbers) {
-    image[offset] = static_cast<std::uint8_t>(numbers.size());
-    int at = offset + 1;
-    for (int n : numbers) {
-        image[at++] = static_cast<std::uint8_t>(n / 100);
-        image[at++] = static_cast<std::uint8_t>(n % 100);
-    }
-}
-
 ValueField* field(frmVoc& dialog, int message) {
-    auto* f = dialog.findChild<ValueField*>(QStringLiteral("lblMsg%1").arg(message));
-    if (!f) ADD_FAILURE() << "no field " << message;
-    return f;
-}
-
-// Every byte equals `expected` except those listed in `changed` (offset, value).
-void expectImage(const Image& image, const Image& expected,
-                 std::initializer_list<std::pair<int, int>> changed) {
-    Image want = expected;
-    for (const auto& [offset, value] : changed) want[offset] = static_cast<std::uint8_t>(value);
-    for (int i = 0; i < ImageSize; ++i) ASSERT_EQ(image[i], want[i]) << "offset " << i;
+    return child<ValueField>(dialog, QStringLiteral("lblMsg%1").arg(message));
 }
 
 }  // namespace
@@ -48,7 +25,7 @@ TEST(VoiceMessagesDialog, ShowsTheBlocksCaptionRowsAndMessages) {
                               "Memory Save #4 Voice Messages"};
     const int starts[] = {218, 4786, 5586, 6386, 7186};
     for (int block = 0; block < 5; ++block) {
-        Image image = patterned();
+        Image image = patternedImage();
         const int start = starts[block];
         putWords(image, start, {210, 25, 211});  // 1
         image[start + 48] = 0;                   // 2: empty
@@ -80,7 +57,7 @@ TEST(VoiceMessagesDialog, ShowsTheBlocksCaptionRowsAndMessages) {
 }
 
 TEST(VoiceMessagesDialog, NewWordsOverALongerMessageKeepTheOldBytesBehind) {
-    Image image = patterned();
+    Image image = patternedImage();
     putWords(image, 410, {250, 251, 252, 253, 254, 255, 256, 257, 258, 259});  // base message 5
     const Image before = image;
     ScriptedPrompts prompts;
@@ -96,8 +73,7 @@ TEST(VoiceMessagesDialog, NewWordsOverALongerMessageKeepTheOldBytesBehind) {
     EXPECT_EQ(prompts.composeCalls[0].messageNumber, 5);
     EXPECT_EQ(prompts.composeCalls[0].initialText,
               QStringLiteral("B Back Band Base Battery Below Between Bravo Break Button"));
-    expectImage(image, before,
-                {{410, 3}, {411, 2}, {412, 10}, {413, 3}, {414, 81}, {415, 9}, {416, 54}});
+    expectOnlyWritten(before, image, 410, {3, 2, 10, 3, 81, 9, 54});
     EXPECT_EQ(field(dialog, 5)->value(), QStringLiteral("A Fire Zulu"));
 }
 
@@ -106,7 +82,7 @@ TEST(VoiceMessagesDialog, StoresWhereEachMessageLies) {
         int block, message, offset;
     } cases[] = {{0, 1, 218}, {0, 12, 746}, {1, 1, 4786}, {3, 7, 6674}, {4, 12, 7714}};
     for (const auto& c : cases) {
-        Image image = patterned();
+        Image image = patternedImage();
         const Image before = image;
         ScriptedPrompts prompts;
         prompts.composeAnswers.push_back(
@@ -118,18 +94,13 @@ TEST(VoiceMessagesDialog, StoresWhereEachMessageLies) {
         QTest::keyClick(field(dialog, c.message), Qt::Key_Return);
         ASSERT_EQ(prompts.composeCalls.size(), 1u);
         EXPECT_EQ(prompts.composeCalls[0].messageNumber, c.message);
-        expectImage(image, before,
-                    {{c.offset, 2},
-                     {c.offset + 1, 8},
-                     {c.offset + 2, 31},
-                     {c.offset + 3, 1},
-                     {c.offset + 4, 55}});
+        expectOnlyWritten(before, image, c.offset, {2, 8, 31, 1, 55});
         EXPECT_EQ(field(dialog, c.message)->value(), QStringLiteral("The (DVR_16)"));
     }
 }
 
 TEST(VoiceMessagesDialog, ClearedMessageWritesOnlyItsCount) {
-    Image image = patterned();
+    Image image = patternedImage();
     putWords(image, 746, {210, 211, 212});
     const Image before = image;
     ScriptedPrompts prompts;
@@ -137,12 +108,12 @@ TEST(VoiceMessagesDialog, ClearedMessageWritesOnlyItsCount) {
     frmVoc dialog(image, prompts, 0);
     dialog.show();
     QTest::mouseClick(field(dialog, 12), Qt::LeftButton);
-    expectImage(image, before, {{746, 0}});
+    expectOnlyWritten(before, image, 746, {0});
     EXPECT_EQ(field(dialog, 12)->value(), QString());
 }
 
 TEST(VoiceMessagesDialog, KeptOrCancelledCompositionWritesNothing) {
-    Image image = patterned();
+    Image image = patternedImage();
     putWords(image, 266, {210, 211});
     image[314] = 0xFF;  // message 3: erased
     const Image before = image;
@@ -164,7 +135,7 @@ TEST(VoiceMessagesDialog, KeptOrCancelledCompositionWritesNothing) {
 }
 
 TEST(VoiceMessagesDialog, OkClosesWithoutWriting) {
-    Image image = patterned();
+    Image image = patternedImage();
     const Image before = image;
     ScriptedPrompts prompts;
     frmVoc dialog(image, prompts, 2);

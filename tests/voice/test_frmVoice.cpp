@@ -14,18 +14,12 @@
 #include <QTimer>
 #include <functional>
 
+#include "imagecheck.h"
 #include "scriptedprompts.h"
 #include "voice/frmVoice.h"
 #include "voice/vocabulary.h"
 
 namespace {
-
-template <typename T>
-T* child(frmVoice& dialog, const char* name) {
-    T* widget = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) ADD_FAILURE() << "no widget " << name;
-    return widget;
-}
 
 QString text(frmVoice& dialog) { return child<QPlainTextEdit>(dialog, "Text1")->toPlainText(); }
 

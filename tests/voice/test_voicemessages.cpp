@@ -1,28 +1,10 @@
 // Where the voice messages lie, how they read, and what storing one changes.
 #include <gtest/gtest.h>
 
-#include "scriptedprompts.h"
+#include "imagecheck.h"
 #include "voice/voicemessages.h"
 #include "voice/voicetexts.h"
-
-namespace {
-
-Image patterned() {
-    Image image;
-    for (int i = 0; i < ImageSize; ++i) image[i] = static_cast<std::uint8_t>((i * 37 + 11) & 0xFF);
-    return image;
-}
-
-void putWords(Image& image, int offset, std::initializer_list<int> numbers) {
-    image[offset] = static_cast<std::uint8_t>(numbers.size());
-    int at = offset + 1;
-    for (int n : numbers) {
-        image[at++] = static_cast<std::uint8_t>(n / 100);
-        image[at++] = static_cast<std::uint8_t>(n % 100);
-    }
-}
-
-}  // namespace
+#include "voicewords.h"
 
 TEST(VoiceMessages, RecordsLieWhereTheBlocksPutThem) {
     const struct {
@@ -47,7 +29,7 @@ TEST(VoiceMessages, CaptionsAndRowNumbers) {
 }
 
 TEST(VoiceMessages, MessageTextShowsOnlyValidCounts) {
-    Image image = patterned();
+    Image image = patternedImage();
     const int base = VoiceMessages::messageOffset(0, 1);
     putWords(image, base, {210, 25, 211});
     image[base + 48] = 0;  // message 2: empty
@@ -73,44 +55,35 @@ TEST(VoiceMessages, SaveVoiceWritesCountAndWordsOnly) {
         int block, message, offset;
     } places[] = {{0, 5, 410}, {0, 12, 746}, {1, 1, 4786}, {4, 12, 7714}};
     for (const auto& p : places) {
-        Image image = patterned();
+        Image image = patternedImage();
         putWords(image, p.offset, {250, 251, 252, 253, 254, 255, 256, 257, 258, 259});
         const Image before = image;
         VoiceMessages::SaveVoice(
             image, p.block, p.message,
             {QStringLiteral("210"), QStringLiteral("005"), QStringLiteral("999")});
-        const std::uint8_t written[] = {3, 0x02, 0x0A, 0x00, 0x05, 0x09, 0x63};
-        for (int i = 0; i < ImageSize; ++i) {
-            const int rel = i - p.offset;
-            const int expected = rel >= 0 && rel < 7 ? written[rel] : before[i];
-            ASSERT_EQ(image[i], expected) << "offset " << i;
-        }
+        const Bytes written = {3, 0x02, 0x0A, 0x00, 0x05, 0x09, 0x63};
+        expectOnlyWritten(before, image, p.offset, written);
         // The old words behind the new ones stay: bytes 7..20 of the record.
         EXPECT_EQ(image[p.offset + 7], 0x02);
         EXPECT_EQ(image[p.offset + 8], 53);
         EXPECT_EQ(image[p.offset + 20], 59);
 
         VoiceMessages::SaveVoice(image, p.block, p.message, {});
-        Image expected = before;
-        std::copy(std::begin(written), std::end(written), expected.begin() + p.offset);
-        expected[p.offset] = 0;
-        EXPECT_EQ(image, expected);
+        Bytes cleared = written;
+        cleared[0] = 0;
+        expectOnlyWritten(before, image, p.offset, cleared);
     }
 }
 
 // A word list longer than the record holds stops at 23 words: byte 47 is never written.
 TEST(VoiceMessages, SaveVoiceNeverLeavesTheRecord) {
-    Image image = patterned();
+    Image image = patternedImage();
     const Image before = image;
     QStringList words;
     for (int i = 0; i < 25; ++i) words << QStringLiteral("250");
     VoiceMessages::SaveVoice(image, 0, 12, words);
-    Image expected = before;
-    expected[746] = 23;
-    for (int k = 0; k < 23; ++k) {
-        expected[747 + 2 * k] = 2;
-        expected[748 + 2 * k] = 50;
-    }
-    EXPECT_EQ(image, expected);
+    Bytes record = {23};
+    for (int k = 0; k < 23; ++k) record.insert(record.end(), {2, 50});
+    expectOnlyWritten(before, image, 746, record);
     EXPECT_EQ(image[793], before[793]);
 }

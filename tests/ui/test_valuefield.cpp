@@ -1,0 +1,56 @@
+// The clickable value field every editor shows its values in: mouse, keyboard and screen reader.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "ui/orvdialog.h"
+#include "ui/valuefield.h"
+
+TEST(ValueField, ClickEnterAndSpaceActivateIt) {
+    OrvDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(QStringLiteral("Repeater Time-Out"));
+    auto* field = new ValueField;
+    layout->addWidget(label);
+    layout->addWidget(field);
+    field->setRowLabel(label);
+    field->setValue(QStringLiteral("05:00"));
+    dialog.show();
+    field->setFocus();
+    QSignalSpy clicks(field, &ValueField::clicked);
+
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Enter);
+    QTest::keyClick(field, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 4);
+    // Enter edits the field; it never closes the dialog around it.
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(ValueField, LooksClickableAndTellsScreenReadersTheValue) {
+    QLabel label(QStringLiteral("&Voice Delay"));
+    ValueField field;
+    field.setRowLabel(&label);
+    field.setValue(QStringLiteral("1.5"));
+    EXPECT_EQ(field.cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(field.focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(label.buddy(), &field);
+    EXPECT_EQ(field.accessibleName(), QStringLiteral("1.5"));
+    EXPECT_EQ(field.accessibleDescription(), QStringLiteral("Voice Delay"));
+    field.setValue(QString());
+    EXPECT_EQ(field.value(), QString());
+    EXPECT_EQ(field.accessibleName(), QString());
+}
+
+TEST(OrvDialog, OkRowIsNotAnAutomaticDefault) {
+    OrvDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    QPushButton* ok = dialog.addOkRow(layout, QStringLiteral("cmdDone"));
+    EXPECT_EQ(ok->objectName(), QStringLiteral("cmdDone"));
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_FALSE(ok->autoDefault());
+}

@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("O_RV"));
 
     // A second copy ends at once, without a message.
-    const auto lock = acquireInstanceLock(instanceLockPath());
-    if (!lock) return 0;
+    const InstanceLock lock = acquireInstanceLock(instanceLockPath());
+    if (lock.heldByAnotherCopy) return 0;
 
     QtPrompts prompts;
     bindProgramDialogs(prompts);

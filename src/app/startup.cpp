@@ -7,13 +7,13 @@
 #include <QStandardPaths>
 #include <QThread>
 
-std::unique_ptr<QLockFile> acquireInstanceLock(const QString& lockPath) {
+InstanceLock acquireInstanceLock(const QString& lockPath) {
     auto lock = std::make_unique<QLockFile>(lockPath);
     // Never treat a lock as stale by its age: only a lock whose process is gone is stale, and
     // QLockFile removes that one by itself.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return nullptr;
-    return lock;
+    if (lock->tryLock(0)) return {std::move(lock), false};
+    return {nullptr, lock->error() == QLockFile::LockFailedError};
 }
 
 QString instanceLockPath() {

@@ -1,8 +1,12 @@
 #include "core/document.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 #include "core/texts.h"
 
@@ -33,13 +37,33 @@ OpenStatus readImageFile(const QString& path, Image& out) {
 }
 
 WriteStatus writeImageFile(const QString& path, const Image& image) {
+    // Unbuffered, so every write reaches the file system here and a short one (full disk, file
+    // size limit, quota) is seen before commit(); a buffered QSaveFile flushes inside commit() and
+    // still renames the short temporary file over the document when that flush fails.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
-    if (file.write(reinterpret_cast<const char*>(image.data()), ImageSize) != ImageSize) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, file.errorString()};
+    const auto fail = [&file](QString reason) {
+        file.cancelWriting();  // the temporary file goes, the document stays as it was
+        return WriteStatus{false, reason};
+    };
+    const char* data = reinterpret_cast<const char*>(image.data());
+    qint64 done = 0;
+    while (done < ImageSize) {
+        // A partial write is retried for the rest, so the system's reason for stopping is known.
+        const qint64 n = file.write(data + done, ImageSize - done);
+        if (n <= 0) return fail(file.errorString());
+        done += n;
     }
+    if (!file.flush()) return fail(file.errorString());
+    if (file.size() != ImageSize)
+        return fail(
+            QStringLiteral("Only %1 of %2 bytes were written").arg(file.size()).arg(ImageSize));
+    // The bytes must be on the disk before the new file takes the document's name; file systems
+    // that report a full disk only on sync (network shares) are caught here. A file system that
+    // cannot sync at all is no reason to refuse the save.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
     if (!file.commit()) return {false, file.errorString()};
     return {true, {}};
 }

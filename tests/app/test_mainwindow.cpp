@@ -17,7 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 
+#include "../support/filelimit.h"
 #include "../support/scriptedprompts.h"
 #include "app/MDIForm1.h"
 #include "core/regions.h"
@@ -317,6 +320,38 @@ TEST_F(MainWindowTest, FailedWriteReportsAndKeepsTheDocumentModified) {
     EXPECT_EQ(window->panelText(1), path + QLatin1Char(' '));
     EXPECT_EQ(window->settings().recentFiles[0], path);
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
+}
+
+TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
+    start();
+    const QString path = makeFile(QStringLiteral("a.orv"));
+    const QByteArray old = fileBytes(path);
+    ASSERT_TRUE(window->ProcessOpen(path));
+    window->document().image[700] = 1;
+    const QString fresh = dir.filePath(QStringLiteral("b.orv"));
+    prompts.files.push_back(fresh);
+    {
+        const FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.active());
+        trigger("mnuSave");
+        trigger("mnuSaveAs");
+    }
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    const QString targets[] = {path, fresh};
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(prompts.messages[i].title, QStringLiteral("File Save Error"));
+        EXPECT_TRUE(prompts.messages[i].text.contains(targets[i])) << i;
+        EXPECT_TRUE(prompts.messages[i].text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+            << i;
+    }
+    EXPECT_EQ(fileBytes(path), old);
+    EXPECT_FALSE(QFile::exists(fresh));
+    EXPECT_EQ(window->document().fileName, path);
+    EXPECT_EQ(mod(), QStringLiteral("Mod"));
+    // With room again the same Save goes through.
+    trigger("mnuSave");
+    EXPECT_EQ(fileBytes(path)[700], 1);
+    EXPECT_EQ(mod(), QString());
 }
 
 TEST_F(MainWindowTest, ExitQuestionOnlyWhenModifiedAndCancelKeepsRunning) {

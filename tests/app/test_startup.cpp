@@ -19,11 +19,13 @@
 TEST(InstanceLock, SecondCopyIsRefusedUntilTheFirstEnds) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("orvedit.lock"));
-    auto first = acquireInstanceLock(path);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(acquireInstanceLock(path), nullptr);
-    first.reset();
-    EXPECT_NE(acquireInstanceLock(path), nullptr);
+    InstanceLock first = acquireInstanceLock(path);
+    ASSERT_NE(first.lock, nullptr);
+    const InstanceLock second = acquireInstanceLock(path);
+    EXPECT_EQ(second.lock, nullptr);
+    EXPECT_TRUE(second.heldByAnotherCopy);
+    first.lock.reset();
+    EXPECT_NE(acquireInstanceLock(path).lock, nullptr);
 }
 
 TEST(InstanceLock, LockOfACrashedCopyIsTakenOver) {
@@ -35,7 +37,19 @@ TEST(InstanceLock, LockOfACrashedCopyIsTakenOver) {
     stale.write(QByteArray::number(0x7FFFFFF0) + "\norvedit\n" +
                 QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();
-    EXPECT_NE(acquireInstanceLock(path), nullptr);
+    EXPECT_NE(acquireInstanceLock(path).lock, nullptr);
+}
+
+TEST(InstanceLock, ALockThatCannotBeMadeIsNoReasonToEnd) {
+    QTemporaryDir dir;
+    // The data folder is a regular file, so no lock file can be created inside it.
+    const QString notAFolder = dir.filePath(QStringLiteral("data"));
+    QFile file(notAFolder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const InstanceLock lock = acquireInstanceLock(notAFolder + QStringLiteral("/orvedit.lock"));
+    EXPECT_EQ(lock.lock, nullptr);
+    EXPECT_FALSE(lock.heldByAnotherCopy);
 }
 
 TEST(About, ShowsTitleVersionAndFocusOnOk) {

@@ -1,14 +1,17 @@
 // File rules of the configuration image: what opens, what is refused, what a save leaves on disk.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "core/document.h"
 #include "core/regions.h"
+#include "filelimit.h"
 #include "imagecheck.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -72,12 +75,18 @@ TEST(Opening, MissingOrUnreadableFileIsAReadErrorWhateverItsName) {
     QDir(dir.path()).mkdir(QStringLiteral("folder.orv"));
     EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("folder.orv")), image),
               OpenStatus::ReadError);
-    if (geteuid() != 0) {  // the superuser reads any file, so this case needs an ordinary user
-        const QString locked = writeBytes(dir, QStringLiteral("locked.orv"), QByteArray(8192, 'x'));
-        QFile::setPermissions(locked, QFileDevice::WriteOwner);
-        EXPECT_EQ(readImageFile(locked, image), OpenStatus::ReadError);
-    }
     EXPECT_EQ(image, before);
+    // A file its user may not read; the superuser reads any file, so an ordinary user tries.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ExeOther);
+    const QString locked = writeBytes(dir, QStringLiteral("locked.orv"), QByteArray(8192, 'x'));
+    QFile::setPermissions(locked, QFileDevice::WriteOwner);
+    EXPECT_EQ(runUnprivileged([&] {
+                  Image mine = before;
+                  const bool refused = readImageFile(locked, mine) == OpenStatus::ReadError;
+                  return refused && mine == before ? 0 : 1;
+              }),
+              0);
 }
 
 TEST(Opening, LoadsAllBytesOfAGoodFile) {
@@ -92,6 +101,10 @@ TEST(Opening, LoadsAllBytesOfAGoodFile) {
 TEST(Writing, ReplacesALongerFileWithExactlyTheImage) {
     QTemporaryDir dir;
     const QString path = writeBytes(dir, QStringLiteral("big.orv"), QByteArray(20000, '\x55'));
+    // A temporary file left by a save that was killed: it may be the only copy, so it stays, and
+    // it must not stop this save.
+    const QString leftover =
+        writeBytes(dir, QStringLiteral("big.orv.Ab12Cd"), QByteArray(8192, '\x44'));
     Image image = patternedImage();
     // The regions no dialog uses travel unchanged too.
     image[0] = 0xA5;
@@ -102,6 +115,35 @@ TEST(Writing, ReplacesALongerFileWithExactlyTheImage) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), bytesOf(image));
+    // Nothing else is left beside the document.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral("big.orv"), QStringLiteral("big.orv.Ab12Cd")}));
+    QFile kept(leftover);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray(8192, '\x44'));
+}
+
+TEST(Writing, ShortWriteNeverReplacesOrTruncatesAndSaysWhy) {
+    QTemporaryDir dir;
+    const QByteArray old(8192, '\x22');
+    const QString existing = writeBytes(dir, QStringLiteral("old.orv"), old);
+    const QString fresh = dir.filePath(QStringLiteral("new.orv"));
+    const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+    for (const QString& path : {existing, fresh}) {
+        WriteStatus status;
+        {
+            const FileSizeLimit limit(4096);  // the disk fills after half the image
+            ASSERT_TRUE(limit.active());
+            status = writeImageFile(path, patternedImage());
+        }
+        EXPECT_FALSE(status.ok) << path.toStdString();
+        EXPECT_EQ(status.reason, reason) << path.toStdString();
+    }
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral("old.orv")}));
 }
 
 TEST(Writing, FailureReportsAReasonAndLeavesTheOldFile) {
@@ -112,17 +154,23 @@ TEST(Writing, FailureReportsAReasonAndLeavesTheOldFile) {
     EXPECT_FALSE(status.reason.isEmpty());
     EXPECT_FALSE(QFile::exists(missingFolder));
 
-    if (geteuid() != 0) {
-        const QByteArray old(8192, '\x22');
-        const QString path = writeBytes(dir, QStringLiteral("old.orv"), old);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        EXPECT_FALSE(writeImageFile(path, patternedImage()).ok);
-        QFile::setPermissions(
-            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), old);
-    }
+    // A folder its user may not write to: no temporary file can be made there, and the save is
+    // refused rather than written in place. An ordinary user tries, as the superuser may write.
+    const QByteArray old(8192, '\x22');
+    const QString path = writeBytes(dir, QStringLiteral("old.orv"), old);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadOther | QFileDevice::WriteOther);
+    EXPECT_EQ(runUnprivileged([&] {
+                  const WriteStatus refused = writeImageFile(path, patternedImage());
+                  return !refused.ok && !refused.reason.isEmpty() ? 0 : 1;
+              }),
+              0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
 }
 
 TEST(PreSaveCheck, AsksOnlyForUnusualAccessFlags) {

@@ -3,9 +3,9 @@
 #include <QLockFile>
 #include <QSettings>
 
-#include "app/MDIForm1.h"
-#include "app/editors.h"
-#include "app/frmAbout.h"
+#include "app/aboutdialog.h"
+#include "app/mainwindow.h"
+#include "app/programdialogs.h"
 #include "app/startup.h"
 #include "ui/qtprompts.h"
 
@@ -21,12 +21,12 @@ int main(int argc, char** argv) {
     QtPrompts prompts;
     bindProgramDialogs(prompts);
 
-    frmAbout splash(prompts, frmAbout::Mode::Splash);
+    AboutDialog splash(prompts, AboutDialog::Mode::Splash);
     splash.show();
     processEventsFor(4000);
 
     std::unique_ptr<QSettings> store(openSettingsStore());
-    MDIForm1 window(prompts, *store);
+    MainWindow window(prompts, *store);
     window.setQuitOnClose(true);
     splash.close();
     window.show();

@@ -12,7 +12,7 @@
 
 void Document::markSaved() {
     reference = image;
-    referenceChecksum = BufferChecksum(image);
+    referenceChecksum = byteSum(image);
 }
 
 bool hasOrvExtension(const QString& path) { return path.endsWith(QLatin1String(Texts::Extension)); }

@@ -9,4 +9,4 @@ inline constexpr int ImageSize = 8192;
 using Image = std::array<std::uint8_t, ImageSize>;
 
 // Sum of all bytes as unsigned values; at most 8192 * 255, so it never overflows.
-std::int32_t BufferChecksum(const Image& image);
+std::int32_t byteSum(const Image& image);

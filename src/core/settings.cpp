@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <algorithm>
 
-void Settings::ProcessFileList(const QString& path) {
+void Settings::addRecentFile(const QString& path) {
     if (std::find(recentFiles.begin(), recentFiles.end(), path) != recentFiles.end()) return;
     std::move_backward(recentFiles.begin(), recentFiles.end() - 1, recentFiles.end());
     recentFiles[0] = path;
@@ -19,7 +19,7 @@ static QString fileKey(int n) {
     return QString::fromLatin1(SettingKeys::FileKey) + QString::number(n);
 }
 
-Settings GetRegistry(QSettings& store) {
+Settings readSettings(QSettings& store) {
     Settings s;
     s.password = store.value(QLatin1String(SettingKeys::Password)).toString();
     const QString memory4 = store.value(QLatin1String(SettingKeys::Memory4)).toString();
@@ -34,7 +34,7 @@ Settings GetRegistry(QSettings& store) {
     return s;
 }
 
-void SaveRegistry(QSettings& store, const Settings& settings) {
+void writeSettings(QSettings& store, const Settings& settings) {
     store.setValue(QLatin1String(SettingKeys::Password), QLatin1String(SettingKeys::PasswordText));
     store.setValue(QLatin1String(SettingKeys::Memory4), settings.memory4);
     store.setValue(QLatin1String(SettingKeys::FontName), settings.fontName);

@@ -33,7 +33,7 @@ struct Settings {
     bool fourMemorySaves() const { return memory4 == QLatin1String("1"); }
 
     // Enters a path at the top of the recent-file list unless it is already listed.
-    void ProcessFileList(const QString& path);
+    void addRecentFile(const QString& path);
 };
 
 // The store the editor uses: the per-user native store of the application "O_RV".
@@ -41,8 +41,8 @@ QSettings* openSettingsStore();
 
 // Reads every key, normalises "Memory_4" (missing or empty -> "1", "1" stays, anything else -> "0")
 // and fills in the font defaults.
-Settings GetRegistry(QSettings& store);
-void SaveRegistry(QSettings& store, const Settings& settings);
+Settings readSettings(QSettings& store);
+void writeSettings(QSettings& store, const Settings& settings);
 
 // Menu caption of recent-file entry n (1..4) for a stored path.
 QString recentFileCaption(int n, const QString& path);

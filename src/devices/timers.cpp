@@ -28,43 +28,43 @@ void writeCount(Image& image, int offset, int count) {
 
 }  // namespace
 
-QString TimerTitle(int block) {
+QString timerTitle(int block) {
     if (block < 0 || block >= Region::BlockCount) return {};
     return QString::fromLatin1(TimerTitles[block]);
 }
 
-QString TimerLabel(int timer) {
+QString timerLabel(int timer) {
     return validTimer(timer) ? QString::fromLatin1(TimerTable[timer].label) : QString();
 }
 
-QString TimerHeading(int timer) {
+QString timerHeading(int timer) {
     return validTimer(timer) ? QString::fromLatin1(TimerTable[timer].heading) : QString();
 }
 
-QString TimerUnit(int timer) {
+QString timerUnit(int timer) {
     if (!validTimer(timer)) return {};
     return QString::fromLatin1(TimerTable[timer].kind == TimerKind::Seconds
                                    ? TimerTexts::UnitSeconds
                                    : TimerTexts::UnitTenths);
 }
 
-int GetPT(int block, int timer) {
+int timerOffset(int block, int timer) {
     return Region::timersStart(block) + Region::Rel::TimerEntry * timer;
 }
 
-int TimerCountAt(const Image& image, int offset) {
+int timerCount(const Image& image, int offset) {
     if (!validEntry(offset)) return 0;
     return image[offset] + 256 * (image[offset + 1] & 0x07);
 }
 
-QString TimerText(int count, TimerKind kind) {
+QString timerText(int count, TimerKind kind) {
     if (kind == TimerKind::Tenths) return QStringLiteral("%1.%2").arg(count / 10).arg(count % 10);
     return QStringLiteral("%1:%2")
         .arg(count / 60, 2, 10, QLatin1Char('0'))
         .arg(count % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString TimerKeyPadText(const QString& displayed, TimerKind kind) {
+QString timerKeypadText(const QString& displayed, TimerKind kind) {
     if (kind == TimerKind::Tenths) {
         // Whole and tenth digits joined: "204.7" -> 2047, "0.0" -> 0.
         const int dot = displayed.indexOf(QLatin1Char('.'));
@@ -77,7 +77,7 @@ QString TimerKeyPadText(const QString& displayed, TimerKind kind) {
     return QString::number(60 * minutes + seconds);
 }
 
-TimerStore SaveTimerSec(Image& image, int offset, const QString& text) {
+TimerStore storeTenthsTimer(Image& image, int offset, const QString& text) {
     if (!validEntry(offset)) return TimerStore::Refused;
     if (text.trimmed().isEmpty()) {
         writeCount(image, offset, 0);
@@ -91,7 +91,7 @@ TimerStore SaveTimerSec(Image& image, int offset, const QString& text) {
     return TimerStore::Written;
 }
 
-TimerStore SaveTimerMin(Image& image, int offset, const QString& text) {
+TimerStore storeSecondsTimer(Image& image, int offset, const QString& text) {
     if (!validEntry(offset)) return TimerStore::Refused;
     if (text.trimmed().isEmpty()) {
         writeCount(image, offset, 0);

@@ -57,25 +57,25 @@ inline constexpr char TenthsRefused[] = "Error! Entry must be between 0 and 99";
 inline constexpr char SecondsRefused[] = "Error! Entry must be between 1 and 1800";
 }  // namespace TimerTexts
 
-QString TimerTitle(int block);
-QString TimerLabel(int timer);
+QString timerTitle(int block);
+QString timerLabel(int timer);
 // The keypad heading of a timer; the empty text for a number outside 0..15.
-QString TimerHeading(int timer);
-QString TimerUnit(int timer);
+QString timerHeading(int timer);
+QString timerUnit(int timer);
 
 // File offset of a timer's entry in a block (table start + 2 x number).
-int GetPT(int block, int timer);
+int timerOffset(int block, int timer);
 
 // The count of the entry at `offset`: byte 0 + 256 x (byte 1 AND 7); the upper five bits of
 // byte 1 carry nothing.
-int TimerCountAt(const Image& image, int offset);
+int timerCount(const Image& image, int offset);
 
 // "0.0" for tenths (15 -> "1.5", 2047 -> "204.7"), "mm:ss" for seconds (90 -> "01:30").
-QString TimerText(int count, TimerKind kind);
+QString timerText(int count, TimerKind kind);
 
 // The keypad's starting text for a displayed value: tenths x 10 ("1.5" -> "15"), seconds as
 // 60 x minutes + seconds ("01:30" -> "90").
-QString TimerKeyPadText(const QString& displayed, TimerKind kind);
+QString timerKeypadText(const QString& displayed, TimerKind kind);
 
 enum class TimerStore {
     Written,  // the entry holds the new count
@@ -84,7 +84,7 @@ enum class TimerStore {
 };
 
 // Store a keypad answer into a tenths entry: empty -> 0; n <= 99 -> byte 0 = n, byte 1 = 0.
-TimerStore SaveTimerSec(Image& image, int offset, const QString& text);
+TimerStore storeTenthsTimer(Image& image, int offset, const QString& text);
 // Store a keypad answer into a seconds entry: empty -> 0; otherwise the 11-bit count n, the upper
 // five bits of byte 1 cleared.
-TimerStore SaveTimerMin(Image& image, int offset, const QString& text);
+TimerStore storeSecondsTimer(Image& image, int offset, const QString& text);

@@ -4,25 +4,25 @@ namespace {
 bool validBlock(int block) { return block >= 0 && block < Region::BlockCount; }
 }  // namespace
 
-int ZoneStart(int block) { return validBlock(block) ? ZoneBlocks[block].start : -1; }
+int firstZoneOffset(int block) { return validBlock(block) ? ZoneBlocks[block].start : -1; }
 
-QString ZoneTitle(int block) {
+QString zoneTitle(int block) {
     return validBlock(block) ? QString::fromLatin1(ZoneBlocks[block].title) : QString();
 }
 
-QString ZoneTabCaption(int zone) { return QStringLiteral("Zone %1").arg(zone); }
+QString zoneTabCaption(int zone) { return QStringLiteral("Zone %1").arg(zone); }
 
-QString ZoneFlagCaption(int zone, int flag) {
+QString zoneFlagCaption(int zone, int flag) {
     if (zone < 1 || zone > ZoneCount || flag < 1 || flag > FlagsPerZone) return {};
     return QString::fromLatin1(ZoneFlagCaptions[zone - 1][flag - 1]);
 }
 
-int GetBit(int byte, int bit) {
+int bitValue(int byte, int bit) {
     if (bit < 0 || bit > 7) return 0;
     return (byte >> bit) & 1;
 }
 
-std::uint8_t ZoneByte(const std::array<bool, FlagsPerZone>& flags) {
+std::uint8_t zoneByte(const std::array<bool, FlagsPerZone>& flags) {
     int byte = 0;
     for (int k = 0; k < FlagsPerZone; ++k)
         if (flags[k]) byte |= 1 << k;

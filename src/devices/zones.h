@@ -60,14 +60,14 @@ inline constexpr std::array<ZoneBlock, Region::BlockCount> ZoneBlocks = {{
 }};
 
 // Block 0 = Base, 1..4 = memory save #1..#4.
-int ZoneStart(int block);
-QString ZoneTitle(int block);
+int firstZoneOffset(int block);
+QString zoneTitle(int block);
 // "Zone 1" .. "Zone 8".
-QString ZoneTabCaption(int zone);
+QString zoneTabCaption(int zone);
 // Caption of flag 1..8 of zone 1..8; empty outside.
-QString ZoneFlagCaption(int zone, int flag);
+QString zoneFlagCaption(int zone, int flag);
 
 // 1 when bit 0..7 of the byte is set, else 0; any other bit number gives 0.
-int GetBit(int byte, int bit);
+int bitValue(int byte, int bit);
 // The zone byte for eight flags: bit k - 1 set exactly when flag k is on.
-std::uint8_t ZoneByte(const std::array<bool, FlagsPerZone>& flags);
+std::uint8_t zoneByte(const std::array<bool, FlagsPerZone>& flags);

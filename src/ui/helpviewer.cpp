@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/texts.h"
-#include "ui/orvdialog.h"
+#include "ui/editordialog.h"
 
 namespace {
 const QString HelpRoot = QStringLiteral(":/help/");

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "formats/keypadrequest.h"
+
 enum class Icon { Information, Warning, Exclamation = Warning, Error, Question };
 enum class Answer { Ok, Yes, No, Cancel };
 
@@ -43,8 +45,7 @@ public:
     virtual std::optional<QFont> choosePrintFont(const QFont& initial) = 0;
 
     // The keypad entry dialog: returns the text on its display (the initial text after Cancel).
-    virtual QString showKeyPad(int keySet, int limit, const QString& heading,
-                               const QString& initial, int checkKind) = 0;
+    virtual QString enterKeys(const KeypadRequest& request) = 0;
     // The voice message composer.
     virtual ComposeResult composeWords(const ComposeRequest& request) = 0;
 };

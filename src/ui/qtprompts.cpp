@@ -73,9 +73,6 @@ std::optional<QFont> QtPrompts::choosePrintFont(const QFont& initial) {
     return font;
 }
 
-QString QtPrompts::showKeyPad(int keySet, int limit, const QString& heading, const QString& initial,
-                              int checkKind) {
-    return m_keyPad(keySet, limit, heading, initial, checkKind);
-}
+QString QtPrompts::enterKeys(const KeypadRequest& request) { return m_keypad(request); }
 
 ComposeResult QtPrompts::composeWords(const ComposeRequest& request) { return m_composer(request); }

@@ -10,11 +10,11 @@ class QWidget;
 
 class QtPrompts : public Prompts {
 public:
-    using KeyPadFunction = std::function<QString(int, int, const QString&, const QString&, int)>;
+    using KeypadFunction = std::function<QString(const KeypadRequest&)>;
     using ComposerFunction = std::function<ComposeResult(const ComposeRequest&)>;
 
     // The keypad and the composer live with the editors; the program hands them in here.
-    void setKeyPad(KeyPadFunction keyPad) { m_keyPad = std::move(keyPad); }
+    void setKeypad(KeypadFunction keypad) { m_keypad = std::move(keypad); }
     void setComposer(ComposerFunction composer) { m_composer = std::move(composer); }
 
     void message(Icon icon, const QString& title, const QString& text) override;
@@ -24,11 +24,10 @@ public:
     QString chooseOpenFile(const QString& filter) override;
     QString chooseSaveFile(const QString& filter) override;
     std::optional<QFont> choosePrintFont(const QFont& initial) override;
-    QString showKeyPad(int keySet, int limit, const QString& heading, const QString& initial,
-                       int checkKind) override;
+    QString enterKeys(const KeypadRequest& request) override;
     ComposeResult composeWords(const ComposeRequest& request) override;
 
 private:
-    KeyPadFunction m_keyPad;
+    KeypadFunction m_keypad;
     ComposerFunction m_composer;
 };

@@ -18,11 +18,11 @@ QString messageText(const Image& image, int block, int message) {
                                               Region::Rel::VoiceRecord);
     const int count = words[0];
     if (count < 1 || count > WordLimit) return QString();
-    return WordStringText(words);
+    return Vocabulary::wordStringText(words);
 }
 
-void SaveVoice(Image& image, int block, int message, const QStringList& words) {
-    StoreWordString(record(image, block, message), words);
+void storeMessage(Image& image, int block, int message, const QStringList& words) {
+    Vocabulary::storeWordString(record(image, block, message), words);
 }
 
 }  // namespace VoiceMessages

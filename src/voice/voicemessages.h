@@ -7,7 +7,7 @@
 
 #include "core/image.h"
 #include "core/regions.h"
-#include "voice/vocabulary.h"
+#include "formats/vocabulary.h"
 
 namespace VoiceMessages {
 
@@ -32,6 +32,6 @@ QString rowNumberText(int message);
 QString messageText(const Image& image, int block, int message);
 
 // Stores a composed message: the count and the words only; the rest of the record keeps its bytes.
-void SaveVoice(Image& image, int block, int message, const QStringList& words);
+void storeMessage(Image& image, int block, int message, const QStringList& words);
 
 }  // namespace VoiceMessages

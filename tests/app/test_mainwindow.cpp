@@ -20,10 +20,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "../support/filelimit.h"
-#include "../support/scriptedprompts.h"
-#include "app/MDIForm1.h"
+#include "app/mainwindow.h"
 #include "core/regions.h"
+#include "filelimit.h"
+#include "scriptedprompts.h"
 
 namespace {
 
@@ -38,9 +38,9 @@ protected:
     QTemporaryDir dir;
     QSettings store{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
     ScriptedPrompts prompts;
-    std::unique_ptr<MDIForm1> window;
+    std::unique_ptr<MainWindow> window;
 
-    void start() { window = std::make_unique<MDIForm1>(prompts, store); }
+    void start() { window = std::make_unique<MainWindow>(prompts, store); }
 
     // A configuration file whose byte 40 holds the usual access flags, so saving asks nothing.
     QString makeFile(const QString& name, std::uint8_t fill = 0x00) {
@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, EditorsAreUnusableUntilAFileOpens) {
     EXPECT_TRUE(prompts.messages.empty());
 
     start();
-    ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
     for (const char* name : EditorMenus) EXPECT_TRUE(enabled(name)) << name;
     for (const char* name : DocumentItems) EXPECT_TRUE(enabled(name)) << name;
     // A later failed open leaves them enabled.
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, MemoryLayoutChoosesMemorySave4OrAreaCodeItems) {
     for (const char* stored : {"1", "0", "yes"}) {
         store.setValue(QStringLiteral("Configuration/Memory_4"), QLatin1String(stored));
         start();
-        ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+        ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
         const bool four = QLatin1String(stored) == QLatin1String("1");
         EXPECT_EQ(window->settings().memory4, four ? "1" : "0");
         for (const char* name : mem4) EXPECT_EQ(enabled(name), four) << stored << name;
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, MemoryLayoutChoosesMemorySave4OrAreaCodeItems) {
 TEST_F(MainWindowTest, OpenRefusalsShowTheirMessagesAndChangeNothing) {
     start();
     const QString good = makeFile(QStringLiteral("good.orv"), 0x33);
-    ASSERT_TRUE(window->ProcessOpen(good));
+    ASSERT_TRUE(window->openFile(good));
     const Image loaded = window->document().image;
 
     QFile shortFile(dir.filePath(QStringLiteral("short.orv")));
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, OpenRefusalsShowTheirMessagesAndChangeNothing) {
     };
     for (const Case& c : cases) {
         prompts.messages.clear();
-        EXPECT_FALSE(window->ProcessOpen(c.path));
+        EXPECT_FALSE(window->openFile(c.path));
         ASSERT_EQ(prompts.messages.size(), 1u);
         EXPECT_EQ(prompts.messages[0].icon, c.icon);
         EXPECT_EQ(prompts.messages[0].title, QLatin1String(c.title));
@@ -224,7 +224,7 @@ TEST_F(MainWindowTest, OpenUsesTheChooserFilterAndShowsThePath) {
 TEST_F(MainWindowTest, ModMarkFollowsEditsAndSaveClearsIt) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->ProcessOpen(path));
+    ASSERT_TRUE(window->openFile(path));
     Image& image = window->document().image;
     image[300] = 5;
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
@@ -248,7 +248,7 @@ TEST_F(MainWindowTest, ModMarkFollowsEditsAndSaveClearsIt) {
 TEST_F(MainWindowTest, SaveAsksAboutUnusualAccessFlags) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->ProcessOpen(path));
+    ASSERT_TRUE(window->openFile(path));
     Image& image = window->document().image;
     image[Region::BaseBlock] = 0x07;
     image[500] = 9;
@@ -273,7 +273,7 @@ TEST_F(MainWindowTest, SaveAsksAboutUnusualAccessFlags) {
 TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
     start();
     const QString first = makeFile(QStringLiteral("first.orv"));
-    ASSERT_TRUE(window->ProcessOpen(first));
+    ASSERT_TRUE(window->openFile(first));
     window->document().image[1000] = 0x77;
 
     prompts.files.push_back(dir.filePath(QStringLiteral("copy.ORV")));
@@ -307,7 +307,7 @@ TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
 TEST_F(MainWindowTest, FailedWriteReportsAndKeepsTheDocumentModified) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->ProcessOpen(path));
+    ASSERT_TRUE(window->openFile(path));
     window->document().image[700] = 1;
     const QString unreachable = dir.filePath(QStringLiteral("gone/b.orv"));
     prompts.files.push_back(unreachable);
@@ -326,7 +326,7 @@ TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
     const QByteArray old = fileBytes(path);
-    ASSERT_TRUE(window->ProcessOpen(path));
+    ASSERT_TRUE(window->openFile(path));
     window->document().image[700] = 1;
     const QString fresh = dir.filePath(QStringLiteral("b.orv"));
     prompts.files.push_back(fresh);
@@ -356,7 +356,7 @@ TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
 
 TEST_F(MainWindowTest, ExitQuestionOnlyWhenModifiedAndCancelKeepsRunning) {
     start();
-    ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
     window->show();
     window->document().image[900] = 3;
 
@@ -380,7 +380,7 @@ TEST_F(MainWindowTest, ExitQuestionOnlyWhenModifiedAndCancelKeepsRunning) {
 TEST_F(MainWindowTest, YesThenNoSaveKeepsTheProgramOpen) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->ProcessOpen(path));
+    ASSERT_TRUE(window->openFile(path));
     window->show();
     window->document().image[900] = 3;
 
@@ -413,7 +413,7 @@ TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
     start();
     const QString first = makeFile(QStringLiteral("first.orv"));
     const QString second = makeFile(QStringLiteral("second.orv"), 0x22);
-    ASSERT_TRUE(window->ProcessOpen(first));
+    ASSERT_TRUE(window->openFile(first));
     window->document().image[600] = 8;
 
     // Cancel: no chooser, nothing opens.
@@ -471,7 +471,7 @@ TEST_F(MainWindowTest, RecentFilesComeFromTheStoreAndReachItAtTheEnd) {
     EXPECT_EQ(act("mnuRecent3")->text(), QStringLiteral("&3 /x.orv"));
 
     const QString opened = makeFile(QStringLiteral("n.orv"));
-    ASSERT_TRUE(window->ProcessOpen(opened));
+    ASSERT_TRUE(window->openFile(opened));
     EXPECT_TRUE(act("mnuRecent2")->isVisible());
     EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), longPath);
     window->close();
@@ -520,7 +520,7 @@ QString titleOfDialogOpenedBy(QAction* item) {
 
 TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
     start();
-    ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
     const std::pair<const char*, const char*> cases[] = {
         {"mnuBaseCodes", "Repeater Base Codes"},
         {"mnuMemCodes3", "Memory Save #3 Codes"},
@@ -541,7 +541,7 @@ TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
 
 TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheLayout) {
     start();
-    ASSERT_TRUE(window->ProcessOpen(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
     trigger("mnuRepeaterConfig");
     QDialog* config = window->findChild<QDialog*>(QStringLiteral("frmConfig"));
     ASSERT_NE(config, nullptr);

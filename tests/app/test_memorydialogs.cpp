@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../support/scriptedprompts.h"
-#include "app/frmFlush.h"
-#include "app/frmMemory.h"
+#include "app/memorycopydialog.h"
+#include "app/memoryflushdialog.h"
 #include "core/settings.h"
-#include "imagecheck.h"
+#include "dialogcheck.h"
+#include "scriptedprompts.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST(MemoryCopy, EachRowCopiesItsBaseBytesIntoTheChosenMemorySaveOnly) {
         const Image before = image;
         ScriptedPrompts prompts;
         const Settings settings = layout("1");
-        frmMemory dialog(image, prompts, settings);
+        MemoryCopyDialog dialog(image, prompts, settings);
         showSettled(dialog);
 
         QTest::mouseClick(child<QPushButton>(dialog, copyName(c.row, c.save)), Qt::LeftButton);
@@ -74,7 +74,7 @@ TEST(MemoryCopy, NamedCasesWriteExactlyTheirRanges) {
     const Image before = image;
     ScriptedPrompts prompts;
     const Settings settings = layout("1");
-    frmMemory dialog(image, prompts, settings);
+    MemoryCopyDialog dialog(image, prompts, settings);
     showSettled(dialog);
 
     // Voice messages into memory save #2: 5586..6161 take 218..793.
@@ -95,14 +95,14 @@ TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
     {
         ScriptedPrompts prompts;
         const Settings settings = layout("1");
-        frmMemory dialog(once, prompts, settings);
+        MemoryCopyDialog dialog(once, prompts, settings);
         showSettled(dialog);
         QTest::mouseClick(child<QPushButton>(dialog, copyName(2, 3)), Qt::LeftButton);
     }
     Image twice = patternedImage();
     ScriptedPrompts prompts;
     const Settings settings = layout("1");
-    frmMemory dialog(twice, prompts, settings);
+    MemoryCopyDialog dialog(twice, prompts, settings);
     showSettled(dialog);
     QTest::mouseClick(child<QPushButton>(dialog, copyName(2, 3)), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(dialog, copyName(2, 3)), Qt::LeftButton);
@@ -117,7 +117,7 @@ TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive)
     const Image before = image;
     ScriptedPrompts prompts;
     Settings settings = layout("0");
-    frmMemory dialog(image, prompts, settings);
+    MemoryCopyDialog dialog(image, prompts, settings);
     showSettled(dialog);
 
     for (int row = 0; row < 4; ++row) {
@@ -146,7 +146,7 @@ TEST(MemoryCopy, ShowsItsTitleHeadingsAndRowCaptions) {
     Image image = zeroImage();
     ScriptedPrompts prompts;
     const Settings settings = layout("1");
-    frmMemory dialog(image, prompts, settings);
+    MemoryCopyDialog dialog(image, prompts, settings);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Files Configuration"));
     const QString rows[] = {"Zone Channels", "Control Numbers", "Repeater Timers",
@@ -180,13 +180,13 @@ const FlushCase FlushCases[] = {
 
 QString flushName(int row) { return QStringLiteral("cmdFlush%1").arg(row); }
 
-QColor boxColour(frmFlush& dialog, int row) {
+QColor boxColour(MemoryFlushDialog& dialog, int row) {
     return child<QFrame>(dialog, QStringLiteral("shpBox%1").arg(row))
         ->palette()
         .color(QPalette::Window);
 }
 
-void expectBoxes(frmFlush& dialog, const std::array<bool, 9>& filled) {
+void expectBoxes(MemoryFlushDialog& dialog, const std::array<bool, 9>& filled) {
     for (int row = 0; row < 9; ++row) {
         SCOPED_TRACE(row);
         EXPECT_EQ(dialog.isFilled(row), filled[row]);
@@ -201,7 +201,7 @@ TEST(MemoryFlush, AnAllZeroImageShowsNineWhiteBoxes) {
     Image image = zeroImage();
     ScriptedPrompts prompts;
     const Settings settings = layout("1");
-    frmFlush dialog(image, prompts, settings);
+    MemoryFlushDialog dialog(image, prompts, settings);
     showSettled(dialog);
     expectBoxes(dialog, {});
 }
@@ -220,7 +220,7 @@ TEST(MemoryFlush, ASingleNonZeroByteFillsOnlyTheBoxOfItsArea) {
         image[offset] = 0x01;
         ScriptedPrompts prompts;
         const Settings settings = layout("1");
-        frmFlush dialog(image, prompts, settings);
+        MemoryFlushDialog dialog(image, prompts, settings);
         showSettled(dialog);
         std::array<bool, 9> filled{};
         if (row >= 0) filled[row] = true;
@@ -236,7 +236,7 @@ TEST(MemoryFlush, YesClearsExactlyTheRowsAreaAndRedisplays) {
         ScriptedPrompts prompts;
         prompts.answers = {Answer::Yes};
         const Settings settings = layout("1");
-        frmFlush dialog(image, prompts, settings);
+        MemoryFlushDialog dialog(image, prompts, settings);
         showSettled(dialog);
         std::array<bool, 9> filled;
         filled.fill(true);
@@ -261,7 +261,7 @@ TEST(MemoryFlush, FlushingStopsAtTheAreaBoundaries) {
     ScriptedPrompts prompts;
     prompts.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     const Settings settings = layout("1");
-    frmFlush dialog(image, prompts, settings);
+    MemoryFlushDialog dialog(image, prompts, settings);
     showSettled(dialog);
 
     // Emergency speed dial ends at 1297; 1298 is the first byte of the user speed dial.
@@ -293,7 +293,7 @@ TEST(MemoryFlush, NoLeavesTheImageAndTheBoxesAlone) {
         ScriptedPrompts prompts;
         prompts.answers = {Answer::No};
         const Settings settings = layout("1");
-        frmFlush dialog(image, prompts, settings);
+        MemoryFlushDialog dialog(image, prompts, settings);
         showSettled(dialog);
         std::array<bool, 9> filled{};
         filled[row] = true;
@@ -318,7 +318,7 @@ TEST(MemoryFlush, CaptionsAreExactAndRowEightFollowsTheMemoryLayout) {
     Image image = zeroImage();
     ScriptedPrompts prompts;
     Settings settings = layout("1");
-    frmFlush dialog(image, prompts, settings);
+    MemoryFlushDialog dialog(image, prompts, settings);
     showSettled(dialog);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Flush Memory Blocks"));
@@ -349,7 +349,7 @@ TEST(MemoryFlush, RowEightClearsThePrefixAndAreaCodeTablesUnderThatLayout) {
     ScriptedPrompts prompts;
     prompts.answers = {Answer::Yes};
     const Settings settings = layout("0");
-    frmFlush dialog(image, prompts, settings);
+    MemoryFlushDialog dialog(image, prompts, settings);
     showSettled(dialog);
     ASSERT_EQ(child<QLabel>(dialog, QStringLiteral("lblCaption8"))->text(),
               QStringLiteral("Area Codes / Prefix Numbers"));

@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "../support/scriptedprompts.h"
-#include "app/frmConfig.h"
-#include "app/frmFlush.h"
-#include "app/frmMemory.h"
+#include "app/memorycopydialog.h"
+#include "app/memoryflushdialog.h"
+#include "app/repeaterconfigdialog.h"
 #include "core/settings.h"
-#include "imagecheck.h"
+#include "dialogcheck.h"
+#include "scriptedprompts.h"
 
 namespace {
 
@@ -24,10 +24,10 @@ struct Fixture {
     Settings settings;
     int layoutCalls = 0;
     QString memory4AtCall;
-    frmConfig dialog{image, settings, [this] {
-                         ++layoutCalls;
-                         memory4AtCall = settings.memory4;
-                     }};
+    RepeaterConfigDialog dialog{image, settings, [this] {
+                                    ++layoutCalls;
+                                    memory4AtCall = settings.memory4;
+                                }};
 
     QRadioButton* option(const char* name) {
         return child<QRadioButton>(dialog, QString::fromLatin1(name));
@@ -207,8 +207,8 @@ TEST(RepeaterConfig, TheLayoutChosenHereReachesTheCopyAndFlushDialogs) {
     Fixture f;
     f.settings.memory4 = QStringLiteral("1");
     ScriptedPrompts prompts;
-    frmMemory memory(f.image, prompts, f.settings);
-    frmFlush flush(f.image, prompts, f.settings);
+    MemoryCopyDialog memory(f.image, prompts, f.settings);
+    MemoryFlushDialog flush(f.image, prompts, f.settings);
     showSettled(memory);
     showSettled(flush);
     ASSERT_TRUE(child<QPushButton>(memory, QStringLiteral("cmdCopy_0_4"))->isEnabled());

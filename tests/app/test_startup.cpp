@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "../support/scriptedprompts.h"
-#include "app/frmAbout.h"
+#include "app/aboutdialog.h"
 #include "app/startup.h"
+#include "scriptedprompts.h"
 #include "ui/helpviewer.h"
 
 TEST(InstanceLock, SecondCopyIsRefusedUntilTheFirstEnds) {
@@ -54,7 +54,7 @@ TEST(InstanceLock, ALockThatCannotBeMadeIsNoReasonToEnd) {
 
 TEST(About, ShowsTitleVersionAndFocusOnOk) {
     ScriptedPrompts prompts;
-    frmAbout about(prompts, frmAbout::Mode::About);
+    AboutDialog about(prompts, AboutDialog::Mode::About);
     about.show();
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(),
               QStringLiteral("ORVANE 32 Bit Editor Program"));
@@ -66,7 +66,7 @@ TEST(About, ShowsTitleVersionAndFocusOnOk) {
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
 
-    frmAbout splash(prompts, frmAbout::Mode::Splash);
+    AboutDialog splash(prompts, AboutDialog::Mode::Splash);
     splash.show();
     EXPECT_FALSE(splash.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isVisible());
     EXPECT_FALSE(splash.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->isVisible());
@@ -77,7 +77,7 @@ TEST(About, SystemInfoWithoutAToolSaysSo) {
     QTemporaryDir emptyPath;
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", emptyPath.path().toLocal8Bit());
-    frmAbout about(prompts, frmAbout::Mode::About);
+    AboutDialog about(prompts, AboutDialog::Mode::About);
     QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
     qputenv("PATH", oldPath);
     ASSERT_EQ(prompts.messages.size(), 1u);

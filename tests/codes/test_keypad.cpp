@@ -9,8 +9,8 @@
 #include <functional>
 #include <optional>
 
-#include "../support/scriptedprompts.h"
-#include "codes/frmKeyPad.h"
+#include "codes/keypaddialog.h"
+#include "scriptedprompts.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ struct Msg {
 };
 const Msg DelayRefused{"Autopatch Delay", "Error, One delay entry only."};
 
-QPushButton* button(frmKeyPad& pad, const QString& name) {
+QPushButton* button(KeypadDialog& pad, const QString& name) {
     auto* b = pad.findChild<QPushButton*>(name);
     EXPECT_NE(b, nullptr) << name.toStdString();
     return b;
@@ -28,7 +28,7 @@ QPushButton* button(frmKeyPad& pad, const QString& name) {
 
 // Clicks a sequence on the pad: key characters, "," = Delay, "X" = Clear, "K" = OK,
 // "Q" = Cancel.
-void press(frmKeyPad& pad, const char* script) {
+void press(KeypadDialog& pad, const char* script) {
     for (const char* c = script; *c; ++c) {
         QString name;
         switch (*c) {
@@ -62,11 +62,11 @@ void expectMessages(const ScriptedPrompts& prompts, const std::vector<Msg>& expe
     }
 }
 
-QString displayShown(frmKeyPad& pad) { return pad.findChild<QLabel*>("lblDisplay")->text(); }
+QString displayShown(KeypadDialog& pad) { return pad.findChild<QLabel*>("lblDisplay")->text(); }
 
 TEST(KeyPad, KeySetsShowTheirKeys) {
     const struct {
-        int keySet;
+        KeySet keySet;
         const char* visible;  // of the sixteen keys and Delay (",")
     } cases[] = {
         {KeySet::Digits, "0123456789"},
@@ -74,10 +74,10 @@ TEST(KeyPad, KeySetsShowTheirKeys) {
         {KeySet::Telephone, "0123456789*#,"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.keySet);
+        SCOPED_TRACE(int(c.keySet));
         ScriptedPrompts prompts;
-        frmKeyPad pad(prompts, nullptr, 0);
-        pad.begin(c.keySet, 7, QStringLiteral("Heading"), QString(), CheckKind::None);
+        KeypadDialog pad(prompts, nullptr, 0);
+        pad.begin({c.keySet, 7, QStringLiteral("Heading"), QString(), EntryCheck::None});
         pad.show();
         for (const char key : QByteArray("0123456789ABCD*#,")) {
             const QString name =
@@ -92,9 +92,9 @@ TEST(KeyPad, KeySetsShowTheirKeys) {
 
 TEST(KeyPad, PadIsLaidOutLikeATelephone) {
     ScriptedPrompts prompts;
-    frmKeyPad pad(prompts, nullptr, 0);
-    pad.begin(KeySet::Codes, 7, QStringLiteral("Control Op Prefix"), QStringLiteral("12"),
-              CheckKind::None);
+    KeypadDialog pad(prompts, nullptr, 0);
+    pad.begin({KeySet::Codes, 7, QStringLiteral("Control Op Prefix"), QStringLiteral("12"),
+               EntryCheck::None});
     pad.show();
     auto pos = [&](const char* key) {
         return button(pad, keyButtonName(QLatin1Char(*key)))->pos();
@@ -131,7 +131,7 @@ TEST(KeyPad, PadIsLaidOutLikeATelephone) {
 TEST(KeyPad, KeysEditTheDisplay) {
     const struct {
         const char* what;
-        int keySet;
+        KeySet keySet;
         int limit;
         const char* initial;
         const char* script;
@@ -192,9 +192,9 @@ TEST(KeyPad, KeysEditTheDisplay) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ScriptedPrompts prompts;
-        frmKeyPad pad(prompts, nullptr, 0);
-        pad.begin(c.keySet, c.limit, QStringLiteral("Telephone Number 5"),
-                  QString::fromLatin1(c.initial), CheckKind::None);
+        KeypadDialog pad(prompts, nullptr, 0);
+        pad.begin({c.keySet, c.limit, QStringLiteral("Telephone Number 5"),
+                   QString::fromLatin1(c.initial), EntryCheck::None});
         pad.show();
         press(pad, c.script);
         EXPECT_EQ(displayShown(pad), QString::fromLatin1(c.display));
@@ -206,49 +206,49 @@ TEST(KeyPad, KeysEditTheDisplay) {
 
 TEST(KeyPad, OkAppliesTheCheckKind) {
     const struct {
-        int checkKind;
+        EntryCheck check;
         int limit;
         const char* initial;
         const char* script;          // typed before OK
         std::optional<Msg> refused;  // nothing = accepted
     } cases[] = {
-        {CheckKind::None, 7, "", "1", std::nullopt},
-        {CheckKind::ToneDelay, 1, "", "9", std::nullopt},
-        {CheckKind::FourDigits, 4, "", "123", Msg{"Macro Command", "Error! Need 4 Digit Entry"}},
-        {CheckKind::FourDigits, 4, "", "1234", std::nullopt},
-        {CheckKind::Range1To1800, 4, "", "1801",
+        {EntryCheck::None, 7, "", "1", std::nullopt},
+        {EntryCheck::ToneDelay, 1, "", "9", std::nullopt},
+        {EntryCheck::FourDigits, 4, "", "123", Msg{"Macro Command", "Error! Need 4 Digit Entry"}},
+        {EntryCheck::FourDigits, 4, "", "1234", std::nullopt},
+        {EntryCheck::Range1To1800, 4, "", "1801",
          Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
-        {CheckKind::Range1To1800, 4, "", "0",
+        {EntryCheck::Range1To1800, 4, "", "0",
          Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
-        {CheckKind::Range1To1800, 4, "", "1800", std::nullopt},
-        {CheckKind::Range1To1800, 4, "", "1", std::nullopt},
-        {CheckKind::Range1To1800, 4, "", "0300", std::nullopt},
-        {CheckKind::Range1To1800, 4, "", "0000",
+        {EntryCheck::Range1To1800, 4, "", "1800", std::nullopt},
+        {EntryCheck::Range1To1800, 4, "", "1", std::nullopt},
+        {EntryCheck::Range1To1800, 4, "", "0300", std::nullopt},
+        {EntryCheck::Range1To1800, 4, "", "0000",
          Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
-        {CheckKind::TwoDigits, 2, "", "5", Msg{"Macro Command", "Error! Need 2 Digit Entry"}},
-        {CheckKind::TwoDigits, 2, "", "59", std::nullopt},
+        {EntryCheck::TwoDigits, 2, "", "5", Msg{"Macro Command", "Error! Need 2 Digit Entry"}},
+        {EntryCheck::TwoDigits, 2, "", "59", std::nullopt},
         // The initial text is checked too when OK comes without a key.
-        {CheckKind::OneDigit, 1, "12", "",
+        {EntryCheck::OneDigit, 1, "12", "",
          Msg{"Frequency Entry", "Error! Frequency between 1 and 8"}},
-        {CheckKind::OneDigit, 1, "", "8", std::nullopt},
-        {CheckKind::ThreeDigits, 3, "", "90", Msg{"Area Code Entry", "Error! Need 3 Digit Entry"}},
-        {CheckKind::ThreeDigits, 3, "", "907", std::nullopt},
-        {CheckKind::AtMost15, 7, "1234567890123456", "",
+        {EntryCheck::OneDigit, 1, "", "8", std::nullopt},
+        {EntryCheck::ThreeDigits, 3, "", "90", Msg{"Area Code Entry", "Error! Need 3 Digit Entry"}},
+        {EntryCheck::ThreeDigits, 3, "", "907", std::nullopt},
+        {EntryCheck::AtMost15, 7, "1234567890123456", "",
          Msg{"Macro Command", "Error! Maximum 15 Digit Entry"}},
-        {CheckKind::AtMost15, 7, "", "1234567", std::nullopt},
-        {CheckKind::AtMost16, 11, "12345678901234567", "",
+        {EntryCheck::AtMost15, 7, "", "1234567", std::nullopt},
+        {EntryCheck::AtMost16, 11, "12345678901234567", "",
          Msg{"Telephone Number", "Error! Maximum 16 Digit Entry"}},
-        {CheckKind::AtMost16, 11, "", "5,551212", std::nullopt},
-        {CheckKind::SevenDigits, 7, "", "123456",
+        {EntryCheck::AtMost16, 11, "", "5,551212", std::nullopt},
+        {EntryCheck::SevenDigits, 7, "", "123456",
          Msg{"Unlock Number", "Error! Requires a 7 Digit Entry"}},
-        {CheckKind::SevenDigits, 7, "", "1234567", std::nullopt},
+        {EntryCheck::SevenDigits, 7, "", "1234567", std::nullopt},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.checkKind) + " " + c.initial + c.script);
+        SCOPED_TRACE(std::to_string(int(c.check)) + " " + c.initial + c.script);
         ScriptedPrompts prompts;
-        frmKeyPad pad(prompts, nullptr, 0);
-        pad.begin(KeySet::Telephone, c.limit, QStringLiteral("Entry"),
-                  QString::fromLatin1(c.initial), c.checkKind);
+        KeypadDialog pad(prompts, nullptr, 0);
+        pad.begin({KeySet::Telephone, c.limit, QStringLiteral("Entry"),
+                   QString::fromLatin1(c.initial), c.check});
         pad.show();
         press(pad, c.script);
         const QString typed = displayShown(pad);
@@ -267,14 +267,14 @@ TEST(KeyPad, OkAppliesTheCheckKind) {
 }
 
 TEST(KeyPad, OkAcceptsAnEmptyDisplayForEveryCheck) {
-    for (const int kind :
-         {CheckKind::None, CheckKind::FourDigits, CheckKind::Range1To1800, CheckKind::AtMost15,
-          CheckKind::TwoDigits, CheckKind::OneDigit, CheckKind::ToneDelay, CheckKind::ThreeDigits,
-          CheckKind::AtMost16, CheckKind::SevenDigits}) {
-        SCOPED_TRACE(kind);
+    for (const EntryCheck kind :
+         {EntryCheck::None, EntryCheck::FourDigits, EntryCheck::Range1To1800, EntryCheck::AtMost15,
+          EntryCheck::TwoDigits, EntryCheck::OneDigit, EntryCheck::ToneDelay,
+          EntryCheck::ThreeDigits, EntryCheck::AtMost16, EntryCheck::SevenDigits}) {
+        SCOPED_TRACE(int(kind));
         ScriptedPrompts prompts;
-        frmKeyPad pad(prompts, nullptr, 0);
-        pad.begin(KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("12"), kind);
+        KeypadDialog pad(prompts, nullptr, 0);
+        pad.begin({KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("12"), kind});
         pad.show();
         press(pad, "XK");
         expectMessages(prompts, {});
@@ -287,18 +287,19 @@ TEST(KeyPad, OkAcceptsAnEmptyDisplayForEveryCheck) {
 TEST(KeyPad, LeavingWithoutOkReturnsTheInitialText) {
     const struct {
         const char* what;
-        std::function<void(frmKeyPad&)> leave;
+        std::function<void(KeypadDialog&)> leave;
     } cases[] = {
-        {"Cancel", [](frmKeyPad& pad) { press(pad, "Q"); }},
-        {"Escape", [](frmKeyPad& pad) { QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Escape); }},
-        {"close box", [](frmKeyPad& pad) { pad.close(); }},
+        {"Cancel", [](KeypadDialog& pad) { press(pad, "Q"); }},
+        {"Escape",
+         [](KeypadDialog& pad) { QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Escape); }},
+        {"close box", [](KeypadDialog& pad) { pad.close(); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ScriptedPrompts prompts;
-        frmKeyPad pad(prompts, nullptr, 0);
-        pad.begin(KeySet::Telephone, 11, QStringLiteral("Telephone Number 0"),
-                  QStringLiteral("5551212"), CheckKind::AtMost16);
+        KeypadDialog pad(prompts, nullptr, 0);
+        pad.begin({KeySet::Telephone, 11, QStringLiteral("Telephone Number 0"),
+                   QStringLiteral("5551212"), EntryCheck::AtMost16});
         pad.show();
         press(pad, "9,1X4");
         ASSERT_EQ(displayShown(pad), QStringLiteral("4"));
@@ -312,9 +313,9 @@ TEST(KeyPad, LeavingWithoutOkReturnsTheInitialText) {
 
 TEST(KeyPad, ClicksBeforeArmingChangeNothing) {
     ScriptedPrompts prompts;
-    frmKeyPad pad(prompts, nullptr, 60000);
-    pad.begin(KeySet::Telephone, 3, QStringLiteral("Tel Pre-Dial"), QStringLiteral("123"),
-              CheckKind::SevenDigits);
+    KeypadDialog pad(prompts, nullptr, 60000);
+    pad.begin({KeySet::Telephone, 3, QStringLiteral("Tel Pre-Dial"), QStringLiteral("123"),
+               EntryCheck::SevenDigits});
     pad.show();
     auto* timer = pad.findChild<QTimer*>("Timer1");
     ASSERT_NE(timer, nullptr);
@@ -340,9 +341,9 @@ TEST(KeyPad, ClicksBeforeArmingChangeNothing) {
 
 TEST(KeyPad, CloseBoxWorksBeforeArming) {
     ScriptedPrompts prompts;
-    frmKeyPad pad(prompts, nullptr, 60000);
-    pad.begin(KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("1234567"),
-              CheckKind::SevenDigits);
+    KeypadDialog pad(prompts, nullptr, 60000);
+    pad.begin({KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("1234567"),
+               EntryCheck::SevenDigits});
     pad.show();
     pad.close();
     EXPECT_FALSE(pad.isVisible());
@@ -352,18 +353,18 @@ TEST(KeyPad, CloseBoxWorksBeforeArming) {
 
 TEST(KeyPad, EachEntryStartsUnarmedWithTheHalfSecondDelay) {
     ScriptedPrompts prompts;
-    frmKeyPad pad(prompts);
+    KeypadDialog pad(prompts);
     auto* timer = pad.findChild<QTimer*>("Timer1");
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), 500);
-    pad.begin(KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"), QStringLiteral("300"),
-              CheckKind::Range1To1800);
+    pad.begin({KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"), QStringLiteral("300"),
+               EntryCheck::Range1To1800});
     EXPECT_TRUE(timer->isActive());
     EXPECT_FALSE(pad.isArmed());
     pad.arm();
     // A second entry on the same pad is unarmed again, with fresh flags.
-    pad.begin(KeySet::Telephone, 11, QStringLiteral("Emergency Number 0"), QStringLiteral("911"),
-              CheckKind::AtMost16);
+    pad.begin({KeySet::Telephone, 11, QStringLiteral("Emergency Number 0"), QStringLiteral("911"),
+               EntryCheck::AtMost16});
     EXPECT_FALSE(pad.isArmed());
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(pad.windowTitle(), QStringLiteral("Emergency Number 0"));
@@ -372,7 +373,7 @@ TEST(KeyPad, EachEntryStartsUnarmedWithTheHalfSecondDelay) {
 TEST(KeyPad, KeyboardTypesTheVisibleKeysOnly) {
     const struct {
         const char* what;
-        int keySet;
+        KeySet keySet;
         const char* initial;
         const char* typed;
         const char* display;
@@ -386,9 +387,9 @@ TEST(KeyPad, KeyboardTypesTheVisibleKeysOnly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ScriptedPrompts prompts;
-        frmKeyPad pad(prompts, nullptr, 0);
-        pad.begin(c.keySet, 11, QStringLiteral("Entry"), QString::fromLatin1(c.initial),
-                  CheckKind::None);
+        KeypadDialog pad(prompts, nullptr, 0);
+        pad.begin({c.keySet, 11, QStringLiteral("Entry"), QString::fromLatin1(c.initial),
+                   EntryCheck::None});
         pad.show();
         // The keys go to the button that has the focus and pass on to the pad.
         QTest::keyClicks(button(pad, "cmdOK"), QString::fromLatin1(c.typed));
@@ -399,9 +400,9 @@ TEST(KeyPad, KeyboardTypesTheVisibleKeysOnly) {
 
 TEST(KeyPad, KeyboardCommandsClearAndConfirm) {
     ScriptedPrompts prompts;
-    frmKeyPad pad(prompts, nullptr, 0);
-    pad.begin(KeySet::Telephone, 11, QStringLiteral("Entry"), QStringLiteral("12"),
-              CheckKind::FourDigits);
+    KeypadDialog pad(prompts, nullptr, 0);
+    pad.begin({KeySet::Telephone, 11, QStringLiteral("Entry"), QStringLiteral("12"),
+               EntryCheck::FourDigits});
     pad.show();
     QPushButton* focus = button(pad, "cmdClear");
     QTest::keyClicks(focus, QStringLiteral("123"));
@@ -434,7 +435,7 @@ TEST(KeyPad, ShowKeyPadRunsModallyAndReturnsTheText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
         ScriptedPrompts prompts;
-        frmKeyPad pad(prompts, nullptr, 0);
+        KeypadDialog pad(prompts, nullptr, 0);
         QTimer::singleShot(0, &pad, [&] {
             EXPECT_TRUE(pad.isModal());
             EXPECT_EQ(pad.findChild<QLabel*>("lblHeading")->text(),
@@ -442,8 +443,8 @@ TEST(KeyPad, ShowKeyPadRunsModallyAndReturnsTheText) {
             press(pad, c.script);
             if (pad.isVisible()) pad.reject();  // never leave the loop hanging
         });
-        EXPECT_EQ(pad.ShowKeyPad(KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"),
-                                 QStringLiteral("0300"), CheckKind::Range1To1800),
+        EXPECT_EQ(pad.enterKeys({KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"),
+                                 QStringLiteral("0300"), EntryCheck::Range1To1800}),
                   QString::fromLatin1(c.returned));
     }
 }

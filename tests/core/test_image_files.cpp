@@ -31,13 +31,13 @@ QByteArray bytesOf(const Image& image) {
 
 TEST(Checksum, SumsEveryByteUnsigned) {
     Image image{};
-    EXPECT_EQ(BufferChecksum(image), 0);
+    EXPECT_EQ(byteSum(image), 0);
     image.fill(0xFF);
-    EXPECT_EQ(BufferChecksum(image), 2088960);
+    EXPECT_EQ(byteSum(image), 2088960);
     image.fill(0);
     image[0] = 0x80;
     image[ImageSize - 1] = 0x01;
-    EXPECT_EQ(BufferChecksum(image), 129);
+    EXPECT_EQ(byteSum(image), 129);
 }
 
 TEST(Opening, RefusesWrongNameOrLengthAndLeavesImageAlone) {
@@ -213,6 +213,6 @@ TEST(Modified, FollowsTheBytesNotTheSum) {
     doc.markSaved();
     doc.image[100] = 7;
     doc.image[200] = 0xFE;
-    EXPECT_EQ(BufferChecksum(doc.image), doc.referenceChecksum);
+    EXPECT_EQ(byteSum(doc.image), doc.referenceChecksum);
     EXPECT_TRUE(doc.isModified());
 }

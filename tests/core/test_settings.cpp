@@ -4,8 +4,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "../support/scriptedprompts.h"
 #include "core/settings.h"
+#include "imagecheck.h"
 
 namespace {
 struct Store {
@@ -16,7 +16,7 @@ struct Store {
 
 TEST(Settings, FirstRunGivesTheDefaults) {
     Store store;
-    const Settings s = GetRegistry(store.settings);
+    const Settings s = readSettings(store.settings);
     EXPECT_EQ(s.memory4, QStringLiteral("1"));
     EXPECT_EQ(s.fontName, QStringLiteral("Arial"));
     EXPECT_EQ(s.fontSize, QStringLiteral("10"));
@@ -30,7 +30,7 @@ TEST(Settings, MemoryLayoutIsNormalised) {
         Store store;
         store.settings.setValue(QStringLiteral("Configuration/Memory_4"),
                                 QString::fromLatin1(stored));
-        EXPECT_EQ(GetRegistry(store.settings).memory4.toStdString(), expected) << stored;
+        EXPECT_EQ(readSettings(store.settings).memory4.toStdString(), expected) << stored;
     }
 }
 
@@ -38,7 +38,7 @@ TEST(Settings, EmptyFontEntriesFallBackToDefaults) {
     Store store;
     store.settings.setValue(QStringLiteral("Printer/FontName"), QString());
     store.settings.setValue(QStringLiteral("Printer/FontSize"), QString());
-    const Settings s = GetRegistry(store.settings);
+    const Settings s = readSettings(store.settings);
     EXPECT_EQ(s.fontName, QStringLiteral("Arial"));
     EXPECT_EQ(s.fontSize, QStringLiteral("10"));
 }
@@ -50,11 +50,11 @@ TEST(Settings, SavedKeysReadBack) {
     s.fontName = QStringLiteral("Courier New");
     s.fontSize = QStringLiteral("10.5");
     s.recentFiles = {QStringLiteral("/a.orv"), QStringLiteral("/b.orv"), QString(), QString()};
-    SaveRegistry(store.settings, s);
+    writeSettings(store.settings, s);
     EXPECT_EQ(store.settings.value(QStringLiteral("Configuration/Memory_4")).toString(), "0");
     EXPECT_EQ(store.settings.value(QStringLiteral("Projects/File2")).toString(), "/b.orv");
     EXPECT_EQ(store.settings.value(QStringLiteral("Startup/Password")).toString().size(), 10);
-    const Settings back = GetRegistry(store.settings);
+    const Settings back = readSettings(store.settings);
     EXPECT_EQ(back.memory4, s.memory4);
     EXPECT_EQ(back.fontName, s.fontName);
     EXPECT_EQ(back.fontSize, s.fontSize);
@@ -64,14 +64,14 @@ TEST(Settings, SavedKeysReadBack) {
 TEST(RecentFiles, NewestFirstKnownPathsKeepTheirPlace) {
     Settings s;
     for (const char* path : {"/1.orv", "/2.orv", "/3.orv", "/4.orv", "/5.orv"})
-        s.ProcessFileList(QString::fromLatin1(path));
+        s.addRecentFile(QString::fromLatin1(path));
     const std::array<QString, 4> lastFour = {QStringLiteral("/5.orv"), QStringLiteral("/4.orv"),
                                              QStringLiteral("/3.orv"), QStringLiteral("/2.orv")};
     EXPECT_EQ(s.recentFiles, lastFour);
-    s.ProcessFileList(QStringLiteral("/3.orv"));
+    s.addRecentFile(QStringLiteral("/3.orv"));
     EXPECT_EQ(s.recentFiles, lastFour);
     // The comparison is exact: another spelling is another entry.
-    s.ProcessFileList(QStringLiteral("/3.ORV"));
+    s.addRecentFile(QStringLiteral("/3.ORV"));
     EXPECT_EQ(s.recentFiles[0], QStringLiteral("/3.ORV"));
     EXPECT_EQ(s.recentFiles[3], QStringLiteral("/3.orv"));
 }

@@ -7,11 +7,11 @@
 #include <QTest>
 #include <set>
 
-#include "../support/scriptedprompts.h"
-#include "codes/keypadkinds.h"
-#include "devices/frmTimer1.h"
 #include "devices/timers.h"
-#include "imagecheck.h"
+#include "devices/timersdialog.h"
+#include "dialogcheck.h"
+#include "formats/keypadrequest.h"
+#include "scriptedprompts.h"
 #include "ui/valuefield.h"
 
 namespace {
@@ -47,8 +47,8 @@ TEST(TimerModel, CountDecodingAndTexts) {
         Image image{};
         image[500] = c.b0;
         image[501] = c.b1;
-        EXPECT_EQ(TimerCountAt(image, 500), c.count) << c.text;
-        EXPECT_EQ(TimerText(TimerCountAt(image, 500), c.kind), QString::fromLatin1(c.text));
+        EXPECT_EQ(timerCount(image, 500), c.count) << c.text;
+        EXPECT_EQ(timerText(timerCount(image, 500), c.kind), QString::fromLatin1(c.text));
     }
 }
 
@@ -65,7 +65,7 @@ TEST(TimerModel, KeyPadTextFromDisplayedValue) {
         {"9.9", TimerKind::Tenths, "99"},      {"204.7", TimerKind::Tenths, "2047"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(TimerKeyPadText(QString::fromLatin1(c.shown), c.kind),
+        EXPECT_EQ(timerKeypadText(QString::fromLatin1(c.shown), c.kind),
                   QString::fromLatin1(c.initial))
             << c.shown;
 }
@@ -84,24 +84,24 @@ TEST(TimerModel, TableCaptionsHeadingsAndOffsets) {
                               "Ring Detector"};
     const std::set<int> tenths = {2, 3, 4, 5, 9, 12, 13};
     for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(TimerLabel(i), QString::fromLatin1(labels[i]));
-        EXPECT_EQ(TimerHeading(i), QString::fromLatin1(headings[i]));
-        EXPECT_EQ(TimerUnit(i),
+        EXPECT_EQ(timerLabel(i), QString::fromLatin1(labels[i]));
+        EXPECT_EQ(timerHeading(i), QString::fromLatin1(headings[i]));
+        EXPECT_EQ(timerUnit(i),
                   tenths.count(i) ? QStringLiteral("Sec") : QStringLiteral("Min:Sec"));
     }
-    EXPECT_EQ(TimerHeading(-1), QString());
-    EXPECT_EQ(TimerHeading(16), QString());
+    EXPECT_EQ(timerHeading(-1), QString());
+    EXPECT_EQ(timerHeading(16), QString());
 
     const char* titles[] = {"Repeater Base Timers", "Memory Save #1 Timers",
                             "Memory Save #2 Timers", "Memory Save #3 Timers",
                             "Memory Save #4 Timers"};
     const int starts[] = {178, 4746, 5546, 6346, 7146};
     for (int b = 0; b < 5; ++b) {
-        EXPECT_EQ(TimerTitle(b), QString::fromLatin1(titles[b]));
-        EXPECT_EQ(GetPT(b, 0), starts[b]);
-        EXPECT_EQ(GetPT(b, 15) + 1, starts[b] + 31);
+        EXPECT_EQ(timerTitle(b), QString::fromLatin1(titles[b]));
+        EXPECT_EQ(timerOffset(b, 0), starts[b]);
+        EXPECT_EQ(timerOffset(b, 15) + 1, starts[b] + 31);
     }
-    EXPECT_EQ(GetPT(3, 15), 6376);
+    EXPECT_EQ(timerOffset(3, 15), 6376);
 }
 
 TEST(TimersDialog, ShowsTitleColumnsAndValues) {
@@ -110,7 +110,7 @@ TEST(TimersDialog, ShowsTitleColumnsAndValues) {
     image[4746 + 2 * 9] = 0x0F;                        // Voice Delay 1.5
     image[4746 + 2 * 15] = 0x5A;                       // Ring Detector 01:30
     ScriptedPrompts prompts;
-    frmTimer1 dialog(image, prompts, 1);
+    TimersDialog dialog(image, prompts, 1);
     dialog.show();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Save #1 Timers"));
@@ -124,7 +124,7 @@ TEST(TimersDialog, ShowsTitleColumnsAndValues) {
         auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblName%1").arg(i));
         auto* unit = dialog.findChild<QLabel*>(QStringLiteral("lblUnit%1").arg(i));
         ASSERT_TRUE(label && unit);
-        EXPECT_EQ(label->text(), TimerLabel(i));
+        EXPECT_EQ(label->text(), timerLabel(i));
         EXPECT_EQ(label->buddy(), field(dialog, i));
         EXPECT_EQ(unit->text(),
                   tenths.count(i) ? QStringLiteral("Sec") : QStringLiteral("Min:Sec"));
@@ -175,19 +175,19 @@ TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
         image[offset + 1] = c.b1;
         const Image before = image;
         ScriptedPrompts prompts;
-        prompts.keyPadAnswers.push_back(QString::fromLatin1(c.answer));
-        frmTimer1 dialog(image, prompts, c.block);
+        prompts.keypadAnswers.push_back(QString::fromLatin1(c.answer));
+        TimersDialog dialog(image, prompts, c.block);
         dialog.show();
 
         QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
 
-        ASSERT_EQ(prompts.keyPadCalls.size(), 1u);
-        const KeyPadCall& call = prompts.keyPadCalls[0];
+        ASSERT_EQ(prompts.keypadCalls.size(), 1u);
+        const KeypadRequest& call = prompts.keypadCalls[0];
         const bool seconds = TimerTable[c.timer].kind == TimerKind::Seconds;
-        EXPECT_EQ(call.heading, TimerHeading(c.timer));
+        EXPECT_EQ(call.heading, timerHeading(c.timer));
         EXPECT_EQ(call.keySet, KeySet::Digits);
         EXPECT_EQ(call.limit, seconds ? 4 : 2);
-        EXPECT_EQ(call.checkKind, seconds ? CheckKind::Range1To1800 : CheckKind::None);
+        EXPECT_EQ(call.check, seconds ? EntryCheck::Range1To1800 : EntryCheck::None);
         EXPECT_EQ(call.initial, QString::fromLatin1(c.initial));
 
         expectOnlyWritten(before, image, offset, {c.n0, c.n1});
@@ -216,8 +216,8 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
         Image image = patternedImage();
         const Image before = image;
         ScriptedPrompts prompts;
-        prompts.keyPadAnswers.push_back(QString::fromLatin1(c.answer));
-        frmTimer1 dialog(image, prompts, 0);
+        prompts.keypadAnswers.push_back(QString::fromLatin1(c.answer));
+        TimersDialog dialog(image, prompts, 0);
         dialog.show();
         const QString shown = field(dialog, c.timer)->value();
 
@@ -227,7 +227,7 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
         EXPECT_EQ(field(dialog, c.timer)->value(), shown);
         ASSERT_EQ(prompts.messages.size(), 1u);
         EXPECT_EQ(prompts.messages[0].icon, Icon::Exclamation);
-        EXPECT_EQ(prompts.messages[0].title, TimerHeading(c.timer));
+        EXPECT_EQ(prompts.messages[0].title, timerHeading(c.timer));
         EXPECT_EQ(prompts.messages[0].text, QString::fromLatin1(c.text));
     }
 }
@@ -235,11 +235,11 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
 TEST(TimersDialog, RedisplaysAllTimersAfterTheKeyPadAndOkClosesWithoutWriting) {
     Image image{};
     ScriptedPrompts prompts;
-    frmTimer1 dialog(image, prompts, 0);
+    TimersDialog dialog(image, prompts, 0);
     dialog.show();
     // While the keypad is open something else changes timer 5; the dialog shows it afterwards.
     prompts.onPrompt = [&] { image[178 + 10] = 0x19; };
-    prompts.keyPadAnswers.push_back(QStringLiteral("5"));
+    prompts.keypadAnswers.push_back(QStringLiteral("5"));
     field(dialog, 3)->setFocus();
     QTest::keyClick(field(dialog, 3), Qt::Key_Return);  // keyboard opens the keypad too
     EXPECT_EQ(field(dialog, 3)->value(), QStringLiteral("0.5"));
@@ -250,5 +250,5 @@ TEST(TimersDialog, RedisplaysAllTimersAfterTheKeyPadAndOkClosesWithoutWriting) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(image, before) << "changed: " << changedOffsets(image, before);
-    EXPECT_EQ(prompts.keyPadCalls.size(), 1u);
+    EXPECT_EQ(prompts.keypadCalls.size(), 1u);
 }

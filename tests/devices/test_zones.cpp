@@ -9,9 +9,9 @@
 #include <QTest>
 #include <tuple>
 
-#include "devices/frmZones1.h"
 #include "devices/zones.h"
-#include "imagecheck.h"
+#include "devices/zonesdialog.h"
+#include "dialogcheck.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST(ZoneModel, CaptionsTitlesAndStarts) {
     // places: the reserved flags, the numbered zone 7 and the longest caption.
     for (int z = 1; z <= 8; ++z)
         for (int k = 1; k <= 8; ++k)
-            EXPECT_TRUE(ZoneFlagCaption(z, k).startsWith(QStringLiteral("%1.  ").arg(k))) << z << k;
+            EXPECT_TRUE(zoneFlagCaption(z, k).startsWith(QStringLiteral("%1.  ").arg(k))) << z << k;
     const std::tuple<int, int, const char*> spots[] = {
         {1, 1, "1.  Transmitter Enable"},
         {1, 8, "8.  Control Operator CTCSS Enabled"},
@@ -68,17 +68,17 @@ TEST(ZoneModel, CaptionsTitlesAndStarts) {
         {8, 8, "8.  Reserved"},
     };
     for (const auto& [z, k, caption] : spots)
-        EXPECT_EQ(ZoneFlagCaption(z, k), QString::fromLatin1(caption)) << z << "/" << k;
-    EXPECT_EQ(ZoneFlagCaption(0, 1), QString());
-    EXPECT_EQ(ZoneFlagCaption(1, 9), QString());
+        EXPECT_EQ(zoneFlagCaption(z, k), QString::fromLatin1(caption)) << z << "/" << k;
+    EXPECT_EQ(zoneFlagCaption(0, 1), QString());
+    EXPECT_EQ(zoneFlagCaption(1, 9), QString());
 
     const int starts[] = {40, 4608, 5408, 6208, 7008};
     const char* titles[] = {"Base Zones", "Zone Channels For Memory #1",
                             "Zone Channels For Memory #2", "Zone Channels For Memory #3",
                             "Zone Channels For Memory #4"};
     for (int b = 0; b < 5; ++b) {
-        EXPECT_EQ(ZoneStart(b), starts[b]);
-        EXPECT_EQ(ZoneTitle(b), QString::fromLatin1(titles[b]));
+        EXPECT_EQ(firstZoneOffset(b), starts[b]);
+        EXPECT_EQ(zoneTitle(b), QString::fromLatin1(titles[b]));
     }
 }
 
@@ -89,12 +89,12 @@ TEST(ZoneModel, BitsAndBytes) {
     const Case cases[] = {{0x81, 0, 1}, {0x81, 7, 1}, {0x81, 1, 0},  {0x81, 6, 0},
                           {0x40, 6, 1}, {0xFF, 8, 0}, {0xFF, -1, 0}, {0x00, 3, 0}};
     for (const Case& c : cases)
-        EXPECT_EQ(GetBit(c.byte, c.bit), c.expected) << c.byte << "/" << c.bit;
+        EXPECT_EQ(bitValue(c.byte, c.bit), c.expected) << c.byte << "/" << c.bit;
 
-    EXPECT_EQ(ZoneByte({true, false, false, false, false, false, false, true}), 0x81);
-    EXPECT_EQ(ZoneByte({false, true, false, true, false, false, false, false}), 0x0A);
-    EXPECT_EQ(ZoneByte({true, true, true, true, true, true, true, true}), 0xFF);
-    EXPECT_EQ(ZoneByte({}), 0x00);
+    EXPECT_EQ(zoneByte({true, false, false, false, false, false, false, true}), 0x81);
+    EXPECT_EQ(zoneByte({false, true, false, true, false, false, false, false}), 0x0A);
+    EXPECT_EQ(zoneByte({true, true, true, true, true, true, true, true}), 0xFF);
+    EXPECT_EQ(zoneByte({}), 0x00);
 }
 
 TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
@@ -103,7 +103,7 @@ TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
     const Bytes zones = {0x81, 0x00, 0xFF, 0x01, 0x80, 0x5A, 0x24, 0xC3};
     std::copy(zones.begin(), zones.end(), image.begin() + start);
     const Image before = image;
-    frmZones1 dialog(image, start, QStringLiteral("Zone Channels For Memory #1"));
+    ZonesDialog dialog(image, start, QStringLiteral("Zone Channels For Memory #1"));
     dialog.show();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zone Channels For Memory #1"));
@@ -114,7 +114,7 @@ TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
         for (int k = 1; k <= 8; ++k) {
             EXPECT_EQ(box(dialog, z, k)->isChecked(), ((zones[z - 1] >> (k - 1)) & 1) == 1)
                 << "zone " << z << " flag " << k;
-            EXPECT_EQ(box(dialog, z, k)->text(), ZoneFlagCaption(z, k));
+            EXPECT_EQ(box(dialog, z, k)->text(), zoneFlagCaption(z, k));
             // Flag 1 at the top, flag 8 at the bottom (the tab on show is laid out).
             if (z == 1 && k > 1) {
                 EXPECT_GT(box(dialog, z, k)->y(), box(dialog, z, k - 1)->y());
@@ -137,7 +137,7 @@ TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
     image[40 + 7] = 0xFF;
     const Image before = image;
     const auto original = zonesOf(image, 40);
-    frmZones1 dialog(image, ZoneStart(0), ZoneTitle(0));
+    ZonesDialog dialog(image, firstZoneOffset(0), zoneTitle(0));
     dialog.show();
     for (int k = 1; k <= 8; ++k) EXPECT_TRUE(box(dialog, 8, k)->isChecked()) << k;
     clickOk(dialog);
@@ -148,7 +148,7 @@ TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
 TEST(ZonesDialog, MemorySave2Zone7IsByte5414) {
     Image image{};
     const Image before = image;
-    frmZones1 dialog(image, ZoneStart(2), ZoneTitle(2));
+    ZonesDialog dialog(image, firstZoneOffset(2), zoneTitle(2));
     dialog.show();
     clickTab(dialog, 6);
     clickBox(dialog, 7, 1);
@@ -174,7 +174,7 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
     };
     for (const auto& run : runs) {
         Image image = patternedImage();
-        frmZones1 dialog(image, ZoneStart(3), ZoneTitle(3));
+        ZonesDialog dialog(image, firstZoneOffset(3), zoneTitle(3));
         dialog.show();
         auto boxes = zonesOf(image, 6208);  // what the boxes hold, by hand
         int current = 0;
@@ -196,7 +196,7 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
 TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
     Image image{};
     const Image before = image;
-    frmZones1 dialog(image, ZoneStart(0), ZoneTitle(0));
+    ZonesDialog dialog(image, firstZoneOffset(0), zoneTitle(0));
     dialog.show();
     clickBox(dialog, 1, 2);  // 0x02 in zone 1
     clickTab(dialog, 1);
@@ -216,7 +216,7 @@ TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
 
 TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
     Image image{};
-    frmZones1 dialog(image, ZoneStart(0), ZoneTitle(0));
+    ZonesDialog dialog(image, firstZoneOffset(0), zoneTitle(0));
     dialog.show();
 
     // Unchanged boxes follow the image when the window becomes active again.
@@ -234,7 +234,7 @@ TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
 
 TEST(ZonesDialog, EveryTabAndEveryCaptionFits) {
     Image image{};
-    frmZones1 dialog(image, ZoneStart(0), ZoneTitle(0));
+    ZonesDialog dialog(image, firstZoneOffset(0), zoneTitle(0));
     dialog.show();
     QTabBar* bar = tabs(dialog)->tabBar();
     for (int t = 0; t < 8; ++t) EXPECT_LE(bar->tabRect(t).right(), bar->width()) << "tab " << t;

@@ -1,15 +1,14 @@
 // Checks shared by every test: a recognisable image, the check that a write changed exactly the
-// expected bytes and nothing else, and finding and showing the widgets of a dialog.
+// expected bytes and nothing else, and readable QString values in failure messages.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
-#include <QWidget>
+#include <QString>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -55,25 +54,7 @@ inline void expectOnlyWritten(const Image& before, const Image& after, int offse
                                << changedOffsets(after, want);
 }
 
-// The widget of type T named `name`; a test failure when there is none.
-template <typename T>
-T* child(const QObject& parent, const QString& name) {
-    T* widget = parent.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << "no widget named " << name.toStdString();
-    return widget;
-}
-
-// Shows a dialog and lets the window system activate it, so later activations do not arrive in
-// the middle of a test.
-inline void showSettled(QWidget& dialog) {
-    dialog.show();
-    dialog.activateWindow();
-    (void)QTest::qWaitForWindowActive(&dialog, 1000);
-    QApplication::processEvents();
-}
-
-// What the window system sends when the user comes back to the dialog from another window.
-inline void reactivate(QWidget& dialog) {
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(&dialog, &activate);
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
 }

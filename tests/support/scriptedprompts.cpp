@@ -46,10 +46,9 @@ std::optional<QFont> ScriptedPrompts::choosePrintFont(const QFont& initial) {
     return take(fonts, "font chooser", std::optional<QFont>());
 }
 
-QString ScriptedPrompts::showKeyPad(int keySet, int limit, const QString& heading,
-                                    const QString& initial, int checkKind) {
-    keyPadCalls.push_back({keySet, limit, heading, initial, checkKind});
-    QString answer = take(keyPadAnswers, "keypad", initial);
+QString ScriptedPrompts::enterKeys(const KeypadRequest& request) {
+    keypadCalls.push_back(request);
+    QString answer = take(keypadAnswers, "keypad", request.initial);
     if (onPrompt) onPrompt();
     return answer;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "imagecheck.h"  // PrintTo for QString
 #include "ui/prompts.h"
 
 struct RecordedMessage {
@@ -16,26 +17,18 @@ struct RecordedMessage {
     QString text;
 };
 
-struct KeyPadCall {
-    int keySet;
-    int limit;
-    QString heading;
-    QString initial;
-    int checkKind;
-};
-
 class ScriptedPrompts : public Prompts {
 public:
     // Queued answers; a call with an empty queue fails the test.
     std::deque<Answer> answers;  // for askYesNo (Yes/No) and askYesNoCancel
     std::deque<QString> files;   // for both file choosers; "" = cancelled
     std::deque<std::optional<QFont>> fonts;
-    std::deque<QString> keyPadAnswers;
+    std::deque<QString> keypadAnswers;
     std::deque<ComposeResult> composeAnswers;
 
     // What the code under test showed or asked.
     std::vector<RecordedMessage> messages;
-    std::vector<KeyPadCall> keyPadCalls;
+    std::vector<KeypadRequest> keypadCalls;
     std::vector<ComposeRequest> composeCalls;
     int beeps = 0;
     int openChooserCalls = 0;
@@ -52,16 +45,9 @@ public:
     QString chooseOpenFile(const QString& filter) override;
     QString chooseSaveFile(const QString& filter) override;
     std::optional<QFont> choosePrintFont(const QFont& initial) override;
-    QString showKeyPad(int keySet, int limit, const QString& heading, const QString& initial,
-                       int checkKind) override;
+    QString enterKeys(const KeypadRequest& request) override;
     ComposeResult composeWords(const ComposeRequest& request) override;
 
     QString lastFilter;
     QFont lastFontOffered;
 };
-
-// Readable QString values in test failure messages.
-#include <ostream>
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}

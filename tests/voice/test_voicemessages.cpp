@@ -58,7 +58,7 @@ TEST(VoiceMessages, SaveVoiceWritesCountAndWordsOnly) {
         Image image = patternedImage();
         putWords(image, p.offset, {250, 251, 252, 253, 254, 255, 256, 257, 258, 259});
         const Image before = image;
-        VoiceMessages::SaveVoice(
+        VoiceMessages::storeMessage(
             image, p.block, p.message,
             {QStringLiteral("210"), QStringLiteral("005"), QStringLiteral("999")});
         const Bytes written = {3, 0x02, 0x0A, 0x00, 0x05, 0x09, 0x63};
@@ -68,7 +68,7 @@ TEST(VoiceMessages, SaveVoiceWritesCountAndWordsOnly) {
         EXPECT_EQ(image[p.offset + 8], 53);
         EXPECT_EQ(image[p.offset + 20], 59);
 
-        VoiceMessages::SaveVoice(image, p.block, p.message, {});
+        VoiceMessages::storeMessage(image, p.block, p.message, {});
         Bytes cleared = written;
         cleared[0] = 0;
         expectOnlyWritten(before, image, p.offset, cleared);
@@ -81,7 +81,7 @@ TEST(VoiceMessages, SaveVoiceNeverLeavesTheRecord) {
     const Image before = image;
     QStringList words;
     for (int i = 0; i < 25; ++i) words << QStringLiteral("250");
-    VoiceMessages::SaveVoice(image, 0, 12, words);
+    VoiceMessages::storeMessage(image, 0, 12, words);
     Bytes record = {23};
     for (int k = 0; k < 23; ++k) record.insert(record.end(), {2, 50});
     expectOnlyWritten(before, image, 746, record);

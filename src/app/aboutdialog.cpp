@@ -1,0 +1,83 @@
+#include "app/aboutdialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "core/texts.h"
+#include "ui/editordialog.h"
+#include "ui/prompts.h"
+
+AboutDialog::AboutDialog(Prompts& prompts, Mode mode, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(tr("About"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    if (mode == Mode::Splash) setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+
+    auto* title = new QLabel(QString::fromLatin1(Texts::AppTitle));
+    title->setObjectName(QStringLiteral("lblTitle"));
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    title->setFont(big);
+    auto* version = new QLabel(QString::fromLatin1(Texts::VersionLine));
+    version->setObjectName(QStringLiteral("lblVersion"));
+    auto* subtitle =
+        new QLabel(tr("Configuration memory editor for the ORVANE repeater controller"));
+    subtitle->setObjectName(QStringLiteral("lblDescription"));
+
+    auto* ok = new QPushButton(tr("OK"));
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    auto* sysInfo = new QPushButton(tr("System Info"));
+    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::showSystemInfo);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(sysInfo);
+    buttons->addStretch();
+    auto* text = new QVBoxLayout;
+    text->addWidget(title);
+    text->addWidget(version);
+    text->addSpacing(12);
+    text->addWidget(subtitle);
+    text->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 20);
+    layout->addLayout(text, 1);
+    layout->addLayout(buttons);
+
+    if (mode == Mode::Splash) {
+        ok->hide();
+        sysInfo->hide();
+        setCursor(Qt::WaitCursor);
+        setFrameStyle();
+    }
+    ok->setFocus();
+    adjustSize();
+    centreOnScreen(this);
+}
+
+void AboutDialog::setFrameStyle() {
+    setStyleSheet(QStringLiteral("frmAbout { border: 2px solid palette(dark); }"));
+}
+
+QStringList AboutDialog::systemInfoTools() {
+    return {QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
+            QStringLiteral("lshw-gtk"), QStringLiteral("gnome-system-monitor")};
+}
+
+void AboutDialog::showSystemInfo() {
+    for (const QString& tool : systemInfoTools()) {
+        const QString program = QStandardPaths::findExecutable(tool);
+        if (!program.isEmpty() && QProcess::startDetached(program, {})) return;
+    }
+    m_prompts.message(Icon::Information, windowTitle(),
+                      QString::fromLatin1(Texts::SystemInfoUnavailable));
+}

@@ -1,0 +1,394 @@
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QSessionManager>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "app/aboutdialog.h"
+#include "core/regions.h"
+#include "core/texts.h"
+#include "ui/editordialog.h"
+#include "ui/helpviewer.h"
+#include "ui/prompts.h"
+
+namespace {
+
+// Menus that need a loaded document, by object name.
+const char* const DocumentMenus[] = {"mnuCodesTimers", "mnuMessages", "mnuMisc",
+                                     "mnuZones",       "mnuMacroOps", "mnuAutopatch"};
+const char* const DocumentItems[] = {"mnuSave",  "mnuSaveAs", "mnuPrint",
+                                     "mnuFlush", "mnuUnlock", "mnuRepeaterConfig"};
+// Items that exist only with four memory saves, and those that exist only with the area-code
+// and prefix tables in their place.
+const char* const MemorySave4Items[] = {"mnuMemCodes4", "mnuMemTimers4", "mnuMemVoice4",
+                                        "mnuMemZones4"};
+const char* const AreaCodeItems[] = {"mnuAreaCodes", "mnuPrefixes"};
+
+QString fileFilter() { return QString::fromLatin1(Texts::FileFilter); }
+
+}  // namespace
+
+MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
+    : QMainWindow(parent), m_prompts(prompts), m_store(store) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QString::fromLatin1(Texts::AppTitle));
+    resize(800, 560);
+    buildMenus();
+    buildStatusBar();
+    m_welcome =
+        new QLabel(tr("No configuration file is open.\n\n"
+                      "Choose File > Open... to open an ORVANE file (.orv)."));
+    m_welcome->setObjectName(QStringLiteral("lblWelcome"));
+    m_welcome->setAlignment(Qt::AlignCenter);
+    m_welcome->setWordWrap(true);
+    m_welcome->setStyleSheet(QStringLiteral("QLabel { color: palette(dark); font-size: 14pt; }"));
+    setCentralWidget(m_welcome);
+
+    m_settings = readSettings(m_store);
+    applyMemoryLayout();
+    updateRecentFileActions();
+
+    m_panels[2]->setText(QLocale(QLocale::English, QLocale::UnitedStates)
+                             .toString(QDate::currentDate(), QStringLiteral("ddd, MMMM d, yyyy")));
+    for (const char* name : DocumentMenus) action(QLatin1String(name))->setEnabled(false);
+    for (const char* name : DocumentItems) action(QLatin1String(name))->setEnabled(false);
+
+    m_modifiedTimer = new QTimer(this);
+    m_modifiedTimer->setInterval(100);
+    connect(m_modifiedTimer, &QTimer::timeout, this, &MainWindow::refreshModified);
+    m_modifiedTimer->start();
+
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            if (m_ended) return;
+            if (manager.allowsInteraction() && !confirmEnd()) {
+                manager.cancel();
+                return;
+            }
+            manager.release();
+            writeSettings(m_store, m_settings);
+            m_ended = true;
+        });
+    }
+    connectEditors();
+    centreOnScreen(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::action(const QString& name) const { return findChild<QAction*>(name); }
+
+QString MainWindow::panelText(int panel) const { return m_panels[panel - 1]->text(); }
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    const auto menu = [this](QMenu* parentMenu, const char* name, const QString& caption) {
+        QMenu* m = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
+        m->setObjectName(QLatin1String(name) + QLatin1String("Menu"));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    const auto item = [this](QMenu* m, const char* name, const QString& caption) {
+        QAction* a = m->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    const auto numbered = [&](QMenu* m, const char* name, const QString& pattern) {
+        for (int n = 1; n <= Region::MemorySaveCount; ++n)
+            item(m, (QByteArray(name) + QByteArray::number(n)).constData(), pattern.arg(n));
+    };
+    Q_UNUSED(bar);
+
+    QMenu* file = menu(nullptr, "mnuFile", tr("&File"));
+    item(file, "mnuOpen", tr("&Open..."));
+    file->addSeparator();
+    item(file, "mnuSave", tr("&Save File"));
+    item(file, "mnuSaveAs", tr("Save File &As..."));
+    file->addSeparator();
+    item(file, "mnuFlush", tr("&Flush Memory..."));
+    file->addSeparator();
+    item(file, "mnuPrinterFont", tr("Printer &Font..."));
+    item(file, "mnuPrint", tr("&Print..."));
+    file->addSeparator();
+    for (int n = 1; n <= RecentFileCount; ++n) {
+        QAction* recent = item(file, ("mnuRecent" + QByteArray::number(n)).constData(), QString());
+        recent->setVisible(false);
+        connect(recent, &QAction::triggered, this, [this, n] { openRecent(n); });
+    }
+    QAction* recentSep = file->addSeparator();
+    recentSep->setObjectName(QStringLiteral("mnuRecentSep"));
+    recentSep->setVisible(false);
+    item(file, "mnuExit", tr("E&xit"));
+
+    QMenu* codesTimers = menu(nullptr, "mnuCodesTimers", tr("&Codes/Timers"));
+    QMenu* codes = menu(codesTimers, "mnuCodes", tr("&Codes..."));
+    item(codes, "mnuBaseCodes", tr("Base Codes..."));
+    codes->addSeparator();
+    numbered(codes, "mnuMemCodes", tr("   Mem #%1 Codes..."));
+    codesTimers->addSeparator();
+    QMenu* timers = menu(codesTimers, "mnuTimers", tr("&Timers"));
+    item(timers, "mnuBaseTimers", tr("Base Timers..."));
+    timers->addSeparator();
+    numbered(timers, "mnuMemTimers", tr("   Mem #%1 Timers..."));
+    codesTimers->addSeparator();
+    item(codesTimers, "mnuUnlock", tr("Unlock Number..."));
+
+    QMenu* messages = menu(nullptr, "mnuMessages", tr("&Messages"));
+    QMenu* voice = menu(messages, "mnuVoice", tr("&Voice Synthesizer..."));
+    item(voice, "mnuBaseVoice", tr("Voice Base Messages..."));
+    voice->addSeparator();
+    numbered(voice, "mnuMemVoice", tr("   Voice Mem #%1 Messages..."));
+    messages->addSeparator();
+    item(messages, "mnuCW", tr("CW Message..."));
+
+    QMenu* macroOps = menu(nullptr, "mnuMacroOps", tr("Macro &Op's"));
+    item(macroOps, "mnuMacros", tr("&Macros..."));
+    item(macroOps, "mnuScheduler", tr("&Scheduler..."));
+    item(macroOps, "mnuUserInputs", tr("&User Inputs..."));
+
+    QMenu* zones = menu(nullptr, "mnuZones", tr("&Zones"));
+    item(zones, "mnuBaseZones", tr("Base Zones"));
+    zones->addSeparator();
+    numbered(zones, "mnuMemZones", tr("Memory #%1 Zones..."));
+
+    QMenu* autopatch = menu(nullptr, "mnuAutopatch", tr("&Autopatch"));
+    item(autopatch, "mnuUserSpeed", tr("&User Speed Dial..."));
+    item(autopatch, "mnuEmergency", tr("&Emergency Speed Dial..."));
+    item(autopatch, "mnuPreDial", tr("&Pre-Dial Number"));
+    item(autopatch, "mnuAreaCodes", tr("&Area Code Numbers..."));
+    item(autopatch, "mnuPrefixes", tr("&Prefix Numbers..."));
+
+    QMenu* misc = menu(nullptr, "mnuMisc", tr("&Misc"));
+    item(misc, "mnuCourtesy", tr("&Courtesy Tones..."));
+    item(misc, "mnuExpanded", tr("&Expanded Switches..."));
+    item(misc, "mnuMemoryConfig", tr("&Memory Configuration"));
+    item(misc, "mnuRepeaterConfig", tr("&Repeater Configuration..."));
+
+    QMenu* help = menu(nullptr, "mnuHelp", tr("&Help"));
+    item(help, "mnuContents", tr("Contents"));
+    item(help, "mnuSearch", tr("Search For Help On..."));
+    item(help, "mnuAbout", tr("About"));
+
+    // The usual desktop keys beside the menu captions' own shortcuts.
+    action(QStringLiteral("mnuOpen"))->setShortcut(QKeySequence::Open);
+    action(QStringLiteral("mnuSave"))->setShortcut(QKeySequence::Save);
+    action(QStringLiteral("mnuContents"))->setShortcut(QKeySequence::HelpContents);
+    connect(action(QStringLiteral("mnuOpen")), &QAction::triggered, this,
+            &MainWindow::openWithChooser);
+    connect(action(QStringLiteral("mnuSave")), &QAction::triggered, this, &MainWindow::saveFile);
+    connect(action(QStringLiteral("mnuSaveAs")), &QAction::triggered, this,
+            &MainWindow::saveFileAs);
+    connect(action(QStringLiteral("mnuPrinterFont")), &QAction::triggered, this,
+            &MainWindow::choosePrintFont);
+    connect(action(QStringLiteral("mnuExit")), &QAction::triggered, this, &QWidget::close);
+    connect(action(QStringLiteral("mnuContents")), &QAction::triggered, this,
+            [] { HelpViewer::instance()->showContents(); });
+    connect(action(QStringLiteral("mnuSearch")), &QAction::triggered, this,
+            [] { HelpViewer::instance()->showSearch(); });
+    connect(action(QStringLiteral("mnuAbout")), &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::buildStatusBar() {
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel;
+        m_panels[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
+        m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_panels[i]->setContentsMargins(4, 0, 4, 0);
+    }
+    m_panels[1]->setMinimumWidth(48);
+    m_panels[1]->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(m_panels[0], 1);
+    statusBar()->addPermanentWidget(m_panels[1]);
+    statusBar()->addPermanentWidget(m_panels[2]);
+}
+
+void MainWindow::applyMemoryLayout() {
+    const bool four = m_settings.fourMemorySaves();
+    for (const char* name : MemorySave4Items) action(QLatin1String(name))->setEnabled(four);
+    for (const char* name : AreaCodeItems) action(QLatin1String(name))->setEnabled(!four);
+    emit memoryLayoutChanged();
+}
+
+void MainWindow::updateRecentFileActions() {
+    bool any = false;
+    for (int n = 1; n <= RecentFileCount; ++n) {
+        const QString& path = m_settings.recentFiles[n - 1];
+        if (path.isEmpty()) continue;
+        QAction* entry = action(QStringLiteral("mnuRecent%1").arg(n));
+        entry->setText(recentFileCaption(n, path));
+        entry->setVisible(true);
+        any = true;
+    }
+    if (any) action(QStringLiteral("mnuRecentSep"))->setVisible(true);
+}
+
+void MainWindow::enableDocumentMenus() {
+    for (const char* name : DocumentMenus) action(QLatin1String(name))->setEnabled(true);
+    for (const char* name : DocumentItems) action(QLatin1String(name))->setEnabled(true);
+}
+
+void MainWindow::refreshModified() {
+    m_panels[1]->setText(m_doc.isModified() ? QString::fromLatin1(Texts::ModifiedMark) : QString());
+    setWindowModified(m_doc.isModified());
+}
+
+bool MainWindow::openFile(const QString& path) {
+    OpenStatus status;
+    {
+        BusyPointer busy;
+        status = readImageFile(path, m_doc.image);
+    }
+    switch (status) {
+        case OpenStatus::BadNameOrLength:
+            m_prompts.message(Icon::Warning, QString::fromLatin1(Texts::FilenameErrorTitle),
+                              QString::fromLatin1(Texts::FilenameErrorText));
+            return false;
+        case OpenStatus::ReadError:
+            m_prompts.message(Icon::Error, QString::fromLatin1(Texts::OpenErrorTitle),
+                              QString::fromLatin1(Texts::OpenErrorText));
+            return false;
+        case OpenStatus::Loaded:
+            break;
+    }
+    m_panels[0]->setText(path + QLatin1Char(' '));
+    m_settings.addRecentFile(path);
+    updateRecentFileActions();
+    m_doc.fileName = path;
+    m_doc.nameKnown = true;
+    m_doc.reportFileName = path;
+    showDocumentName();
+    m_doc.markSaved();
+    enableDocumentMenus();
+    refreshModified();
+    return true;
+}
+
+bool MainWindow::checkSaveName(const QString& path) {
+    if (hasOrvExtension(path)) return true;
+    m_prompts.message(Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
+                      QString::fromLatin1(Texts::SaveNameErrorText));
+    return false;
+}
+
+bool MainWindow::confirmAccessFlags() {
+    const auto question = closureQuestion(m_doc.image[Region::BaseBlock + Region::Rel::Zones]);
+    if (!question) return true;
+    return m_prompts.askYesNo(Icon::Error, QString::fromLatin1(Texts::SaveAlertTitle), *question);
+}
+
+bool MainWindow::writeImage(const QString& path) {
+    WriteStatus status;
+    {
+        BusyPointer busy;
+        status = writeImageFile(path, m_doc.image);
+    }
+    if (!status.ok) {
+        m_prompts.message(
+            Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
+            tr("Error, the file could not be saved:\n%1\n%2").arg(path, status.reason));
+        return false;
+    }
+    m_doc.markSaved();
+    refreshModified();
+    return true;
+}
+
+bool MainWindow::saveFile() {
+    if (!m_doc.nameKnown) return false;
+    if (!confirmAccessFlags()) return false;
+    return writeImage(m_doc.fileName);
+}
+
+bool MainWindow::saveFileAs() {
+    const QString path = m_prompts.chooseSaveFile(fileFilter());
+    if (path.isEmpty()) return false;
+    if (!checkSaveName(path)) return false;
+    if (!confirmAccessFlags()) return false;
+    if (!writeImage(path)) return false;
+    m_doc.fileName = path;
+    m_doc.nameKnown = true;
+    action(QStringLiteral("mnuSave"))->setEnabled(true);
+    m_panels[0]->setText(path + QLatin1Char(' '));
+    m_settings.addRecentFile(path);
+    updateRecentFileActions();
+    showDocumentName();
+    return true;
+}
+
+void MainWindow::showDocumentName() {
+    m_welcome->setText(tr("%1\n\nChoose an editor from the menus; File > Save File writes the "
+                          "configuration back.")
+                           .arg(QFileInfo(m_doc.fileName).fileName()));
+}
+
+bool MainWindow::askToSaveChanges() {
+    if (!m_doc.isModified()) return true;
+    m_prompts.beep();
+    switch (m_prompts.askYesNoCancel(Icon::Warning, QString::fromLatin1(Texts::ExitTitle),
+                                     QString::fromLatin1(Texts::ExitText))) {
+        case Answer::Yes:
+            return saveFileAs();
+        case Answer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindow::openWithChooser() {
+    if (!askToSaveChanges()) return;
+    const QString path = m_prompts.chooseOpenFile(fileFilter());
+    if (!path.isEmpty()) openFile(path);
+}
+
+void MainWindow::openRecent(int n) {
+    const QString path = m_settings.recentFiles[n - 1];
+    if (path.isEmpty()) return;
+    if (!askToSaveChanges()) return;
+    openFile(path);
+}
+
+bool MainWindow::confirmEnd() { return askToSaveChanges(); }
+
+void MainWindow::choosePrintFont() {
+    QFont initial(m_settings.fontName.isEmpty() ? QString::fromLatin1(SettingKeys::DefaultFontName)
+                                                : m_settings.fontName);
+    bool sized = false;
+    const double size = m_settings.fontSize.toDouble(&sized);
+    initial.setPointSizeF(sized && size > 0 ? size : 10.0);
+    const auto chosen = m_prompts.choosePrintFont(initial);
+    if (!chosen) return;
+    m_settings.fontName = chosen->family();
+    m_settings.fontSize = QString::number(chosen->pointSizeF());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_ended) {
+        if (!confirmEnd()) {
+            event->ignore();
+            return;
+        }
+        writeSettings(m_store, m_settings);
+        m_ended = true;
+    }
+    event->accept();
+    if (m_quitOnClose) {
+        showMinimized();
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
+
+void MainWindow::showAbout() {
+    auto* about = new AboutDialog(m_prompts, AboutDialog::Mode::About, this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->show();
+}

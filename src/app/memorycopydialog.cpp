@@ -1,0 +1,85 @@
+#include "app/memorycopydialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/memoryblocks.h"
+#include "core/settings.h"
+#include "ui/prompts.h"
+
+using namespace MemoryBlocks;
+
+MemoryCopyDialog::MemoryCopyDialog(Image& image, Prompts& prompts, const Settings& settings,
+                                   QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts), m_settings(settings) {
+    setObjectName(QStringLiteral("frmMemory"));
+    setWindowTitle(QString::fromLatin1(MemoryTitle));
+    setHelpTopic(QStringLiteral("memory.html"));
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+
+    auto* into = new QLabel(QString::fromLatin1(IntoMemorySaves));
+    into->setObjectName(QStringLiteral("lblInto"));
+    into->setAlignment(Qt::AlignCenter);
+    QFont bold = into->font();
+    bold.setBold(true);
+    into->setFont(bold);
+    grid->addWidget(into, 0, 1, 1, Region::MemorySaveCount);
+
+    auto* from = new QLabel(QString::fromLatin1(FromBase));
+    from->setObjectName(QStringLiteral("lblFrom"));
+    from->setFont(bold);
+    grid->addWidget(from, 1, 0);
+    for (int n = 1; n <= Region::MemorySaveCount; ++n) {
+        auto* heading = new QLabel(QString::number(n));
+        heading->setObjectName(QStringLiteral("lblSave%1").arg(n));
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setFont(bold);
+        grid->addWidget(heading, 1, n);
+    }
+
+    for (int row = 0; row < CopyRowCount; ++row) {
+        const QString caption = QString::fromLatin1(CopyRows[row].caption);
+        auto* label = new QLabel(caption);
+        label->setObjectName(QStringLiteral("lblRow%1").arg(row));
+        grid->addWidget(label, row + 2, 0);
+        for (int n = 1; n <= Region::MemorySaveCount; ++n) {
+            auto* copy = new QPushButton(QString::fromLatin1(CopyButton));
+            copy->setObjectName(QStringLiteral("cmdCopy_%1_%2").arg(row).arg(n));
+            copy->setAutoDefault(false);
+            // Sixteen buttons share one caption; the description tells a screen-reader user which.
+            copy->setAccessibleDescription(tr("%1 into memory save %2").arg(caption).arg(n));
+            connect(copy, &QPushButton::clicked, this, [this, row, n] { copyBlock(row, n); });
+            grid->addWidget(copy, row + 2, n);
+            m_copy[row][n - 1] = copy;
+        }
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->addLayout(grid);
+    layout->addSpacing(10);
+    QPushButton* ok = addOkRow(layout);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void MemoryCopyDialog::display() {
+    // With DIP switch #5 on, the region of memory save #4 holds the area-code and prefix tables,
+    // which a copy must not overwrite.
+    const bool enabled = m_settings.fourMemorySaves();
+    for (auto& row : m_copy) row[Region::MemorySaveCount - 1]->setEnabled(enabled);
+}
+
+void MemoryCopyDialog::copyBlock(int row, int memorySave) {
+    if (memorySave == Region::MemorySaveCount && !m_settings.fourMemorySaves()) return;
+    copyToMemorySave(m_image, row, memorySave);
+    m_prompts.beep();
+    m_prompts.message(Icon::Information, QString::fromLatin1(MemoryTitle),
+                      QString::fromLatin1(CopyDoneText));
+}

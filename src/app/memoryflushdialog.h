@@ -1,0 +1,39 @@
+// The memory flush dialog: shows which large memory areas hold data (red box) and clears one of
+// them to zero after a question.
+#pragma once
+
+#include <array>
+
+#include "app/memoryblocks.h"
+#include "core/image.h"
+#include "ui/editordialog.h"
+
+class Prompts;
+class QFrame;
+class QLabel;
+struct Settings;
+
+class MemoryFlushDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // Rows 0..8: caption lblCaption<row>, indicator box shpBox<row> (property "filled"),
+    // button cmdFlush<row>; cmdOK closes.
+    MemoryFlushDialog(Image& image, Prompts& prompts, const Settings& settings,
+                      QWidget* parent = nullptr);
+
+    // True when the row's box shows red, i.e. its area held data at the last display.
+    bool isFilled(int row) const;
+
+protected:
+    void display() override;
+
+private:
+    void flushRow(int row);
+    void setFilled(int row, bool filled);
+
+    Image& m_image;
+    Prompts& m_prompts;
+    const Settings& m_settings;
+    std::array<QLabel*, MemoryBlocks::FlushRowCount> m_caption{};
+    std::array<QFrame*, MemoryBlocks::FlushRowCount> m_box{};
+};

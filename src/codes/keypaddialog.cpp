@@ -1,0 +1,260 @@
+#include "codes/keypaddialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/prompts.h"
+
+namespace {
+constexpr int KeyWidth = 56;
+constexpr int KeyHeight = 48;
+constexpr int CommandWidth = 84;
+}  // namespace
+
+QString keyButtonName(QChar key) {
+    if (key == QLatin1Char('*')) return QStringLiteral("cmdKeyStar");
+    if (key == QLatin1Char('#')) return QStringLiteral("cmdKeyHash");
+    return QStringLiteral("cmdKey") + key;
+}
+
+KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
+    : EditorDialog(parent), m_prompts(prompts), m_armDelayMs(armDelayMs) {
+    setObjectName(QStringLiteral("frmKeyPad"));
+    setHelpTopic(QStringLiteral("keypad.html"));
+
+    m_armTimer = new QTimer(this);
+    m_armTimer->setObjectName(QStringLiteral("Timer1"));
+    m_armTimer->setInterval(armDelayMs);
+    // Once armed the pad stays armed for this entry; firing again would change nothing.
+    m_armTimer->setSingleShot(true);
+    connect(m_armTimer, &QTimer::timeout, this, &KeypadDialog::arm);
+
+    m_heading = new QLabel(this);
+    m_heading->setObjectName(QStringLiteral("lblHeading"));
+    m_heading->setAlignment(Qt::AlignCenter);
+    QFont headingFont = m_heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
+    m_heading->setFont(headingFont);
+
+    auto* pad = new QGridLayout;
+    pad->setSpacing(6);
+    QFont keyFont = font();
+    keyFont.setBold(true);
+    keyFont.setPointSizeF(keyFont.pointSizeF() * 1.8);
+    for (int row = 0; row < KeyPad::PadRows; ++row) {
+        for (int column = 0; column < KeyPad::PadColumns; ++column) {
+            const QChar key = QLatin1Char(KeyPad::PadKeys[row][column]);
+            QPushButton* button = addButton(key, keyButtonName(key));
+            button->setFixedSize(KeyWidth, KeyHeight);
+            button->setFont(keyFont);
+            connect(button, &QPushButton::clicked, this, [this, key] { keyClicked(key); });
+            pad->addWidget(button, row, column);
+            m_keys.append(button);
+        }
+    }
+
+    auto* commands = new QVBoxLayout;
+    commands->setSpacing(6);
+    m_ok = addButton(QString::fromLatin1(KeyPad::OkCaption), QStringLiteral("cmdOK"));
+    QPushButton* cmdCancel =
+        addButton(QString::fromLatin1(KeyPad::CancelCaption), QStringLiteral("cmdCancel"));
+    QPushButton* cmdClear =
+        addButton(QString::fromLatin1(KeyPad::ClearCaption), QStringLiteral("cmdClear"));
+    m_delay = addButton(QString::fromLatin1(KeyPad::DelayCaption), QStringLiteral("cmdDelay"));
+    for (QPushButton* button : {m_ok, cmdCancel, cmdClear, m_delay}) {
+        button->setFixedSize(CommandWidth, KeyHeight);
+        commands->addWidget(button);
+    }
+    commands->addStretch();
+    connect(m_ok, &QPushButton::clicked, this, &KeypadDialog::okClicked);
+    connect(cmdCancel, &QPushButton::clicked, this, &KeypadDialog::cancelClicked);
+    connect(cmdClear, &QPushButton::clicked, this, &KeypadDialog::clearClicked);
+    connect(m_delay, &QPushButton::clicked, this, &KeypadDialog::delayClicked);
+
+    m_displayLabel = new QLabel(this);
+    m_displayLabel->setObjectName(QStringLiteral("lblDisplay"));
+    m_displayLabel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_displayLabel->setAutoFillBackground(true);
+    m_displayLabel->setBackgroundRole(QPalette::Base);
+    m_displayLabel->setForegroundRole(QPalette::Text);
+    // Right-aligned like a telephone display, so the newest key stays in view; a long initial
+    // text is clipped at the left instead of widening the pad.
+    m_displayLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_displayLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    QFont displayFont = QFont(QStringLiteral("monospace"));
+    displayFont.setStyleHint(QFont::TypeWriter);
+    displayFont.setBold(true);
+    displayFont.setPointSizeF(keyFont.pointSizeF());
+    m_displayLabel->setFont(displayFont);
+    m_displayLabel->setMargin(6);
+    m_displayLabel->setMinimumHeight(KeyHeight);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(14);
+    body->addLayout(pad);
+    body->addLayout(commands);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(10);
+    layout->addWidget(m_heading);
+    layout->addLayout(body);
+    layout->addWidget(m_displayLabel);
+    // The pad has one right size for each key set.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QPushButton* KeypadDialog::addButton(const QString& caption, const QString& name) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAccessibleName(caption);
+    // Enter always means OK, whichever button has the focus; the pad handles it itself.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+void KeypadDialog::begin(const KeypadRequest& request) {
+    m_armed = false;
+    m_firstKey = true;
+    m_lastWasDelay = false;
+    m_keySet = request.keySet;
+    m_limit = request.limit;
+    m_check = request.check;
+
+    if (m_armDelayMs <= 0) {
+        m_armTimer->stop();
+        arm();
+    } else {
+        m_armTimer->start();
+    }
+
+    for (QPushButton* button : m_keys)
+        button->setVisible(KeyPad::keyShown(m_keySet, button->text().at(0)));
+    m_delay->setVisible(KeyPad::keyShown(m_keySet, KeyPad::DelayKey));
+
+    m_heading->setText(request.heading);
+    // The window manager needs a title; the heading is the only one the pad has.
+    setWindowTitle(request.heading);
+    m_held = request.initial;
+    setDisplay(request.initial);
+    m_ok->setFocus();
+}
+
+QString KeypadDialog::enterKeys(const KeypadRequest& request) {
+    begin(request);
+    exec();
+    return m_display;
+}
+
+void KeypadDialog::showEvent(QShowEvent* event) {
+    EditorDialog::showEvent(event);
+    // Each key set gives the pad another size; centre it again for every entry.
+    centreOnScreen(this);
+    m_ok->setFocus();
+}
+
+void KeypadDialog::setDisplay(const QString& text) {
+    m_display = text;
+    m_displayLabel->setText(text);
+    m_displayLabel->setAccessibleName(text);
+}
+
+void KeypadDialog::keyClicked(QChar key) {
+    if (!m_armed || !KeyPad::keyShown(m_keySet, key)) return;
+    if (m_firstKey) {
+        // The first key replaces the initial text, whatever the limit.
+        setDisplay(QString(key));
+        m_firstKey = false;
+    } else if (m_display.size() < m_limit) {
+        setDisplay(m_display + key);
+    } else {
+        m_prompts.beep();
+    }
+    m_lastWasDelay = false;
+}
+
+void KeypadDialog::delayClicked() {
+    if (!m_armed || !KeyPad::keyShown(m_keySet, KeyPad::DelayKey)) return;
+    if (m_firstKey) {
+        setDisplay(QString(KeyPad::DelayKey));
+        m_firstKey = false;
+        m_lastWasDelay = true;
+    } else if (m_lastWasDelay) {
+        // The controller stores one delay per digit; two in a row cannot be kept.
+        m_prompts.message(Icon::Exclamation, QString::fromLatin1(KeyPad::DelayRefusedTitle),
+                          QString::fromLatin1(KeyPad::DelayRefusedText));
+    } else if (m_display.size() < m_limit) {
+        setDisplay(m_display + KeyPad::DelayKey);
+        m_lastWasDelay = true;
+    }
+}
+
+void KeypadDialog::clearClicked() {
+    if (!m_armed) return;
+    // The flags stay: after Delay and Clear another Delay is still refused.
+    setDisplay(QString());
+}
+
+void KeypadDialog::okClicked() {
+    if (!m_armed) return;
+    if (const auto refusal = KeyPad::check(m_check, m_display)) {
+        m_prompts.message(Icon::Exclamation, refusal->title, refusal->text);
+        return;
+    }
+    accept();
+}
+
+void KeypadDialog::cancelClicked() {
+    if (!m_armed) return;
+    reject();
+}
+
+void KeypadDialog::reject() {
+    setDisplay(m_held);
+    EditorDialog::reject();
+}
+
+void KeypadDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            okClicked();
+            return;
+        case Qt::Key_Escape:
+            cancelClicked();
+            return;
+        case Qt::Key_Delete:
+            clearClicked();
+            return;
+        default:
+            break;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        EditorDialog::keyPressEvent(event);
+        return;
+    }
+    const QString typed = event->text().toUpper();
+    if (typed.size() == 1) {
+        const QChar key = typed.at(0);
+        // Only the keys the key set shows take their keyboard key; others pass on.
+        if (KeyPad::keyShown(m_keySet, key)) {
+            if (key == KeyPad::DelayKey) {
+                delayClicked();
+                return;
+            }
+            for (const QPushButton* button : m_keys) {
+                if (button->text() == typed) {
+                    keyClicked(key);
+                    return;
+                }
+            }
+        }
+    }
+    EditorDialog::keyPressEvent(event);
+}

@@ -1,0 +1,74 @@
+// The keypad entry dialog: a 16-key DTMF pad on which every key sequence and short number of the
+// editors is typed. It returns the text on its display and never touches the image.
+#pragma once
+
+#include <QString>
+
+#include "formats/keypadrules.h"
+#include "ui/editordialog.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class Prompts;
+
+class KeypadDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // armDelayMs: how long the pad ignores its buttons after opening; 0 arms it at once.
+    explicit KeypadDialog(Prompts& prompts, QWidget* parent = nullptr,
+                          int armDelayMs = KeyPad::ArmDelayMs);
+
+    // Runs one entry modally: the accepted text after OK (possibly empty), the initial text
+    // after Cancel or when the window is closed.
+    QString enterKeys(const KeypadRequest& request);
+
+    // Sets up one entry as opening the pad does (keys of the key set, texts, flags, arming delay)
+    // without running it; enterKeys uses it, tests use it with show().
+    void begin(const KeypadRequest& request);
+
+    // The text on the display; after the pad closes, the text it returns.
+    QString displayText() const { return m_display; }
+    bool isArmed() const { return m_armed; }
+
+public slots:
+    // What m_armTimer does when it fires: from now on the buttons react.
+    void arm() { m_armed = true; }
+    // Cancel, the window's close box and Escape: the display goes back to the initial text.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void keyClicked(QChar key);
+    void delayClicked();
+    void clearClicked();
+    void okClicked();
+    void cancelClicked();
+    void setDisplay(const QString& text);
+    QPushButton* addButton(const QString& caption, const QString& name);
+
+    Prompts& m_prompts;
+    int m_armDelayMs;
+    QTimer* m_armTimer;
+    QLabel* m_heading;
+    QLabel* m_displayLabel;
+    QPushButton* m_ok;
+    QPushButton* m_delay;
+    QList<QPushButton*> m_keys;  // the sixteen pad keys, in pad order
+
+    bool m_armed = false;
+    bool m_firstKey = true;
+    bool m_lastWasDelay = false;
+    QString m_held;
+    QString m_display;
+    KeySet m_keySet = KeySet::Digits;
+    int m_limit = 0;
+    EntryCheck m_check = EntryCheck::None;
+};
+
+// Object names of the pad keys: "cmdKey0".."cmdKey9", "cmdKeyA".."cmdKeyD", "cmdKeyStar",
+// "cmdKeyHash".
+QString keyButtonName(QChar key);

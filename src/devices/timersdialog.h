@@ -1,0 +1,43 @@
+// The timers dialog: the sixteen timers of one block (Base or a memory save) in two columns; a
+// click on a value edits it on the keypad and stores it into the image at once.
+#pragma once
+
+#include <array>
+
+#include "core/image.h"
+#include "devices/timers.h"
+#include "ui/editordialog.h"
+
+class Prompts;
+class QLabel;
+class QPushButton;
+class ValueField;
+
+class TimersDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // `block`: 0 = Base, 1..4 = memory save #1..#4.
+    TimersDialog(Image& image, Prompts& prompts, int block, QWidget* parent = nullptr);
+
+    int block() const { return m_block; }
+    int timerOffset(int timer) const;
+
+    // Sets the title from the block and shows all sixteen values.
+    void showTimers();
+    // Store a keypad answer into the entry at `offset`; see the model functions of the same names.
+    TimerStore storeTenthsTimer(int offset, const QString& text);
+    TimerStore storeSecondsTimer(int offset, const QString& text);
+
+    // Edits one timer on the keypad (the value field's click).
+    void editTimer(int timer);
+
+protected:
+    void display() override { showTimers(); }
+
+private:
+    Image& m_image;
+    Prompts& m_prompts;
+    int m_block;
+    std::array<ValueField*, TimerCount> m_fields{};
+    QPushButton* m_done = nullptr;
+};

@@ -1,0 +1,101 @@
+#include "devices/zonesdialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+ZonesDialog::ZonesDialog(Image& image, int zoneStart, const QString& title, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_start(zoneStart) {
+    Q_ASSERT(zoneStart >= 0 && zoneStart + ZoneCount <= ImageSize);
+    setObjectName(QStringLiteral("frmZones1"));
+    setHelpTopic(QStringLiteral("zones.html"));
+    setWindowTitle(title);
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    // All eight zone tabs in view at once, never behind scroll arrows.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
+    for (int z = 0; z < ZoneCount; ++z) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("tabZone%1").arg(z + 1));
+        auto* column = new QVBoxLayout(page);
+        column->setSpacing(8);
+        for (int k = 0; k < FlagsPerZone; ++k) {
+            auto* box = new QCheckBox(zoneFlagCaption(z + 1, k + 1));
+            box->setObjectName(QStringLiteral("chkZ%1_%2").arg(z + 1).arg(k));
+            connect(box, &QCheckBox::clicked, this, [this] { m_pending = true; });
+            column->addWidget(box);
+            m_boxes[z][k] = box;
+        }
+        column->addStretch();
+        m_tabs->addTab(page, zoneTabCaption(z + 1));
+    }
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ZonesDialog::changeTab);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    m_ok = addOkRow(layout);
+    connect(m_ok, &QPushButton::clicked, this, &ZonesDialog::storeAndClose);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    showZones();
+}
+
+void ZonesDialog::showZones() {
+    for (int z = 0; z < ZoneCount; ++z)
+        for (int k = 0; k < FlagsPerZone; ++k)
+            m_boxes[z][k]->setChecked(bitValue(m_image[m_start + z], k) == 1);
+    m_pending = false;
+}
+
+std::uint8_t ZonesDialog::zoneByteFromBoxes(int zone) const {
+    std::array<bool, FlagsPerZone> flags{};
+    for (int k = 0; k < FlagsPerZone; ++k) flags[k] = m_boxes[zone - 1][k]->isChecked();
+    return zoneByte(flags);
+}
+
+void ZonesDialog::storeZones() {
+    for (int z = 1; z <= ZoneCount; ++z) m_image[m_start + z - 1] = zoneByteFromBoxes(z);
+    m_pending = false;
+}
+
+void ZonesDialog::storeAndClose() {
+    storeZones();
+    accept();
+}
+
+void ZonesDialog::display() {
+    // Re-reading while boxes hold changes not yet written would throw them away (the window
+    // becomes active again after any other window had the focus), so only an unchanged set of
+    // boxes is refreshed from the image.
+    if (!m_pending) showZones();
+}
+
+void ZonesDialog::showEvent(QShowEvent* event) {
+    // Every opening starts on "Zone 1" with the remembered tab 0 and the boxes read afresh; a
+    // window restored from the task bar (a spontaneous show) keeps its tab and its boxes.
+    if (!event->spontaneous()) {
+        const QSignalBlocker quiet(m_tabs);
+        m_tabs->setCurrentIndex(0);
+        m_shownTab = 0;
+        m_rememberedTab = 0;
+        m_pending = false;
+    }
+    EditorDialog::showEvent(event);
+}
+
+void ZonesDialog::changeTab(int newIndex) {
+    // The controller's rule: leaving a tab writes all eight bytes only when the tab left is not
+    // the remembered one, which it then becomes.
+    const int left = m_shownTab;
+    m_shownTab = newIndex;
+    if (left != m_rememberedTab) {
+        m_rememberedTab = left;
+        storeZones();
+    }
+}

@@ -1,0 +1,50 @@
+// The zones dialog: the 64 function enable flags of one block as check boxes on eight tabs, one
+// tab per zone byte; the bytes are written on "OK" and when tabs are changed.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "core/image.h"
+#include "devices/zones.h"
+#include "ui/editordialog.h"
+
+class QCheckBox;
+class QPushButton;
+class QTabWidget;
+
+class ZonesDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // `zoneStart`: file offset of the block's first zone byte (firstZoneOffset(block)); `title`:
+    // the dialog title (zoneTitle(block)).
+    ZonesDialog(Image& image, int zoneStart, const QString& title, QWidget* parent = nullptr);
+
+    int zoneStart() const { return m_start; }
+
+    // Checks box k of tab n exactly when bit k - 1 of zone byte n is set.
+    void showZones();
+    // The byte of zone 1..8 built from its eight boxes.
+    std::uint8_t zoneByteFromBoxes(int zone) const;
+    // Writes the eight zone bytes built from the boxes.
+    void storeZones();
+
+    void storeAndClose();
+
+protected:
+    void display() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void changeTab(int newIndex);
+
+    Image& m_image;
+    int m_start;
+    QTabWidget* m_tabs = nullptr;
+    QPushButton* m_ok = nullptr;
+    std::array<std::array<QCheckBox*, FlagsPerZone>, ZoneCount> m_boxes{};
+    int m_shownTab = 0;       // the tab on show, i.e. the one a tab change leaves
+    int m_rememberedTab = 0;  // the tab whose leaving last wrote the bytes
+    bool m_pending = false;   // boxes changed since they were last read or written
+};

@@ -1,0 +1,42 @@
+#include "formats/keypadrules.h"
+
+namespace KeyPad {
+
+bool keyShown(KeySet keySet, QChar key) {
+    if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) return true;
+    for (const KeySetRow& row : KeySets) {
+        if (row.keySet == keySet) return QLatin1String(row.optionalKeys).contains(key);
+    }
+    return false;
+}
+
+std::optional<Refusal> check(EntryCheck check, const QString& text) {
+    if (text.isEmpty()) return std::nullopt;
+    for (const CheckRow& row : Checks) {
+        if (row.check != check) continue;
+        bool accepted = true;
+        switch (row.test) {
+            case Test::Anything:
+                break;
+            case Test::Exactly:
+                accepted = text.size() == row.length;
+                break;
+            case Test::AtMost:
+                accepted = text.size() <= row.length;
+                break;
+            case Test::Range1To1800: {
+                // A text that is not a whole number (not possible with the digits key set) is
+                // refused rather than read as 0 or as its leading digits.
+                bool isNumber = false;
+                const int value = text.toInt(&isNumber);
+                accepted = isNumber && value >= 1 && value <= 1800;
+                break;
+            }
+        }
+        if (accepted) return std::nullopt;
+        return Refusal{QString::fromLatin1(row.title), QString::fromLatin1(row.text)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace KeyPad

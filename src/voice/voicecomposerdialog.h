@@ -1,0 +1,76 @@
+// The voice composer: the user builds a spoken text word by word from the vocabulary's pick lists.
+// The program keeps one composer for the whole run (hidden between uses) so the list last chosen
+// stays chosen.
+#pragma once
+
+#include <QStringList>
+#include <array>
+
+#include "ui/editordialog.h"
+#include "ui/prompts.h"
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+class VoiceComposerDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // `armDelayMs`: how long after opening the buttons stay dead, so the click that opened the
+    // composer cannot land on one of them.
+    explicit VoiceComposerDialog(Prompts& prompts, QWidget* parent = nullptr, int armDelayMs = 500);
+
+    // Shows the composer modally for one field and returns what the caller shows and stores.
+    ComposeResult compose(const ComposeRequest& request);
+
+    // True once the arming delay has passed since the last opening.
+    bool isArmed() const { return m_ready; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+public slots:
+    // Closing the window frame or pressing Escape counts as "Cancel".
+    void reject() override;
+
+private:
+    void showList(int list);
+    void chooseEntry(QListWidget* list, QListWidgetItem* item);
+    void takeBackWord();
+    void clearWords();
+    void acceptWords();
+    void cancelComposing();
+    void arm();
+    void setComposing(bool composing);
+    void showText();
+
+    Prompts& m_prompts;
+    int m_armDelayMs;
+
+    QLabel* m_heading;
+    QPlainTextEdit* m_text;
+    std::array<QRadioButton*, 3> m_options{};
+    std::array<QListWidget*, 3> m_lists{};
+    QPushButton* m_backSpace;
+    QPushButton* m_clear;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+    QTimer* m_timer;
+
+    // Composer state.
+    bool m_ready = false;
+    int m_wordLimit = 23;
+    int m_messageNumber = 0;
+    QString m_initialText;
+    QString m_resultText;
+    bool m_newWords = false;
+    // The labels chosen so far and their word numbers ("005", "210"), in spoken order; the text box
+    // always shows exactly these labels, so the text matches the words that will be stored.
+    QStringList m_labels;
+    QStringList m_slots;
+};

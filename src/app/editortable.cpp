@@ -15,15 +15,15 @@
 
 namespace {
 // Menu item of block 0 (Base) and the prefix of blocks 1..4, per block editor.
-QString blockItem(const char* baseName, const char* memoryPrefix, int block) {
-    return block == 0 ? QLatin1String(baseName)
-                      : QLatin1String(memoryPrefix) + QString::number(block);
+QString blockItem(const char* baseName, const char* memoryPrefix, Block block) {
+    return block == Block::Base ? QLatin1String(baseName)
+                                : QLatin1String(memoryPrefix) + QString::number(blockIndex(block));
 }
 }  // namespace
 
 void MainWindow::connectEditors() {
     Image& image = m_doc.image;
-    for (int block = 0; block < Region::BlockCount; ++block) {
+    for (const Block block : AllBlocks) {
         connect(
             action(blockItem("mnuBaseCodes", "mnuMemCodes", block)), &QAction::triggered, this,
             [this, &image, block] { ControlCodesDialog(image, m_prompts, block, this).exec(); });
@@ -38,8 +38,7 @@ void MainWindow::connectEditors() {
                     std::unique_ptr<ZonesDialog> zones;
                     {
                         BusyPointer busy;
-                        zones = std::make_unique<ZonesDialog>(image, firstZoneOffset(block),
-                                                              zoneTitle(block), this);
+                        zones = std::make_unique<ZonesDialog>(image, block, this);
                     }
                     zones->exec();
                 });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/regions.h"
+#include "formats/blocks.h"
 
 namespace Codes {
 
@@ -26,12 +27,6 @@ inline constexpr CodeRow Rows[Region::Rel::CodeCount] = {
     {"Reverse Autopatch Access Number", "Reverse Autopatch Number"},
     {"DVR Control Number", "DVR Control Number"},
     {"Expanded User Function Switch", "Expanded User Function"},
-};
-
-// Dialog title by block selector (0 = Base, 1..4 = memory save #1..#4).
-inline constexpr const char* Titles[Region::BlockCount] = {
-    "Repeater Base Codes",  "Memory Save #1 Codes", "Memory Save #2 Codes",
-    "Memory Save #3 Codes", "Memory Save #4 Codes",
 };
 
 // Rows per column of the dialog: codes 0..6 on the left, 7..13 on the right.

@@ -16,11 +16,8 @@ namespace {
 constexpr int CodeLimit = 7;
 }
 
-ControlCodesDialog::ControlCodesDialog(Image& image, Prompts& prompts, int block, QWidget* parent)
-    : EditorDialog(parent),
-      m_image(image),
-      m_prompts(prompts),
-      m_block(qBound(0, block, Region::BlockCount - 1)) {
+ControlCodesDialog::ControlCodesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
     setObjectName(QStringLiteral("frmCodes_1"));
     setHelpTopic(QStringLiteral("codes.html"));
 
@@ -52,14 +49,15 @@ ControlCodesDialog::ControlCodesDialog(Image& image, Prompts& prompts, int block
 }
 
 void ControlCodesDialog::showCodes() {
-    setWindowTitle(QString::fromLatin1(Codes::Titles[m_block]));
+    setWindowTitle(blockTitle(BlockArea::Codes, m_block));
     for (int k = 0; k < Region::Rel::CodeCount; ++k)
-        m_fields[k]->setValue(digitFieldText(m_image, Codes::codeOffset(m_block, k), CodeLimit));
+        m_fields[k]->setValue(
+            digitFieldText(m_image, Codes::codeOffset(blockIndex(m_block), k), CodeLimit));
 }
 
 void ControlCodesDialog::storeCodes() {
     for (int k = 0; k < Region::Rel::CodeCount; ++k)
-        storeDigitField(m_image, Codes::codeOffset(m_block, k), m_fields[k]->value(),
+        storeDigitField(m_image, Codes::codeOffset(blockIndex(m_block), k), m_fields[k]->value(),
                         LengthRule::Characters);
 }
 

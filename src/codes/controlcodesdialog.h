@@ -5,6 +5,7 @@
 #include <QList>
 
 #include "core/image.h"
+#include "formats/blocks.h"
 #include "ui/editordialog.h"
 
 class Prompts;
@@ -13,8 +14,7 @@ class ValueField;
 class ControlCodesDialog : public EditorDialog {
     Q_OBJECT
 public:
-    // block: 0 = Base, 1..4 = memory save #1..#4.
-    ControlCodesDialog(Image& image, Prompts& prompts, int block, QWidget* parent = nullptr);
+    ControlCodesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
 
 protected:
     void display() override { showCodes(); }
@@ -28,6 +28,6 @@ private:
 
     Image& m_image;
     Prompts& m_prompts;
-    int m_block;
+    Block m_block;
     QList<ValueField*> m_fields;
 };

@@ -28,11 +28,6 @@ void writeCount(Image& image, int offset, int count) {
 
 }  // namespace
 
-QString timerTitle(int block) {
-    if (block < 0 || block >= Region::BlockCount) return {};
-    return QString::fromLatin1(TimerTitles[block]);
-}
-
 QString timerLabel(int timer) {
     return validTimer(timer) ? QString::fromLatin1(TimerTable[timer].label) : QString();
 }

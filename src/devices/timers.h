@@ -44,11 +44,6 @@ inline constexpr std::array<TimerInfo, TimerCount> TimerTable = {{
     {"Ring Detector Timer", "Ring Detector", TimerKind::Seconds},
 }};
 
-// Dialog titles by block (0 = Base, 1..4 = memory save #1..#4).
-inline constexpr std::array<const char*, Region::BlockCount> TimerTitles = {
-    "Repeater Base Timers", "Memory Save #1 Timers", "Memory Save #2 Timers",
-    "Memory Save #3 Timers", "Memory Save #4 Timers"};
-
 namespace TimerTexts {
 inline constexpr char UnitSeconds[] = "Min:Sec";
 inline constexpr char UnitTenths[] = "Sec";
@@ -57,7 +52,6 @@ inline constexpr char TenthsRefused[] = "Error! Entry must be between 0 and 99";
 inline constexpr char SecondsRefused[] = "Error! Entry must be between 1 and 1800";
 }  // namespace TimerTexts
 
-QString timerTitle(int block);
 QString timerLabel(int timer);
 // The keypad heading of a timer; the empty text for a number outside 0..15.
 QString timerHeading(int timer);

@@ -15,12 +15,11 @@ constexpr int RowsPerColumn = TimerCount / 2;
 constexpr int ColumnsPerTimer = 3;  // label, value, unit
 }  // namespace
 
-TimersDialog::TimersDialog(Image& image, Prompts& prompts, int block, QWidget* parent)
+TimersDialog::TimersDialog(Image& image, Prompts& prompts, Block block, QWidget* parent)
     : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
-    Q_ASSERT(block >= 0 && block < Region::BlockCount);
     setObjectName(QStringLiteral("frmTimer1"));
     setHelpTopic(QStringLiteral("timers.html"));
-    setWindowTitle(timerTitle(m_block));
+    setWindowTitle(blockTitle(BlockArea::Timers, m_block));
 
     // Timers 0..7 down the left column, 8..15 down the right.
     auto* grid = new QGridLayout;
@@ -57,10 +56,10 @@ TimersDialog::TimersDialog(Image& image, Prompts& prompts, int block, QWidget* p
     showTimers();
 }
 
-int TimersDialog::timerOffset(int timer) const { return ::timerOffset(m_block, timer); }
+int TimersDialog::timerOffset(int timer) const { return ::timerOffset(blockIndex(m_block), timer); }
 
 void TimersDialog::showTimers() {
-    setWindowTitle(timerTitle(m_block));
+    setWindowTitle(blockTitle(BlockArea::Timers, m_block));
     for (int i = 0; i < TimerCount; ++i)
         m_fields[i]->setValue(timerText(timerCount(m_image, timerOffset(i)), TimerTable[i].kind));
 }

@@ -6,6 +6,7 @@
 
 #include "core/image.h"
 #include "devices/timers.h"
+#include "formats/blocks.h"
 #include "ui/editordialog.h"
 
 class Prompts;
@@ -16,10 +17,9 @@ class ValueField;
 class TimersDialog : public EditorDialog {
     Q_OBJECT
 public:
-    // `block`: 0 = Base, 1..4 = memory save #1..#4.
-    TimersDialog(Image& image, Prompts& prompts, int block, QWidget* parent = nullptr);
+    TimersDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
 
-    int block() const { return m_block; }
+    Block block() const { return m_block; }
     int timerOffset(int timer) const;
 
     // Sets the title from the block and shows all sixteen values.
@@ -37,7 +37,7 @@ protected:
 private:
     Image& m_image;
     Prompts& m_prompts;
-    int m_block;
+    Block m_block;
     std::array<ValueField*, TimerCount> m_fields{};
     QPushButton* m_done = nullptr;
 };

@@ -4,11 +4,7 @@ namespace {
 bool validBlock(int block) { return block >= 0 && block < Region::BlockCount; }
 }  // namespace
 
-int firstZoneOffset(int block) { return validBlock(block) ? ZoneBlocks[block].start : -1; }
-
-QString zoneTitle(int block) {
-    return validBlock(block) ? QString::fromLatin1(ZoneBlocks[block].title) : QString();
-}
+int firstZoneOffset(int block) { return validBlock(block) ? Region::zonesStart(block) : -1; }
 
 QString zoneTabCaption(int zone) { return QStringLiteral("Zone %1").arg(zone); }
 

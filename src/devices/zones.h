@@ -45,23 +45,8 @@ inline constexpr std::array<std::array<const char*, FlagsPerZone>, ZoneCount> Zo
      "5.  Telephone Ring Announcer Enable", "6.  Reserved", "7.  Reserved", "8.  Reserved"},
 }};
 
-// What the zones menu commands hand the zones dialog: the first zone byte and the title.
-struct ZoneBlock {
-    int start;
-    const char* title;
-};
-
-inline constexpr std::array<ZoneBlock, Region::BlockCount> ZoneBlocks = {{
-    {Region::zonesStart(0), "Base Zones"},
-    {Region::zonesStart(1), "Zone Channels For Memory #1"},
-    {Region::zonesStart(2), "Zone Channels For Memory #2"},
-    {Region::zonesStart(3), "Zone Channels For Memory #3"},
-    {Region::zonesStart(4), "Zone Channels For Memory #4"},
-}};
-
-// Block 0 = Base, 1..4 = memory save #1..#4.
+// File offset of the first zone byte of a block (0 = Base, 1..4 = memory save #1..#4), -1 outside.
 int firstZoneOffset(int block);
-QString zoneTitle(int block);
 // "Zone 1" .. "Zone 8".
 QString zoneTabCaption(int zone);
 // Caption of flag 1..8 of zone 1..8; empty outside.

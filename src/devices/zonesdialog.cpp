@@ -8,12 +8,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-ZonesDialog::ZonesDialog(Image& image, int zoneStart, const QString& title, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_start(zoneStart) {
-    Q_ASSERT(zoneStart >= 0 && zoneStart + ZoneCount <= ImageSize);
+ZonesDialog::ZonesDialog(Image& image, Block block, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_start(firstZoneOffset(blockIndex(block))) {
     setObjectName(QStringLiteral("frmZones1"));
     setHelpTopic(QStringLiteral("zones.html"));
-    setWindowTitle(title);
+    setWindowTitle(blockTitle(BlockArea::Zones, block));
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));

@@ -8,6 +8,7 @@
 
 #include "core/image.h"
 #include "devices/zones.h"
+#include "formats/blocks.h"
 #include "ui/editordialog.h"
 
 class QCheckBox;
@@ -17,9 +18,7 @@ class QTabWidget;
 class ZonesDialog : public EditorDialog {
     Q_OBJECT
 public:
-    // `zoneStart`: file offset of the block's first zone byte (firstZoneOffset(block)); `title`:
-    // the dialog title (zoneTitle(block)).
-    ZonesDialog(Image& image, int zoneStart, const QString& title, QWidget* parent = nullptr);
+    ZonesDialog(Image& image, Block block, QWidget* parent = nullptr);
 
     int zoneStart() const { return m_start; }
 

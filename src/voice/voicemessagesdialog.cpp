@@ -9,12 +9,12 @@
 #include "ui/valuefield.h"
 #include "voice/voicetexts.h"
 
-VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, int block, QWidget* parent)
+VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, Block block,
+                                         QWidget* parent)
     : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
-    Q_ASSERT(block >= 0 && block < Region::BlockCount);
     setObjectName(QStringLiteral("frmVoc"));
     setHelpTopic(QString::fromUtf8(VoiceTexts::HelpPage));
-    setWindowTitle(QString::fromUtf8(VoiceTexts::MessagesCaption[m_block]));
+    setWindowTitle(blockTitle(BlockArea::Voice, m_block));
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
@@ -53,10 +53,10 @@ VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, int blo
 }
 
 void VoiceMessagesDialog::showMessages() {
-    setWindowTitle(QString::fromUtf8(VoiceTexts::MessagesCaption[m_block]));
+    setWindowTitle(blockTitle(BlockArea::Voice, m_block));
     for (int m = 1; m <= VoiceMessages::Count; ++m) {
         m_rows[m - 1]->setText(VoiceMessages::rowNumberText(m));
-        const QString text = VoiceMessages::messageText(m_image, m_block, m);
+        const QString text = VoiceMessages::messageText(m_image, blockIndex(m_block), m);
         m_fields[m - 1]->setValue(text);
         m_fields[m - 1]->setToolTip(text);
     }
@@ -67,6 +67,7 @@ void VoiceMessagesDialog::editMessage(int message) {
     const ComposeResult result = m_prompts.composeWords(
         ComposeRequest{VoiceMessages::WordLimit, message, field->value().trimmed()});
     field->setValue(result.text);
-    if (result.newWords) VoiceMessages::storeMessage(m_image, m_block, message, result.words);
+    if (result.newWords)
+        VoiceMessages::storeMessage(m_image, blockIndex(m_block), message, result.words);
     showMessages();
 }

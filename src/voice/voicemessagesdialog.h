@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/image.h"
+#include "formats/blocks.h"
 #include "ui/editordialog.h"
 #include "ui/prompts.h"
 #include "voice/voicemessages.h"
@@ -15,8 +16,7 @@ class ValueField;
 class VoiceMessagesDialog : public EditorDialog {
     Q_OBJECT
 public:
-    // `block`: 0 = Base, 1..4 = memory save #1..#4.
-    VoiceMessagesDialog(Image& image, Prompts& prompts, int block, QWidget* parent = nullptr);
+    VoiceMessagesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
 
 protected:
     void display() override { showMessages(); }
@@ -27,7 +27,7 @@ private:
 
     Image& m_image;
     Prompts& m_prompts;
-    int m_block;
+    Block m_block;
     // Index 0 holds message 1.
     std::array<QLabel*, VoiceMessages::Count> m_rows{};
     std::array<ValueField*, VoiceMessages::Count> m_fields{};

@@ -59,7 +59,7 @@ TEST(CodesDialog, ShowsTheBlockTitleAndTheFourteenCaptions) {
         putTable(image, block, writtenTable());
         const Image before = image;
         ScriptedPrompts prompts;
-        ControlCodesDialog dialog(image, prompts, block);
+        ControlCodesDialog dialog(image, prompts, blockAt(block));
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), QString::fromLatin1(titles[block]));
         for (int k = 0; k < 14; ++k) {
@@ -95,7 +95,7 @@ TEST(CodesDialog, EachCodeOpensTheKeypadWithItsHeading) {
     Image image = patternedImage();
     putTable(image, 0, writtenTable());
     ScriptedPrompts prompts;
-    ControlCodesDialog dialog(image, prompts, 0);
+    ControlCodesDialog dialog(image, prompts, blockAt(0));
     dialog.show();
     for (int k = 0; k < 14; ++k) {
         prompts.keypadAnswers.push_back(QString::fromLatin1(WrittenTexts[k]));
@@ -120,7 +120,7 @@ TEST(CodesDialog, AnEditRewritesOnlyTheBlocksCodeTable) {
         const Image before = image;
         ScriptedPrompts prompts;
         prompts.keypadAnswers.push_back(QStringLiteral("1A*"));
-        ControlCodesDialog dialog(image, prompts, block);
+        ControlCodesDialog dialog(image, prompts, blockAt(block));
         dialog.show();
         QTest::mouseClick(field(dialog, 0), Qt::LeftButton);
         expectOnlyWritten(before, image, TableStart[block], {3, 1, 13, 11, 0, 0, 0, 0});
@@ -144,7 +144,7 @@ TEST(CodesDialog, CancelledKeypadNormalisesTheWholeTable) {
     const Image before = image;
 
     ScriptedPrompts prompts;
-    ControlCodesDialog dialog(image, prompts, 3);
+    ControlCodesDialog dialog(image, prompts, blockAt(3));
     dialog.show();
     const char* const shown[] = {"123", "1234567", "", "AB", "0D*#ABC"};
     for (int k = 0; k < 5; ++k) EXPECT_EQ(field(dialog, k)->value(), QString::fromLatin1(shown[k]));
@@ -170,7 +170,7 @@ TEST(CodesDialog, EmptyEntryStoresAnEmptyCode) {
     const Image before = image;
     ScriptedPrompts prompts;
     prompts.keypadAnswers.push_back(QString());
-    ControlCodesDialog dialog(image, prompts, 1);
+    ControlCodesDialog dialog(image, prompts, blockAt(1));
     dialog.show();
     QTest::mouseClick(field(dialog, 13), Qt::LeftButton);
     Bytes expected = writtenTable();

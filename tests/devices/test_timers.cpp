@@ -97,7 +97,7 @@ TEST(TimerModel, TableCaptionsHeadingsAndOffsets) {
                             "Memory Save #4 Timers"};
     const int starts[] = {178, 4746, 5546, 6346, 7146};
     for (int b = 0; b < 5; ++b) {
-        EXPECT_EQ(timerTitle(b), QString::fromLatin1(titles[b]));
+        EXPECT_EQ(blockTitle(BlockArea::Timers, blockAt(b)), QString::fromLatin1(titles[b]));
         EXPECT_EQ(timerOffset(b, 0), starts[b]);
         EXPECT_EQ(timerOffset(b, 15) + 1, starts[b] + 31);
     }
@@ -110,7 +110,7 @@ TEST(TimersDialog, ShowsTitleColumnsAndValues) {
     image[4746 + 2 * 9] = 0x0F;                        // Voice Delay 1.5
     image[4746 + 2 * 15] = 0x5A;                       // Ring Detector 01:30
     ScriptedPrompts prompts;
-    TimersDialog dialog(image, prompts, 1);
+    TimersDialog dialog(image, prompts, blockAt(1));
     dialog.show();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Save #1 Timers"));
@@ -176,7 +176,7 @@ TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
         const Image before = image;
         ScriptedPrompts prompts;
         prompts.keypadAnswers.push_back(QString::fromLatin1(c.answer));
-        TimersDialog dialog(image, prompts, c.block);
+        TimersDialog dialog(image, prompts, blockAt(c.block));
         dialog.show();
 
         QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
@@ -217,7 +217,7 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
         const Image before = image;
         ScriptedPrompts prompts;
         prompts.keypadAnswers.push_back(QString::fromLatin1(c.answer));
-        TimersDialog dialog(image, prompts, 0);
+        TimersDialog dialog(image, prompts, blockAt(0));
         dialog.show();
         const QString shown = field(dialog, c.timer)->value();
 
@@ -235,7 +235,7 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
 TEST(TimersDialog, RedisplaysAllTimersAfterTheKeyPadAndOkClosesWithoutWriting) {
     Image image{};
     ScriptedPrompts prompts;
-    TimersDialog dialog(image, prompts, 0);
+    TimersDialog dialog(image, prompts, blockAt(0));
     dialog.show();
     // While the keypad is open something else changes timer 5; the dialog shows it afterwards.
     prompts.onPrompt = [&] { image[178 + 10] = 0x19; };

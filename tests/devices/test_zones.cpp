@@ -78,7 +78,7 @@ TEST(ZoneModel, CaptionsTitlesAndStarts) {
                             "Zone Channels For Memory #4"};
     for (int b = 0; b < 5; ++b) {
         EXPECT_EQ(firstZoneOffset(b), starts[b]);
-        EXPECT_EQ(zoneTitle(b), QString::fromLatin1(titles[b]));
+        EXPECT_EQ(blockTitle(BlockArea::Zones, blockAt(b)), QString::fromLatin1(titles[b]));
     }
 }
 
@@ -103,7 +103,7 @@ TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
     const Bytes zones = {0x81, 0x00, 0xFF, 0x01, 0x80, 0x5A, 0x24, 0xC3};
     std::copy(zones.begin(), zones.end(), image.begin() + start);
     const Image before = image;
-    ZonesDialog dialog(image, start, QStringLiteral("Zone Channels For Memory #1"));
+    ZonesDialog dialog(image, Block::MemorySave1);
     dialog.show();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zone Channels For Memory #1"));
@@ -137,7 +137,7 @@ TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
     image[40 + 7] = 0xFF;
     const Image before = image;
     const auto original = zonesOf(image, 40);
-    ZonesDialog dialog(image, firstZoneOffset(0), zoneTitle(0));
+    ZonesDialog dialog(image, blockAt(0));
     dialog.show();
     for (int k = 1; k <= 8; ++k) EXPECT_TRUE(box(dialog, 8, k)->isChecked()) << k;
     clickOk(dialog);
@@ -148,7 +148,7 @@ TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
 TEST(ZonesDialog, MemorySave2Zone7IsByte5414) {
     Image image{};
     const Image before = image;
-    ZonesDialog dialog(image, firstZoneOffset(2), zoneTitle(2));
+    ZonesDialog dialog(image, blockAt(2));
     dialog.show();
     clickTab(dialog, 6);
     clickBox(dialog, 7, 1);
@@ -174,7 +174,7 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
     };
     for (const auto& run : runs) {
         Image image = patternedImage();
-        ZonesDialog dialog(image, firstZoneOffset(3), zoneTitle(3));
+        ZonesDialog dialog(image, blockAt(3));
         dialog.show();
         auto boxes = zonesOf(image, 6208);  // what the boxes hold, by hand
         int current = 0;
@@ -196,7 +196,7 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
 TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
     Image image{};
     const Image before = image;
-    ZonesDialog dialog(image, firstZoneOffset(0), zoneTitle(0));
+    ZonesDialog dialog(image, blockAt(0));
     dialog.show();
     clickBox(dialog, 1, 2);  // 0x02 in zone 1
     clickTab(dialog, 1);
@@ -216,7 +216,7 @@ TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
 
 TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
     Image image{};
-    ZonesDialog dialog(image, firstZoneOffset(0), zoneTitle(0));
+    ZonesDialog dialog(image, blockAt(0));
     dialog.show();
 
     // Unchanged boxes follow the image when the window becomes active again.
@@ -234,7 +234,7 @@ TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
 
 TEST(ZonesDialog, EveryTabAndEveryCaptionFits) {
     Image image{};
-    ZonesDialog dialog(image, firstZoneOffset(0), zoneTitle(0));
+    ZonesDialog dialog(image, blockAt(0));
     dialog.show();
     QTabBar* bar = tabs(dialog)->tabBar();
     for (int t = 0; t < 8; ++t) EXPECT_LE(bar->tabRect(t).right(), bar->width()) << "tab " << t;

@@ -1,6 +1,7 @@
 // Where the voice messages lie, how they read, and what storing one changes.
 #include <gtest/gtest.h>
 
+#include "formats/blocks.h"
 #include "imagecheck.h"
 #include "voice/voicemessages.h"
 #include "voice/voicetexts.h"
@@ -22,7 +23,8 @@ TEST(VoiceMessages, CaptionsAndRowNumbers) {
                               "Memory Save #2 Voice Messages", "Memory Save #3 Voice Messages",
                               "Memory Save #4 Voice Messages"};
     for (int block = 0; block < 5; ++block)
-        EXPECT_STREQ(VoiceTexts::MessagesCaption[block], captions[block]);
+        EXPECT_EQ(blockTitle(BlockArea::Voice, blockAt(block)),
+                  QString::fromLatin1(captions[block]));
     EXPECT_EQ(VoiceMessages::rowNumberText(1), QStringLiteral(" 1"));
     EXPECT_EQ(VoiceMessages::rowNumberText(9), QStringLiteral(" 9"));
     EXPECT_EQ(VoiceMessages::rowNumberText(12), QStringLiteral(" 12"));

@@ -37,7 +37,7 @@ TEST(VoiceMessagesDialog, ShowsTheBlocksCaptionRowsAndMessages) {
         const Image before = image;
 
         ScriptedPrompts prompts;
-        VoiceMessagesDialog dialog(image, prompts, block);
+        VoiceMessagesDialog dialog(image, prompts, blockAt(block));
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(captions[block]));
         EXPECT_EQ(field(dialog, 1)->value(), QStringLiteral("A  A.M."));
@@ -62,7 +62,7 @@ TEST(VoiceMessagesDialog, NewWordsOverALongerMessageKeepTheOldBytesBehind) {
     const Image before = image;
     ScriptedPrompts prompts;
     prompts.composeAnswers.push_back({QStringLiteral("A Fire Zulu"), true, {"210", "381", "954"}});
-    VoiceMessagesDialog dialog(image, prompts, 0);
+    VoiceMessagesDialog dialog(image, prompts, blockAt(0));
     dialog.show();
     EXPECT_EQ(field(dialog, 5)->value(), QStringLiteral("B Back Band Base Battery Below Between "
                                                         "Bravo Break Button"));
@@ -87,7 +87,7 @@ TEST(VoiceMessagesDialog, StoresWhereEachMessageLies) {
         ScriptedPrompts prompts;
         prompts.composeAnswers.push_back(
             {QStringLiteral("The (long E) DVR Track #16"), true, {"831", "155"}});
-        VoiceMessagesDialog dialog(image, prompts, c.block);
+        VoiceMessagesDialog dialog(image, prompts, blockAt(c.block));
         dialog.show();
         // Enter on the field opens the composer as a click does.
         field(dialog, c.message)->setFocus();
@@ -105,7 +105,7 @@ TEST(VoiceMessagesDialog, ClearedMessageWritesOnlyItsCount) {
     const Image before = image;
     ScriptedPrompts prompts;
     prompts.composeAnswers.push_back({QString(), true, {}});
-    VoiceMessagesDialog dialog(image, prompts, 0);
+    VoiceMessagesDialog dialog(image, prompts, blockAt(0));
     dialog.show();
     QTest::mouseClick(field(dialog, 12), Qt::LeftButton);
     expectOnlyWritten(before, image, 746, {0});
@@ -120,7 +120,7 @@ TEST(VoiceMessagesDialog, KeptOrCancelledCompositionWritesNothing) {
     ScriptedPrompts prompts;
     prompts.composeAnswers.push_back({QStringLiteral("A A.M."), false, {}});
     prompts.composeAnswers.push_back({QStringLiteral("A A.M."), false, {"250"}});
-    VoiceMessagesDialog dialog(image, prompts, 0);
+    VoiceMessagesDialog dialog(image, prompts, blockAt(0));
     dialog.show();
     QTest::mouseClick(field(dialog, 2), Qt::LeftButton);
     QTest::mouseClick(field(dialog, 2), Qt::LeftButton);
@@ -138,7 +138,7 @@ TEST(VoiceMessagesDialog, OkClosesWithoutWriting) {
     Image image = patternedImage();
     const Image before = image;
     ScriptedPrompts prompts;
-    VoiceMessagesDialog dialog(image, prompts, 2);
+    VoiceMessagesDialog dialog(image, prompts, blockAt(2));
     dialog.show();
     auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"));
     ASSERT_TRUE(ok);

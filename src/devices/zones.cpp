@@ -12,15 +12,3 @@ QString zoneFlagCaption(int zone, int flag) {
     if (zone < 1 || zone > ZoneCount || flag < 1 || flag > FlagsPerZone) return {};
     return QString::fromLatin1(ZoneFlagCaptions[zone - 1][flag - 1]);
 }
-
-int bitValue(int byte, int bit) {
-    if (bit < 0 || bit > 7) return 0;
-    return (byte >> bit) & 1;
-}
-
-std::uint8_t zoneByte(const std::array<bool, FlagsPerZone>& flags) {
-    int byte = 0;
-    for (int k = 0; k < FlagsPerZone; ++k)
-        if (flags[k]) byte |= 1 << k;
-    return static_cast<std::uint8_t>(byte);
-}

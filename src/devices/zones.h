@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/regions.h"
+#include "formats/bitfields.h"
 
 inline constexpr int ZoneCount = Region::Rel::ZoneCount;
 inline constexpr int FlagsPerZone = 8;
@@ -52,7 +53,7 @@ QString zoneTabCaption(int zone);
 // Caption of flag 1..8 of zone 1..8; empty outside.
 QString zoneFlagCaption(int zone, int flag);
 
-// 1 when bit 0..7 of the byte is set, else 0; any other bit number gives 0.
-int bitValue(int byte, int bit);
 // The zone byte for eight flags: bit k - 1 set exactly when flag k is on.
-std::uint8_t zoneByte(const std::array<bool, FlagsPerZone>& flags);
+constexpr std::uint8_t zoneByte(const std::array<bool, FlagsPerZone>& flags) {
+    return byteFromBits(flags);
+}

@@ -305,7 +305,7 @@ QString wordText(int code) {
     return QString::fromUtf8(it->text);
 }
 
-QString wordStringText(std::span<const std::uint8_t> field) {
+QString wordStringText(std::span<const std::uint8_t> field, bool trimmed) {
     if (field.empty()) return QString();
     const int count =
         std::min<int>(field[0], Vocabulary::wordStringCapacity(static_cast<int>(field.size())));
@@ -315,7 +315,7 @@ QString wordStringText(std::span<const std::uint8_t> field) {
         text += QLatin1Char(' ');
         text += wordText(Vocabulary::storedWordCode(field[at], field[at + 1]));
     }
-    return text.trimmed();
+    return trimmed ? text.trimmed() : text;
 }
 
 StoredWord encodeWord(const QString& numberText) {

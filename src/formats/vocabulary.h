@@ -58,10 +58,10 @@ constexpr int wordStringCapacity(int fieldSize) { return (fieldSize - 1) / Store
 // Display text of the word with this code; empty when the vocabulary has no such word.
 QString wordText(int code);
 
-// The words of a voice word string, each display text after one space, with the ends trimmed.
-// `field` starts at the count byte; the owner of the field checks the count beforehand, and no
-// word is read from outside `field`, whatever the count says.
-QString wordStringText(std::span<const std::uint8_t> field);
+// The words of a voice word string, each display text after one space, with the ends trimmed
+// unless `trimmed` is false. `field` starts at the count byte; no word is read from outside
+// `field`, whatever the count says.
+QString wordStringText(std::span<const std::uint8_t> field, bool trimmed = true);
 
 // The stored form of a three-digit word number text ("210" gives bank 2, index 10). A character
 // that is not a digit counts as 0.

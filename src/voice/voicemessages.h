@@ -7,6 +7,7 @@
 
 #include "core/image.h"
 #include "core/regions.h"
+#include "formats/fields.h"
 #include "formats/vocabulary.h"
 
 namespace VoiceMessages {
@@ -23,6 +24,9 @@ constexpr int messageOffset(int block, int message) {
 static_assert(WordLimit == 23);
 static_assert(messageOffset(0, 12) == 746 && messageOffset(1, 1) == 4786);
 static_assert(messageOffset(4, 12) + Region::Rel::VoiceRecord <= ImageSize);
+
+// The record of message m (1..12) of a block as a word-string field.
+WordStringField messageField(int block, int message);
 
 // Row number as the dialog shows it, with one leading space (" 1" .. " 12").
 QString rowNumberText(int message);

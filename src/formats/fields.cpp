@@ -1,0 +1,57 @@
+#include "formats/fields.h"
+
+#include <algorithm>
+
+#include "formats/dtmfcodec.h"
+#include "formats/vocabulary.h"
+
+namespace {
+// A field that reaches past the image is cut at its end: nothing is ever read or written outside.
+int clippedSize(int offset, int size) {
+    if (offset < 0 || offset >= ImageSize || size <= 0) return 0;
+    return std::min(size, ImageSize - offset);
+}
+}  // namespace
+
+int WordStringField::capacity() const { return Vocabulary::wordStringCapacity(size); }
+
+std::span<const std::uint8_t> WordStringField::bytes(const Image& image) const {
+    return {image.data() + std::clamp(offset, 0, ImageSize),
+            static_cast<std::size_t>(clippedSize(offset, size))};
+}
+
+int WordStringField::storedCount(const Image& image) const {
+    const auto field = bytes(image);
+    return field.empty() ? 0 : field[0];
+}
+
+QString WordStringField::text(const Image& image, bool trimmed) const {
+    return Vocabulary::wordStringText(bytes(image), trimmed);
+}
+
+bool WordStringField::store(Image& image, const Composed& composed) const {
+    if (!composed.newWords) return false;
+    const int usable = clippedSize(offset, size);
+    if (usable == 0) return false;
+    Vocabulary::storeWordString(std::span<std::uint8_t>(image.data() + offset, usable),
+                                composed.words);
+    return true;
+}
+
+int TelephoneNumberField::digitCount(const Image& image) const {
+    return clippedSize(offset, 1) ? image[offset] : 0;
+}
+
+QString TelephoneNumberField::text(const Image& image) const {
+    return telephoneNumberText(image, offset);
+}
+
+void TelephoneNumberField::store(Image& image, const QString& text) const {
+    storeTelephoneNumber(image, offset, text);
+}
+
+QString CommandField::digits(const Image& image) const { return packedCommandText(image, offset); }
+
+void CommandField::store(Image& image, const QString& digits) const {
+    storePackedCommand(image, offset, digits);
+}

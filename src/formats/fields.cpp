@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/commands.h"
 #include "formats/dtmfcodec.h"
 #include "formats/vocabulary.h"
 
@@ -50,7 +51,14 @@ void TelephoneNumberField::store(Image& image, const QString& text) const {
     storeTelephoneNumber(image, offset, text);
 }
 
-QString CommandField::digits(const Image& image) const { return packedCommandText(image, offset); }
+QString CommandField::digits(const Image& image) const {
+    return clippedSize(offset, 2) == 2 ? commandDigits(image[offset], image[offset + 1])
+                                       : QString();
+}
+
+QString CommandField::reviewText(const Image& image) const {
+    return clippedSize(offset, 2) == 2 ? commandText(image[offset], image[offset + 1]) : QString();
+}
 
 void CommandField::store(Image& image, const QString& digits) const {
     storePackedCommand(image, offset, digits);

@@ -53,9 +53,10 @@ struct TelephoneNumberField {
 struct CommandField {
     int offset = 0;
 
-    // The two bytes as four hexadecimal digits, so bytes that hold no decimal digits still show
-    // what is stored.
+    // The command as the dialogs show it (commandDigits).
     QString digits(const Image& image) const;
+    // The command's review text from the catalogue (commandText).
+    QString reviewText(const Image& image) const;
     // Writes a four-digit keypad text as two packed pairs; the empty text gives two 0 bytes.
     void store(Image& image, const QString& digits) const;
 };

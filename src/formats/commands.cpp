@@ -4,11 +4,6 @@
 
 namespace {
 
-QString byteDigits(std::uint8_t byte) {
-    const QString hex = QString::number(byte, 16).toUpper();
-    return byte <= 9 ? QLatin1Char('0') + hex : hex;
-}
-
 QString hexNumber(std::uint8_t byte) { return QString::number(byte, 16).toUpper(); }
 
 QString functionText(int opcode, int argument) {
@@ -34,8 +29,13 @@ QString speakText(int opcode, int argument) {
 
 }  // namespace
 
+QString commandByteDigits(std::uint8_t byte) {
+    const QString hex = QString::number(byte, 16).toUpper();
+    return byte <= 9 ? QLatin1Char('0') + hex : hex;
+}
+
 QString commandDigits(std::uint8_t opcode, std::uint8_t argument) {
-    return byteDigits(opcode) + byteDigits(argument);
+    return commandByteDigits(opcode) + commandByteDigits(argument);
 }
 
 QString commandText(std::uint8_t opcode, std::uint8_t argument) {

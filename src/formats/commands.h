@@ -92,6 +92,10 @@ inline constexpr int LastSpeakOpcode = 0x99;
 
 }  // namespace Commands
 
+// One byte as the command display shows it: upper-case hexadecimal, a single decimal digit with a
+// leading zero ("05", "12", "A", "FF"). Scheduled times show their hour and minute bytes this way.
+QString commandByteDigits(std::uint8_t byte);
+
 // The four-character display of a command: each byte as upper-case hexadecimal, with a leading
 // zero only where that form is a single decimal digit ("1110", "0000", "FFFF", "A00" for 0x0A
 // 0x00).

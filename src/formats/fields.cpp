@@ -61,5 +61,9 @@ QString CommandField::reviewText(const Image& image) const {
 }
 
 void CommandField::store(Image& image, const QString& digits) const {
-    storePackedCommand(image, offset, digits);
+    if (clippedSize(offset, 2) < 2) return;
+    // The first two and the last two characters, so a shown "B12" (0x0B 0x12) is read back as
+    // "B1" and "12", not "B1" and "2".
+    image[offset] = packDigitPair(digits.left(2));
+    image[offset + 1] = packDigitPair(digits.right(2));
 }

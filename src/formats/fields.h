@@ -57,6 +57,7 @@ struct CommandField {
     QString digits(const Image& image) const;
     // The command's review text from the catalogue (commandText).
     QString reviewText(const Image& image) const;
-    // Writes a four-digit keypad text as two packed pairs; the empty text gives two 0 bytes.
+    // Writes the packed digit pairs of the text's first two and last two characters; the empty
+    // text gives two 0 bytes, a character that is no digit counts as 0.
     void store(Image& image, const QString& digits) const;
 };

@@ -1,0 +1,41 @@
+#include "commands/macros.h"
+
+#include "formats/dtmfcodec.h"
+#include "formats/fields.h"
+
+namespace Macros {
+
+MacroRow macroRow(const Image& image, int n) {
+    MacroRow row;
+    if (image[macroOffset(n)] == 0) return row;
+    row.trigger = digitFieldText(image, macroOffset(n), TriggerLimit);
+    for (int k = 1; k <= CommandsPerMacro; ++k)
+        row.commands[k - 1] = CommandField{commandOffset(n, k)}.digits(image);
+    return row;
+}
+
+void storeMacro(Image& image, int n, const MacroRow& row) {
+    storeDigitField(image, macroOffset(n), row.trigger, LengthRule::Characters);
+    for (int k = 1; k <= CommandsPerMacro; ++k)
+        CommandField{commandOffset(n, k)}.store(image, row.commands[k - 1]);
+}
+
+QString numberText(int n) { return QLatin1Char(' ') + QString::number(n); }
+
+QString reviewTitle(int n) { return QString::fromLatin1(ReviewTitle).arg(n); }
+
+QString reviewText(const Image& image, int n, int k) {
+    return CommandField{commandOffset(n, k)}.reviewText(image);
+}
+
+KeypadRequest triggerRequest(int n, const QString& shown) {
+    return {KeySet::Codes, TriggerLimit, QLatin1String(TriggerHeading) + QString::number(n), shown,
+            EntryCheck::AtMost15};
+}
+
+KeypadRequest commandRequest(const QString& shown) {
+    return {KeySet::Digits, CommandLimit, QLatin1String(CommandHeading), shown,
+            EntryCheck::FourDigits};
+}
+
+}  // namespace Macros

@@ -1,0 +1,159 @@
+#include "commands/scheduler.h"
+
+#include <algorithm>
+
+#include "formats/calendar.h"
+#include "formats/commands.h"
+#include "formats/dtmfcodec.h"
+
+namespace Scheduler {
+
+namespace {
+
+// Two decimal digits, 00..max.
+bool twoDigitsUpTo(const QString& text, int max) {
+    if (text.size() != 2 || !text.at(0).isDigit() || !text.at(1).isDigit()) return false;
+    return text.toInt() <= max;
+}
+
+}  // namespace
+
+OverviewRow overviewRow(const Image& image, int event) {
+    const std::uint8_t* e = image.data() + eventOffset(event);
+    OverviewRow row;
+    row.number = QLatin1Char(' ') + QString::number(event);
+    if (e[MonthByte] == Erased) return row;
+    row.month = monthText(e[MonthByte]);
+    if (e[MonthByte] == Calendar::ByWeekday) {
+        row.dayOfWeek = weekdayText(e[WeekdayByte]);
+        row.dayOfMonth = QLatin1String(NotApplicable);
+    } else {
+        row.dayOfMonth = QString::number(e[DayByte], 16).toUpper();
+        row.dayOfWeek = QLatin1String(NotApplicable);
+    }
+    row.time =
+        e[HourByte] == EveryHourCode
+            ? QLatin1String(EveryHourTime) + commandByteDigits(e[MinuteByte])
+            : commandByteDigits(e[HourByte]) + QLatin1Char(':') + commandByteDigits(e[MinuteByte]);
+    row.command = commandDigits(e[OpcodeByte], e[ArgumentByte]);
+    return row;
+}
+
+QString eventTitle(int event) {
+    return QLatin1String(EventTitle) + QLatin1Char(' ') + QString::number(event);
+}
+
+EventEditor::EventEditor(const Image& image, int event) : m_event(event) {
+    const std::uint8_t* e = image.data() + eventOffset(event);
+    // The dialog opens on "Daily" with nothing selected in its lists, then shows the event.
+    if (e[MonthByte] == Erased) {
+        setErased(true);
+        return;
+    }
+    if (e[MonthByte] == Calendar::ByWeekday) {
+        chooseOption(DayOption::SelectWeekday);
+        const int weekday = e[WeekdayByte];
+        if (weekday == Calendar::DailyCode)
+            chooseOption(DayOption::Daily);
+        else if (weekday <= int(Calendar::WeekdayNames.size()))
+            m_weekday = weekday - 1;
+        else if (weekday == Calendar::WeekdaysCode)
+            chooseOption(DayOption::WeekdaysOnly);
+        else if (weekday == Calendar::WeekendsCode)
+            chooseOption(DayOption::WeekendsOnly);
+    } else {
+        chooseOption(DayOption::SelectMonthDay);
+        for (int i = 0; i < int(Calendar::Months.size()); ++i)
+            if (Calendar::Months[i].code == e[MonthByte]) m_month = i;
+        for (int d = 1; d <= Calendar::DayCount; ++d)
+            if (Calendar::dayCode(d) == e[DayByte]) m_day = d - 1;
+    }
+    m_everyHour = e[HourByte] == EveryHourCode;
+    m_time = (m_everyHour ? QString() : commandByteDigits(e[HourByte])) +
+             commandByteDigits(e[MinuteByte]);
+    m_opcode = e[OpcodeByte];
+    m_argument = e[ArgumentByte];
+    m_command = commandDigits(m_opcode, m_argument);
+}
+
+QString EventEditor::reviewText() const { return commandText(m_opcode, m_argument); }
+
+void EventEditor::chooseOption(DayOption option) {
+    if (option == m_option) return;
+    m_option = option;
+    if (option == DayOption::SelectWeekday) m_weekday = 0;
+    if (option == DayOption::SelectMonthDay) {
+        m_month = 0;
+        m_day = 0;
+    }
+}
+
+void EventEditor::setErased(bool erased) {
+    m_erased = erased;
+    if (erased)
+        m_option = DayOption::None;
+    else
+        chooseOption(DayOption::Daily);
+}
+
+void EventEditor::setCommand(const QString& digits) {
+    m_command = digits;
+    m_opcode = packDigitPair(digits.left(2));
+    m_argument = packDigitPair(digits.right(2));
+}
+
+KeypadRequest EventEditor::timeRequest() const {
+    if (m_everyHour)
+        return {KeySet::Digits, 2, QLatin1String(MinutesHeading), m_time, EntryCheck::TwoDigits};
+    return {KeySet::Digits, 4, QLatin1String(TimeHeading), m_time, EntryCheck::FourDigits};
+}
+
+KeypadRequest EventEditor::commandRequest() const {
+    return {KeySet::Digits, 4, QLatin1String(CommandHeading), m_command, EntryCheck::FourDigits};
+}
+
+std::optional<QString> EventEditor::timeRefusal() const {
+    if (m_erased || m_time.isEmpty()) return std::nullopt;
+    if (!m_everyHour && !twoDigitsUpTo(m_time.left(2), 23)) return QLatin1String(HourRefused);
+    if (!twoDigitsUpTo(m_time.right(2), 59)) return QLatin1String(MinuteRefused);
+    return std::nullopt;
+}
+
+std::array<std::uint8_t, EventSize> EventEditor::bytes() const {
+    std::array<std::uint8_t, EventSize> e{};
+    if (m_erased) return e;
+    e[MonthByte] = Calendar::ByWeekday;
+    switch (m_option) {
+        case DayOption::WeekdaysOnly:
+            e[WeekdayByte] = Calendar::WeekdaysCode;
+            break;
+        case DayOption::WeekendsOnly:
+            e[WeekdayByte] = Calendar::WeekendsCode;
+            break;
+        case DayOption::SelectWeekday:
+            e[WeekdayByte] = static_cast<std::uint8_t>(std::max(m_weekday, 0) + 1);
+            break;
+        case DayOption::SelectMonthDay:
+            e[MonthByte] = Calendar::Months[std::clamp(m_month, 0, 11)].code;
+            e[DayByte] = Calendar::dayCode(std::clamp(m_day, 0, Calendar::DayCount - 1) + 1);
+            // The controller does not read it back; the weekday picked earlier in the dialog, if
+            // any, is stored as its list position + 1.
+            e[WeekdayByte] = static_cast<std::uint8_t>(m_weekday + 1);
+            break;
+        case DayOption::Daily:
+        case DayOption::None:
+            break;
+    }
+    e[HourByte] = m_everyHour ? EveryHourCode : packDigitPair(m_time.left(2));
+    e[MinuteByte] = packDigitPair(m_time.right(2));
+    e[OpcodeByte] = m_opcode;
+    e[ArgumentByte] = m_argument;
+    return e;
+}
+
+void EventEditor::store(Image& image) const {
+    const auto e = bytes();
+    std::copy(e.begin(), e.end(), image.begin() + eventOffset(m_event));
+}
+
+}  // namespace Scheduler

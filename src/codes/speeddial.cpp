@@ -1,0 +1,38 @@
+#include "codes/speeddial.h"
+
+#include "formats/dtmfcodec.h"
+
+namespace SpeedDial {
+
+namespace {
+EntryText entryText(const Image& image, int record) {
+    return {numberField(record).text(image), identificationField(record).text(image, false)};
+}
+
+KeypadRequest numberRequest(const char* heading, int n, const QString& shown) {
+    return {KeySet::Telephone, NumberLimit,
+            QLatin1String(heading) + QLatin1Char(' ') + QString::number(n), shown,
+            EntryCheck::AtMost16};
+}
+}  // namespace
+
+EntryText userEntry(const Image& image, int n) {
+    const int count = numberField(userOffset(n)).digitCount(image);
+    if (count < 1 || count > Codec::TelNumDigits) return {};
+    return entryText(image, userOffset(n));
+}
+
+EntryText emergencyEntry(const Image& image, int k) {
+    if (numberField(emergencyOffset(k)).digitCount(image) == 0) return {};
+    return entryText(image, emergencyOffset(k));
+}
+
+KeypadRequest userNumberRequest(int n, const QString& shown) {
+    return numberRequest(UserNumberHeading, n, shown);
+}
+
+KeypadRequest emergencyNumberRequest(int k, const QString& shown) {
+    return numberRequest(EmergencyNumberHeading, k, shown);
+}
+
+}  // namespace SpeedDial

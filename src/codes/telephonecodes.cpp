@@ -1,0 +1,61 @@
+#include "codes/telephonecodes.h"
+
+#include "formats/dtmfcodec.h"
+
+namespace {
+KeypadRequest threeDigitRequest(const char* heading, int number, const QString& shown) {
+    return {KeySet::Digits, 3, QLatin1String(heading) + QLatin1Char(' ') + QString::number(number),
+            shown, EntryCheck::ThreeDigits};
+}
+}  // namespace
+
+namespace PreDial {
+QString text(const Image& image) { return digitFieldText(image, Region::PreDialNumber, Limit); }
+void store(Image& image, const QString& text) {
+    storeDigitField(image, Region::PreDialNumber, text, LengthRule::Characters);
+}
+KeypadRequest request(const QString& shown) {
+    return {KeySet::Telephone, Limit, QLatin1String(Heading), shown, EntryCheck::None};
+}
+}  // namespace PreDial
+
+namespace Unlock {
+QString text(const Image& image) { return digitFieldText(image, Region::UnlockNumber, Limit); }
+void store(Image& image, const QString& text) {
+    storeDigitField(image, Region::UnlockNumber, text, LengthRule::Fixed7);
+}
+KeypadRequest request(const QString& shown) {
+    return {KeySet::Codes, Limit, QLatin1String(Heading), shown, EntryCheck::SevenDigits};
+}
+}  // namespace Unlock
+
+namespace AreaCodes {
+QString text(const Image& image, int i) { return threeDigitText(image, entryOffset(i)); }
+void store(Image& image, const std::array<QString, Count>& fields) {
+    int count = 0;
+    for (int i = 0; i < Count; ++i) {
+        storeThreeDigits(image, entryOffset(i), fields[i]);
+        if (!fields[i].isEmpty()) ++count;
+    }
+    image[Region::AreaCodes] = static_cast<std::uint8_t>(count);
+}
+KeypadRequest request(int i, const QString& shown) {
+    return threeDigitRequest(Heading, i + 1, shown);
+}
+}  // namespace AreaCodes
+
+namespace Prefixes {
+QString text(const Image& image, int n) { return threeDigitText(image, entryOffset(n)); }
+void storeGroup(Image& image, int group, const std::array<QString, PerGroup>& fields) {
+    for (int line = 0; line < LinesPerGroup; ++line) {
+        int count = 0;
+        for (int place = 0; place < PerLine; ++place) {
+            const QString& field = fields[PerLine * line + place];
+            storeThreeDigits(image, lineOffset(group, line) + 1 + 3 * place, field);
+            if (!field.isEmpty()) ++count;
+        }
+        image[lineOffset(group, line)] = static_cast<std::uint8_t>(count);
+    }
+}
+KeypadRequest request(int n, const QString& shown) { return threeDigitRequest(Heading, n, shown); }
+}  // namespace Prefixes

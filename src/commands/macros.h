@@ -7,6 +7,7 @@
 
 #include "core/image.h"
 #include "core/regions.h"
+#include "formats/commands.h"
 #include "formats/keypadrequest.h"
 
 namespace Macros {
@@ -21,7 +22,7 @@ inline constexpr char Title[] = "Macro Commands";
 inline constexpr char Instruction[] =
     "Double click on the macro number along the left side for a review of your commands";
 inline constexpr char TriggerHeading[] = "Macro Command #";
-inline constexpr char CommandHeading[] = "Macro Command";
+inline constexpr const char* CommandHeading = Commands::EntryHeading;
 inline constexpr char ReviewTitle[] = "Macro %1 Review";
 
 // Macro n (1..10).

@@ -12,6 +12,8 @@ namespace Commands {
 inline constexpr char NoCommand[] = "No Command";
 inline constexpr char InvalidEntry[] = "Invalid Entry";
 inline constexpr char Reserved[] = "Reserved";
+// The keypad heading of a command number (macros and user inputs).
+inline constexpr char EntryHeading[] = "Macro Command";
 
 // Function commands: opcodes 0x11..0x18, argument = function digit 1..8 and state digit.
 inline constexpr int FirstFunctionGroup = 0x11;

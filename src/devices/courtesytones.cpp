@@ -1,0 +1,43 @@
+#include "devices/courtesytones.h"
+
+#include <algorithm>
+
+#include "formats/tones.h"
+
+namespace CourtesyTones {
+
+namespace {
+bool isFrequency(int field) { return Fields[field].kind == FieldKind::Frequency; }
+}  // namespace
+
+std::array<QString, FieldCount> rowTexts(const Image& image, int row) {
+    std::array<QString, FieldCount> texts;
+    const int p = toneOffset(row);
+    if (image[p] == 0) return texts;
+    for (int f = 0; f < FieldCount; ++f)
+        texts[f] =
+            isFrequency(f) ? Tones::frequencyText(image[p + f]) : Tones::timeText(image[p + f]);
+    return texts;
+}
+
+KeypadRequest request(int field, const QString& shown) {
+    const bool frequency = isFrequency(field);
+    return {KeySet::Digits, 1, QLatin1String(Fields[field].heading),
+            frequency ? Tones::frequencyCode(shown) : Tones::timeCode(shown),
+            frequency ? EntryCheck::OneDigit : EntryCheck::ToneDelay};
+}
+
+QString shownAfter(int field, const QString& code) {
+    return isFrequency(field) ? Tones::frequencyFromCode(code) : Tones::timeFromCode(code);
+}
+
+void store(Image& image, int row, int field, const QString& shown) {
+    image[toneOffset(row) + field] =
+        isFrequency(field) ? Tones::frequencyByte(shown) : Tones::timeByte(shown);
+}
+
+void erase(Image& image, int row) {
+    std::fill_n(image.begin() + toneOffset(row), Region::CourtesyToneRecord, 0);
+}
+
+}  // namespace CourtesyTones

@@ -1,0 +1,166 @@
+#include "commands/macrosdialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "commands/macros.h"
+#include "ui/prompts.h"
+#include "ui/valuefield.h"
+#include "ui/valuefieldgrid.h"
+
+using namespace Macros;
+
+namespace {
+// Grid columns: the number, the trigger code, then the five commands.
+constexpr int NumberColumn = 0;
+constexpr int TriggerColumn = 1;
+constexpr int FirstCommandColumn = 2;
+constexpr char HelpPage[] = "macros.html";
+}  // namespace
+
+MacrosDialog::MacrosDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmMacro"));
+    setWindowTitle(QLatin1String(Title));
+    setHelpTopic(QLatin1String(HelpPage));
+
+    auto* instruction = new QLabel(QLatin1String(Instruction), this);
+    instruction->setObjectName(QStringLiteral("lblInstruction"));
+    instruction->setWordWrap(true);
+
+    ValueRows rows;
+    for (int n = 1; n <= Count; ++n) rows.labels.append(QString());
+    rows.labelName = QStringLiteral("lblRow%1");
+    rows.firstNumber = 1;
+    QList<ValueColumn> columns = {
+        {.name = QStringLiteral("Label1_%1"),
+         .heading = tr("Macro"),
+         .headingName = QStringLiteral("lblHeadNumber"),
+         .minimumWidth = 60},
+        {.name = QStringLiteral("Label2_%1"),
+         .heading = tr("Trigger Code"),
+         .headingName = QStringLiteral("lblHeadTrigger"),
+         .minimumWidth = 110},
+    };
+    for (int k = 1; k <= CommandsPerMacro; ++k)
+        columns.append({.name = QStringLiteral("Label%1_%2").arg(k + 2).arg(QStringLiteral("%1")),
+                        .heading = tr("Command %1").arg(k),
+                        .headingName = QStringLiteral("lblHeadCommand%1").arg(k),
+                        .minimumWidth = 80});
+    m_grid = new ValueFieldGrid(rows, columns, this);
+    for (int r = 0; r < Count; ++r) {
+        m_grid->setValue(r, NumberColumn, numberText(r + 1));
+        m_grid->field(r, NumberColumn)
+            ->setAccessibleDescription(tr("Review of macro %1").arg(r + 1));
+    }
+    connect(m_grid, &ValueFieldGrid::activated, this, &MacrosDialog::editField);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(instruction);
+    layout->addSpacing(6);
+    layout->addWidget(m_grid);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &MacrosDialog::storeAllAndClose);
+
+    m_review = new MacroReviewDialog(m_image, this);
+    showMacros();
+}
+
+std::optional<QByteArray> MacrosDialog::shownValues() const {
+    return storedBytes(m_image, Region::Macros, Region::MacrosSize);
+}
+
+void MacrosDialog::showMacros() {
+    for (int n = 1; n <= Count; ++n) {
+        const MacroRow row = macroRow(m_image, n);
+        m_grid->setValue(n - 1, TriggerColumn, row.trigger);
+        for (int k = 1; k <= CommandsPerMacro; ++k)
+            m_grid->setValue(n - 1, FirstCommandColumn + k - 1, row.commands[k - 1]);
+    }
+}
+
+void MacrosDialog::editField(int row, int column) {
+    const int n = row + 1;
+    if (column == NumberColumn)
+        showReview(n);
+    else if (column == TriggerColumn)
+        editTrigger(n);
+    else
+        editCommand(n, column - FirstCommandColumn + 1);
+}
+
+void MacrosDialog::editTrigger(int n) {
+    const QString shown = m_grid->value(n - 1, TriggerColumn);
+    m_grid->setValue(n - 1, TriggerColumn, m_prompts.enterKeys(triggerRequest(n, shown)));
+    storeMacro(n);
+    showStoredValues();
+}
+
+void MacrosDialog::editCommand(int n, int k) {
+    const int column = FirstCommandColumn + k - 1;
+    m_grid->setValue(n - 1, column,
+                     m_prompts.enterKeys(commandRequest(m_grid->value(n - 1, column))));
+    storeMacro(n);
+    showStoredValues();
+}
+
+void MacrosDialog::storeMacro(int n) {
+    MacroRow row;
+    row.trigger = m_grid->value(n - 1, TriggerColumn);
+    for (int k = 1; k <= CommandsPerMacro; ++k)
+        row.commands[k - 1] = m_grid->value(n - 1, FirstCommandColumn + k - 1);
+    Macros::storeMacro(m_image, n, row);
+}
+
+void MacrosDialog::storeAllAndClose() {
+    for (int n = 1; n <= Count; ++n) storeMacro(n);
+    accept();
+}
+
+void MacrosDialog::showReview(int n) {
+    // The review is modal to this dialog; a second click of a double click finds it open.
+    if (m_review->isVisible() && m_review->macro() == n) {
+        m_review->raise();
+        return;
+    }
+    m_review->setMacro(n);
+    m_review->open();
+}
+
+MacroReviewDialog::MacroReviewDialog(const Image& image, QWidget* parent)
+    : EditorDialog(parent), m_image(image) {
+    setObjectName(QStringLiteral("MacHelp"));
+    setHelpTopic(QLatin1String(HelpPage));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    for (int k = 1; k <= CommandsPerMacro; ++k) {
+        auto* row = new QLabel(numberText(k), this);
+        row->setObjectName(QStringLiteral("lblRow%1").arg(k));
+        auto* text = new QLabel(this);
+        text->setObjectName(QStringLiteral("lblCommand%1").arg(k));
+        text->setMinimumWidth(260);
+        text->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        row->setBuddy(text);
+        grid->addWidget(row, k - 1, 0);
+        grid->addWidget(text, k - 1, 1);
+        m_texts[k - 1] = text;
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void MacroReviewDialog::setMacro(int n) {
+    m_macro = n;
+    display();
+}
+
+void MacroReviewDialog::display() {
+    setWindowTitle(reviewTitle(m_macro));
+    for (int k = 1; k <= CommandsPerMacro; ++k)
+        m_texts[k - 1]->setText(reviewText(m_image, m_macro, k));
+}

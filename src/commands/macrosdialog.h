@@ -1,0 +1,58 @@
+// The macro dialog: the ten macros as a grid of trigger codes and commands, each edited on the
+// keypad and stored at once; a click on a macro's number opens the review of its commands.
+#pragma once
+
+#include "core/image.h"
+#include "ui/editordialog.h"
+
+class MacroReviewDialog;
+class Prompts;
+class ValueFieldGrid;
+
+class MacrosDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // Row n (1..10): the number Label1_n (opens the review), the trigger code Label2_n and the
+    // commands Label3_n .. Label7_n; cmdOK stores all ten macros and closes.
+    MacrosDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+
+    MacroReviewDialog* review() const { return m_review; }
+
+protected:
+    void display() override { showMacros(); }
+    std::optional<QByteArray> shownValues() const override;
+
+private:
+    void showMacros();
+    void editField(int row, int column);
+    void editTrigger(int n);
+    void editCommand(int n, int k);
+    // Stores macro n from its row of the grid.
+    void storeMacro(int n);
+    void storeAllAndClose();
+    void showReview(int n);
+
+    Image& m_image;
+    Prompts& m_prompts;
+    ValueFieldGrid* m_grid;
+    MacroReviewDialog* m_review;
+};
+
+// The review of one macro: its five commands spelled out from the image.
+class MacroReviewDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // Rows lblRow1..lblRow5 with the texts lblCommand1..lblCommand5; cmdOK hides it.
+    MacroReviewDialog(const Image& image, QWidget* parent = nullptr);
+
+    void setMacro(int n);
+    int macro() const { return m_macro; }
+
+protected:
+    void display() override;
+
+private:
+    const Image& m_image;
+    int m_macro = 1;
+    class QLabel* m_texts[5] = {};
+};

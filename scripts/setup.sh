@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the editor needs (only those that are missing) and builds it.
-# Usage: scripts/setup.sh [build-dir]
+# Usage: scripts/setup.sh [build-dir [cmake option...]]
+#        scripts/setup.sh --install-only [extra package...]
+# --install-only builds nothing; it also installs the extra packages a check needs when they are
+# missing (clang-format for the layout check).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev)
+install_only=false
+if [ "${1:-}" = "--install-only" ]; then
+    install_only=true
+    shift
+    packages+=("$@")
+    set --
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -16,7 +27,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+if $install_only; then exit 0; fi
 
 build_dir="${1:-build}"
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if [ $# -gt 0 ]; then shift; fi
+SECONDS=0
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
+echo "Build took ${SECONDS} s"

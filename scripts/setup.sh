@@ -33,5 +33,7 @@ build_dir="${1:-build}"
 if [ $# -gt 0 ]; then shift; fi
 SECONDS=0
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
+status=0
+cmake --build "$build_dir" -j"$(nproc)" || status=$?
 echo "Build took ${SECONDS} s"
+exit "$status"

@@ -1,0 +1,58 @@
+#include "codes/areacodesdialog.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "codes/telephonecodes.h"
+#include "ui/prompts.h"
+#include "ui/valuefieldgrid.h"
+
+namespace {
+constexpr char HelpPage[] = "telephone.html";
+constexpr int FieldWidth = 90;
+}  // namespace
+
+AreaCodesDialog::AreaCodesDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmAreaCodes"));
+    setWindowTitle(QLatin1String(AreaCodes::Title));
+    setHelpTopic(QLatin1String(HelpPage));
+
+    ValueRows rows;
+    for (int i = 0; i < AreaCodes::Count; ++i) rows.labels << QString::number(i + 1);
+    rows.labelName = QStringLiteral("lblPos%1");
+    rows.rowSpacing = 4;
+    m_codes = new ValueFieldGrid(
+        rows, {{.name = QStringLiteral("lblAC%1"), .minimumWidth = FieldWidth, .stretch = true}},
+        this);
+    connect(m_codes, &ValueFieldGrid::activated, this, [this](int i, int) { editAreaCode(i); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_codes);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+
+    display();
+}
+
+std::optional<QByteArray> AreaCodesDialog::shownValues() const {
+    return storedBytes(m_image, Region::AreaCodes,
+                       AreaCodes::entryOffset(AreaCodes::Count) - Region::AreaCodes);
+}
+
+void AreaCodesDialog::display() {
+    for (int i = 0; i < AreaCodes::Count; ++i) {
+        const QString text = AreaCodes::text(m_image, i);
+        if (!text.isEmpty()) m_codes->setValue(i, 0, text);
+    }
+}
+
+void AreaCodesDialog::editAreaCode(int i) {
+    m_codes->setValue(i, 0, m_prompts.enterKeys(AreaCodes::request(i, m_codes->value(i, 0))));
+    // The whole table is written from the ten fields, in their places, with the count of the
+    // non-empty ones.
+    std::array<QString, AreaCodes::Count> fields;
+    for (int k = 0; k < AreaCodes::Count; ++k) fields[k] = m_codes->value(k, 0);
+    AreaCodes::store(m_image, fields);
+    showStoredValues();
+}

@@ -1,0 +1,47 @@
+#include "codes/predialnumberdialog.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "codes/telephonecodes.h"
+#include "ui/prompts.h"
+#include "ui/valuefield.h"
+
+namespace {
+constexpr char HelpPage[] = "telephone.html";
+constexpr int FieldWidth = 200;
+}  // namespace
+
+PreDialNumberDialog::PreDialNumberDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmPreDial"));
+    setWindowTitle(QLatin1String(PreDial::Title));
+    setHelpTopic(QLatin1String(HelpPage));
+
+    m_number = new ValueField(this);
+    m_number->setObjectName(QStringLiteral("lblNum"));
+    m_number->setMinimumWidth(FieldWidth);
+    // The window title is the field's only caption.
+    m_number->setAccessibleDescription(QLatin1String(PreDial::Title));
+    connect(m_number, &ValueField::clicked, this, &PreDialNumberDialog::editNumber);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_number);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::close);
+
+    display();
+}
+
+std::optional<QByteArray> PreDialNumberDialog::shownValues() const {
+    return storedBytes(m_image, Region::PreDialNumber, 1 + PreDial::Limit);
+}
+
+void PreDialNumberDialog::display() { m_number->setValue(PreDial::text(m_image)); }
+
+void PreDialNumberDialog::editNumber() {
+    m_number->setValue(m_prompts.enterKeys(PreDial::request(m_number->value())));
+    // A Cancel on the keypad gives the shown number back, and that is stored as well.
+    PreDial::store(m_image, m_number->value());
+    showStoredValues();
+}

@@ -1,0 +1,85 @@
+#include "codes/prefixcodesdialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "codes/telephonecodes.h"
+#include "ui/groupselector.h"
+#include "ui/prompts.h"
+#include "ui/valuefield.h"
+#include "ui/valuefieldgrid.h"
+
+namespace {
+constexpr char HelpPage[] = "telephone.html";
+constexpr int FieldWidth = 70;
+}  // namespace
+
+PrefixCodesDialog::PrefixCodesDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmPrefix"));
+    setWindowTitle(QLatin1String(Prefixes::Title));
+    setHelpTopic(QLatin1String(HelpPage));
+
+    QStringList options;
+    for (const char* option : Prefixes::GroupOptions) options << QLatin1String(option);
+    m_groups =
+        new GroupSelector(QLatin1String(Prefixes::GroupFrame), options, QStringLiteral("fraGroup"),
+                          QStringLiteral("optGrp%1"), Qt::Horizontal, this);
+    m_groups->setCurrent(0);
+    connect(m_groups, &GroupSelector::changed, this, &PrefixCodesDialog::changeGroup);
+
+    ValueRows rows;
+    for (int c = 0; c < Prefixes::PerGroup; ++c) rows.labels << QString::number(c);
+    rows.labelName = QStringLiteral("lblPos%1");
+    rows.rowsPerGroup = Prefixes::PerLine;
+    rows.rowSpacing = 4;
+    m_codes = new ValueFieldGrid(
+        rows, {{.name = QStringLiteral("lblPFX%1"), .minimumWidth = FieldWidth}}, this);
+    connect(m_codes, &ValueFieldGrid::activated, this, [this](int c, int) { editPrefix(c); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_groups);
+    layout->addSpacing(6);
+    layout->addWidget(m_codes);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+
+    display();
+}
+
+std::optional<QByteArray> PrefixCodesDialog::shownValues() const {
+    return storedBytes(m_image, Region::Prefixes,
+                       Region::PrefixGroupSize * Region::PrefixGroupCount);
+}
+
+int PrefixCodesDialog::prefix(int c) const { return Prefixes::PerGroup * m_group + c; }
+
+void PrefixCodesDialog::display() {
+    for (int c = 0; c < Prefixes::PerGroup; ++c) {
+        const QString number = QString::number(prefix(c));
+        m_codes->rowLabel(c)->setText(number);
+        m_codes->field(c, 0)->setAccessibleDescription(number);
+        m_codes->setValue(c, 0, Prefixes::text(m_image, prefix(c)));
+    }
+}
+
+void PrefixCodesDialog::storeGroup() {
+    std::array<QString, Prefixes::PerGroup> fields;
+    for (int c = 0; c < Prefixes::PerGroup; ++c) fields[c] = m_codes->value(c, 0);
+    Prefixes::storeGroup(m_image, m_group, fields);
+}
+
+void PrefixCodesDialog::editPrefix(int c) {
+    m_codes->setValue(c, 0,
+                      m_prompts.enterKeys(Prefixes::request(prefix(c), m_codes->value(c, 0))));
+    storeGroup();
+    showStoredValues();
+}
+
+void PrefixCodesDialog::changeGroup(int group) {
+    // The group being left is written from its fields before the next one is shown.
+    storeGroup();
+    m_group = group;
+    showStoredValues();
+}

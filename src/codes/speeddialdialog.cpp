@@ -1,0 +1,182 @@
+#include "codes/speeddialdialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/groupselector.h"
+#include "ui/prompts.h"
+#include "ui/valuefield.h"
+#include "ui/valuefieldgrid.h"
+
+namespace {
+constexpr char HelpPage[] = "speeddial.html";
+// An identification of eight words can be long: its field keeps this width and shows the whole
+// text as a tool tip.
+constexpr int IdentificationWidth = 380;
+constexpr int NumberWidth = 150;
+}  // namespace
+
+SpeedDialTableDialog::SpeedDialTableDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
+    setHelpTopic(QLatin1String(HelpPage));
+}
+
+ValueFieldGrid* SpeedDialTableDialog::buildRows(const QStringList& positions, Order order) {
+    ValueRows rows;
+    rows.labels = positions;
+    rows.labelName = QStringLiteral("lblPos%1");
+    rows.rowSpacing = 4;
+    const ValueColumn number{.name = QStringLiteral("lblNum%1"),
+                             .heading = QLatin1String(SpeedDial::NumberColumn),
+                             .headingName = QStringLiteral("lblHeadNum"),
+                             .minimumWidth = NumberWidth};
+    const ValueColumn identification{.name = QStringLiteral("lblID%1"),
+                                     .heading = QLatin1String(SpeedDial::IdentificationColumn),
+                                     .headingName = QStringLiteral("lblHeadID"),
+                                     .minimumWidth = IdentificationWidth,
+                                     .stretch = true};
+    const bool idFirst = order == Order::IdentificationFirst;
+    m_identificationColumn = idFirst ? 0 : 1;
+    m_numberColumn = idFirst ? 1 : 0;
+    m_rows = new ValueFieldGrid(
+        rows, idFirst ? QList{identification, number} : QList{number, identification}, this);
+    for (int r = 0; r < m_rows->rowCount(); ++r)
+        m_rows->field(r, m_identificationColumn)
+            ->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    connect(m_rows, &ValueFieldGrid::activated, this, &SpeedDialTableDialog::editField);
+    return m_rows;
+}
+
+void SpeedDialTableDialog::showRows() {
+    for (int r = 0; r < m_rows->rowCount(); ++r) {
+        const SpeedDial::EntryText shown = entryText(r);
+        m_rows->setValue(r, m_numberColumn, shown.number);
+        m_rows->setValue(r, m_identificationColumn, shown.identification);
+        m_rows->field(r, m_identificationColumn)->setToolTip(shown.identification.trimmed());
+        // The position label may have changed with the group: the fields say which entry they
+        // belong to.
+        const QString position = m_rows->rowLabel(r)->text();
+        m_rows->field(r, 0)->setAccessibleDescription(position);
+        m_rows->field(r, 1)->setAccessibleDescription(
+            position + QStringLiteral(", ") +
+            QLatin1String(m_numberColumn == 1 ? SpeedDial::NumberColumn
+                                              : SpeedDial::IdentificationColumn));
+    }
+}
+
+void SpeedDialTableDialog::editField(int row, int column) {
+    if (column == m_numberColumn)
+        editNumber(row);
+    else
+        editIdentification(row);
+}
+
+void SpeedDialTableDialog::editNumber(int row) {
+    const QString text =
+        m_prompts.enterKeys(numberRequest(row, m_rows->value(row, m_numberColumn)));
+    m_rows->setValue(row, m_numberColumn, text);
+    // The keypad gives the shown number back on Cancel, and that is stored too; the
+    // identification bytes of the record stay as they are.
+    SpeedDial::numberField(recordOffset(row)).store(m_image, text);
+    showStoredValues();
+}
+
+void SpeedDialTableDialog::editIdentification(int row) {
+    // -1: the composer's heading keeps the message number of its last voice-message caller.
+    const ComposeResult result = m_prompts.composeWords(ComposeRequest{
+        SpeedDial::IdentificationWords, -1, m_rows->value(row, m_identificationColumn).trimmed()});
+    m_rows->setValue(row, m_identificationColumn, result.text);
+    // Only words composed anew are written: a Cancel, or an identification that the row did not
+    // show (its number is empty), leaves the stored words alone.
+    SpeedDial::identificationField(recordOffset(row))
+        .store(m_image, {result.newWords, result.words});
+    showStoredValues();
+}
+
+SpeedDialDialog::SpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : SpeedDialTableDialog(image, prompts, parent) {
+    setObjectName(QStringLiteral("frmSpeed"));
+    setWindowTitle(QLatin1String(SpeedDial::UserTitle));
+
+    QStringList options;
+    for (const char* option : SpeedDial::GroupOptions) options << QLatin1String(option);
+    m_groups =
+        new GroupSelector(QLatin1String(SpeedDial::GroupFrame), options, QStringLiteral("fraGroup"),
+                          QStringLiteral("optGrp%1"), Qt::Vertical, this);
+    m_groups->setCurrent(0);
+    connect(m_groups, &GroupSelector::changed, this, &SpeedDialDialog::changeGroup);
+
+    QStringList positions;
+    for (int a = 0; a < SpeedDial::RowsPerGroup; ++a) positions << QString::number(a);
+    ValueFieldGrid* rows = buildRows(positions, Order::IdentificationFirst);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_groups, 0, Qt::AlignTop);
+    body->addSpacing(12);
+    body->addWidget(rows, 1, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+
+    display();
+}
+
+std::optional<QByteArray> SpeedDialDialog::shownValues() const {
+    return storedBytes(m_image, Region::UserSpeedDial, Region::UserSpeedDialSize);
+}
+
+void SpeedDialDialog::display() {
+    for (int a = 0; a < SpeedDial::RowsPerGroup; ++a)
+        m_rows->rowLabel(a)->setText(QString::number(entry(a)));
+    showRows();
+}
+
+int SpeedDialDialog::recordOffset(int row) const {
+    return SpeedDial::speedDialOffset(m_group, row);
+}
+
+SpeedDial::EntryText SpeedDialDialog::entryText(int row) const {
+    return SpeedDial::userEntry(m_image, entry(row));
+}
+
+KeypadRequest SpeedDialDialog::numberRequest(int row, const QString& shown) const {
+    return SpeedDial::userNumberRequest(entry(row), shown);
+}
+
+void SpeedDialDialog::changeGroup(int group) {
+    // Every edit is already stored: a group change only shows the other ten entries.
+    m_group = group;
+    showStoredValues();
+}
+
+EmergencySpeedDialDialog::EmergencySpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : SpeedDialTableDialog(image, prompts, parent) {
+    setObjectName(QStringLiteral("frmEmer"));
+    setWindowTitle(QLatin1String(SpeedDial::EmergencyTitle));
+
+    QStringList positions;
+    for (int k = 0; k < SpeedDial::EmergencyCount; ++k) positions << QString::number(k);
+    ValueFieldGrid* rows = buildRows(positions, Order::NumberFirst);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rows);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+
+    showRows();
+}
+
+std::optional<QByteArray> EmergencySpeedDialDialog::shownValues() const {
+    return storedBytes(m_image, Region::EmergencySpeedDial, Region::EmergencySpeedDialSize);
+}
+
+SpeedDial::EntryText EmergencySpeedDialDialog::entryText(int row) const {
+    return SpeedDial::emergencyEntry(m_image, row);
+}
+
+KeypadRequest EmergencySpeedDialDialog::numberRequest(int row, const QString& shown) const {
+    return SpeedDial::emergencyNumberRequest(row, shown);
+}

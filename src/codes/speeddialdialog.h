@@ -1,0 +1,92 @@
+// The speed-dial dialogs: the hundred user entries ten at a time by group, and the five emergency
+// entries. A number is edited on the keypad, an identification through the voice composer, and
+// each is written into its record as soon as the keypad or the composer closes.
+#pragma once
+
+#include "codes/speeddial.h"
+#include "core/image.h"
+#include "formats/keypadrequest.h"
+#include "ui/editordialog.h"
+
+class GroupSelector;
+class Prompts;
+class ValueFieldGrid;
+
+// What both speed-dial dialogs share: rows of a position label, a telephone number field and an
+// identification field, the keypad edit of the number and the composer edit of the
+// identification.
+class SpeedDialTableDialog : public EditorDialog {
+    Q_OBJECT
+protected:
+    enum class Order { IdentificationFirst, NumberFirst };
+
+    SpeedDialTableDialog(Image& image, Prompts& prompts, QWidget* parent);
+
+    // Builds the rows (position labels lblPos<row>, numbers lblNum<row>, identifications
+    // lblID<row>) with the two column headings in `order`.
+    ValueFieldGrid* buildRows(const QStringList& positions, Order order);
+
+    // The record shown in a row, what the row shows, and the keypad request of its number.
+    virtual int recordOffset(int row) const = 0;
+    virtual SpeedDial::EntryText entryText(int row) const = 0;
+    virtual KeypadRequest numberRequest(int row, const QString& shown) const = 0;
+
+    // Every row from its record.
+    void showRows();
+
+    Image& m_image;
+    Prompts& m_prompts;
+    ValueFieldGrid* m_rows = nullptr;
+
+private:
+    void editField(int row, int column);
+    void editNumber(int row);
+    void editIdentification(int row);
+
+    int m_numberColumn = 0;
+    int m_identificationColumn = 0;
+};
+
+class SpeedDialDialog : public SpeedDialTableDialog {
+    Q_OBJECT
+public:
+    // The frame fraGroup holds the group options optGrp0..optGrp9; ten rows with the position
+    // labels lblPos0..lblPos9, identifications lblID0..lblID9 and numbers lblNum0..lblNum9;
+    // cmdOK closes. The dialog opens on group 0.
+    SpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+
+    int group() const { return m_group; }
+
+protected:
+    void display() override;
+    // The whole user speed-dial table.
+    std::optional<QByteArray> shownValues() const override;
+
+    int recordOffset(int row) const override;
+    SpeedDial::EntryText entryText(int row) const override;
+    KeypadRequest numberRequest(int row, const QString& shown) const override;
+
+private:
+    int entry(int row) const { return SpeedDial::RowsPerGroup * m_group + row; }
+    void changeGroup(int group);
+
+    GroupSelector* m_groups;
+    int m_group = 0;
+};
+
+class EmergencySpeedDialDialog : public SpeedDialTableDialog {
+    Q_OBJECT
+public:
+    // Five rows with the position labels lblPos0..lblPos4, numbers lblNum0..lblNum4 and
+    // identifications lblID0..lblID4; cmdOK closes.
+    EmergencySpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+
+protected:
+    void display() override { showRows(); }
+    // The five emergency records.
+    std::optional<QByteArray> shownValues() const override;
+
+    int recordOffset(int row) const override { return SpeedDial::emergencyOffset(row); }
+    SpeedDial::EntryText entryText(int row) const override;
+    KeypadRequest numberRequest(int row, const QString& shown) const override;
+};

@@ -1,0 +1,172 @@
+// The pre-dial, area code and prefix dialogs wired to their tables: the keypad requests, the bytes
+// each return writes, and the prefix groups.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "codes/areacodesdialog.h"
+#include "codes/predialnumberdialog.h"
+#include "codes/prefixcodesdialog.h"
+#include "dialogcheck.h"
+#include "scriptedprompts.h"
+#include "ui/valuefield.h"
+
+namespace {
+
+void click(QWidget& dialog, const QString& name) {
+    QTest::mouseClick(child<QWidget>(dialog, name), Qt::LeftButton);
+}
+QString shown(QWidget& dialog, const QString& name) {
+    if (auto* field = dialog.findChild<ValueField*>(name)) return field->value();
+    return child<QLabel>(dialog, name)->text();
+}
+QString named(const char* pattern, int index) { return QString::fromLatin1(pattern).arg(index); }
+
+TEST(PreDialDialog, StoresEveryKeypadReturnAndReadsItBack) {
+    Image image = patternedImage();
+    const Image before = image;
+    ScriptedPrompts prompts;
+    PreDialNumberDialog dialog(image, prompts);
+    showSettled(dialog);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Telephone Pre-Dial Number"));
+
+    prompts.keypadAnswers.push_back(QStringLiteral("9,"));
+    click(dialog, "lblNum");
+    ASSERT_EQ(prompts.keypadCalls.size(), 1u);
+    EXPECT_EQ(prompts.keypadCalls[0].heading, QStringLiteral("Tel Pre-Dial"));
+    EXPECT_EQ(prompts.keypadCalls[0].keySet, KeySet::Telephone);
+    EXPECT_EQ(prompts.keypadCalls[0].limit, 7);
+    expectOnlyWritten(before, image, 1140, {2, 9, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("9D"));
+
+    // A change behind the dialog's back shows when it becomes active again.
+    image[1140] = 1;
+    reactivate(dialog);
+    EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("9"));
+    click(dialog, "cmdOK");
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(AreaCodesDialog, TheTableKeepsItsPlacesAndCountsTheEntries) {
+    Image image = patternedImage();
+    std::fill(image.begin() + 7328, image.begin() + 7359, 0);
+    const Image before = image;
+    ScriptedPrompts prompts;
+    AreaCodesDialog dialog(image, prompts);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Area Codes"));
+    EXPECT_EQ(shown(dialog, "lblPos9"), QStringLiteral("10"));
+
+    Bytes table(31, 0);
+    // clang-format off
+    const struct { int field; const char* entry; const char* heading; int count; Bytes bytes; } steps[] = {
+        {1, "305", "Area Code 2", 1, {3, 10, 5}},
+        {4, "907", "Area Code 5", 2, {9, 10, 7}},
+        {1, "",    "Area Code 2", 1, {0, 0, 0}},
+    };
+    // clang-format on
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.heading);
+        prompts.keypadAnswers.push_back(QLatin1String(step.entry));
+        click(dialog, named("lblAC%1", step.field));
+        EXPECT_EQ(prompts.keypadCalls.back().heading, QLatin1String(step.heading));
+        EXPECT_EQ(prompts.keypadCalls.back().check, EntryCheck::ThreeDigits);
+        table[0] = static_cast<std::uint8_t>(step.count);
+        std::copy(step.bytes.begin(), step.bytes.end(), table.begin() + 1 + 3 * step.field);
+        expectOnlyWritten(before, image, 7328, table);
+        EXPECT_EQ(shown(dialog, named("lblAC%1", step.field)), QLatin1String(step.entry));
+    }
+}
+
+TEST(AreaCodesDialog, AFieldKeepsItsTextWhenItsEntryIsEmptied) {
+    Image image = zeroImage();
+    const Bytes stored = {1, 2, 1, 2};  // count 1, area code 1 = "212"
+    std::copy(stored.begin(), stored.end(), image.begin() + 7328);
+    ScriptedPrompts prompts;
+    AreaCodesDialog dialog(image, prompts);
+    showSettled(dialog);
+    EXPECT_EQ(shown(dialog, "lblAC0"), QStringLiteral("212"));
+
+    // The entry is emptied behind the dialog's back: the field still shows its text, and the next
+    // keypad return stores it again with the rest of the table.
+    std::fill(image.begin() + 7328, image.begin() + 7332, 0);
+    reactivate(dialog);
+    EXPECT_EQ(shown(dialog, "lblAC0"), QStringLiteral("212"));
+    prompts.keypadAnswers.push_back(QStringLiteral("415"));
+    click(dialog, "lblAC9");
+    const Bytes written = {2, 2, 1, 2};
+    EXPECT_TRUE(std::equal(written.begin(), written.end(), image.begin() + 7328));
+    EXPECT_EQ(image[7356], 4);
+}
+
+TEST(PrefixCodesDialog, GroupSwitchesWriteTheGroupLeftAndKeepNumbersAndHeadingsTogether) {
+    Image image = patternedImage();
+    // Group 0 holds prefix 3 = "305" and a line count that does not match it.
+    std::fill(image.begin() + 7008, image.begin() + 7072, 0);
+    image[7008] = 4;
+    image[7018] = 3, image[7019] = 10, image[7020] = 5;
+    const Image before = image;
+    ScriptedPrompts prompts;
+    PrefixCodesDialog dialog(image, prompts);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Prefix Codes"));
+    EXPECT_TRUE(child<QRadioButton>(dialog, "optGrp0")->isChecked());
+    EXPECT_EQ(child<QRadioButton>(dialog, "optGrp4")->text(), QStringLiteral("80-99"));
+    EXPECT_EQ(shown(dialog, "lblPFX3"), QStringLiteral("305"));
+    // Column l holds line l of the group: field 5 heads the second column.
+    auto* first = child<ValueField>(dialog, "lblPFX0");
+    EXPECT_GT(child<ValueField>(dialog, "lblPFX5")->x(), first->x());
+    EXPECT_EQ(child<ValueField>(dialog, "lblPFX5")->y(), first->y());
+    EXPECT_GT(child<ValueField>(dialog, "lblPFX4")->y(), first->y());
+
+    // Leaving group 0 writes it (the count now agrees) and nothing else.
+    child<QRadioButton>(dialog, "optGrp2")->click();
+    Bytes group0(64, 0);
+    group0[0] = 1;
+    group0[10] = 3, group0[11] = 10, group0[12] = 5;
+    expectOnlyWritten(before, image, 7008, group0);
+
+    // clang-format off
+    const struct { int group; int first; } steps[] = {{2, 40}, {0, 0}, {4, 80}, {0, 0}};
+    // clang-format on
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.group);
+        child<QRadioButton>(dialog, named("optGrp%1", step.group))->click();
+        EXPECT_EQ(dialog.group(), step.group);
+        EXPECT_EQ(shown(dialog, "lblPos0"), QString::number(step.first));
+        EXPECT_EQ(shown(dialog, "lblPos19"), QString::number(step.first + 19));
+        prompts.keypadAnswers.push_back(shown(dialog, "lblPFX0"));
+        click(dialog, "lblPFX0");
+        EXPECT_EQ(prompts.keypadCalls.back().heading,
+                  QStringLiteral("Prefix Code %1").arg(step.first));
+    }
+}
+
+TEST(PrefixCodesDialog, AnEntryIsCountedInItsLine) {
+    Image image = zeroImage();
+    ScriptedPrompts prompts;
+    PrefixCodesDialog dialog(image, prompts);
+    dialog.show();
+    child<QRadioButton>(dialog, "optGrp2")->click();
+    EXPECT_EQ(image, zeroImage());  // group 0, empty, written as it was
+
+    // Prefix 47: group 2, line 1, place 2.
+    prompts.keypadAnswers.push_back(QStringLiteral("555"));
+    click(dialog, "lblPFX7");
+    Bytes group2(64, 0);
+    group2[16] = 1;
+    group2[23] = group2[24] = group2[25] = 5;
+    expectOnlyWritten(zeroImage(), image, 7136, group2);
+    EXPECT_EQ(image[7152], 1);
+
+    // Cleared and confirmed: three 0 bytes and a lower count.
+    prompts.keypadAnswers.push_back(QString());
+    click(dialog, "lblPFX7");
+    EXPECT_EQ(image, zeroImage());
+    EXPECT_EQ(shown(dialog, "lblPFX7"), QString());
+}
+
+}  // namespace

@@ -9,7 +9,7 @@
 
 namespace {
 constexpr char HelpPage[] = "telephone.html";
-constexpr int FieldWidth = 200;
+constexpr int FieldWidth = 260;
 }  // namespace
 
 PreDialNumberDialog::PreDialNumberDialog(Image& image, Prompts& prompts, QWidget* parent)

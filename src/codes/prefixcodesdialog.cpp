@@ -36,6 +36,13 @@ PrefixCodesDialog::PrefixCodesDialog(Image& image, Prompts& prompts, QWidget* pa
     rows.rowSpacing = 4;
     m_codes = new ValueFieldGrid(
         rows, {{.name = QStringLiteral("lblPFX%1"), .minimumWidth = FieldWidth}}, this);
+    for (int c = 0; c < Prefixes::PerGroup; ++c) {
+        // Room for a two-digit prefix number, so the columns keep their place when the group
+        // changes.
+        QLabel* number = m_codes->rowLabel(c);
+        number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("99")));
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     connect(m_codes, &ValueFieldGrid::activated, this, [this](int c, int) { editPrefix(c); });
 
     auto* layout = new QVBoxLayout(this);

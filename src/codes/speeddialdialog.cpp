@@ -14,7 +14,7 @@ namespace {
 constexpr char HelpPage[] = "speeddial.html";
 // An identification of eight words can be long: its field keeps this width and shows the whole
 // text as a tool tip.
-constexpr int IdentificationWidth = 380;
+constexpr int IdentificationWidth = 520;
 constexpr int NumberWidth = 150;
 }  // namespace
 
@@ -42,9 +42,14 @@ ValueFieldGrid* SpeedDialTableDialog::buildRows(const QStringList& positions, Or
     m_numberColumn = idFirst ? 1 : 0;
     m_rows = new ValueFieldGrid(
         rows, idFirst ? QList{identification, number} : QList{number, identification}, this);
-    for (int r = 0; r < m_rows->rowCount(); ++r)
+    for (int r = 0; r < m_rows->rowCount(); ++r) {
         m_rows->field(r, m_identificationColumn)
             ->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        // Room for a two-digit entry number, so the rows keep their place when the group changes.
+        QLabel* position = m_rows->rowLabel(r);
+        position->setMinimumWidth(position->fontMetrics().horizontalAdvance(QStringLiteral("99")));
+        position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     connect(m_rows, &ValueFieldGrid::activated, this, &SpeedDialTableDialog::editField);
     return m_rows;
 }

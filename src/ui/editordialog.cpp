@@ -1,20 +1,48 @@
 #include "ui/editordialog.h"
 
-#include <QApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
+#include <QShowEvent>
 
 #include "ui/helpviewer.h"
+#include "ui/windows.h"
 
 EditorDialog::EditorDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-void EditorDialog::showEvent(QShowEvent* event) {
+QByteArray EditorDialog::storedBytes(const Image& image, int offset, int length) {
+    const int first = qBound(0, offset, ImageSize);
+    const int end = qBound(first, offset + length, ImageSize);
+    return QByteArray(reinterpret_cast<const char*>(image.data()) + first, end - first);
+}
+
+void EditorDialog::showStoredValues() {
     display();
+    rememberShownValues();
+}
+
+void EditorDialog::rememberShownValues() { m_shown = shownValues(); }
+
+bool EditorDialog::storedValuesChanged() const {
+    const std::optional<QByteArray> now = shownValues();
+    return !now || !m_shown || *now != *m_shown;
+}
+
+void EditorDialog::dropDefaultButtons() {
+    // A button that is an automatic default becomes the default as soon as it has the focus, and
+    // QDialog makes the first of them the default when it is shown; then Enter anywhere would
+    // press it. The editors have none.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+void EditorDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() || storedValuesChanged()) showStoredValues();
+    dropDefaultButtons();
     QDialog::showEvent(event);
     if (!m_centred) {
         m_centred = true;
@@ -23,7 +51,8 @@ void EditorDialog::showEvent(QShowEvent* event) {
 }
 
 bool EditorDialog::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && isVisible()) display();
+    if (event->type() == QEvent::WindowActivate && isVisible() && storedValuesChanged())
+        showStoredValues();
     return QDialog::event(event);
 }
 
@@ -39,6 +68,7 @@ QPushButton* EditorDialog::addOkRow(QBoxLayout* layout, const QString& objectNam
     auto* ok = new QPushButton(tr("OK"));
     ok->setObjectName(objectName);
     ok->setAutoDefault(false);
+    ok->setDefault(false);
     ok->setMinimumWidth(90);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -46,14 +76,3 @@ QPushButton* EditorDialog::addOkRow(QBoxLayout* layout, const QString& objectNam
     layout->addLayout(row);
     return ok;
 }
-
-void centreOnScreen(QWidget* window) {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-BusyPointer::~BusyPointer() { QApplication::restoreOverrideCursor(); }

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/texts.h"
-#include "ui/editordialog.h"
+#include "ui/windows.h"
 
 namespace {
 const QString HelpRoot = QStringLiteral(":/help/");

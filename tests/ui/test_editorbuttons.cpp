@@ -1,0 +1,48 @@
+// The real editor dialogs, shown: none has a default button, whichever button has the focus, so
+// Enter never presses "OK" or "Copy" behind the user's back.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <functional>
+#include <memory>
+
+#include "app/memorycopydialog.h"
+#include "app/memoryflushdialog.h"
+#include "app/repeaterconfigdialog.h"
+#include "codes/controlcodesdialog.h"
+#include "core/settings.h"
+#include "devices/timersdialog.h"
+#include "devices/zonesdialog.h"
+#include "dialogcheck.h"
+#include "scriptedprompts.h"
+#include "voice/voicemessagesdialog.h"
+
+TEST(EditorButtons, NoEditorHasADefaultButtonOnceShown) {
+    Image image = patternedImage();
+    ScriptedPrompts prompts;
+    Settings settings;
+    const std::function<std::unique_ptr<QDialog>()> editors[] = {
+        [&] { return std::make_unique<ControlCodesDialog>(image, prompts, Block::Base); },
+        [&] { return std::make_unique<TimersDialog>(image, prompts, Block::MemorySave2); },
+        [&] { return std::make_unique<VoiceMessagesDialog>(image, prompts, Block::Base); },
+        [&] { return std::make_unique<ZonesDialog>(image, Block::MemorySave1); },
+        [&] { return std::make_unique<MemoryCopyDialog>(image, prompts, settings); },
+        [&] { return std::make_unique<MemoryFlushDialog>(image, prompts, settings); },
+        [&] { return std::make_unique<RepeaterConfigDialog>(image, settings, [] {}); },
+    };
+    for (const auto& make : editors) {
+        const std::unique_ptr<QDialog> dialog = make();
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        showSettled(*dialog);
+        const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
+        ASSERT_FALSE(buttons.isEmpty());
+        // A button that is an automatic default turns default when it takes the focus.
+        for (QPushButton* focused : buttons) {
+            focused->setFocus();
+            for (const QPushButton* button : buttons)
+                EXPECT_FALSE(button->isDefault())
+                    << button->objectName().toStdString() << ", focus on "
+                    << focused->objectName().toStdString();
+        }
+    }
+}

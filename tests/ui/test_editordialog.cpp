@@ -1,0 +1,105 @@
+// What every editor dialog shares: no default button, so Enter never closes it, and reading the
+// stored values again only when they changed.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "dialogcheck.h"
+#include "ui/editordialog.h"
+#include "ui/valuefield.h"
+
+namespace {
+
+// An editor with one of each kind of control Enter may land on, an "OK" row, and a plain button
+// that Qt would make an automatic default. Both buttons close the dialog when pressed.
+struct EnterProbe : EditorDialog {
+    ValueField* field = new ValueField(this);
+    QListWidget* list = new QListWidget(this);
+    QComboBox* combo = new QComboBox(this);
+    QCheckBox* check = new QCheckBox(QStringLiteral("1.  Transmitter Enable"), this);
+    QPushButton* other = new QPushButton(QStringLiteral("Copy"), this);
+    QPushButton* ok = nullptr;
+
+    EnterProbe() {
+        list->addItems({QStringLiteral("A"), QStringLiteral("Fire")});
+        list->setCurrentRow(1);
+        combo->addItems({QStringLiteral("Base"), QStringLiteral("Memory Save #1")});
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* w : std::initializer_list<QWidget*>{field, list, combo, check, other})
+            layout->addWidget(w);
+        ok = addOkRow(layout);
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        connect(other, &QPushButton::clicked, this, &QDialog::accept);
+    }
+};
+
+// An editor whose stored values are a byte string the test changes; it counts its reads.
+struct ReadProbe : EditorDialog {
+    QByteArray stored = "0";
+    bool snapshots = true;
+    int reads = 0;
+
+    void storedByTheDialog() { rememberShownValues(); }
+
+protected:
+    void display() override { ++reads; }
+    std::optional<QByteArray> shownValues() const override {
+        if (!snapshots) return std::nullopt;
+        return stored;
+    }
+};
+
+}  // namespace
+
+TEST(EditorDialog, EnterNeverClosesTheDialogAndEditsTheValueField) {
+    EnterProbe dialog;
+    showSettled(dialog);
+    QSignalSpy edits(dialog.field, &ValueField::clicked);
+    const std::pair<const char*, QWidget*> targets[] = {
+        {"value field", dialog.field}, {"list", dialog.list},          {"combo box", dialog.combo},
+        {"check box", dialog.check},   {"plain button", dialog.other}, {"OK", dialog.ok},
+    };
+    for (const auto& [what, widget] : targets) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            SCOPED_TRACE(testing::Message()
+                         << what << (key == Qt::Key_Return ? " Return" : " Enter"));
+            widget->setFocus();
+            QTest::keyClick(widget, key);
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        }
+    }
+    EXPECT_EQ(edits.count(), 2);
+    EXPECT_FALSE(dialog.check->isChecked());
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
+}
+
+TEST(EditorDialog, ReadsAgainOnActivationOnlyWhenTheStoredValuesChanged) {
+    ReadProbe dialog;
+    // clang-format off
+    const struct { const char* step; std::function<void()> act; int reads; } steps[] = {
+        {"first showing reads",          [&] { showSettled(dialog); },                   1},
+        {"activation, nothing changed",  [&] { reactivate(dialog); },                    1},
+        {"stored values changed",        [&] { dialog.stored = "1"; reactivate(dialog); }, 2},
+        {"activation after that",        [&] { reactivate(dialog); },                    2},
+        {"the dialog wrote what it shows",
+         [&] { dialog.stored = "2"; dialog.storedByTheDialog(); reactivate(dialog); },  2},
+        {"closed and opened again",      [&] { dialog.hide(); showSettled(dialog); },    3},
+        {"no snapshot: every activation",
+         [&] { dialog.snapshots = false; reactivate(dialog); reactivate(dialog); },     5},
+    };
+    // clang-format on
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        s.act();
+        EXPECT_EQ(dialog.reads, s.reads);
+    }
+}

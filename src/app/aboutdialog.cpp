@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "core/texts.h"
-#include "ui/editordialog.h"
 #include "ui/prompts.h"
+#include "ui/windows.h"
 
 AboutDialog::AboutDialog(Prompts& prompts, Mode mode, QWidget* parent)
     : QDialog(parent), m_prompts(prompts) {

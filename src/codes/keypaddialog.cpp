@@ -5,10 +5,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/armingdelay.h"
 #include "ui/prompts.h"
+#include "ui/windows.h"
 
 namespace {
 constexpr int KeyWidth = 56;
@@ -23,16 +24,9 @@ QString keyButtonName(QChar key) {
 }
 
 KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
-    : EditorDialog(parent), m_prompts(prompts), m_armDelayMs(armDelayMs) {
+    : EditorDialog(parent), m_prompts(prompts), m_arming(new ArmingDelay(armDelayMs, this)) {
     setObjectName(QStringLiteral("frmKeyPad"));
     setHelpTopic(QStringLiteral("keypad.html"));
-
-    m_armTimer = new QTimer(this);
-    m_armTimer->setObjectName(QStringLiteral("Timer1"));
-    m_armTimer->setInterval(armDelayMs);
-    // Once armed the pad stays armed for this entry; firing again would change nothing.
-    m_armTimer->setSingleShot(true);
-    connect(m_armTimer, &QTimer::timeout, this, &KeypadDialog::arm);
 
     m_heading = new QLabel(this);
     m_heading->setObjectName(QStringLiteral("lblHeading"));
@@ -53,7 +47,7 @@ KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
             QPushButton* button = addButton(key, keyButtonName(key));
             button->setFixedSize(KeyWidth, KeyHeight);
             button->setFont(keyFont);
-            connect(button, &QPushButton::clicked, this, [this, key] { keyClicked(key); });
+            connect(button, &QPushButton::clicked, this, [this, key] { typeKey(key); });
             pad->addWidget(button, row, column);
             m_keys.append(button);
         }
@@ -72,10 +66,10 @@ KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
         commands->addWidget(button);
     }
     commands->addStretch();
-    connect(m_ok, &QPushButton::clicked, this, &KeypadDialog::okClicked);
-    connect(cmdCancel, &QPushButton::clicked, this, &KeypadDialog::cancelClicked);
-    connect(cmdClear, &QPushButton::clicked, this, &KeypadDialog::clearClicked);
-    connect(m_delay, &QPushButton::clicked, this, &KeypadDialog::delayClicked);
+    connect(m_ok, &QPushButton::clicked, this, &KeypadDialog::acceptEntry);
+    connect(cmdCancel, &QPushButton::clicked, this, &KeypadDialog::cancelEntry);
+    connect(cmdClear, &QPushButton::clicked, this, &KeypadDialog::clearDisplay);
+    connect(m_delay, &QPushButton::clicked, this, &KeypadDialog::typeDelay);
 
     m_displayLabel = new QLabel(this);
     m_displayLabel->setObjectName(QStringLiteral("lblDisplay"));
@@ -119,20 +113,17 @@ QPushButton* KeypadDialog::addButton(const QString& caption, const QString& name
     return button;
 }
 
+bool KeypadDialog::isArmed() const { return m_arming->isArmed(); }
+
+void KeypadDialog::arm() { m_arming->arm(); }
+
 void KeypadDialog::begin(const KeypadRequest& request) {
-    m_armed = false;
     m_firstKey = true;
     m_lastWasDelay = false;
     m_keySet = request.keySet;
     m_limit = request.limit;
     m_check = request.check;
-
-    if (m_armDelayMs <= 0) {
-        m_armTimer->stop();
-        arm();
-    } else {
-        m_armTimer->start();
-    }
+    m_arming->start();
 
     for (QPushButton* button : m_keys)
         button->setVisible(KeyPad::keyShown(m_keySet, button->text().at(0)));
@@ -165,8 +156,8 @@ void KeypadDialog::setDisplay(const QString& text) {
     m_displayLabel->setAccessibleName(text);
 }
 
-void KeypadDialog::keyClicked(QChar key) {
-    if (!m_armed || !KeyPad::keyShown(m_keySet, key)) return;
+void KeypadDialog::typeKey(QChar key) {
+    if (!isArmed() || !KeyPad::keyShown(m_keySet, key)) return;
     if (m_firstKey) {
         // The first key replaces the initial text, whatever the limit.
         setDisplay(QString(key));
@@ -179,8 +170,8 @@ void KeypadDialog::keyClicked(QChar key) {
     m_lastWasDelay = false;
 }
 
-void KeypadDialog::delayClicked() {
-    if (!m_armed || !KeyPad::keyShown(m_keySet, KeyPad::DelayKey)) return;
+void KeypadDialog::typeDelay() {
+    if (!isArmed() || !KeyPad::keyShown(m_keySet, KeyPad::DelayKey)) return;
     if (m_firstKey) {
         setDisplay(QString(KeyPad::DelayKey));
         m_firstKey = false;
@@ -195,14 +186,14 @@ void KeypadDialog::delayClicked() {
     }
 }
 
-void KeypadDialog::clearClicked() {
-    if (!m_armed) return;
+void KeypadDialog::clearDisplay() {
+    if (!isArmed()) return;
     // The flags stay: after Delay and Clear another Delay is still refused.
     setDisplay(QString());
 }
 
-void KeypadDialog::okClicked() {
-    if (!m_armed) return;
+void KeypadDialog::acceptEntry() {
+    if (!isArmed()) return;
     if (const auto refusal = KeyPad::check(m_check, m_display)) {
         m_prompts.message(Icon::Exclamation, refusal->title, refusal->text);
         return;
@@ -210,8 +201,8 @@ void KeypadDialog::okClicked() {
     accept();
 }
 
-void KeypadDialog::cancelClicked() {
-    if (!m_armed) return;
+void KeypadDialog::cancelEntry() {
+    if (!isArmed()) return;
     reject();
 }
 
@@ -224,13 +215,13 @@ void KeypadDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            okClicked();
+            acceptEntry();
             return;
         case Qt::Key_Escape:
-            cancelClicked();
+            cancelEntry();
             return;
         case Qt::Key_Delete:
-            clearClicked();
+            clearDisplay();
             return;
         default:
             break;
@@ -245,12 +236,12 @@ void KeypadDialog::keyPressEvent(QKeyEvent* event) {
         // Only the keys the key set shows take their keyboard key; others pass on.
         if (KeyPad::keyShown(m_keySet, key)) {
             if (key == KeyPad::DelayKey) {
-                delayClicked();
+                typeDelay();
                 return;
             }
             for (const QPushButton* button : m_keys) {
                 if (button->text() == typed) {
-                    keyClicked(key);
+                    typeKey(key);
                     return;
                 }
             }

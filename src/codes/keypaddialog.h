@@ -5,11 +5,11 @@
 #include <QString>
 
 #include "formats/keypadrules.h"
+#include "ui/armingdelay.h"
 #include "ui/editordialog.h"
 
 class QLabel;
 class QPushButton;
-class QTimer;
 class Prompts;
 
 class KeypadDialog : public EditorDialog {
@@ -17,7 +17,7 @@ class KeypadDialog : public EditorDialog {
 public:
     // armDelayMs: how long the pad ignores its buttons after opening; 0 arms it at once.
     explicit KeypadDialog(Prompts& prompts, QWidget* parent = nullptr,
-                          int armDelayMs = KeyPad::ArmDelayMs);
+                          int armDelayMs = ArmingDelay::DefaultMs);
 
     // Runs one entry modally: the accepted text after OK (possibly empty), the initial text
     // after Cancel or when the window is closed.
@@ -29,37 +29,37 @@ public:
 
     // The text on the display; after the pad closes, the text it returns.
     QString displayText() const { return m_display; }
-    bool isArmed() const { return m_armed; }
+    bool isArmed() const;
 
 public slots:
-    // What m_armTimer does when it fires: from now on the buttons react.
-    void arm() { m_armed = true; }
+    // What the arming delay's timer does when it fires: from now on the buttons react.
+    void arm();
     // Cancel, the window's close box and Escape: the display goes back to the initial text.
     void reject() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The pad shows nothing of the image.
+    std::optional<QByteArray> shownValues() const override { return QByteArray(); }
 
 private:
-    void keyClicked(QChar key);
-    void delayClicked();
-    void clearClicked();
-    void okClicked();
-    void cancelClicked();
+    void typeKey(QChar key);
+    void typeDelay();
+    void clearDisplay();
+    void acceptEntry();
+    void cancelEntry();
     void setDisplay(const QString& text);
     QPushButton* addButton(const QString& caption, const QString& name);
 
     Prompts& m_prompts;
-    int m_armDelayMs;
-    QTimer* m_armTimer;
+    ArmingDelay* m_arming;
     QLabel* m_heading;
     QLabel* m_displayLabel;
     QPushButton* m_ok;
     QPushButton* m_delay;
     QList<QPushButton*> m_keys;  // the sixteen pad keys, in pad order
 
-    bool m_armed = false;
     bool m_firstKey = true;
     bool m_lastWasDelay = false;
     QString m_held;

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "formats/vocabulary.h"
@@ -34,7 +33,7 @@ QPushButton* makeButton(const char* text, const char* name, QWidget* parent) {
 }  // namespace
 
 VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
-    : EditorDialog(parent), m_prompts(prompts), m_armDelayMs(armDelayMs) {
+    : EditorDialog(parent), m_prompts(prompts), m_arming(new ArmingDelay(armDelayMs, this)) {
     setObjectName(QStringLiteral("frmVoice"));
     setWindowTitle(QString::fromUtf8(VoiceTexts::ComposerCaption));
     setHelpTopic(QString::fromUtf8(VoiceTexts::HelpPage));
@@ -101,11 +100,6 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
     }
     buttons->addStretch();
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, &VoiceComposerDialog::arm);
-
     auto* middle = new QHBoxLayout;
     middle->addWidget(group, 1);
     middle->addLayout(buttons);
@@ -128,7 +122,6 @@ ComposeResult VoiceComposerDialog::compose(const ComposeRequest& request) {
     m_initialText = request.initialText.trimmed();
     m_resultText = m_initialText;
 
-    m_ready = false;
     m_heading->setText(QString::fromUtf8(VoiceTexts::ComposerHeading) +
                        QString::number(m_messageNumber));
     m_labels.clear();
@@ -144,9 +137,9 @@ ComposeResult VoiceComposerDialog::compose(const ComposeRequest& request) {
     else
         m_ok->setFocus();
 
-    m_timer->start(m_armDelayMs);
+    m_arming->start();
     exec();
-    m_timer->stop();
+    m_arming->stop();
 
     return ComposeResult{m_resultText, m_newWords, m_newWords ? m_slots : QStringList()};
 }
@@ -176,7 +169,7 @@ void VoiceComposerDialog::chooseEntry(QListWidget* list, QListWidgetItem* item) 
 }
 
 void VoiceComposerDialog::takeBackWord() {
-    if (!m_ready) return;
+    if (!isArmed()) return;
     if (m_text->toPlainText().trimmed().isEmpty()) {
         m_prompts.beep();
         return;
@@ -189,7 +182,7 @@ void VoiceComposerDialog::takeBackWord() {
 }
 
 void VoiceComposerDialog::clearWords() {
-    if (!m_ready) return;
+    if (!isArmed()) return;
     m_labels.clear();
     m_slots.clear();
     showText();
@@ -197,13 +190,13 @@ void VoiceComposerDialog::clearWords() {
 }
 
 void VoiceComposerDialog::acceptWords() {
-    if (!m_ready) return;
+    if (!isArmed()) return;
     m_resultText = m_text->toPlainText();
     accept();
 }
 
 void VoiceComposerDialog::cancelComposing() {
-    if (!m_ready) return;
+    if (!isArmed()) return;
     reject();
 }
 
@@ -211,11 +204,6 @@ void VoiceComposerDialog::reject() {
     m_resultText = m_initialText;
     m_newWords = false;
     EditorDialog::reject();
-}
-
-void VoiceComposerDialog::arm() {
-    m_timer->stop();
-    m_ready = true;
 }
 
 bool VoiceComposerDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 
+#include "ui/armingdelay.h"
 #include "ui/editordialog.h"
 #include "ui/prompts.h"
 
@@ -15,23 +16,25 @@ class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 
 class VoiceComposerDialog : public EditorDialog {
     Q_OBJECT
 public:
     // `armDelayMs`: how long after opening the buttons stay dead, so the click that opened the
     // composer cannot land on one of them.
-    explicit VoiceComposerDialog(Prompts& prompts, QWidget* parent = nullptr, int armDelayMs = 500);
+    explicit VoiceComposerDialog(Prompts& prompts, QWidget* parent = nullptr,
+                                 int armDelayMs = ArmingDelay::DefaultMs);
 
     // Shows the composer modally for one field and returns what the caller shows and stores.
     ComposeResult compose(const ComposeRequest& request);
 
     // True once the arming delay has passed since the last opening.
-    bool isArmed() const { return m_ready; }
+    bool isArmed() const { return m_arming->isArmed(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The composer shows nothing of the image.
+    std::optional<QByteArray> shownValues() const override { return QByteArray(); }
     void keyPressEvent(QKeyEvent* event) override;
 
 public slots:
@@ -45,12 +48,11 @@ private:
     void clearWords();
     void acceptWords();
     void cancelComposing();
-    void arm();
     void setComposing(bool composing);
     void showText();
 
     Prompts& m_prompts;
-    int m_armDelayMs;
+    ArmingDelay* m_arming;
 
     QLabel* m_heading;
     QPlainTextEdit* m_text;
@@ -60,10 +62,8 @@ private:
     QPushButton* m_clear;
     QPushButton* m_ok;
     QPushButton* m_cancel;
-    QTimer* m_timer;
 
-    // Composer state.
-    bool m_ready = false;
+    // Composer state; "ready" is the arming delay's.
     int m_wordLimit = 23;
     int m_messageNumber = 0;
     QString m_initialText;

@@ -1,9 +1,12 @@
-// The fourteen control codes of a block: their captions, the keypad headings, and the dialog
-// title of each block.
+// The fourteen control codes of a block: their captions, the keypad headings and the keypad entry
+// of each code.
 #pragma once
+
+#include <QString>
 
 #include "core/regions.h"
 #include "formats/blocks.h"
+#include "formats/keypadrequest.h"
 
 namespace Codes {
 
@@ -32,12 +35,21 @@ inline constexpr CodeRow Rows[Region::Rel::CodeCount] = {
 // Rows per column of the dialog: codes 0..6 on the left, 7..13 on the right.
 inline constexpr int RowsPerColumn = 7;
 
+// A code holds up to seven keys of the codes key set.
+inline constexpr int CodeKeyLimit = 7;
+
 // Offset of code k (0..13) of a block.
 constexpr int codeOffset(int block, int k) {
     return Region::codesStart(block) + Region::Rel::CodeField * k;
 }
 
 inline const char* codeHeading(int k) { return Rows[k].heading; }
+
+// The keypad entry of code k (0..13), starting from the text the code's field shows.
+inline KeypadRequest codeRequest(int k, const QString& initial) {
+    return {KeySet::Codes, CodeKeyLimit, QString::fromLatin1(codeHeading(k)), initial,
+            EntryCheck::None};
+}
 
 static_assert(codeOffset(3, 0) == 6216 && codeOffset(3, 13) + Region::Rel::CodeField == 6328);
 

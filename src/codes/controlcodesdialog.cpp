@@ -1,72 +1,56 @@
 #include "codes/controlcodesdialog.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "codes/controlcodes.h"
 #include "formats/dtmfcodec.h"
-#include "formats/keypadrequest.h"
 #include "ui/prompts.h"
-#include "ui/valuefield.h"
-
-namespace {
-constexpr int CodeLimit = 7;
-}
+#include "ui/valuefieldgrid.h"
 
 ControlCodesDialog::ControlCodesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent)
     : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
     setObjectName(QStringLiteral("frmCodes_1"));
     setHelpTopic(QStringLiteral("codes.html"));
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    grid->setColumnMinimumWidth(2, 24);
-    for (int k = 0; k < Region::Rel::CodeCount; ++k) {
-        const int row = k % Codes::RowsPerColumn;
-        const int column = 3 * (k / Codes::RowsPerColumn);
-        auto* label = new QLabel(QString::fromLatin1(Codes::Rows[k].label), this);
-        label->setObjectName(QStringLiteral("lblCaption%1").arg(k));
-        auto* field = new ValueField(this);
-        field->setObjectName(QStringLiteral("lblCode%1").arg(k));
-        field->setRowLabel(label);
-        field->setMinimumWidth(110);
-        connect(field, &ValueField::clicked, this, [this, k] { editCode(k); });
-        grid->addWidget(label, row, column);
-        grid->addWidget(field, row, column + 1);
-        m_fields.append(field);
-    }
+    ValueRows rows;
+    for (const Codes::CodeRow& code : Codes::Rows)
+        rows.labels.append(QString::fromLatin1(code.label));
+    rows.labelName = QStringLiteral("lblCaption%1");
+    rows.rowsPerGroup = Codes::RowsPerColumn;
+    m_codes = new ValueFieldGrid(rows, {{.name = QStringLiteral("lblCode%1"), .minimumWidth = 110}},
+                                 this);
+    connect(m_codes, &ValueFieldGrid::activated, this, [this](int k, int) { editCode(k); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(m_codes);
     layout->addSpacing(8);
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 
     showCodes();
 }
 
+std::optional<QByteArray> ControlCodesDialog::shownValues() const {
+    return storedBytes(m_image, Region::codesStart(blockIndex(m_block)), Region::Rel::CodesSize);
+}
+
 void ControlCodesDialog::showCodes() {
     setWindowTitle(blockTitle(BlockArea::Codes, m_block));
     for (int k = 0; k < Region::Rel::CodeCount; ++k)
-        m_fields[k]->setValue(
-            digitFieldText(m_image, Codes::codeOffset(blockIndex(m_block), k), CodeLimit));
+        m_codes->setValue(k, 0,
+                          digitFieldText(m_image, Codes::codeOffset(blockIndex(m_block), k),
+                                         Codes::CodeKeyLimit));
 }
 
 void ControlCodesDialog::storeCodes() {
     for (int k = 0; k < Region::Rel::CodeCount; ++k)
-        storeDigitField(m_image, Codes::codeOffset(blockIndex(m_block), k), m_fields[k]->value(),
+        storeDigitField(m_image, Codes::codeOffset(blockIndex(m_block), k), m_codes->value(k, 0),
                         LengthRule::Characters);
 }
 
 void ControlCodesDialog::editCode(int k) {
-    const QString text =
-        m_prompts.enterKeys({KeySet::Codes, CodeLimit, QString::fromLatin1(Codes::codeHeading(k)),
-                             m_fields[k]->value(), EntryCheck::None});
-    m_fields[k]->setValue(text);
+    m_codes->setValue(k, 0, m_prompts.enterKeys(Codes::codeRequest(k, m_codes->value(k, 0))));
     // Every code of the block is rewritten from its field, the unchanged ones too.
     storeCodes();
-    showCodes();
+    showStoredValues();
 }

@@ -2,22 +2,24 @@
 // each edited on the keypad and written back at once.
 #pragma once
 
-#include <QList>
-
 #include "core/image.h"
 #include "formats/blocks.h"
 #include "ui/editordialog.h"
 
 class Prompts;
-class ValueField;
+class ValueFieldGrid;
 
 class ControlCodesDialog : public EditorDialog {
     Q_OBJECT
 public:
+    // The value fields are lblCode0..lblCode13 beside their captions lblCaption0..lblCaption13;
+    // cmdOK closes.
     ControlCodesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
 
 protected:
     void display() override { showCodes(); }
+    // The block's code table.
+    std::optional<QByteArray> shownValues() const override;
 
 private:
     // Title for the block, and every field from the block's code table.
@@ -29,5 +31,5 @@ private:
     Image& m_image;
     Prompts& m_prompts;
     Block m_block;
-    QList<ValueField*> m_fields;
+    ValueFieldGrid* m_codes;
 };

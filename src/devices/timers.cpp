@@ -72,6 +72,14 @@ QString timerKeypadText(const QString& displayed, TimerKind kind) {
     return QString::number(60 * minutes + seconds);
 }
 
+KeypadRequest timerRequest(int timer, const QString& shownValue) {
+    const TimerKind kind = validTimer(timer) ? TimerTable[timer].kind : TimerKind::Seconds;
+    const bool seconds = kind == TimerKind::Seconds;
+    return {KeySet::Digits, seconds ? SecondsKeyPadLimit : TenthsKeyPadLimit, timerHeading(timer),
+            timerKeypadText(shownValue, kind),
+            seconds ? EntryCheck::Range1To1800 : EntryCheck::None};
+}
+
 TimerStore storeTenthsTimer(Image& image, int offset, const QString& text) {
     if (!validEntry(offset)) return TimerStore::Refused;
     if (text.trimmed().isEmpty()) {

@@ -7,6 +7,7 @@
 
 #include "core/image.h"
 #include "core/regions.h"
+#include "formats/keypadrequest.h"
 
 // Seconds timers count whole seconds and show "mm:ss"; tenths timers count tenths of a second.
 enum class TimerKind { Tenths, Seconds };
@@ -70,6 +71,10 @@ QString timerText(int count, TimerKind kind);
 // The keypad's starting text for a displayed value: tenths x 10 ("1.5" -> "15"), seconds as
 // 60 x minutes + seconds ("01:30" -> "90").
 QString timerKeypadText(const QString& displayed, TimerKind kind);
+
+// The keypad entry of timer 0..15 whose field shows `shownValue`: digits only under the timer's
+// heading; two digits for a tenths timer, four checked against 1..1800 for a seconds timer.
+KeypadRequest timerRequest(int timer, const QString& shownValue);
 
 enum class TimerStore {
     Written,  // the entry holds the new count

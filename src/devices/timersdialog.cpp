@@ -1,19 +1,10 @@
 #include "devices/timersdialog.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formats/keypadrequest.h"
 #include "ui/prompts.h"
-#include "ui/valuefield.h"
-
-namespace {
-constexpr int RowsPerColumn = TimerCount / 2;
-constexpr int ColumnsPerTimer = 3;  // label, value, unit
-}  // namespace
+#include "ui/valuefieldgrid.h"
 
 TimersDialog::TimersDialog(Image& image, Prompts& prompts, Block block, QWidget* parent)
     : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
@@ -21,36 +12,24 @@ TimersDialog::TimersDialog(Image& image, Prompts& prompts, Block block, QWidget*
     setHelpTopic(QStringLiteral("timers.html"));
     setWindowTitle(blockTitle(BlockArea::Timers, m_block));
 
-    // Timers 0..7 down the left column, 8..15 down the right.
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
+    // Timers 0..7 down the left column, 8..15 down the right, each with its unit.
+    ValueRows rows;
     for (int i = 0; i < TimerCount; ++i) {
-        const int row = i % RowsPerColumn;
-        const int col = (i / RowsPerColumn) * (ColumnsPerTimer + 1);
-
-        auto* label = new QLabel(timerLabel(i));
-        label->setObjectName(QStringLiteral("lblName%1").arg(i));
-        auto* field = new ValueField;
-        field->setObjectName(QStringLiteral("lblTime%1").arg(i));
-        field->setRowLabel(label);
-        auto* unit = new QLabel(timerUnit(i));
-        unit->setObjectName(QStringLiteral("lblUnit%1").arg(i));
-
-        grid->addWidget(label, row, col);
-        grid->addWidget(field, row, col + 1);
-        grid->addWidget(unit, row, col + 2);
-        m_fields[i] = field;
-        connect(field, &ValueField::clicked, this, [this, i] { editTimer(i); });
+        rows.labels.append(timerLabel(i));
+        rows.units.append(timerUnit(i));
     }
-    // A gap between the two columns.
-    grid->setColumnMinimumWidth(ColumnsPerTimer, 24);
+    rows.labelName = QStringLiteral("lblName%1");
+    rows.unitName = QStringLiteral("lblUnit%1");
+    rows.rowsPerGroup = TimerCount / 2;
+    m_timers = new ValueFieldGrid(rows, {{.name = QStringLiteral("lblTime%1")}}, this);
+    connect(m_timers, &ValueFieldGrid::activated, this,
+            [this](int timer, int) { editTimer(timer); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(m_timers);
     layout->addSpacing(8);
-    m_done = addOkRow(layout, QStringLiteral("cmdDone"));
-    connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
+    connect(addOkRow(layout, QStringLiteral("cmdDone")), &QPushButton::clicked, this,
+            &QDialog::accept);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     showTimers();
@@ -58,10 +37,15 @@ TimersDialog::TimersDialog(Image& image, Prompts& prompts, Block block, QWidget*
 
 int TimersDialog::timerOffset(int timer) const { return ::timerOffset(blockIndex(m_block), timer); }
 
+std::optional<QByteArray> TimersDialog::shownValues() const {
+    return storedBytes(m_image, Region::timersStart(blockIndex(m_block)), Region::Rel::TimersSize);
+}
+
 void TimersDialog::showTimers() {
     setWindowTitle(blockTitle(BlockArea::Timers, m_block));
     for (int i = 0; i < TimerCount; ++i)
-        m_fields[i]->setValue(timerText(timerCount(m_image, timerOffset(i)), TimerTable[i].kind));
+        m_timers->setValue(i, 0,
+                           timerText(timerCount(m_image, timerOffset(i)), TimerTable[i].kind));
 }
 
 TimerStore TimersDialog::storeTenthsTimer(int offset, const QString& text) {
@@ -73,20 +57,15 @@ TimerStore TimersDialog::storeSecondsTimer(int offset, const QString& text) {
 }
 
 void TimersDialog::editTimer(int timer) {
-    const TimerKind kind = TimerTable[timer].kind;
-    const QString heading = timerHeading(timer);
-    const QString initial = timerKeypadText(m_fields[timer]->value(), kind);
-    const bool seconds = kind == TimerKind::Seconds;
+    const KeypadRequest request = timerRequest(timer, m_timers->value(timer, 0));
+    const QString entry = m_prompts.enterKeys(request);
 
-    const QString entry = m_prompts.enterKeys(
-        {KeySet::Digits, seconds ? SecondsKeyPadLimit : TenthsKeyPadLimit, heading, initial,
-         seconds ? EntryCheck::Range1To1800 : EntryCheck::None});
-
+    const bool seconds = TimerTable[timer].kind == TimerKind::Seconds;
     const TimerStore stored = seconds ? storeSecondsTimer(timerOffset(timer), entry)
                                       : storeTenthsTimer(timerOffset(timer), entry);
     if (stored == TimerStore::Refused)
         m_prompts.message(
-            Icon::Exclamation, heading,
+            Icon::Exclamation, request.heading,
             QString::fromLatin1(seconds ? TimerTexts::SecondsRefused : TimerTexts::TenthsRefused));
-    showTimers();
+    showStoredValues();
 }

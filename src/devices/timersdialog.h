@@ -2,21 +2,19 @@
 // click on a value edits it on the keypad and stores it into the image at once.
 #pragma once
 
-#include <array>
-
 #include "core/image.h"
 #include "devices/timers.h"
 #include "formats/blocks.h"
 #include "ui/editordialog.h"
 
 class Prompts;
-class QLabel;
-class QPushButton;
-class ValueField;
+class ValueFieldGrid;
 
 class TimersDialog : public EditorDialog {
     Q_OBJECT
 public:
+    // The values show in lblTime0..lblTime15 between their captions lblName0..lblName15 and
+    // units lblUnit0..lblUnit15; cmdDone closes.
     TimersDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
 
     Block block() const { return m_block; }
@@ -33,11 +31,12 @@ public:
 
 protected:
     void display() override { showTimers(); }
+    // The block's timer table.
+    std::optional<QByteArray> shownValues() const override;
 
 private:
     Image& m_image;
     Prompts& m_prompts;
     Block m_block;
-    std::array<ValueField*, TimerCount> m_fields{};
-    QPushButton* m_done = nullptr;
+    ValueFieldGrid* m_timers;
 };

@@ -1,12 +1,11 @@
 #include "voice/voicemessagesdialog.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/valuefield.h"
+#include "ui/valuefieldgrid.h"
+#include "voice/voicemessages.h"
 #include "voice/voicetexts.h"
 
 VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, Block block,
@@ -16,58 +15,46 @@ VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, Block b
     setHelpTopic(QString::fromUtf8(VoiceTexts::HelpPage));
     setWindowTitle(blockTitle(BlockArea::Voice, m_block));
 
-    auto* grid = new QGridLayout;
-    grid->setColumnStretch(1, 1);
-    grid->setVerticalSpacing(4);
-    for (int m = 1; m <= VoiceMessages::Count; ++m) {
-        auto* row = new QLabel(VoiceMessages::rowNumberText(m), this);
-        row->setObjectName(QStringLiteral("Label1_%1").arg(m));
-        auto* field = new ValueField(this);
-        field->setObjectName(QStringLiteral("lblMsg%1").arg(m));
+    ValueRows rows;
+    for (int m = 1; m <= VoiceMessages::Count; ++m)
+        rows.labels.append(VoiceMessages::rowNumberText(m));
+    rows.labelName = QStringLiteral("Label1_%1");
+    rows.firstNumber = 1;
+    rows.rowSpacing = 4;
+    const ValueColumn text{
+        .name = QStringLiteral("lblMsg%1"), .minimumWidth = 620, .stretch = true};
+    m_messages = new ValueFieldGrid(rows, {text}, this);
+    for (int m = 1; m <= VoiceMessages::Count; ++m)
         // A message of 23 words is long: the field keeps its width and shows the whole text as a
         // tool tip (and to screen readers as its accessible name).
-        field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        field->setMinimumWidth(620);
-        field->setRowLabel(row);
-        connect(field, &ValueField::clicked, this, [this, m] { editMessage(m); });
-        grid->addWidget(row, m - 1, 0);
-        grid->addWidget(field, m - 1, 1);
-        m_rows[m - 1] = row;
-        m_fields[m - 1] = field;
-    }
-
-    auto* ok = new QPushButton(QString::fromUtf8(VoiceTexts::Ok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setAutoDefault(false);
-    ok->setMinimumWidth(100);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
+        m_messages->field(m - 1, 0)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    connect(m_messages, &ValueFieldGrid::activated, this,
+            [this](int row, int) { editMessage(row + 1); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(m_messages);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::optional<QByteArray> VoiceMessagesDialog::shownValues() const {
+    return storedBytes(m_image, Region::voiceStart(blockIndex(m_block)), Region::Rel::VoiceSize);
 }
 
 void VoiceMessagesDialog::showMessages() {
     setWindowTitle(blockTitle(BlockArea::Voice, m_block));
     for (int m = 1; m <= VoiceMessages::Count; ++m) {
-        m_rows[m - 1]->setText(VoiceMessages::rowNumberText(m));
         const QString text = VoiceMessages::messageText(m_image, blockIndex(m_block), m);
-        m_fields[m - 1]->setValue(text);
-        m_fields[m - 1]->setToolTip(text);
+        m_messages->setValue(m - 1, 0, text);
+        m_messages->field(m - 1, 0)->setToolTip(text);
     }
 }
 
 void VoiceMessagesDialog::editMessage(int message) {
-    ValueField* field = m_fields[message - 1];
-    const ComposeResult result = m_prompts.composeWords(
-        ComposeRequest{VoiceMessages::WordLimit, message, field->value().trimmed()});
-    field->setValue(result.text);
+    const ComposeResult result = m_prompts.composeWords(ComposeRequest{
+        VoiceMessages::WordLimit, message, m_messages->value(message - 1, 0).trimmed()});
+    m_messages->setValue(message - 1, 0, result.text);
     if (result.newWords)
         VoiceMessages::storeMessage(m_image, blockIndex(m_block), message, result.words);
-    showMessages();
+    showStoredValues();
 }

@@ -2,24 +2,24 @@
 // voice composer and stored as soon as the composer closes.
 #pragma once
 
-#include <array>
-
 #include "core/image.h"
 #include "formats/blocks.h"
 #include "ui/editordialog.h"
 #include "ui/prompts.h"
-#include "voice/voicemessages.h"
 
-class QLabel;
-class ValueField;
+class ValueFieldGrid;
 
 class VoiceMessagesDialog : public EditorDialog {
     Q_OBJECT
 public:
+    // The messages show in lblMsg1..lblMsg12 beside their row numbers Label1_1..Label1_12; cmdOK
+    // closes.
     VoiceMessagesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
 
 protected:
     void display() override { showMessages(); }
+    // The block's twelve message records.
+    std::optional<QByteArray> shownValues() const override;
 
 private:
     void showMessages();
@@ -28,7 +28,5 @@ private:
     Image& m_image;
     Prompts& m_prompts;
     Block m_block;
-    // Index 0 holds message 1.
-    std::array<QLabel*, VoiceMessages::Count> m_rows{};
-    std::array<ValueField*, VoiceMessages::Count> m_fields{};
+    ValueFieldGrid* m_messages;  // row 0 holds message 1
 };

@@ -27,7 +27,6 @@ ZonesDialog::ZonesDialog(Image& image, Block block, QWidget* parent)
         for (int k = 0; k < FlagsPerZone; ++k) {
             auto* box = new QCheckBox(zoneFlagCaption(z + 1, k + 1));
             box->setObjectName(QStringLiteral("chkZ%1_%2").arg(z + 1).arg(k));
-            connect(box, &QCheckBox::clicked, this, [this] { m_pending = true; });
             column->addWidget(box);
             m_boxes[z][k] = box;
         }
@@ -49,7 +48,10 @@ void ZonesDialog::showZones() {
     for (int z = 0; z < ZoneCount; ++z)
         for (int k = 0; k < FlagsPerZone; ++k)
             m_boxes[z][k]->setChecked(bitValue(m_image[m_start + z], k) == 1);
-    m_pending = false;
+}
+
+std::optional<QByteArray> ZonesDialog::shownValues() const {
+    return storedBytes(m_image, m_start, ZoneCount);
 }
 
 std::uint8_t ZonesDialog::zoneByteFromBoxes(int zone) const {
@@ -60,19 +62,13 @@ std::uint8_t ZonesDialog::zoneByteFromBoxes(int zone) const {
 
 void ZonesDialog::storeZones() {
     for (int z = 1; z <= ZoneCount; ++z) m_image[m_start + z - 1] = zoneByteFromBoxes(z);
-    m_pending = false;
+    // The boxes and the bytes agree now; boxes changed later stay until the bytes change.
+    rememberShownValues();
 }
 
 void ZonesDialog::storeAndClose() {
     storeZones();
     accept();
-}
-
-void ZonesDialog::display() {
-    // Re-reading while boxes hold changes not yet written would throw them away (the window
-    // becomes active again after any other window had the focus), so only an unchanged set of
-    // boxes is refreshed from the image.
-    if (!m_pending) showZones();
 }
 
 void ZonesDialog::showEvent(QShowEvent* event) {
@@ -83,7 +79,6 @@ void ZonesDialog::showEvent(QShowEvent* event) {
         m_tabs->setCurrentIndex(0);
         m_shownTab = 0;
         m_rememberedTab = 0;
-        m_pending = false;
     }
     EditorDialog::showEvent(event);
 }

@@ -29,10 +29,14 @@ public:
     // Writes the eight zone bytes built from the boxes.
     void storeZones();
 
+    // "OK": writes the eight zone bytes and closes.
     void storeAndClose();
 
 protected:
-    void display() override;
+    void display() override { showZones(); }
+    // The block's eight zone bytes. Boxes the user changed are not re-read on activation while
+    // these stay as shown, so a change not yet written survives a click on another window.
+    std::optional<QByteArray> shownValues() const override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -45,5 +49,4 @@ private:
     std::array<std::array<QCheckBox*, FlagsPerZone>, ZoneCount> m_boxes{};
     int m_shownTab = 0;       // the tab on show, i.e. the one a tab change leaves
     int m_rememberedTab = 0;  // the tab whose leaving last wrote the bytes
-    bool m_pending = false;   // boxes changed since they were last read or written
 };

@@ -64,9 +64,11 @@ MemoryCopyDialog::MemoryCopyDialog(Image& image, Prompts& prompts, const Setting
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addLayout(grid);
     layout->addSpacing(10);
-    QPushButton* ok = addOkRow(layout);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::optional<QByteArray> MemoryCopyDialog::shownValues() const {
+    return m_settings.memory4.toUtf8();
 }
 
 void MemoryCopyDialog::display() {

@@ -21,6 +21,8 @@ public:
 protected:
     // Column 4 follows the memory layout, which the repeater configuration may have changed.
     void display() override;
+    // The memory layout setting.
+    std::optional<QByteArray> shownValues() const override;
 
 private:
     void copyBlock(int row, int memorySave);

@@ -65,9 +65,13 @@ MemoryFlushDialog::MemoryFlushDialog(Image& image, Prompts& prompts, const Setti
     layout->addSpacing(8);
     layout->addLayout(grid);
     layout->addSpacing(10);
-    QPushButton* ok = addOkRow(layout);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::optional<QByteArray> MemoryFlushDialog::shownValues() const {
+    QByteArray values = m_settings.memory4.toUtf8();
+    for (int row = 0; row < FlushRowCount; ++row) values += holdsData(m_image, row) ? '1' : '0';
+    return values;
 }
 
 bool MemoryFlushDialog::isFilled(int row) const {
@@ -100,5 +104,5 @@ void MemoryFlushDialog::flushRow(int row) {
                             QString::fromLatin1(EraseQuestion)))
         return;
     flush(m_image, row);
-    display();
+    showStoredValues();
 }

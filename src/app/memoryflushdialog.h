@@ -26,6 +26,8 @@ public:
 
 protected:
     void display() override;
+    // The memory layout setting and which areas hold data.
+    std::optional<QByteArray> shownValues() const override;
 
 private:
     void flushRow(int row);

@@ -1,37 +1,26 @@
 #include "app/repeaterconfigdialog.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "app/memoryblocks.h"
 #include "core/settings.h"
+#include "ui/groupselector.h"
 
 using namespace MemoryBlocks;
 
 namespace {
 
-// A frame with the two option buttons of one choice, stacked or side by side.
-QGroupBox* optionFrame(const OptionGroup& group, const QString& name, QButtonGroup* buttons,
-                       Qt::Orientation orientation, QWidget* owner) {
-    auto* frame = new QGroupBox(QString::fromLatin1(group.frame), owner);
-    frame->setObjectName(QStringLiteral("fra%1").arg(name));
-    QBoxLayout* layout =
-        orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
-    for (int index = 0; index < int(group.options.size()); ++index) {
-        auto* option = new QRadioButton(QString::fromLatin1(group.options[index]), frame);
-        option->setObjectName(QStringLiteral("opt%1%2").arg(name).arg(index));
-        buttons->addButton(option, index);
-        layout->addWidget(option);
-    }
-    if (orientation == Qt::Horizontal) layout->addStretch();
-    frame->setLayout(layout);
-    return frame;
+// The frame and the two option buttons of one choice.
+GroupSelector* optionFrame(const OptionGroup& group, const QString& name, QWidget* owner) {
+    QStringList options;
+    for (const char* option : group.options) options.append(QString::fromLatin1(option));
+    return new GroupSelector(QString::fromLatin1(group.frame), options,
+                             QStringLiteral("fra") + name, QStringLiteral("opt") + name + "%1",
+                             Qt::Vertical, owner);
 }
 
 }  // namespace
@@ -42,55 +31,51 @@ RepeaterConfigDialog::RepeaterConfigDialog(Image& image, Settings& settings,
       m_image(image),
       m_settings(settings),
       m_layoutChanged(std::move(layoutChanged)),
-      m_dip(new QButtonGroup(this)),
-      m_clock(new QButtonGroup(this)),
-      m_dvr(new QButtonGroup(this)) {
+      m_dip(optionFrame(MemoryLayoutGroup, QStringLiteral("Dip"), this)),
+      m_clock(optionFrame(ClockGroup, QStringLiteral("Clock"), this)),
+      m_dvr(optionFrame(RecorderGroup, QStringLiteral("Dvr"), this)) {
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QString::fromLatin1(ConfigTitle));
     setHelpTopic(QStringLiteral("repeater.html"));
     setModal(false);
 
-    QGroupBox* dip =
-        optionFrame(MemoryLayoutGroup, QStringLiteral("Dip"), m_dip, Qt::Vertical, this);
-    auto* dipText = new QLabel(QString::fromLatin1(DipSwitchText));
+    // The explanation stands below the DIP switch frame, not inside it.
+    auto* dipText = new QLabel(QString::fromLatin1(DipSwitchText), this);
     dipText->setObjectName(QStringLiteral("lblDip"));
     dipText->setWordWrap(true);
-    static_cast<QVBoxLayout*>(dip->layout())->addWidget(dipText);
-
-    QGroupBox* clock =
-        optionFrame(ClockGroup, QStringLiteral("Clock"), m_clock, Qt::Vertical, this);
-    QGroupBox* dvr = optionFrame(RecorderGroup, QStringLiteral("Dvr"), m_dvr, Qt::Vertical, this);
-
-    auto* ok = new QPushButton(tr("OK"));
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &RepeaterConfigDialog::storeChoices);
 
     auto* lower = new QHBoxLayout;
-    lower->addWidget(clock);
-    lower->addWidget(dvr);
+    lower->addWidget(m_clock);
+    lower->addWidget(m_dvr);
     lower->addStretch();
-    lower->addWidget(ok, 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 14);
-    layout->addWidget(dip);
+    layout->addWidget(m_dip);
+    layout->addWidget(dipText);
     layout->addLayout(lower);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &RepeaterConfigDialog::storeChoices);
     setMinimumWidth(480);
+}
+
+std::optional<QByteArray> RepeaterConfigDialog::shownValues() const {
+    QByteArray values = storedBytes(m_image, Region::VoiceRecorderType, 1) +
+                        storedBytes(m_image, Region::ClockAnnouncements, 1);
+    return values + m_settings.memory4.toUtf8();
 }
 
 void RepeaterConfigDialog::display() {
     const ConfigChoices choices = readConfig(m_image, m_settings);
-    m_dip->button(choices.memoryLayout)->setChecked(true);
-    m_clock->button(choices.clock)->setChecked(true);
-    m_dvr->button(choices.recorder)->setChecked(true);
+    m_dip->setCurrent(choices.memoryLayout);
+    m_clock->setCurrent(choices.clock);
+    m_dvr->setCurrent(choices.recorder);
 }
 
 void RepeaterConfigDialog::storeChoices() {
     ConfigChoices choices;
-    choices.memoryLayout = m_dip->checkedId() == 1 ? 1 : 0;
-    choices.clock = m_clock->checkedId() == 1 ? 1 : 0;
-    choices.recorder = m_dvr->checkedId() == 1 ? 1 : 0;
+    choices.memoryLayout = m_dip->current() == 1 ? 1 : 0;
+    choices.clock = m_clock->current() == 1 ? 1 : 0;
+    choices.recorder = m_dvr->current() == 1 ? 1 : 0;
     storeConfig(m_image, m_settings, choices);
     if (m_layoutChanged) m_layoutChanged();
     accept();

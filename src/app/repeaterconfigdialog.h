@@ -7,22 +7,23 @@
 #include "core/image.h"
 #include "ui/editordialog.h"
 
-class QButtonGroup;
-class QGroupBox;
+class GroupSelector;
 struct Settings;
 
 class RepeaterConfigDialog : public EditorDialog {
     Q_OBJECT
 public:
     // Frames fraDip, fraClock, fraDvr holding the options optDip0/optDip1, optClock0/optClock1,
-    // optDvr0/optDvr1 (index = option index); lblDip is the DIP switch text; cmdOK stores.
-    // layoutChanged runs after "OK" has stored the choices, so the main window can re-apply the
-    // memory layout to its menus.
+    // optDvr0/optDvr1 (index = option index); lblDip is the DIP switch text below its frame;
+    // cmdOK stores. layoutChanged runs after "OK" has stored the choices, so the main window can
+    // re-apply the memory layout to its menus.
     RepeaterConfigDialog(Image& image, Settings& settings, std::function<void()> layoutChanged,
                          QWidget* parent = nullptr);
 
 protected:
     void display() override;
+    // The recorder and clock bytes and the memory layout setting.
+    std::optional<QByteArray> shownValues() const override;
 
 private:
     void storeChoices();
@@ -30,7 +31,7 @@ private:
     Image& m_image;
     Settings& m_settings;
     std::function<void()> m_layoutChanged;
-    QButtonGroup* m_dip;
-    QButtonGroup* m_clock;
-    QButtonGroup* m_dvr;
+    GroupSelector* m_dip;
+    GroupSelector* m_clock;
+    GroupSelector* m_dvr;
 };

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 
 #include "app/memorycopydialog.h"
 #include "app/memoryflushdialog.h"
@@ -201,6 +202,53 @@ TEST(RepeaterConfig, ShowsItsTitleFramesAndOptionsAsWritten) {
                              "controller is configuring internal data memory. Reference page 2-2 "
                              "(Switch 5) in your ORVANE manual for additional information. \n"));
     EXPECT_EQ(f.dialog.findChildren<QPushButton*>().size(), 1);
+}
+
+TEST(RepeaterConfig, AChoiceNotYetConfirmedSurvivesReactivationUntilTheStoredValuesChange) {
+    // "24 Hour" and the "ON" layout chosen but not confirmed: a click elsewhere and back keeps
+    // them, as long as nothing stored changes.
+    Fixture f;
+    f.image[ClockByte] = 0;
+    f.image[RecorderByte] = 0;
+    showSettled(f.dialog);
+    f.click("optClock1");
+    f.click("optDip1");
+    reactivate(f.dialog);
+    EXPECT_TRUE(f.option("optClock1")->isChecked());
+    EXPECT_TRUE(f.option("optDip1")->isChecked());
+    EXPECT_EQ(f.image[ClockByte], 0);
+
+    // clang-format off
+    const struct { const char* what; std::function<void()> change; const char* clock; const char* dip; } cases[] = {
+        {"clock byte set in the image", [&] { f.image[ClockByte] = 0x01; }, "optClock1", "optDip0"},
+        {"clock byte cleared",          [&] { f.image[ClockByte] = 0x00; }, "optClock0", "optDip0"},
+        {"recorder byte changed",       [&] { f.image[RecorderByte] = 0x01; }, "optClock0", "optDip0"},
+        {"memory layout changed",       [&] { f.settings.memory4 = QStringLiteral("0"); }, "optClock0", "optDip1"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // A fresh unconfirmed choice, then a change of a stored value: the stored values show.
+        f.click(f.option("optClock0")->isChecked() ? "optClock1" : "optClock0");
+        f.click(f.option("optDip0")->isChecked() ? "optDip1" : "optDip0");
+        c.change();
+        reactivate(f.dialog);
+        EXPECT_TRUE(f.option(c.clock)->isChecked());
+        EXPECT_TRUE(f.option(c.dip)->isChecked());
+    }
+    EXPECT_EQ(f.layoutCalls, 0);
+}
+
+TEST(RepeaterConfig, TheDipSwitchTextStandsBelowItsFrame) {
+    Fixture f;
+    showSettled(f.dialog);
+    auto* frame = child<QGroupBox>(f.dialog, QStringLiteral("fraDip"));
+    auto* text = child<QLabel>(f.dialog, QStringLiteral("lblDip"));
+    auto* clock = child<QGroupBox>(f.dialog, QStringLiteral("fraClock"));
+    ASSERT_TRUE(frame && text && clock);
+    EXPECT_FALSE(frame->isAncestorOf(text));
+    EXPECT_GT(text->y(), frame->geometry().bottom());
+    EXPECT_LT(text->geometry().bottom(), clock->y());
 }
 
 TEST(RepeaterConfig, TheLayoutChosenHereReachesTheCopyAndFlushDialogs) {

@@ -8,6 +8,14 @@
 #include "core/image.h"
 #include "formats/cwcode.h"
 
+// The CW dialog's own texts.
+namespace CwTexts {
+inline constexpr char Title[] = "CW Edit Dialog Box";
+inline constexpr char Frame[] = "CW Message ";  // the trailing space is the controller's
+inline constexpr char Clear[] = "Clear";
+inline constexpr char Cancel[] = "Cancel";
+}  // namespace CwTexts
+
 class CwComposition {
 public:
     bool composing() const { return m_composing; }

@@ -1,0 +1,119 @@
+#include "devices/courtesytonesdialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/prompts.h"
+#include "ui/valuefield.h"
+
+using namespace CourtesyTones;
+
+namespace {
+// Grid columns: the row label, the eight fields, the erase button; grid rows: the group
+// captions, the units, then the eight courtesy tones.
+constexpr int FirstFieldColumn = 1;
+constexpr int EraseColumn = FirstFieldColumn + FieldCount;
+constexpr int FirstToneRow = 2;
+constexpr int FieldWidth = 64;
+
+QString unitCaption(int field) {
+    return QLatin1String(Fields[field].kind == FieldKind::Frequency ? FrequencyUnit : TimeUnit);
+}
+}  // namespace
+
+CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmCTones"));
+    setWindowTitle(QLatin1String(Title));
+    setHelpTopic(QStringLiteral("tones.html"));
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+
+    // "Tone 1" over its "Hertz" and "Msec", "Dly 1" over its "Msec", and so on: a group caption
+    // spans the run of fields that share it.
+    for (int f = 0; f < FieldCount;) {
+        int span = 1;
+        while (f + span < FieldCount &&
+               QLatin1String(Fields[f + span].group) == QLatin1String(Fields[f].group))
+            ++span;
+        auto* group = new QLabel(QLatin1String(Fields[f].group), this);
+        group->setObjectName(QStringLiteral("lblGroup%1").arg(f));
+        group->setAlignment(Qt::AlignCenter);
+        grid->addWidget(group, 0, FirstFieldColumn + f, 1, span);
+        f += span;
+    }
+    for (int f = 0; f < FieldCount; ++f) {
+        auto* unit = new QLabel(unitCaption(f), this);
+        unit->setObjectName(QStringLiteral("lblUnit%1").arg(f));
+        unit->setAlignment(Qt::AlignCenter);
+        grid->addWidget(unit, 1, FirstFieldColumn + f);
+    }
+
+    // Created row by row, so Tab runs along a courtesy tone to its "E" and then down.
+    for (int r = 0; r < RowCount; ++r) {
+        const QString number = QString::number(r + 1);
+        auto* label = new QLabel(number, this);
+        label->setObjectName(QStringLiteral("lblRow%1").arg(r));
+        grid->addWidget(label, FirstToneRow + r, 0);
+        for (int f = 0; f < FieldCount; ++f) {
+            auto* field = new ValueField(this);
+            field->setObjectName(
+                QStringLiteral("%1_%2").arg(QLatin1String(Fields[f].objectName)).arg(r));
+            field->setMinimumWidth(FieldWidth);
+            if (f == 0) field->setRowLabel(label);
+            field->setAccessibleDescription(
+                tr("Courtesy tone %1, %2 %3")
+                    .arg(number, QLatin1String(Fields[f].group), unitCaption(f)));
+            connect(field, &ValueField::clicked, this, [this, r, f] { editField(r, f); });
+            grid->addWidget(field, FirstToneRow + r, FirstFieldColumn + f);
+            m_fields[r][f] = field;
+        }
+        auto* erase = new QPushButton(QLatin1String(EraseCaption), this);
+        erase->setObjectName(QStringLiteral("cmdErase%1").arg(r));
+        erase->setFixedWidth(erase->fontMetrics().horizontalAdvance(QStringLiteral("EE")) + 16);
+        erase->setAccessibleDescription(tr("Erases courtesy tone %1").arg(number));
+        erase->setToolTip(erase->accessibleDescription());
+        connect(erase, &QPushButton::clicked, this, [this, r] { eraseRow(r); });
+        grid->addWidget(erase, FirstToneRow + r, EraseColumn);
+    }
+    grid->setColumnMinimumWidth(EraseColumn - 1, FieldWidth);
+    grid->setColumnMinimumWidth(0, 16);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    display();
+}
+
+std::optional<QByteArray> CourtesyTonesDialog::shownValues() const {
+    return storedBytes(m_image, toneOffset(0), RowCount * FieldCount);
+}
+
+void CourtesyTonesDialog::display() {
+    for (int r = 0; r < RowCount; ++r) {
+        const auto texts = rowTexts(m_image, r);
+        for (int f = 0; f < FieldCount; ++f) m_fields[r][f]->setValue(texts[f]);
+    }
+}
+
+void CourtesyTonesDialog::editField(int row, int field) {
+    ValueField* shown = m_fields[row][field];
+    // The keypad works in code digits; the field shows hertz or milliseconds. A cancelled keypad
+    // hands the starting digit back, which stores the byte the field showed (0 for an empty one).
+    const QString code = m_prompts.enterKeys(request(field, shown->value()));
+    shown->setValue(shownAfter(field, code));
+    store(m_image, row, field, shown->value());
+    showStoredValues();
+}
+
+void CourtesyTonesDialog::eraseRow(int row) {
+    erase(m_image, row);
+    showStoredValues();
+}

@@ -1,0 +1,40 @@
+// The courtesy tones dialog: the eight courtesy tones as a grid of frequencies, durations and
+// pauses, each field edited on the keypad and stored at once; "E" erases one courtesy tone.
+#pragma once
+
+#include <array>
+
+#include "core/image.h"
+#include "devices/courtesytones.h"
+#include "ui/editordialog.h"
+
+class Prompts;
+class QPushButton;
+class ValueField;
+
+class CourtesyTonesDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // Row r (0..7) is courtesy tone r + 1: the row label lblRow<r>, the fields lblT1_<r>,
+    // lblTD1_<r>, lblD1_<r>, lblT2_<r>, lblTD2_<r>, lblD2_<r>, lblT3_<r>, lblTD3_<r> (record
+    // bytes 0..7) and the erase button cmdErase<r>; cmdOK closes.
+    CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+
+    ValueField* field(int row, int field) const { return m_fields[row][field]; }
+
+    // Edits one field on the keypad and stores its byte.
+    void editField(int row, int field);
+    // "E": zeroes the row's record.
+    void eraseRow(int row);
+
+protected:
+    void display() override;
+    // The whole courtesy tone table.
+    std::optional<QByteArray> shownValues() const override;
+
+private:
+    Image& m_image;
+    Prompts& m_prompts;
+    std::array<std::array<ValueField*, CourtesyTones::FieldCount>, CourtesyTones::RowCount>
+        m_fields{};
+};

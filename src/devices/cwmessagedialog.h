@@ -1,0 +1,45 @@
+// The CW dialog: shows the stored identification message and composes a new one from the 47
+// characters of the pick list; only a message started with "Clear" and confirmed with "OK" is
+// stored. It stays open beside the main window.
+#pragma once
+
+#include "core/image.h"
+#include "devices/cwmessage.h"
+#include "ui/editordialog.h"
+
+class Prompts;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class CwMessageDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // The frame fraMessage ("CW Message ") holds the message text Label1; List1 is the pick list
+    // (each item's Qt::UserRole data is its code); cmdClear, cmdOK, cmdCancel; lblCount says how
+    // many characters a new message holds.
+    CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+
+    bool composing() const { return m_composition.composing(); }
+
+protected:
+    // Viewing: the stored message, the pick list disabled, any composition dropped.
+    void display() override;
+    // The count byte and the codes it shows (a count above 31 reads on past the area).
+    std::optional<QByteArray> shownValues() const override;
+    // Enter or Space on the pick list picks its current character.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void startMessage();
+    void pickCharacter(int code);
+    void storeAndClose();
+    void showComposition();
+
+    Image& m_image;
+    Prompts& m_prompts;
+    CwComposition m_composition;
+    QLabel* m_text;
+    QLabel* m_count;
+    QListWidget* m_list;
+};

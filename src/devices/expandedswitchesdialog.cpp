@@ -1,0 +1,140 @@
+#include "devices/expandedswitchesdialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "ui/groupselector.h"
+
+using namespace ExpandedSwitches;
+
+namespace {
+// The controller's pictures are 8 x 16 pixels; twice that is easy to hit.
+constexpr QSize PictureSize(16, 32);
+constexpr int FocusMargin = 4;  // room for the focus frame around the picture
+}  // namespace
+
+SwitchPicture::SwitchPicture(QWidget* parent) : QAbstractButton(parent) {
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);  // the frame lights up under the mouse
+    setFixedSize(sizeHint());
+}
+
+QSize SwitchPicture::sizeHint() const {
+    return PictureSize + QSize(2 * FocusMargin, 2 * FocusMargin);
+}
+
+void SwitchPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect body(QPoint(FocusMargin, FocusMargin), PictureSize);
+    const int half = body.height() / 2;
+    const QRect top(body.left(), body.top(), body.width(), half);
+    const QRect bottom(body.left(), body.top() + half, body.width(), body.height() - half);
+    // Fixed dark and light, not palette colours, so on and off read the same in every theme.
+    const QColor dark(0x20, 0x20, 0x20);
+    const QColor light(0xF4, 0xF4, 0xF4);
+    painter.fillRect(top, isOn() ? dark : light);
+    painter.fillRect(bottom, isOn() ? light : dark);
+    painter.setPen(underMouse() ? palette().color(QPalette::Highlight) : QColor(0x60, 0x60, 0x60));
+    painter.drawRect(body.adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+ExpandedSwitchesDialog::ExpandedSwitchesDialog(Image& image, QWidget* parent)
+    : EditorDialog(parent), m_image(image) {
+    setObjectName(QStringLiteral("frmExp"));
+    setWindowTitle(QLatin1String(Title));
+    setHelpTopic(QStringLiteral("switches.html"));
+
+    QStringList options;
+    for (const char* option : BankOptions) options.append(QLatin1String(option));
+    m_banks = new GroupSelector(QLatin1String(GroupFrame), options, QStringLiteral("fraGroup"),
+                                QStringLiteral("opt1_%1"), Qt::Horizontal, this);
+    m_banks->setCurrent(0);
+    connect(m_banks, &GroupSelector::changed, this, [this] { display(); });
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(4);
+    auto* bits = new QLabel(QLatin1String(BitsCaption), this);
+    bits->setObjectName(QStringLiteral("lblBits"));
+    bits->setAlignment(Qt::AlignCenter);
+    grid->addWidget(bits, 0, 1, 1, SwitchesPerRow);
+    for (int bit = 0; bit < SwitchesPerRow; ++bit) {
+        auto* header = new QLabel(QString::number(bit + 1), this);
+        header->setObjectName(QStringLiteral("lblB%1").arg(bit));
+        header->setAlignment(Qt::AlignCenter);
+        grid->addWidget(header, 1, 1 + bit);
+    }
+    for (int row = 0; row < RowsPerBank; ++row) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("lblA%1").arg(row));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("188")));
+        grid->addWidget(label, 2 + row, 0);
+        m_rowLabels[row] = label;
+        for (int bit = 0; bit < SwitchesPerRow; ++bit) {
+            auto* picture = new SwitchPicture(this);
+            picture->setObjectName(QStringLiteral("Img%1_%2").arg(row + 1).arg(bit));
+            connect(picture, &SwitchPicture::clicked, this,
+                    [this, row, bit] { toggleSwitch(row, bit); });
+            grid->addWidget(picture, 2 + row, 1 + bit, Qt::AlignCenter);
+            m_switches[row][bit] = picture;
+        }
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_banks);
+    layout->addSpacing(6);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    display();
+}
+
+int ExpandedSwitchesDialog::bank() const { return m_banks->current() == 1 ? 1 : 0; }
+
+std::optional<QByteArray> ExpandedSwitchesDialog::shownValues() const {
+    return storedBytes(m_image, groupOffset(0, 0), 2 * RowsPerBank);
+}
+
+void ExpandedSwitchesDialog::showEvent(QShowEvent* event) {
+    // A window restored from the task bar (a spontaneous show) keeps the bank it showed.
+    if (!event->spontaneous()) m_banks->setCurrent(0);
+    EditorDialog::showEvent(event);
+}
+
+void ExpandedSwitchesDialog::display() {
+    for (int row = 0; row < RowsPerBank; ++row) {
+        m_rowLabels[row]->setText(rowLabel(bank(), row));
+        showRow(row);
+    }
+}
+
+void ExpandedSwitchesDialog::showRow(int row) {
+    const QString group = rowLabel(bank(), row);
+    for (int bit = 0; bit < SwitchesPerRow; ++bit) {
+        SwitchPicture* picture = m_switches[row][bit];
+        const bool on = isOn(m_image, bank(), row, bit);
+        picture->setOn(on);
+        picture->setAccessibleName(
+            tr("Group %1 switch %2 %3").arg(group).arg(bit + 1).arg(on ? tr("on") : tr("off")));
+        picture->setToolTip(picture->accessibleName());
+    }
+}
+
+void ExpandedSwitchesDialog::toggleSwitch(int row, int bit) {
+    toggle(m_image, bank(), row, bit);
+    showRow(row);
+    rememberShownValues();
+}

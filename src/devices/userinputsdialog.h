@@ -1,0 +1,30 @@
+// The hardware inputs dialog: the command each of the two user inputs runs, as a four-digit
+// number edited on the keypad with its review text beside it.
+#pragma once
+
+#include "core/image.h"
+#include "ui/editordialog.h"
+
+class Prompts;
+class ValueFieldGrid;
+
+class UserInputsDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // Row r (0, 1) is "Input #<r + 1>" (lblInput<r>) with the number Label1_<r> and the command
+    // text Label3_<r>; cmdOK hides the dialog.
+    UserInputsDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+
+    // Edits the number of input 0 or 1 on the keypad and stores both inputs.
+    void editInput(int input);
+
+protected:
+    void display() override;
+    // The four bytes of the two inputs.
+    std::optional<QByteArray> shownValues() const override;
+
+private:
+    Image& m_image;
+    Prompts& m_prompts;
+    ValueFieldGrid* m_grid;
+};

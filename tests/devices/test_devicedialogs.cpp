@@ -1,0 +1,355 @@
+// The courtesy tones, CW, expanded switches and hardware inputs dialogs wired to their models:
+// what a click asks the keypad, which bytes it writes, and the rules of each dialog.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+
+#include "devices/courtesytonesdialog.h"
+#include "devices/cwmessagedialog.h"
+#include "devices/expandedswitchesdialog.h"
+#include "devices/userinputsdialog.h"
+#include "dialogcheck.h"
+#include "scriptedprompts.h"
+#include "ui/valuefield.h"
+
+namespace {
+
+void click(QWidget& dialog, const QString& name) {
+    QTest::mouseClick(child<QWidget>(dialog, name), Qt::LeftButton);
+}
+
+QString shown(QWidget& dialog, const QString& name) {
+    if (auto* field = dialog.findChild<ValueField*>(name)) return field->value();
+    return child<QLabel>(dialog, name)->text();
+}
+
+QString toneField(const char* column, int row) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row);
+}
+
+// The CW dialog on an image, with the pick list at hand.
+struct CwFixture {
+    Image image = patternedImage();
+    ScriptedPrompts prompts;
+    CwMessageDialog dialog{image, prompts};
+    QListWidget* list = child<QListWidget>(dialog, QStringLiteral("List1"));
+
+    void clickItem(int code) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(code)).center());
+    }
+    void keyItem(int code, Qt::Key key) {
+        list->setCurrentRow(code);
+        QTest::keyClick(list, key);
+    }
+    QString message() { return shown(dialog, QStringLiteral("Label1")); }
+};
+
+}  // namespace
+
+TEST(CourtesyTonesDialogTest, ShowsTheGridAndStoresEachEditAtOnce) {
+    Image image = patternedImage();
+    const Bytes row1 = {3, 2, 1, 5, 4, 0, 0, 0};
+    std::copy(row1.begin(), row1.end(), image.begin() + 834);
+    ScriptedPrompts prompts;
+    CourtesyTonesDialog dialog(image, prompts);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Courtesy Tones"));
+    const char* columns[] = {"lblT1",  "lblTD1", "lblD1", "lblT2",
+                             "lblTD2", "lblD2",  "lblT3", "lblTD3"};
+    const char* texts[] = {"500", "100", "50", "700", "200", "0", "0", "0"};
+    for (int f = 0; f < 8; ++f)
+        EXPECT_EQ(shown(dialog, toneField(columns[f], 1)), QLatin1String(texts[f])) << columns[f];
+    // Captions: "Tone 1" spans its two fields, "Dly 1" stands over its one.
+    auto* tone1 = child<QLabel>(dialog, QStringLiteral("lblGroup0"));
+    auto* dly1 = child<QLabel>(dialog, QStringLiteral("lblGroup2"));
+    ASSERT_TRUE(tone1 && dly1);
+    EXPECT_EQ(tone1->text(), QStringLiteral("Tone 1"));
+    EXPECT_EQ(dly1->text(), QStringLiteral("Dly 1"));
+    EXPECT_LT(tone1->x(), child<QWidget>(dialog, toneField("lblT1", 0))->geometry().right());
+    EXPECT_GT(tone1->geometry().right(), child<QWidget>(dialog, toneField("lblTD1", 0))->x());
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblUnit0")), QStringLiteral("Hertz"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblUnit7")), QStringLiteral("Msec"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblRow7")), QStringLiteral("8"));
+    auto* erase8 = child<QPushButton>(dialog, QStringLiteral("cmdErase7"));
+    EXPECT_EQ(erase8->text(), QStringLiteral("E"));
+    EXPECT_TRUE(erase8->accessibleDescription().contains(QLatin1String("8")));
+
+    // In turn on row 2 as shown above (tone 2 700 Hz, delay 2 0 ms, tone 1 500 Hz).
+    // clang-format off
+    const struct { const char* what; int field; const char* answer; const char* heading;
+                   const char* initial; EntryCheck check; std::uint8_t after; const char* shownAfter; } cases[] = {
+        {"tone 2 to 1000 Hz", 3, "8", "Enter Frequency",       "5", EntryCheck::OneDigit,  8, "1000"},
+        {"delay 2 to 450 ms", 5, "9", "Enter Time Delay 0..9", "0", EntryCheck::ToneDelay, 9, "450"},
+        {"tone 1 digit 9",    0, "9", "Enter Frequency 1..8",  "3", EntryCheck::OneDigit,  0, ""},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Image before = image;
+        prompts.keypadCalls.clear();
+        prompts.keypadAnswers.push_back(QLatin1String(c.answer));
+        click(dialog, toneField(columns[c.field], 1));
+        ASSERT_EQ(prompts.keypadCalls.size(), 1u);
+        EXPECT_EQ(prompts.keypadCalls[0],
+                  (KeypadRequest{KeySet::Digits, 1, QLatin1String(c.heading),
+                                 QLatin1String(c.initial), c.check}));
+        expectOnlyWritten(before, image, 834 + c.field, {c.after});
+        EXPECT_EQ(shown(dialog, toneField(columns[c.field], 1)), QLatin1String(c.shownAfter));
+    }
+    // Tone 1 set to no tone makes the row blank; its other bytes stay in the image.
+    EXPECT_EQ(shown(dialog, toneField("lblTD1", 1)), QString());
+    EXPECT_EQ(image[835], 2);
+}
+
+TEST(CourtesyTonesDialogTest, EraseAndBlankRows) {
+    Image image = patternedImage();
+    image[842] = 0;  // row 3 blank, its other bytes set
+    ScriptedPrompts prompts;
+    CourtesyTonesDialog dialog(image, prompts);
+    dialog.show();
+    Image before = image;
+    click(dialog, QStringLiteral("cmdErase7"));
+    expectOnlyWritten(before, image, 882, Bytes(8, 0));
+    for (const char* column : {"lblT1", "lblD2", "lblTD3"})
+        EXPECT_EQ(shown(dialog, toneField(column, 7)), QString()) << column;
+    EXPECT_EQ(prompts.keypadCalls.size(), 0u);
+
+    // A cancelled keypad on an empty time field of a blank row hands back the empty text: 0.
+    for (const char* column : {"lblD1", "lblTD2"})
+        EXPECT_EQ(shown(dialog, toneField(column, 2)), QString());
+    before = image;
+    prompts.keypadAnswers.push_back(QString());
+    auto* delay = child<ValueField>(dialog, toneField("lblD1", 2));
+    delay->setFocus();
+    QTest::keyClick(delay, Qt::Key_Return);
+    ASSERT_EQ(prompts.keypadCalls.size(), 1u);
+    EXPECT_EQ(prompts.keypadCalls[0].initial, QString());
+    expectOnlyWritten(before, image, 844, {0});
+}
+
+TEST(CwMessageDialogTest, ShowsTheStoredMessageWithTheListOutOfUse) {
+    CwFixture f;
+    EXPECT_EQ(f.dialog.windowTitle(), QStringLiteral("CW Edit Dialog Box"));
+    EXPECT_FALSE(f.dialog.isModal());
+    EXPECT_EQ(child<QGroupBox>(f.dialog, QStringLiteral("fraMessage"))->title(),
+              QStringLiteral("CW Message "));
+    ASSERT_EQ(f.list->count(), 47);
+    // clang-format off
+    const struct { int code; const char* text; } items[] = {{0, "0"}, {10, "A"}, {36, "/"}, {37, "(AR)"}, {38, " "}, {46, "(SK)"}};
+    // clang-format on
+    for (const auto& item : items) {
+        EXPECT_EQ(f.list->item(item.code)->text(), QLatin1String(item.text));
+        EXPECT_EQ(f.list->item(item.code)->data(Qt::UserRole).toInt(), item.code);
+    }
+
+    const Bytes mrap = {5, 22, 27, 10, 25, 38};
+    // clang-format off
+    const struct { const char* what; Bytes bytes; const char* text; } cases[] = {
+        {"empty",         {0},  "(Empty)"},
+        {"MRAP",          mrap, "MRAP "},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::copy(c.bytes.begin(), c.bytes.end(), f.image.begin() + 794);
+        f.dialog.show();
+        EXPECT_EQ(f.message(), QLatin1String(c.text));
+        EXPECT_FALSE(f.list->isEnabled());
+        f.dialog.hide();
+    }
+}
+
+TEST(CwMessageDialogTest, OnlyAMessageStartedWithClearIsStored) {
+    using Script = std::function<void(CwFixture&)>;
+    const auto clear = [](CwFixture& f) { click(f.dialog, QStringLiteral("cmdClear")); };
+    // clang-format off
+    const struct { const char* what; Script script; const char* message; bool write; Bytes bytes; } cases[] = {
+        {"OK without Clear", [](CwFixture&) {}, "MRAP ", false, {}},
+        {"Clear then OK", clear, "", true, {0}},
+        {"(SK) clicked", [&](CwFixture& f) { clear(f); f.clickItem(46); }, "(SK)", true, {1, 46}},
+        {"Enter and Space pick", [&](CwFixture& f) { clear(f); f.keyItem(22, Qt::Key_Return);
+                                                      f.keyItem(27, Qt::Key_Space); }, "MR", true, {2, 22, 27}},
+        {"clicks while viewing", [](CwFixture& f) { f.clickItem(12); f.keyItem(13, Qt::Key_Space); }, "MRAP ", false, {}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CwFixture f;
+        const Bytes mrap = {5, 22, 27, 10, 25, 38};
+        std::copy(mrap.begin(), mrap.end(), f.image.begin() + 794);
+        const Image before = f.image;
+        f.dialog.show();
+        c.script(f);
+        EXPECT_EQ(f.message(), QLatin1String(c.message));
+        click(f.dialog, QStringLiteral("cmdOK"));
+        EXPECT_FALSE(f.dialog.isVisible());
+        if (c.write)
+            expectOnlyWritten(before, f.image, 794, c.bytes);
+        else
+            EXPECT_TRUE(f.image == before) << changedOffsets(f.image, before);
+
+        // The same with Cancel writes nothing.
+        CwFixture cancelled;
+        cancelled.dialog.show();
+        c.script(cancelled);
+        click(cancelled.dialog, QStringLiteral("cmdCancel"));
+        EXPECT_TRUE(cancelled.image == patternedImage());
+        EXPECT_EQ(cancelled.prompts.beeps, 0);
+    }
+}
+
+TEST(CwMessageDialogTest, AThirtySecondPickOnlyBeeps) {
+    CwFixture f;
+    f.dialog.show();
+    click(f.dialog, QStringLiteral("cmdClear"));
+    for (int i = 0; i < 31; ++i) f.keyItem(i % 2 ? 37 : 46, Qt::Key_Space);
+    EXPECT_EQ(f.prompts.beeps, 0);
+    const QString full = f.message();
+    f.clickItem(10);
+    EXPECT_EQ(f.prompts.beeps, 1);
+    EXPECT_EQ(f.message(), full);
+    const Image before = f.image;
+    click(f.dialog, QStringLiteral("cmdOK"));
+    Bytes stored = {31};
+    for (int i = 0; i < 31; ++i) stored.push_back(i % 2 ? 37 : 46);
+    expectOnlyWritten(before, f.image, 794, stored);
+}
+
+TEST(CwMessageDialogTest, ACompositionSurvivesActivationUntilTheStoredMessageChanges) {
+    CwFixture f;
+    f.image[794] = 2;
+    f.image[795] = 0;
+    f.image[796] = 1;
+    showSettled(f.dialog);
+    click(f.dialog, QStringLiteral("cmdClear"));
+    f.clickItem(35);
+    reactivate(f.dialog);  // back from the main window or the help
+    EXPECT_TRUE(f.dialog.composing());
+    EXPECT_TRUE(f.list->isEnabled());
+    EXPECT_EQ(f.message(), QStringLiteral("Z"));
+
+    f.image[796] = 2;  // a shown code changed behind the dialog's back
+    reactivate(f.dialog);
+    EXPECT_FALSE(f.dialog.composing());
+    EXPECT_FALSE(f.list->isEnabled());
+    EXPECT_EQ(f.message(), QStringLiteral("02"));
+
+    // Cancel ends a composition: the next opening shows the stored message.
+    click(f.dialog, QStringLiteral("cmdClear"));
+    f.clickItem(35);
+    click(f.dialog, QStringLiteral("cmdCancel"));
+    showSettled(f.dialog);
+    EXPECT_FALSE(f.dialog.composing());
+    EXPECT_EQ(f.message(), QStringLiteral("02"));
+}
+
+TEST(ExpandedSwitchesDialogTest, ShowsABankAndTogglesOneSwitchByClickOrSpace) {
+    Image image = patternedImage();
+    image[1074] = 0x81;
+    image[1082] = 0x00;
+    ExpandedSwitchesDialog dialog(image);
+    showSettled(dialog);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Expanded Switches"));
+    EXPECT_EQ(child<QGroupBox>(dialog, QStringLiteral("fraGroup"))->title(),
+              QStringLiteral("Switch Group"));
+    EXPECT_EQ(child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->text(),
+              QStringLiteral("9-16"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblBits")), QStringLiteral("BITS"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblB7")), QStringLiteral("8"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblA0")), QStringLiteral("1"));
+    for (int bit = 0; bit < 8; ++bit)
+        EXPECT_EQ(dialog.switchAt(0, bit)->isOn(), bit == 0 || bit == 7) << bit;
+    EXPECT_EQ(child<SwitchPicture>(dialog, QStringLiteral("Img1_7"))->accessibleName(),
+              QStringLiteral("Group 1 switch 8 on"));
+
+    child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->click();
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblA0")), QStringLiteral("11"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblA7")), QStringLiteral("18"));
+    auto* three = child<SwitchPicture>(dialog, QStringLiteral("Img1_2"));
+    EXPECT_EQ(three->accessibleName(), QStringLiteral("Group 11 switch 3 off"));
+    const Image before = image;
+    QTest::mouseClick(three, Qt::LeftButton);
+    expectOnlyWritten(before, image, 1082, {0x04});
+    EXPECT_TRUE(three->isOn());
+    EXPECT_EQ(three->accessibleName(), QStringLiteral("Group 11 switch 3 on"));
+    three->setFocus();
+    EXPECT_TRUE(three->hasFocus());
+    QTest::keyClick(three, Qt::Key_Space);
+    expectOnlyWritten(before, image, 1082, {0x00});
+    EXPECT_FALSE(three->isOn());
+}
+
+TEST(ExpandedSwitchesDialogTest, TheBankStaysOnActivationAndStartsAtOneToEightOnOpening) {
+    Image image = zeroImage();
+    ExpandedSwitchesDialog dialog(image);
+    showSettled(dialog);
+    child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->click();
+    child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->click();  // no change: no redraw
+    image[1083] = 0x02;  // group 12 changed behind the dialog's back
+    reactivate(dialog);
+    EXPECT_EQ(dialog.bank(), 1);
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblA1")), QStringLiteral("12"));
+    EXPECT_TRUE(dialog.switchAt(1, 1)->isOn());
+    // A click now toggles the bank on show.
+    QTest::mouseClick(dialog.switchAt(1, 1), Qt::LeftButton);
+    EXPECT_EQ(image[1083], 0x00);
+    EXPECT_EQ(image[1075], 0x00);
+
+    dialog.hide();
+    image[1075] = 0x02;
+    showSettled(dialog);
+    EXPECT_EQ(dialog.bank(), 0);
+    EXPECT_TRUE(child<QRadioButton>(dialog, QStringLiteral("opt1_0"))->isChecked());
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblA1")), QStringLiteral("2"));
+    EXPECT_TRUE(dialog.switchAt(1, 1)->isOn());
+}
+
+TEST(UserInputsDialogTest, ShowsBothInputsAndStoresThemFromTheirShownNumbers) {
+    Image image = patternedImage();
+    image[1070] = 0x12;
+    image[1071] = 0x34;
+    image[1072] = 0x11;
+    image[1073] = 0x10;
+    ScriptedPrompts prompts;
+    UserInputsDialog dialog(image, prompts);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Hardware Inputs"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblInput1")), QStringLiteral("Input #2"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("Label1_0")), QStringLiteral("1234"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("Label3_0")), QStringLiteral("Invalid Entry"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("Label3_1")),
+              QStringLiteral("Repeater Transmitter OFF"));
+
+    // clang-format off
+    const struct { const char* what; const char* field; const char* answer; const char* initial;
+                   Bytes bytes; const char* number; const char* text; } cases[] = {
+        {"input 2 edited, input 1 rewritten as shown", "Label1_1", "5003", "1110",
+         {0x12, 0x34, 0x50, 0x03}, "5003", "Execute Macro 3"},
+        {"input 1 cleared", "Label1_0", "", "1234", {0x00, 0x00, 0x50, 0x03}, "0000", "No Command"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Image before = image;
+        prompts.keypadCalls.clear();
+        prompts.keypadAnswers.push_back(QLatin1String(c.answer));
+        click(dialog, QLatin1String(c.field));
+        ASSERT_EQ(prompts.keypadCalls.size(), 1u);
+        EXPECT_EQ(prompts.keypadCalls[0],
+                  (KeypadRequest{KeySet::Digits, 4, QStringLiteral("Macro Command"),
+                                 QLatin1String(c.initial), EntryCheck::FourDigits}));
+        expectOnlyWritten(before, image, 1070, c.bytes);
+        const QString row = QLatin1String(c.field).right(1);
+        EXPECT_EQ(shown(dialog, QLatin1String(c.field)), QLatin1String(c.number));
+        EXPECT_EQ(shown(dialog, QStringLiteral("Label3_") + row), QLatin1String(c.text));
+    }
+    click(dialog, QStringLiteral("cmdOK"));
+    EXPECT_FALSE(dialog.isVisible());
+}

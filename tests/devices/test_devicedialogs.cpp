@@ -33,9 +33,14 @@ QString toneField(const char* column, int row) {
     return QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row);
 }
 
-// The CW dialog on an image, with the pick list at hand.
+// The CW dialog on an image holding MRAP and a word space, with the pick list at hand.
+const Bytes Mrap = {5, 22, 27, 10, 25, 38};
 struct CwFixture {
-    Image image = patternedImage();
+    Image image = [] {
+        Image image = patternedImage();
+        std::copy(Mrap.begin(), Mrap.end(), image.begin() + 794);
+        return image;
+    }();
     ScriptedPrompts prompts;
     CwMessageDialog dialog{image, prompts};
     QListWidget* list = child<QListWidget>(dialog, QStringLiteral("List1"));
@@ -66,17 +71,10 @@ TEST(CourtesyTonesDialogTest, ShowsTheGridAndStoresEachEditAtOnce) {
     const char* texts[] = {"500", "100", "50", "700", "200", "0", "0", "0"};
     for (int f = 0; f < 8; ++f)
         EXPECT_EQ(shown(dialog, toneField(columns[f], 1)), QLatin1String(texts[f])) << columns[f];
-    // Captions: "Tone 1" spans its two fields, "Dly 1" stands over its one.
+    // "Tone 1" spans its two fields; "E" says which courtesy tone it erases.
     auto* tone1 = child<QLabel>(dialog, QStringLiteral("lblGroup0"));
-    auto* dly1 = child<QLabel>(dialog, QStringLiteral("lblGroup2"));
-    ASSERT_TRUE(tone1 && dly1);
     EXPECT_EQ(tone1->text(), QStringLiteral("Tone 1"));
-    EXPECT_EQ(dly1->text(), QStringLiteral("Dly 1"));
-    EXPECT_LT(tone1->x(), child<QWidget>(dialog, toneField("lblT1", 0))->geometry().right());
     EXPECT_GT(tone1->geometry().right(), child<QWidget>(dialog, toneField("lblTD1", 0))->x());
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblUnit0")), QStringLiteral("Hertz"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblUnit7")), QStringLiteral("Msec"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblRow7")), QStringLiteral("8"));
     auto* erase8 = child<QPushButton>(dialog, QStringLiteral("cmdErase7"));
     EXPECT_EQ(erase8->text(), QStringLiteral("E"));
     EXPECT_TRUE(erase8->accessibleDescription().contains(QLatin1String("8")));
@@ -117,13 +115,11 @@ TEST(CourtesyTonesDialogTest, EraseAndBlankRows) {
     Image before = image;
     click(dialog, QStringLiteral("cmdErase7"));
     expectOnlyWritten(before, image, 882, Bytes(8, 0));
-    for (const char* column : {"lblT1", "lblD2", "lblTD3"})
-        EXPECT_EQ(shown(dialog, toneField(column, 7)), QString()) << column;
+    EXPECT_EQ(shown(dialog, toneField("lblTD3", 7)), QString());
     EXPECT_EQ(prompts.keypadCalls.size(), 0u);
 
     // A cancelled keypad on an empty time field of a blank row hands back the empty text: 0.
-    for (const char* column : {"lblD1", "lblTD2"})
-        EXPECT_EQ(shown(dialog, toneField(column, 2)), QString());
+    EXPECT_EQ(shown(dialog, toneField("lblD1", 2)), QString());
     before = image;
     prompts.keypadAnswers.push_back(QString());
     auto* delay = child<ValueField>(dialog, toneField("lblD1", 2));
@@ -149,21 +145,13 @@ TEST(CwMessageDialogTest, ShowsTheStoredMessageWithTheListOutOfUse) {
         EXPECT_EQ(f.list->item(item.code)->data(Qt::UserRole).toInt(), item.code);
     }
 
-    const Bytes mrap = {5, 22, 27, 10, 25, 38};
-    // clang-format off
-    const struct { const char* what; Bytes bytes; const char* text; } cases[] = {
-        {"empty",         {0},  "(Empty)"},
-        {"MRAP",          mrap, "MRAP "},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::copy(c.bytes.begin(), c.bytes.end(), f.image.begin() + 794);
-        f.dialog.show();
-        EXPECT_EQ(f.message(), QLatin1String(c.text));
-        EXPECT_FALSE(f.list->isEnabled());
-        f.dialog.hide();
-    }
+    f.dialog.show();
+    EXPECT_EQ(f.message(), QStringLiteral("MRAP "));
+    EXPECT_FALSE(f.list->isEnabled());
+    f.dialog.hide();
+    f.image[794] = 0;
+    f.dialog.show();
+    EXPECT_EQ(f.message(), QStringLiteral("(Empty)"));
 }
 
 TEST(CwMessageDialogTest, OnlyAMessageStartedWithClearIsStored) {
@@ -181,27 +169,20 @@ TEST(CwMessageDialogTest, OnlyAMessageStartedWithClearIsStored) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        CwFixture f;
-        const Bytes mrap = {5, 22, 27, 10, 25, 38};
-        std::copy(mrap.begin(), mrap.end(), f.image.begin() + 794);
-        const Image before = f.image;
-        f.dialog.show();
-        c.script(f);
-        EXPECT_EQ(f.message(), QLatin1String(c.message));
-        click(f.dialog, QStringLiteral("cmdOK"));
-        EXPECT_FALSE(f.dialog.isVisible());
-        if (c.write)
-            expectOnlyWritten(before, f.image, 794, c.bytes);
-        else
-            EXPECT_TRUE(f.image == before) << changedOffsets(f.image, before);
-
-        // The same with Cancel writes nothing.
-        CwFixture cancelled;
-        cancelled.dialog.show();
-        c.script(cancelled);
-        click(cancelled.dialog, QStringLiteral("cmdCancel"));
-        EXPECT_TRUE(cancelled.image == patternedImage());
-        EXPECT_EQ(cancelled.prompts.beeps, 0);
+        for (const char* button : {"cmdOK", "cmdCancel"}) {
+            CwFixture f;
+            const Image before = f.image;
+            f.dialog.show();
+            c.script(f);
+            EXPECT_EQ(f.message(), QLatin1String(c.message));
+            click(f.dialog, QLatin1String(button));
+            EXPECT_FALSE(f.dialog.isVisible());
+            if (c.write && QLatin1String(button) == QLatin1String("cmdOK"))
+                expectOnlyWritten(before, f.image, 794, c.bytes);
+            else
+                EXPECT_TRUE(f.image == before) << button << ": " << changedOffsets(f.image, before);
+            EXPECT_EQ(f.prompts.beeps, 0);
+        }
     }
 }
 
@@ -259,10 +240,7 @@ TEST(ExpandedSwitchesDialogTest, ShowsABankAndTogglesOneSwitchByClickOrSpace) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Expanded Switches"));
     EXPECT_EQ(child<QGroupBox>(dialog, QStringLiteral("fraGroup"))->title(),
               QStringLiteral("Switch Group"));
-    EXPECT_EQ(child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->text(),
-              QStringLiteral("9-16"));
     EXPECT_EQ(shown(dialog, QStringLiteral("lblBits")), QStringLiteral("BITS"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblB7")), QStringLiteral("8"));
     EXPECT_EQ(shown(dialog, QStringLiteral("lblA0")), QStringLiteral("1"));
     for (int bit = 0; bit < 8; ++bit)
         EXPECT_EQ(dialog.switchAt(0, bit)->isOn(), bit == 0 || bit == 7) << bit;
@@ -291,7 +269,6 @@ TEST(ExpandedSwitchesDialogTest, TheBankStaysOnActivationAndStartsAtOneToEightOn
     ExpandedSwitchesDialog dialog(image);
     showSettled(dialog);
     child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->click();
-    child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->click();  // no change: no redraw
     image[1083] = 0x02;  // group 12 changed behind the dialog's back
     reactivate(dialog);
     EXPECT_EQ(dialog.bank(), 1);

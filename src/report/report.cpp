@@ -1,0 +1,440 @@
+#include "report/report.h"
+
+#include <QDate>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <vector>
+
+#include "codes/speeddial.h"
+#include "commands/macros.h"
+#include "commands/scheduler.h"
+#include "core/regions.h"
+#include "core/settings.h"
+#include "devices/courtesytones.h"
+#include "formats/calendar.h"
+#include "formats/commands.h"
+#include "formats/cwcode.h"
+#include "formats/dtmfcodec.h"
+#include "formats/tones.h"
+#include "formats/vocabulary.h"
+
+using namespace ReportTexts;
+
+namespace {
+
+constexpr int BodySize = 10;
+constexpr int TitleSize = 14;
+
+// Section codes of the titles.
+constexpr int CodesCode = 0;
+constexpr int TimersCode = 10;
+constexpr int MacrosCode = 30;
+constexpr int SchedulerCode = 40;
+constexpr int SpeedDialCode = 50;
+constexpr int EmergencyCode = 55;
+constexpr int ZonesCode = 60;
+constexpr int TonesCode = 70;
+constexpr int CwCode = 80;
+
+constexpr int SchedulerEventsPerPage = 20;
+constexpr int SpeedDialsPerPage = 20;
+constexpr int SpeedDialPages = 5;
+constexpr int ZonesPerJob = 4;
+
+QString latin(const char* text) { return QString::fromLatin1(text); }
+
+QString memorySaveTitle(const char* prefix, int n, const char* suffix) {
+    return latin(prefix) + QString::number(n) + latin(suffix);
+}
+
+// The bytes from `offset` on, as many as `length` but never past the end of the image.
+std::span<const std::uint8_t> imageBytes(const Image& image, int offset, int length) {
+    const int first = std::clamp(offset, 0, ImageSize);
+    const int end = std::clamp(offset + length, first, ImageSize);
+    return {image.data() + first, static_cast<std::size_t>(end - first)};
+}
+
+int printSize(const QString& text) {
+    bool ok = false;
+    const double size = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(size) || size < 1) return BodySize;
+    return static_cast<int>(std::lround(std::min(size, 1000.0)));
+}
+
+}  // namespace
+
+QString sectionTitle(int code) {
+    if (code == CodesCode) return latin(BaseControlCodes);
+    if (code > CodesCode && code <= CodesCode + Region::MemorySaveCount)
+        return memorySaveTitle(MemorySave, code - CodesCode, ControlCodesSuffix);
+    if (code == TimersCode) return latin(BaseTimers);
+    if (code > TimersCode && code <= TimersCode + Region::MemorySaveCount)
+        return memorySaveTitle(MemorySave, code - TimersCode, TimersSuffix);
+    if (code == ZonesCode) return latin(BaseControlZones);
+    if (code > ZonesCode && code <= ZonesCode + Region::MemorySaveCount)
+        return memorySaveTitle(MemoryZonesPrefix, code - ZonesCode, ZonesSuffix);
+    switch (code) {
+        case MacrosCode:
+            return latin(MacroCommands);
+        case SchedulerCode:
+            return latin(SchedularOperations);
+        case SpeedDialCode:
+            return latin(SpeedDialNumbers);
+        case EmergencyCode:
+            return latin(EmergencySpeedDialNumbers);
+        case TonesCode:
+            return latin(CourtesyTonesTitle);
+        case CwCode:
+            return latin(CwMessageTitle);
+        default:
+            return QString();
+    }
+}
+
+QString voiceTitle(int block) {
+    return block == 0 ? latin(BaseVoiceMessages)
+                      : memorySaveTitle(MemorySave, block, VoiceMessagesSuffix);
+}
+
+ReportInputs reportInputs(const Settings& settings, const ReportHeadings& headings,
+                          const ReportBoxes& boxes) {
+    ReportInputs inputs;
+    inputs.headings = headings;
+    inputs.fourMemorySaves = settings.fourMemorySaves();
+    inputs.fontFamily =
+        settings.fontName.isEmpty() ? latin(SettingKeys::DefaultFontName) : settings.fontName;
+    inputs.printFontSize = printSize(settings.fontSize);
+    inputs.boxes = boxes;
+    return inputs;
+}
+
+QString todaysPrintDate() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+ReportWriter::ReportWriter(const Image& image, const ReportInputs& inputs, ReportComposer& composer)
+    : m_image(image), m_inputs(inputs), m_out(composer) {}
+
+void ReportWriter::pageHeading() {
+    m_out.setOrientation(PageOrientation::Portrait);
+    m_out.setSize(m_inputs.printFontSize);
+    m_out.lineBreak();
+    const QString& name = m_inputs.headings.reportFileName;
+    m_out.text(8, latin(FilePrefix) + (name.isEmpty() ? latin(NoFileName) : name));
+    m_out.endLine();
+    m_out.text(8, latin(PrintDatePrefix) + m_inputs.headings.printDate);
+    m_out.endLine();
+    m_out.lineBreak();
+}
+
+void ReportWriter::voicePageHeading(int block) {
+    m_out.setOrientation(PageOrientation::Landscape);
+    for (int i = 0; i < 3; ++i) m_out.lineBreak();
+    m_out.setSize(BodySize);
+    const QString& name = m_inputs.headings.chooserFileName;
+    m_out.text(8, latin(FilePrefix) + (name.isEmpty() ? latin(NoFileName) : name));
+    m_out.endLine();
+    m_out.text(8, latin(PrintDatePrefix) + m_inputs.headings.printDate);
+    m_out.lineBreak();
+    m_out.setSize(TitleSize);
+    m_out.centredLine(voiceTitle(block));
+    m_out.setSize(BodySize);
+    m_out.lineBreak();
+}
+
+namespace {
+void boldHeadings(ReportComposer& out, std::span<const Heading> headings) {
+    out.setBold(true);
+    for (const Heading& heading : headings) out.text(heading.column, latin(heading.text));
+    out.setBold(false);
+}
+}  // namespace
+
+void ReportWriter::subHeading(int code) {
+    m_out.lineBreak();
+    if (code == CwCode) m_out.lineBreak();
+    m_out.setSize(TitleSize);
+    m_out.centredLine(sectionTitle(code));
+    m_out.setSize(BodySize);
+    m_out.lineBreak();
+    switch (code) {
+        case MacrosCode:
+            boldHeadings(m_out, MacroHeadings);
+            m_out.lineBreak();
+            break;
+        case SchedulerCode:
+            // The heading line itself ends with the line break: one empty line follows.
+            boldHeadings(m_out, SchedulerHeadings);
+            m_out.endEntry();
+            break;
+        case TonesCode:
+            boldHeadings(m_out, ToneHeadings);
+            m_out.lineBreak();
+            break;
+        default:
+            break;
+    }
+}
+
+void ReportWriter::codes(int block) {
+    subHeading(CodesCode + block);
+    for (int k = 0; k < Region::Rel::CodeCount; ++k) {
+        m_out.text(8, latin(CodeLabels[k]));
+        m_out.text(45,
+                   digitFieldText(m_image, Region::codesStart(block) + Region::Rel::CodeField * k,
+                                  Codec::DigitFieldKeys));
+        m_out.endEntry();
+    }
+    m_out.pageBreak();
+}
+
+QString ReportWriter::timerTime(int offset, TimerKind kind) const {
+    return timerText(timerCount(m_image, offset), kind);
+}
+
+void ReportWriter::timers(int block) {
+    subHeading(TimersCode + block);
+    for (int i = 0; i < Region::Rel::TimerCount; ++i) {
+        const TimerRow& row = TimerRows[i];
+        m_out.text(8, latin(row.label));
+        m_out.text(40,
+                   timerTime(Region::timersStart(block) + Region::Rel::TimerEntry * i, row.kind));
+        m_out.text(48, latin(row.unit));
+        m_out.endEntry();
+    }
+    m_out.pageBreak();
+}
+
+void ReportWriter::voiceMessages(int block) {
+    const int words = Vocabulary::wordStringCapacity(Region::Rel::VoiceRecord);
+    for (int m = 1; m <= Region::Rel::VoiceCount; ++m) {
+        const int record = Region::voiceStart(block) + Region::Rel::VoiceRecord * (m - 1);
+        m_out.number(8, m);
+        const int count = m_image[record];
+        if (count >= 1 && count <= words)
+            m_out.text(14, Vocabulary::wordStringText(
+                               imageBytes(m_image, record, Region::Rel::VoiceRecord)));
+        m_out.endEntry();
+    }
+}
+
+void ReportWriter::macros() {
+    for (int m = 1; m <= Macros::Count; ++m) macroLine(m);
+}
+
+void ReportWriter::macroLine(int macro) {
+    const int record = Macros::macroOffset(macro);
+    m_out.number(8, macro);
+    if (m_image[record] != 0) {
+        m_out.text(14, digitFieldText(m_image, record, Codec::DigitFieldKeys));
+        QStringList commands;
+        for (int k = 1; k <= Macros::CommandsPerMacro; ++k) {
+            const int at = Macros::commandOffset(macro, k);
+            commands << commandDigits(m_image[at], m_image[at + 1]);
+        }
+        m_out.text(28, commands.join(latin(CommandSeparator)));
+    }
+    m_out.endEntry();
+}
+
+void ReportWriter::scheduler(int page) {
+    const int first = SchedulerEventsPerPage * (page - 1) + 1;
+    for (int n = first; n < first + SchedulerEventsPerPage; ++n) schedulerLine(n);
+}
+
+void ReportWriter::schedulerLine(int event) {
+    using namespace Scheduler;
+    const int record = eventOffset(event);
+    auto byte = [&](int k) { return m_image[record + k]; };
+    m_out.number(8, event);
+    const std::uint8_t month = byte(MonthByte);
+    if (month != Erased) {
+        const QString minute = commandByteDigits(byte(MinuteByte));
+        m_out.text(15, byte(HourByte) == EveryHourCode
+                           ? latin(EveryHour) + minute
+                           : commandByteDigits(byte(HourByte)) + latin(TimeSeparator) + minute);
+        const bool byWeekday = month == Calendar::ByWeekday;
+        m_out.text(25, byWeekday ? weekdayText(byte(WeekdayByte)) : latin(NoWeekday));
+        m_out.text(45, monthText(month));
+        // The day is stored as a packed digit pair, so its hexadecimal form is the day number.
+        if (!byWeekday) m_out.text(55, QString::number(byte(DayByte), 16).toUpper());
+        m_out.text(75, commandDigits(byte(OpcodeByte), byte(ArgumentByte)));
+    }
+    m_out.endEntry();
+}
+
+void ReportWriter::speedDialLine(int number, int record) {
+    m_out.number(8, number);
+    if (m_image[record] != 0) m_out.text(15, telephoneNumberText(m_image, record));
+    // The identification holds as many words as its count byte says, as stored: a count above
+    // eight reads on past the record, but never past the image.
+    const int countAt = record + SpeedDial::IdentificationStart;
+    const int words = m_image[countAt];
+    const auto field = imageBytes(m_image, countAt, 1 + Vocabulary::StoredWordSize * words);
+    m_out.text(32, Vocabulary::wordStringText(field, false));
+    m_out.endEntry();
+}
+
+void ReportWriter::speedDials(int page) {
+    const int first = SpeedDialsPerPage * page;
+    for (int e = first; e < first + SpeedDialsPerPage; ++e)
+        speedDialLine(e, SpeedDial::userOffset(e));
+}
+
+void ReportWriter::emergencySpeedDials() {
+    for (int e = 0; e < SpeedDial::EmergencyCount; ++e)
+        speedDialLine(e, SpeedDial::emergencyOffset(e));
+}
+
+void ReportWriter::zonePair(int block, int leftZone) {
+    const int left = m_image[Region::zonesStart(block) + leftZone];
+    const int right = m_image[Region::zonesStart(block) + leftZone + 1];
+    m_out.setBold(true);
+    m_out.text(8, latin(ZoneTitles[leftZone]));
+    m_out.text(60, latin(ZoneTitles[leftZone + 1]));
+    m_out.setBold(false);
+    m_out.lineBreak();
+    auto mark = [](int byte, int bit) { return latin((byte >> bit) & 1 ? FlagSet : FlagClear); };
+    for (int k = 1; k <= 8; ++k) {
+        m_out.number(8, k);
+        m_out.text(11, mark(left, k - 1));
+        m_out.text(14, latin(ZoneLabels[leftZone][k - 1]));
+        m_out.number(60, k);
+        m_out.text(63, mark(right, k - 1));
+        m_out.text(66, latin(ZoneLabels[leftZone + 1][k - 1]));
+        m_out.endEntry();
+    }
+}
+
+void ReportWriter::courtesyTones() {
+    for (int t = 1; t <= Region::CourtesyToneCount; ++t) {
+        const int record = CourtesyTones::toneOffset(t - 1);
+        auto frequency = [&](int k) { return Tones::frequencyText(m_image[record + k]); };
+        auto time = [&](int k) { return Tones::timeText(m_image[record + k]); };
+        m_out.number(8, t);
+        if (m_image[record] != 0) {
+            m_out.text(15, frequency(0));
+            m_out.text(21, latin(ToneDash));
+            m_out.text(24, time(1));
+            m_out.text(35, time(2));
+            m_out.text(45, frequency(3));
+            m_out.text(51, latin(ToneDash));
+            m_out.text(54, time(4));
+            m_out.text(65, time(5));
+            m_out.text(75, frequency(6));
+            m_out.text(81, latin(ToneDash));
+            m_out.text(84, time(7));
+        }
+        m_out.endEntry();
+    }
+}
+
+void ReportWriter::cwMessage() {
+    // A count above 31 runs on into the bytes that follow, as the controller reads it.
+    m_out.text(8, m_image[Cw::MessageOffset] == 0 ? latin(EmptyCw) : cwMessageText(m_image));
+    m_out.endEntry();
+}
+
+ReportDocument composeReport(const Image& image, const ReportInputs& inputs, LineBudget budget) {
+    ReportComposer out(inputs.fontFamily, budget);
+    ReportWriter writer(image, inputs, out);
+    // The Base block, or the memory saves: #4 only in the four-saves layout (otherwise its
+    // region holds the area codes and prefixes).
+    auto blocks = [&](bool base) {
+        std::vector<int> list;
+        if (base) return std::vector<int>{0};
+        const int saves =
+            inputs.fourMemorySaves ? Region::MemorySaveCount : Region::MemorySaveCount - 1;
+        for (int n = 1; n <= saves; ++n) list.push_back(n);
+        return list;
+    };
+
+    auto zoneJobs = [&](int block) {
+        for (int first = 0; first < Region::Rel::ZoneCount; first += ZonesPerJob) {
+            out.startJob(sectionTitle(ZonesCode + block));
+            writer.pageHeading();
+            writer.subHeading(ZonesCode + block);
+            writer.zonePair(block, first);
+            out.lineBreak();
+            out.lineBreak();
+            writer.zonePair(block, first + 2);
+        }
+    };
+
+    for (int box = 0; box < BoxCount; ++box) {
+        if (!inputs.boxes[box]) continue;
+        switch (box) {
+            case ReportBox::BaseCodes:
+            case ReportBox::MemoryCodes:
+                for (int n : blocks(box == ReportBox::BaseCodes)) {
+                    out.startJob(sectionTitle(CodesCode + n));
+                    writer.pageHeading();
+                    writer.codes(n);
+                }
+                break;
+            case ReportBox::BaseTimers:
+            case ReportBox::MemoryTimers:
+                for (int n : blocks(box == ReportBox::BaseTimers)) {
+                    out.startJob(sectionTitle(TimersCode + n));
+                    writer.pageHeading();
+                    writer.timers(n);
+                }
+                break;
+            case ReportBox::BaseVoice:
+            case ReportBox::MemoryVoice:
+                for (int n : blocks(box == ReportBox::BaseVoice)) {
+                    out.startJob(voiceTitle(n));
+                    writer.voicePageHeading(n);
+                    writer.voiceMessages(n);
+                }
+                break;
+            case ReportBox::Macros:
+                out.startJob(sectionTitle(MacrosCode));
+                writer.pageHeading();
+                writer.subHeading(MacrosCode);
+                writer.macros();
+                break;
+            case ReportBox::Scheduler:
+                out.startJob(sectionTitle(SchedulerCode));
+                for (int page = 1; page <= 2; ++page) {
+                    if (page > 1) out.pageBreak();
+                    writer.pageHeading();
+                    writer.subHeading(SchedulerCode);
+                    writer.scheduler(page);
+                }
+                break;
+            case ReportBox::UserSpeedDial:
+                out.startJob(sectionTitle(SpeedDialCode));
+                for (int page = 0; page < SpeedDialPages; ++page) {
+                    if (page > 0) out.pageBreak();
+                    writer.pageHeading();
+                    writer.subHeading(SpeedDialCode);
+                    writer.speedDials(page);
+                }
+                break;
+            case ReportBox::EmergencySpeedDial:
+                out.startJob(sectionTitle(EmergencyCode));
+                writer.pageHeading();
+                writer.subHeading(EmergencyCode);
+                writer.emergencySpeedDials();
+                break;
+            case ReportBox::BaseZones:
+                zoneJobs(0);
+                break;
+            case ReportBox::MemoryZones:
+                for (int n : blocks(false)) zoneJobs(n);
+                break;
+            case ReportBox::TonesAndCw:
+                out.startJob(sectionTitle(TonesCode));
+                writer.pageHeading();
+                writer.subHeading(TonesCode);
+                writer.courtesyTones();
+                writer.subHeading(CwCode);
+                writer.cwMessage();
+                break;
+        }
+    }
+    return out.take();
+}

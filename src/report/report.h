@@ -1,0 +1,104 @@
+// The printed listing of the configuration: what each check box of the print dialog prints, in
+// which jobs and pages, and every section printer with its titles, labels and columns.
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "core/image.h"
+#include "devices/timers.h"
+#include "report/reportdocument.h"
+#include "report/reporttexts.h"
+
+struct Settings;
+
+using ReportBoxes = std::array<bool, ReportTexts::BoxCount>;
+
+// The check box numbers, which fix the printing order.
+namespace ReportBox {
+inline constexpr int BaseCodes = 0;
+inline constexpr int MemoryCodes = 1;
+inline constexpr int BaseTimers = 2;
+inline constexpr int MemoryTimers = 3;
+inline constexpr int BaseVoice = 4;
+inline constexpr int MemoryVoice = 5;
+inline constexpr int Macros = 6;
+inline constexpr int Scheduler = 7;
+inline constexpr int UserSpeedDial = 8;
+inline constexpr int EmergencySpeedDial = 9;
+inline constexpr int BaseZones = 10;
+inline constexpr int MemoryZones = 11;
+inline constexpr int TonesAndCw = 12;
+}  // namespace ReportBox
+
+// The names and the date the headings show.
+struct ReportHeadings {
+    QString reportFileName;   // the file last opened: the heading of every job but the voice ones
+    QString chooserFileName;  // the path the Open / Save As chooser last confirmed (voice jobs)
+    QString printDate;        // today in the system's short date form
+};
+
+// Everything a report is composed from besides the image.
+struct ReportInputs {
+    ReportHeadings headings;
+    bool fourMemorySaves = true;  // memory save #4 is printed only in the four-saves layout
+    QString fontFamily = QStringLiteral("Arial");
+    int printFontSize = 10;  // the headings' size, a whole number of points
+    ReportBoxes boxes{};
+};
+
+// The memory layout, print font and print size of the settings (a size that is not a number
+// counts as the default 10 points; a fraction is rounded).
+ReportInputs reportInputs(const Settings& settings, const ReportHeadings& headings,
+                          const ReportBoxes& boxes);
+// Today's date in the system locale's short form, for the headings.
+QString todaysPrintDate();
+
+// Composes the jobs of every checked box, in box order.
+ReportDocument composeReport(const Image& image, const ReportInputs& inputs,
+                             LineBudget budget = {});
+
+// The section printers over one composer. Each writes what its name says at the current place.
+class ReportWriter {
+public:
+    ReportWriter(const Image& image, const ReportInputs& inputs, ReportComposer& composer);
+
+    // Portrait, the print size: the report file name and the date between line breaks.
+    void pageHeading();
+    // Landscape, size 10: the chooser's file name, the date and the block's voice title.
+    void voicePageHeading(int block);
+    // The title of a section code (0..4 codes, 10..14 timers, 30 macros, 40 scheduler, 50 speed
+    // dials, 55 emergency, 60..64 zones, 70 courtesy tones, 80 CW) and its column headings.
+    void subHeading(int code);
+
+    void codes(int block);
+    void timers(int block);
+    void voiceMessages(int block);
+    void macros();
+    void macroLine(int macro);
+    void scheduler(int page);  // page 1: events 1..20, page 2: events 21..40
+    void schedulerLine(int event);
+    void speedDials(int page);  // page 0..4: entries 20 page .. 20 page + 19
+    void emergencySpeedDials();
+    // Zones z and z + 1 (z = 0, 2, 4, 6) of a block side by side: their titles, then one line per
+    // flag with an "X" where the flag is set.
+    void zonePair(int block, int leftZone);
+    void courtesyTones();
+    void cwMessage();
+
+    // The time a timer entry prints: "mm:ss" for minutes timers, seconds with one decimal for
+    // tenths timers.
+    QString timerTime(int offset, TimerKind kind) const;
+
+private:
+    void speedDialLine(int number, int record);
+
+    const Image& m_image;
+    const ReportInputs& m_inputs;
+    ReportComposer& m_out;
+};
+
+// The title of a section code ("Memory Save 2 Control Codes" for code 2).
+QString sectionTitle(int code);
+// The title of a block's voice messages ("Base Voice Messages", "Memory Save 3 Voice Messages").
+QString voiceTitle(int block);

@@ -1,0 +1,208 @@
+#include "report/printreportdialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/settings.h"
+#include "report/printports.h"
+#include "report/reportpainter.h"
+#include "ui/prompts.h"
+
+using namespace ReportTexts;
+
+namespace {
+
+constexpr char HelpPage[] = "report.html";
+constexpr int BlinkMilliseconds = 500;
+
+QString latin(const char* text) { return QString::fromLatin1(text); }
+
+// The busy pointer while the jobs are composed and sent.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// The frames and the boxes they hold, top to bottom.
+struct FrameInfo {
+    const char* caption;
+    const char* objectName;
+    int row;
+    int column;
+};
+constexpr FrameInfo Frames[] = {
+    {BaseFrame, "fraBase", 0, 0},
+    {MemoryFrame, "fraMemory", 0, 1},
+    {TelephoneFrame, "fraTelephone", 1, 0},
+    {MiscFrame, "fraMisc", 1, 1},
+};
+
+}  // namespace
+
+PrintReportDialog::PrintReportDialog(const Image& image, Prompts& prompts, const Settings& settings,
+                                     HeadingsSource headings, PrintPorts* ports, QWidget* parent)
+    : EditorDialog(parent),
+      m_image(image),
+      m_prompts(prompts),
+      m_settings(settings),
+      m_headings(std::move(headings)) {
+    setObjectName(QStringLiteral("frmPrint"));
+    setWindowTitle(latin(DialogTitle));
+    setHelpTopic(latin(HelpPage));
+    if (!ports) m_ownPorts = std::make_unique<QtPrintPorts>(this);
+    m_ports = ports ? ports : m_ownPorts.get();
+
+    auto* frames = new QGridLayout;
+    for (const FrameInfo& info : Frames) {
+        auto* frame = new QGroupBox(latin(info.caption), this);
+        frame->setObjectName(latin(info.objectName));
+        auto* column = new QVBoxLayout(frame);
+        for (int box = 0; box < BoxCount; ++box) {
+            if (qstrcmp(Boxes[box].frame, info.caption) != 0) continue;
+            auto* check = new QCheckBox(latin(Boxes[box].caption), frame);
+            check->setObjectName(QStringLiteral("chkPrint%1").arg(box));
+            column->addWidget(check);
+            m_boxes[box] = check;
+        }
+        column->addStretch();
+        frames->addWidget(frame, info.row, info.column);
+    }
+
+    auto* action = new QGroupBox(latin(ActionFrame), this);
+    action->setObjectName(QStringLiteral("fraAction"));
+    m_print = new QPushButton(latin(NoJobsSelected), action);
+    m_print->setObjectName(QStringLiteral("cmdPrint"));
+    // Wide enough for every caption, so the button keeps its size while it blinks.
+    m_print->setMinimumWidth(m_print->fontMetrics().horizontalAdvance(latin(NoJobsSelected)) + 40);
+    auto* preview = new QPushButton(tr("Preview..."), action);
+    preview->setObjectName(QStringLiteral("cmdPreview"));
+    auto* pdf = new QPushButton(tr("Export PDF..."), action);
+    pdf->setObjectName(QStringLiteral("cmdPdf"));
+    m_status = new QLabel(action);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(latin(JobsDispatched)));
+    auto* actionRow = new QHBoxLayout(action);
+    actionRow->addWidget(m_print);
+    actionRow->addWidget(preview);
+    actionRow->addWidget(pdf);
+    actionRow->addSpacing(12);
+    actionRow->addWidget(m_status, 1);
+
+    connect(m_print, &QPushButton::clicked, this, &PrintReportDialog::printReport);
+    connect(preview, &QPushButton::clicked, this, &PrintReportDialog::previewReport);
+    connect(pdf, &QPushButton::clicked, this, &PrintReportDialog::exportPdf);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(frames);
+    layout->addWidget(action);
+    QPushButton* ok = addOkRow(layout);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_blinkTimer = new QTimer(this);
+    m_blinkTimer->setObjectName(QStringLiteral("tmrBlink"));
+    m_blinkTimer->setInterval(BlinkMilliseconds);
+    connect(m_blinkTimer, &QTimer::timeout, this, &PrintReportDialog::blink);
+    m_blinkTimer->start();
+    m_print->setAccessibleName(latin(NoJobsSelected));
+}
+
+PrintReportDialog::~PrintReportDialog() = default;
+
+ReportBoxes PrintReportDialog::checkedBoxes() const {
+    ReportBoxes boxes{};
+    for (int box = 0; box < BoxCount; ++box) boxes[box] = m_boxes[box]->isChecked();
+    return boxes;
+}
+
+void PrintReportDialog::blink() {
+    const ReportBoxes boxes = checkedBoxes();
+    const bool selected = std::find(boxes.begin(), boxes.end(), true) != boxes.end();
+    if (!selected)
+        m_print->setText(latin(NoJobsSelected));
+    else if (m_print->text() == latin(StartPrintJobs))
+        m_print->setText(QString());
+    else
+        m_print->setText(latin(StartPrintJobs));
+    // A screen reader hears what the button does, not the blank phase of the blinking.
+    m_print->setAccessibleName(latin(selected ? StartPrintJobs : NoJobsSelected));
+}
+
+ReportDocument PrintReportDialog::composeChecked() const {
+    ReportHeadings headings = m_headings ? m_headings() : ReportHeadings{};
+    if (!m_headings) headings.printDate = todaysPrintDate();
+    return composeReport(m_image, reportInputs(m_settings, headings, checkedBoxes()));
+}
+
+bool PrintReportDialog::anyChecked() {
+    const ReportBoxes boxes = checkedBoxes();
+    if (std::find(boxes.begin(), boxes.end(), true) != boxes.end()) return true;
+    m_prompts.message(Icon::Warning, latin(PrintJobsTitle), latin(NoJobsError));
+    return false;
+}
+
+void PrintReportDialog::setStatus(const QString& text) { m_status->setText(text); }
+
+void PrintReportDialog::printReport() {
+    if (!anyChecked()) return;
+    if (!m_ports->choosePrinter()) {
+        setStatus(latin(PrintCancelled));
+        return;
+    }
+    {
+        const BusyCursor busy;
+        const ReportDocument document = composeChecked();
+        for (int job = 0; job < static_cast<int>(document.jobs.size()); ++job) {
+            if (!m_ports->printJob(document, job)) {
+                // The jobs already sent stay sent; the rest is skipped and the boxes stay
+                // checked for another try.
+                setStatus(latin(PrinterError));
+                return;
+            }
+        }
+    }
+    setStatus(latin(JobsDispatched));
+    for (QCheckBox* box : m_boxes) box->setChecked(false);
+}
+
+void PrintReportDialog::previewReport() {
+    if (!anyChecked()) return;
+    ReportDocument document;
+    {
+        const BusyCursor busy;
+        document = composeChecked();
+    }
+    m_ports->preview(document);
+}
+
+void PrintReportDialog::exportPdf() {
+    if (!anyChecked()) return;
+    QString path = m_prompts.chooseSaveFile(tr("PDF Files (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    QString failure;
+    {
+        const BusyCursor busy;
+        failure = writeReportPdf(composeChecked(), path);
+    }
+    if (!failure.isEmpty()) {
+        m_prompts.message(Icon::Error, tr("Export PDF"),
+                          tr("The report could not be saved as %1.\n\n%2")
+                              .arg(QDir::toNativeSeparators(path), failure));
+        return;
+    }
+    setStatus(tr("PDF Saved"));
+}

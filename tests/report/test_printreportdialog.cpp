@@ -1,0 +1,250 @@
+// The print dialog: the blinking print button, the print run's outcomes and what they do to the
+// boxes, the box order, the nothing-checked message, the preview and the PDF export.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+
+#include "core/settings.h"
+#include "dialogcheck.h"
+#include "report/printports.h"
+#include "report/printreportdialog.h"
+#include "report/reportpreviewdialog.h"
+#include "reportlines.h"
+#include "scriptedprompts.h"
+
+namespace {
+
+// The printer side as a script: the chooser's answers, the jobs received, a printer that fails
+// at a given job, the documents previewed.
+class ScriptedPorts : public PrintPorts {
+public:
+    std::deque<bool> chooserAnswers;
+    int chooserCalls = 0;
+    int failingJob = -1;
+    QStringList printed;
+    std::vector<ReportDocument> previews;
+
+    bool choosePrinter() override {
+        ++chooserCalls;
+        if (chooserAnswers.empty()) {
+            ADD_FAILURE() << "unexpected printer chooser";
+            return false;
+        }
+        const bool answer = chooserAnswers.front();
+        chooserAnswers.pop_front();
+        return answer;
+    }
+    bool printJob(const ReportDocument& document, int job) override {
+        if (job == failingJob) return false;
+        printed << document.jobs.at(job).name;
+        return true;
+    }
+    void preview(const ReportDocument& document) override { previews.push_back(document); }
+};
+
+class PrintReportDialogTest : public ::testing::Test {
+protected:
+    PrintReportDialogTest()
+        : dialog(
+              image, prompts, settings, [this] { return headings; }, &ports) {
+        dialog.blinkTimer()->stop();
+    }
+
+    QCheckBox* box(int n) { return child<QCheckBox>(dialog, QStringLiteral("chkPrint%1").arg(n)); }
+    QPushButton* button(const char* name) {
+        return child<QPushButton>(dialog, QString::fromLatin1(name));
+    }
+    QString caption() { return button("cmdPrint")->text(); }
+    QString status() { return child<QLabel>(dialog, QStringLiteral("lblStatus"))->text(); }
+    std::vector<int> checked() {
+        std::vector<int> list;
+        for (int n = 0; n < ReportTexts::BoxCount; ++n)
+            if (box(n)->isChecked()) list.push_back(n);
+        return list;
+    }
+
+    Image image = zeroImage();
+    ScriptedPrompts prompts;
+    Settings settings;
+    ScriptedPorts ports;
+    ReportHeadings headings{QStringLiteral("/home/ham/club.orv"),
+                            QStringLiteral("/home/ham/copy.orv"), QStringLiteral("02/01/24")};
+    PrintReportDialog dialog;
+};
+
+}  // namespace
+
+TEST_F(PrintReportDialogTest, BoxesStandInTheirFramesWithTheirCaptions) {
+    EXPECT_EQ(dialog.windowTitle(), "Print Driver");
+    const std::pair<int, const char*> spots[] = {
+        {0, "Repeater Base"}, {1, "Memory Saves"}, {7, "Miscellaneous"}, {9, "Telephone"}};
+    for (const auto& [n, frame] : spots) {
+        auto* group = qobject_cast<QGroupBox*>(box(n)->parentWidget());
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(group->title(), frame) << "box " << n;
+    }
+    EXPECT_EQ(box(7)->text(), "Schedular");
+    EXPECT_EQ(box(12)->text(), "Courtesy Tones / CW Message");
+    EXPECT_EQ(child<QGroupBox>(dialog, "fraAction")->title(), "Print Action");
+    EXPECT_TRUE(checked().empty());
+}
+
+TEST_F(PrintReportDialogTest, PrintButtonBlinksWhileABoxIsChecked) {
+    EXPECT_EQ(dialog.blinkTimer()->interval(), 500);
+    EXPECT_EQ(caption(), "No Print Job(s) Selected");
+    dialog.blink();
+    EXPECT_EQ(caption(), "No Print Job(s) Selected");
+    box(7)->click();
+    const char* phases[] = {"Start Print Job(s)", "", "Start Print Job(s)", ""};
+    for (const char* phase : phases) {
+        dialog.blink();
+        EXPECT_EQ(caption(), phase);
+        EXPECT_EQ(button("cmdPrint")->accessibleName(), "Start Print Job(s)");
+    }
+    box(7)->click();
+    dialog.blink();
+    EXPECT_EQ(caption(), "No Print Job(s) Selected");
+}
+
+TEST_F(PrintReportDialogTest, NothingCheckedShowsThePrintJobsMessage) {
+    for (const char* name : {"cmdPrint", "cmdPreview", "cmdPdf"}) {
+        prompts.messages.clear();
+        button(name)->click();
+        ASSERT_EQ(prompts.messages.size(), 1u) << name;
+        EXPECT_EQ(prompts.messages[0].icon, Icon::Warning);
+        EXPECT_EQ(prompts.messages[0].title, "Print Jobs");
+        EXPECT_EQ(prompts.messages[0].text, "Error, No Print Jobs Selected");
+    }
+    EXPECT_EQ(ports.chooserCalls, 0);
+    EXPECT_TRUE(ports.previews.empty());
+    EXPECT_EQ(prompts.saveChooserCalls, 0);
+}
+
+TEST_F(PrintReportDialogTest, PrintRunOutcomes) {
+    struct Case {
+        const char* what;
+        bool chosen;
+        int failingJob;
+        QStringList printed;
+        const char* status;
+        std::vector<int> checkedAfter;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"cancelled", false, -1, {}, "Print Cancelled", {0, 12}},
+        {"printer error", true, 1, {"Base Control Codes"}, "Printer Error", {0, 12}},
+        {"dispatched", true, -1, {"Base Control Codes", "Courtesy Tones"},
+         "Print Job(s) Dispatched", {}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        ports.printed.clear();
+        ports.chooserAnswers = {c.chosen};
+        ports.failingJob = c.failingJob;
+        for (int n : {12, 0})
+            if (!box(n)->isChecked()) box(n)->click();
+        button("cmdPrint")->click();
+        EXPECT_EQ(ports.printed, c.printed) << c.what;
+        EXPECT_EQ(status(), c.status) << c.what;
+        EXPECT_EQ(checked(), c.checkedAfter) << c.what;
+    }
+    dialog.blink();
+    EXPECT_EQ(caption(), "No Print Job(s) Selected");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(PrintReportDialogTest, MemorySaveFourFollowsTheLayoutOfTheRun) {
+    for (const char* layout : {"0", "1"}) {
+        settings.memory4 = QString::fromLatin1(layout);
+        ports.printed.clear();
+        ports.chooserAnswers = {true};
+        box(1)->click();
+        button("cmdPrint")->click();
+        EXPECT_EQ(ports.printed.size(), layout[0] == '1' ? 4 : 3) << layout;
+    }
+}
+
+TEST_F(PrintReportDialogTest, BoxesAndStatusSurviveOk) {
+    box(3)->click();
+    box(9)->click();
+    ports.chooserAnswers = {false};
+    button("cmdPrint")->click();
+    showSettled(dialog);
+    QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    showSettled(dialog);
+    EXPECT_EQ(checked(), std::vector<int>({3, 9}));
+    EXPECT_EQ(status(), "Print Cancelled");
+}
+
+TEST_F(PrintReportDialogTest, PreviewShowsTheCheckedJobsAndKeepsTheBoxes) {
+    box(4)->click();
+    headings.chooserFileName.clear();  // asked for at each run
+    button("cmdPreview")->click();
+    ASSERT_EQ(ports.previews.size(), 1u);
+    const ReportDocument& document = ports.previews[0];
+    ASSERT_EQ(document.jobs.size(), 1u);
+    EXPECT_EQ(document.jobs[0].name, "Base Voice Messages");
+    EXPECT_EQ(pageLines(document, 0, 0).at(6), "       File: No File Name Assigned");
+    EXPECT_EQ(checked(), std::vector<int>({4}));
+    EXPECT_EQ(ports.chooserCalls, 0);
+}
+
+TEST_F(PrintReportDialogTest, ExportPdfWritesTheCheckedJobsOrSaysWhyNot) {
+    QTemporaryDir dir;
+    box(0)->click();
+    box(4)->click();
+
+    prompts.files = {QString()};  // cancelled
+    button("cmdPdf")->click();
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    prompts.files = {dir.filePath("club")};
+    button("cmdPdf")->click();
+    QFile pdf(dir.filePath("club.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_EQ(checked(), std::vector<int>({0, 4}));
+    EXPECT_TRUE(prompts.messages.empty());
+
+    const QString unwritable = dir.filePath("no such folder/club.pdf");
+    prompts.files = {unwritable};
+    button("cmdPdf")->click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
+    EXPECT_TRUE(prompts.messages[0].text.contains(unwritable))
+        << prompts.messages[0].text.toStdString();
+    EXPECT_EQ(ports.chooserCalls, 0);
+}
+
+TEST(ReportPreview, ShowsEveryPageInItsOwnOrientation) {
+    const ReportDocument document = composeReport(
+        zeroImage(), inputsFor({ReportBox::BaseCodes, ReportBox::BaseVoice, ReportBox::Scheduler}));
+    ReportPreviewDialog preview(document, QPageSize(QPageSize::A4));
+    ReportPagesView* view = preview.pagesView();
+    ASSERT_EQ(view->pageCount(), 4);
+    const bool landscape[] = {false, true, false, false};
+    for (int p = 0; p < 4; ++p) {
+        const QRectF rect = view->pageRect(p);
+        EXPECT_EQ(rect.width() > rect.height(), landscape[p]) << "page " << p + 1;
+        EXPECT_GE(rect.top(), p == 0 ? 0 : view->pageRect(p - 1).bottom()) << "page " << p + 1;
+    }
+    EXPECT_EQ(view->pageCaption(1), "Page 2 of 4: Base Voice Messages");
+    // The listing is drawn on the white page: dark pixels inside the first page.
+    const QImage shot = view->grab().toImage();
+    const QRect first = view->pageRect(0).toRect().adjusted(2, 2, -2, -2);
+    int dark = 0;
+    for (int y = first.top(); y < first.bottom(); y += 2)
+        for (int x = first.left(); x < first.right(); x += 2)
+            if (qGray(shot.pixel(x, y)) < 128) ++dark;
+    EXPECT_GT(dark, 50);
+}

@@ -1,0 +1,161 @@
+// The painter rendering: the PDF's pages, their orientation and texts, one job on its own, an
+// unwritable file, and the widest lines and the line budgets of a full report on A4 and Letter.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "core/regions.h"
+#include "formats/dtmfcodec.h"
+#include "report/reportpainter.h"
+#include "reportlines.h"
+
+namespace {
+
+// The page sizes of a PDF in points, in page order, read from the media box of each page.
+std::vector<QSizeF> pageSizes(const QByteArray& pdf) {
+    static const QRegularExpression mediaBox(
+        QStringLiteral(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])"));
+    std::vector<QSizeF> sizes;
+    auto it = mediaBox.globalMatch(QString::fromLatin1(pdf));
+    while (it.hasNext()) {
+        const auto match = it.next();
+        sizes.emplace_back(match.captured(1).toDouble(), match.captured(2).toDouble());
+    }
+    return sizes;
+}
+
+bool metricCompatibleArial() {
+    const QString family = QFontInfo(reportFont(QStringLiteral("Arial"), 10, false)).family();
+    return family == QLatin1String("Arial") || family == QLatin1String("Liberation Sans");
+}
+
+// A configuration filled the way a club would fill it, with the longest values the fields take.
+Image filledImage() {
+    Image image = zeroImage();
+    for (int block = 0; block < 5; ++block) {
+        const int start = Region::blockStart(block);
+        for (int k = 0; k < 14; ++k)
+            putBytes(image, start + 8 + 8 * k, {7, 10, 11, 12, 13, 14, 15, 9});
+        for (int i = 0; i < 16; ++i) putBytes(image, start + 138 + 2 * i, {0xFF, 0x07});
+        for (int m = 0; m < 12; ++m)
+            putWords(image, start + 178 + 48 * m,
+                     {746, 746, 746, 746, 746, 746, 746, 746, 746, 746, 746, 746});
+        for (int z = 0; z < 8; ++z) image[start + z] = 0xFF;
+    }
+    for (int m = 0; m < 10; ++m) {
+        putBytes(image, 890 + 18 * m, {7, 10, 11, 12, 13, 14, 15, 9});
+        for (int k = 0; k < 10; ++k) image[890 + 18 * m + 8 + k] = 0xFF;
+    }
+    for (int e = 0; e < 40; ++e)
+        putBytes(image, 4298 + 7 * e,
+                 e % 2 ? std::initializer_list<int>{0x09, 0x30, 0, 0x23, 0x59, 0xFF, 0xFF}
+                       : std::initializer_list<int>{0xFF, 0, 4, 0xFF, 0x59, 0xFF, 0xFF});
+    for (int e = 0; e < 105; ++e) {
+        const int record = e < 5 ? 1148 + 30 * e : 1298 + 30 * (e - 5);
+        storeTelephoneNumber(image, record, QStringLiteral("9,18005551212"));
+        putWords(image, record + 12, {904, 386, 280, 904, 386, 280, 904, 386});
+    }
+    for (int t = 0; t < 8; ++t) putBytes(image, 826 + 8 * t, {8, 9, 9, 8, 9, 9, 8, 9});
+    putBytes(image, 794, {10, 13, 14, 38, 32, 1, 33, 34, 35, 36, 27});  // DE W1XYZ/R
+    return image;
+}
+
+}  // namespace
+
+TEST(ReportRendering, PdfHoldsEveryJobOnPagesOfItsOrientation) {
+    ReportInputs inputs =
+        inputsFor({ReportBox::BaseCodes, ReportBox::BaseVoice, ReportBox::Scheduler});
+    inputs.headings.reportFileName.clear();
+    const ReportDocument document = composeReport(zeroImage(), inputs);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    ASSERT_EQ(writeReportPdf(document, path, QPageSize(QPageSize::A4)), QString());
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::vector<QSizeF> sizes = pageSizes(file.readAll());
+    const std::vector<QSizeF> want = {{595, 842}, {842, 595}, {595, 842}, {595, 842}};
+    ASSERT_EQ(sizes.size(), want.size());
+    for (std::size_t p = 0; p < want.size(); ++p)
+        EXPECT_EQ(sizes[p].toSize(), want[p].toSize()) << "page " << p + 1;
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is not installed: the texts of "
+                        "the PDF are not checked";
+    QProcess extract;
+    extract.start(pdftotext, {path, QStringLiteral("-")});
+    ASSERT_TRUE(extract.waitForFinished(30000));
+    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 4) << text.toStdString();
+    EXPECT_TRUE(pages[0].contains("File: No File Name Assigned"));
+    EXPECT_TRUE(pages[0].contains("Base Control Codes"));
+    EXPECT_TRUE(pages[0].contains("Expanded User Function Prefix"));
+    EXPECT_TRUE(pages[1].contains("File: /home/ham/copy.orv"));
+    EXPECT_TRUE(pages[1].contains("Base Voice Messages"));
+    EXPECT_TRUE(pages[3].contains("Schedular Operations"));
+    EXPECT_TRUE(pages[3].contains("Day Of Month"));
+}
+
+TEST(ReportRendering, OneJobPaintsOnlyItsOwnPages) {
+    const ReportDocument document =
+        composeReport(zeroImage(), inputsFor({ReportBox::BaseCodes, ReportBox::UserSpeedDial}));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        ASSERT_TRUE(paintJob(writer, document, 1));
+    }
+    EXPECT_EQ(pageSizes(buffer.data()).size(), 5u);
+}
+
+TEST(ReportRendering, UnwritablePdfSaysWhy) {
+    const ReportDocument document = composeReport(zeroImage(), inputsFor({ReportBox::Macros}));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/report.pdf"));
+    EXPECT_NE(writeReportPdf(document, path), QString());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(ReportRendering, FullReportFitsA4AndLetterAtTheDefaultFont) {
+    if (!metricCompatibleArial())
+        GTEST_SKIP() << "\"Arial\" resolves to no metric-compatible font (install the Debian "
+                        "package fonts-liberation): widths are not checked";
+    ReportInputs inputs = inputsFor({});
+    inputs.boxes.fill(true);
+    const ReportDocument document = composeReport(filledImage(), inputs);
+    ASSERT_EQ(document.pageCount(), 35);
+
+    for (const QPageSize& size : {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)}) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        for (const PageOrientation orientation :
+             {PageOrientation::Portrait, PageOrientation::Landscape}) {
+            writer.setPageLayout(ReportPaper::pageLayout(size, orientation));
+            const QRect area = writer.pageLayout().paintRectPixels(writer.resolution());
+            // The line budget leaves every line at least the height of the body font.
+            const double body =
+                QFontMetricsF(reportFont("Arial", 10, false), &writer).lineSpacing();
+            EXPECT_GE(area.height() / double(document.budget.lines(orientation)), body)
+                << size.name().toStdString();
+            for (const ReportJob& job : document.jobs) {
+                for (const ReportPage& page : job.pages) {
+                    if (page.orientation != orientation) continue;
+                    EXPECT_LE(pageTextWidth(page, document.fontFamily, &writer, area.width()),
+                              area.width())
+                        << job.name.toStdString() << " on " << size.name().toStdString();
+                }
+            }
+        }
+    }
+}

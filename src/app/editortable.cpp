@@ -1,67 +1,79 @@
-// The editor menu commands of the main window: each sets the block the dialog edits and opens it.
-#include <QAction>
+// The editor menu commands of the main window: which dialog each menu item builds, on which block,
+// and how it is shown. Adding an editor is adding its row.
+#include "app/editortable.h"
 
-#include "app/mainwindow.h"
+#include <type_traits>
+
 #include "app/memorycopydialog.h"
 #include "app/memoryflushdialog.h"
 #include "app/repeaterconfigdialog.h"
 #include "codes/controlcodesdialog.h"
-#include "core/regions.h"
 #include "devices/timersdialog.h"
-#include "devices/zones.h"
 #include "devices/zonesdialog.h"
-#include "ui/editordialog.h"
+#include "formats/blocks.h"
 #include "voice/voicemessagesdialog.h"
 
 namespace {
-// Menu item of block 0 (Base) and the prefix of blocks 1..4, per block editor.
-QString blockItem(const char* baseName, const char* memoryPrefix, Block block) {
-    return block == Block::Base ? QLatin1String(baseName)
-                                : QLatin1String(memoryPrefix) + QString::number(blockIndex(block));
+
+template <class Dialog>
+constexpr bool NoKnownConstructor = false;
+
+// Builds a dialog from what its constructor asks for, in the order the dialogs take it: the
+// image, then the prompts, the settings or the layout callback, and the main window as parent.
+template <class Dialog>
+QDialog* build(const EditorContext& c) {
+    if constexpr (std::is_constructible_v<Dialog, Image&, Prompts&, Settings&, QWidget*>)
+        return new Dialog(c.image, c.prompts, c.settings, c.parent);
+    else if constexpr (std::is_constructible_v<Dialog, Image&, Settings&, std::function<void()>,
+                                               QWidget*>)
+        return new Dialog(c.image, c.settings, c.layoutChanged, c.parent);
+    else if constexpr (std::is_constructible_v<Dialog, Image&, Prompts&, QWidget*>)
+        return new Dialog(c.image, c.prompts, c.parent);
+    else if constexpr (std::is_constructible_v<Dialog, Image&, QWidget*>)
+        return new Dialog(c.image, c.parent);
+    else
+        static_assert(NoKnownConstructor<Dialog>, "the editor table cannot build this dialog");
 }
+
+// The same for the editors of one block (Base or a memory save).
+template <class Dialog>
+QDialog* buildOn(const EditorContext& c, Block block) {
+    if constexpr (std::is_constructible_v<Dialog, Image&, Prompts&, Block, QWidget*>)
+        return new Dialog(c.image, c.prompts, block, c.parent);
+    else if constexpr (std::is_constructible_v<Dialog, Image&, Block, QWidget*>)
+        return new Dialog(c.image, block, c.parent);
+    else
+        static_assert(NoKnownConstructor<Dialog>, "the editor table cannot build this dialog");
+}
+
+// The five rows of a block editor: the Base item, then the items of memory saves #1..#4, whose
+// object names end in the memory save's number.
+template <class Dialog>
+void addBlockRows(std::vector<EditorRow>& rows, const char* baseItem, const char* memoryItem,
+                  bool busyPointer = false) {
+    for (const Block block : AllBlocks) {
+        const QString item = block == Block::Base
+                                 ? QLatin1String(baseItem)
+                                 : QLatin1String(memoryItem) + QString::number(blockIndex(block));
+        rows.push_back({item, [block](const EditorContext& c) { return buildOn<Dialog>(c, block); },
+                        EditorMode::Modal, busyPointer});
+    }
+}
+
+constexpr bool BusyWhileBuilt = true;
+
 }  // namespace
 
-void MainWindow::connectEditors() {
-    Image& image = m_doc.image;
-    for (const Block block : AllBlocks) {
-        connect(
-            action(blockItem("mnuBaseCodes", "mnuMemCodes", block)), &QAction::triggered, this,
-            [this, &image, block] { ControlCodesDialog(image, m_prompts, block, this).exec(); });
-        connect(action(blockItem("mnuBaseTimers", "mnuMemTimers", block)), &QAction::triggered,
-                this,
-                [this, &image, block] { TimersDialog(image, m_prompts, block, this).exec(); });
-        connect(
-            action(blockItem("mnuBaseVoice", "mnuMemVoice", block)), &QAction::triggered, this,
-            [this, &image, block] { VoiceMessagesDialog(image, m_prompts, block, this).exec(); });
-        connect(action(blockItem("mnuBaseZones", "mnuMemZones", block)), &QAction::triggered, this,
-                [this, &image, block] {
-                    std::unique_ptr<ZonesDialog> zones;
-                    {
-                        BusyPointer busy;
-                        zones = std::make_unique<ZonesDialog>(image, block, this);
-                    }
-                    zones->exec();
-                });
-    }
-    connect(action(QStringLiteral("mnuMemoryConfig")), &QAction::triggered, this, [this, &image] {
-        std::unique_ptr<MemoryCopyDialog> copying;
-        {
-            BusyPointer busy;
-            copying = std::make_unique<MemoryCopyDialog>(image, m_prompts, m_settings, this);
-        }
-        copying->exec();
-    });
-    connect(action(QStringLiteral("mnuFlush")), &QAction::triggered, this,
-            [this, &image] { MemoryFlushDialog(image, m_prompts, m_settings, this).exec(); });
-    connect(action(QStringLiteral("mnuRepeaterConfig")), &QAction::triggered, this, [this, &image] {
-        // Modeless: a second request brings the open dialog to the front.
-        if (!m_config) {
-            m_config = new RepeaterConfigDialog(
-                image, m_settings, [this] { applyMemoryLayout(); }, this);
-            m_config->setAttribute(Qt::WA_DeleteOnClose);
-        }
-        m_config->show();
-        m_config->raise();
-        m_config->activateWindow();
-    });
+std::vector<EditorRow> editorTable() {
+    using enum EditorMode;
+    std::vector<EditorRow> rows = {
+        {QStringLiteral("mnuMemoryConfig"), build<MemoryCopyDialog>, Modal, BusyWhileBuilt},
+        {QStringLiteral("mnuFlush"), build<MemoryFlushDialog>, Modal},
+        {QStringLiteral("mnuRepeaterConfig"), build<RepeaterConfigDialog>, Modeless},
+    };
+    addBlockRows<ControlCodesDialog>(rows, "mnuBaseCodes", "mnuMemCodes");
+    addBlockRows<TimersDialog>(rows, "mnuBaseTimers", "mnuMemTimers");
+    addBlockRows<VoiceMessagesDialog>(rows, "mnuBaseVoice", "mnuMemVoice");
+    addBlockRows<ZonesDialog>(rows, "mnuBaseZones", "mnuMemZones", BusyWhileBuilt);
+    return rows;
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -14,11 +15,12 @@
 #include <QTimer>
 
 #include "app/aboutdialog.h"
+#include "app/editortable.h"
 #include "core/regions.h"
 #include "core/texts.h"
-#include "ui/editordialog.h"
 #include "ui/helpviewer.h"
 #include "ui/prompts.h"
+#include "ui/windows.h"
 
 namespace {
 
@@ -44,14 +46,15 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     resize(800, 560);
     buildMenus();
     buildStatusBar();
-    m_welcome =
+    m_centreText =
         new QLabel(tr("No configuration file is open.\n\n"
                       "Choose File > Open... to open an ORVANE file (.orv)."));
-    m_welcome->setObjectName(QStringLiteral("lblWelcome"));
-    m_welcome->setAlignment(Qt::AlignCenter);
-    m_welcome->setWordWrap(true);
-    m_welcome->setStyleSheet(QStringLiteral("QLabel { color: palette(dark); font-size: 14pt; }"));
-    setCentralWidget(m_welcome);
+    m_centreText->setObjectName(QStringLiteral("lblWelcome"));
+    m_centreText->setAlignment(Qt::AlignCenter);
+    m_centreText->setWordWrap(true);
+    m_centreText->setStyleSheet(
+        QStringLiteral("QLabel { color: palette(dark); font-size: 14pt; }"));
+    setCentralWidget(m_centreText);
 
     m_settings = readSettings(m_store);
     applyMemoryLayout();
@@ -79,7 +82,7 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
             m_ended = true;
         });
     }
-    connectEditors();
+    connectEditorTable();
     centreOnScreen(this);
 }
 
@@ -218,6 +221,11 @@ void MainWindow::applyMemoryLayout() {
     emit memoryLayoutChanged();
 }
 
+void MainWindow::addRecentFile(const QString& path) {
+    m_settings.addRecentFile(path);
+    updateRecentFileActions();
+}
+
 void MainWindow::updateRecentFileActions() {
     bool any = false;
     for (int n = 1; n <= RecentFileCount; ++n) {
@@ -237,15 +245,18 @@ void MainWindow::enableDocumentMenus() {
 }
 
 void MainWindow::refreshModified() {
-    m_panels[1]->setText(m_doc.isModified() ? QString::fromLatin1(Texts::ModifiedMark) : QString());
-    setWindowModified(m_doc.isModified());
+    const bool modified = m_doc.isModified();
+    if (modified == m_shownModified) return;
+    m_shownModified = modified;
+    m_panels[1]->setText(modified ? QString::fromLatin1(Texts::ModifiedMark) : QString());
+    setWindowModified(modified);
 }
 
 bool MainWindow::openFile(const QString& path) {
     OpenStatus status;
     {
         BusyPointer busy;
-        status = readImageFile(path, m_doc.image);
+        status = m_doc.open(path);
     }
     switch (status) {
         case OpenStatus::BadNameOrLength:
@@ -259,14 +270,8 @@ bool MainWindow::openFile(const QString& path) {
         case OpenStatus::Loaded:
             break;
     }
-    m_panels[0]->setText(path + QLatin1Char(' '));
-    m_settings.addRecentFile(path);
-    updateRecentFileActions();
-    m_doc.fileName = path;
-    m_doc.nameKnown = true;
-    m_doc.reportFileName = path;
-    showDocumentName();
-    m_doc.markSaved();
+    addRecentFile(path);
+    showFileName();
     enableDocumentMenus();
     refreshModified();
     return true;
@@ -280,32 +285,31 @@ bool MainWindow::checkSaveName(const QString& path) {
 }
 
 bool MainWindow::confirmAccessFlags() {
-    const auto question = closureQuestion(m_doc.image[Region::BaseBlock + Region::Rel::Zones]);
+    const auto question = closureQuestion(accessFlags(m_doc.image));
     if (!question) return true;
     return m_prompts.askYesNo(Icon::Error, QString::fromLatin1(Texts::SaveAlertTitle), *question);
 }
 
-bool MainWindow::writeImage(const QString& path) {
-    WriteStatus status;
-    {
-        BusyPointer busy;
-        status = writeImageFile(path, m_doc.image);
-    }
+bool MainWindow::showWriteResult(const QString& path, const WriteStatus& status) {
     if (!status.ok) {
         m_prompts.message(
             Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
             tr("Error, the file could not be saved:\n%1\n%2").arg(path, status.reason));
         return false;
     }
-    m_doc.markSaved();
     refreshModified();
     return true;
 }
 
 bool MainWindow::saveFile() {
-    if (!m_doc.nameKnown) return false;
+    if (!m_doc.nameKnown()) return false;
     if (!confirmAccessFlags()) return false;
-    return writeImage(m_doc.fileName);
+    WriteStatus status;
+    {
+        BusyPointer busy;
+        status = m_doc.save();
+    }
+    return showWriteResult(m_doc.fileName(), status);
 }
 
 bool MainWindow::saveFileAs() {
@@ -313,21 +317,24 @@ bool MainWindow::saveFileAs() {
     if (path.isEmpty()) return false;
     if (!checkSaveName(path)) return false;
     if (!confirmAccessFlags()) return false;
-    if (!writeImage(path)) return false;
-    m_doc.fileName = path;
-    m_doc.nameKnown = true;
+    WriteStatus status;
+    {
+        BusyPointer busy;
+        status = m_doc.saveAs(path);
+    }
+    if (!showWriteResult(path, status)) return false;
     action(QStringLiteral("mnuSave"))->setEnabled(true);
-    m_panels[0]->setText(path + QLatin1Char(' '));
-    m_settings.addRecentFile(path);
-    updateRecentFileActions();
-    showDocumentName();
+    addRecentFile(path);
+    showFileName();
     return true;
 }
 
-void MainWindow::showDocumentName() {
-    m_welcome->setText(tr("%1\n\nChoose an editor from the menus; File > Save File writes the "
-                          "configuration back.")
-                           .arg(QFileInfo(m_doc.fileName).fileName()));
+// The file Save writes: its path in panel 1, its name in the middle of the window.
+void MainWindow::showFileName() {
+    m_panels[0]->setText(m_doc.fileName() + QLatin1Char(' '));
+    m_centreText->setText(tr("%1\n\nChoose an editor from the menus; File > Save File writes "
+                             "the configuration back.")
+                              .arg(QFileInfo(m_doc.fileName()).fileName()));
 }
 
 bool MainWindow::askToSaveChanges() {
@@ -385,6 +392,44 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         showMinimized();
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
+}
+
+void MainWindow::connectEditorTable() {
+    for (const EditorRow& row : editorTable()) {
+        QAction* item = action(row.action);
+        Q_ASSERT_X(item, "MainWindow", qPrintable(row.action));
+        connect(item, &QAction::triggered, this, [this, row] { openEditor(row); });
+    }
+}
+
+void MainWindow::openEditor(const EditorRow& row) {
+    if (row.mode == EditorMode::Modeless) {
+        showModeless(row);
+        return;
+    }
+    // Guarded, as a dialog may delete itself when it closes.
+    QPointer<QDialog> dialog = buildEditor(row);
+    dialog->exec();
+    delete dialog.data();
+}
+
+QDialog* MainWindow::buildEditor(const EditorRow& row) {
+    const EditorContext context{m_doc.image, m_prompts, m_settings, this,
+                                [this] { applyMemoryLayout(); }};
+    if (!row.busyPointer) return row.build(context);
+    BusyPointer busy;
+    return row.build(context);
+}
+
+void MainWindow::showModeless(const EditorRow& row) {
+    QPointer<QDialog>& open = m_modeless[row.action];
+    if (!open) {
+        open = buildEditor(row);
+        open->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
 }
 
 void MainWindow::showAbout() {

@@ -2,6 +2,7 @@
 // file and the modified mark in the status bar, and asks about unsaved changes before ending.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -9,10 +10,11 @@
 #include "core/settings.h"
 
 class Prompts;
+class QDialog;
 class QLabel;
 class QSettings;
 class QTimer;
-class RepeaterConfigDialog;
+struct EditorRow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -39,6 +41,7 @@ public:
     // Enables the memory save #4 items or the area-code and prefix items for the memory layout.
     void applyMemoryLayout();
     // Runs the 100 ms tick at once: "Mod" in panel 2 while the image differs from the last save.
+    // The mark and the panel are touched only when that state changes.
     void refreshModified();
     // The exit question; true when the program may end.
     bool confirmEnd();
@@ -56,22 +59,28 @@ protected:
 private:
     void buildMenus();
     void buildStatusBar();
+    void addRecentFile(const QString& path);
     void updateRecentFileActions();
     void enableDocumentMenus();
-    bool writeImage(const QString& path);
+    void showFileName();
+    bool showWriteResult(const QString& path, const WriteStatus& status);
     bool askToSaveChanges();
-    void connectEditors();
+    void connectEditorTable();
+    void openEditor(const EditorRow& row);
+    QDialog* buildEditor(const EditorRow& row);
+    void showModeless(const EditorRow& row);
     void showAbout();
-    void showDocumentName();
 
     Prompts& m_prompts;
     QSettings& m_store;
     Document m_doc;
     Settings m_settings;
     QLabel* m_panels[3] = {};
-    QLabel* m_welcome = nullptr;
-    QPointer<RepeaterConfigDialog> m_config;
+    QLabel* m_centreText = nullptr;  // what to do first, then the open file's name
+    // The open modeless editors by menu item; an entry turns null when its dialog is closed.
+    QHash<QString, QPointer<QDialog>> m_modeless;
     QTimer* m_modifiedTimer = nullptr;
+    bool m_shownModified = false;  // the state the mark and panel 2 show
     bool m_quitOnClose = false;
     bool m_ended = false;
 };

@@ -11,8 +11,34 @@
 #include "core/texts.h"
 
 void Document::markSaved() {
-    reference = image;
-    referenceChecksum = byteSum(image);
+    m_saved = image;
+    m_referenceChecksum = byteSum(image);
+}
+
+OpenStatus Document::open(const QString& path) {
+    const OpenStatus status = readImageFile(path, image);
+    if (status != OpenStatus::Loaded) return status;
+    m_fileName = path;
+    m_nameKnown = true;
+    m_reportFileName = path;
+    markSaved();
+    return status;
+}
+
+WriteStatus Document::save() {
+    if (!m_nameKnown) return {};
+    const WriteStatus status = writeImageFile(m_fileName, image);
+    if (status.ok) markSaved();
+    return status;
+}
+
+WriteStatus Document::saveAs(const QString& path) {
+    const WriteStatus status = writeImageFile(path, image);
+    if (!status.ok) return status;
+    m_fileName = path;
+    m_nameKnown = true;
+    markSaved();
+    return status;
 }
 
 bool hasOrvExtension(const QString& path) { return path.endsWith(QLatin1String(Texts::Extension)); }

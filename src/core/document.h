@@ -6,39 +6,68 @@
 #include <optional>
 
 #include "core/image.h"
-
-struct Document {
-    Image image{};
-    QString fileName;        // the file Save writes
-    bool nameKnown = false;  // Save does nothing until a file was opened or saved under a name
-    QString reportFileName;  // shown in report headings; set only by opening
-    std::int32_t referenceChecksum = 0;
-    Image reference{};  // the image as last opened or saved
-
-    // Modified means "differs from the last opened or saved image", byte for byte; the checksum
-    // alone would miss edits that keep the byte sum.
-    bool isModified() const { return image != reference; }
-    void markSaved();
-};
-
-// True when the path ends in ".orv" exactly (case-sensitive).
-bool hasOrvExtension(const QString& path);
+#include "core/regions.h"
 
 enum class OpenStatus { Loaded, BadNameOrLength, ReadError };
-
-// Reads a configuration file into a separate buffer; `out` is replaced only when the name, the
-// length and the whole read are right.
-OpenStatus readImageFile(const QString& path, Image& out);
 
 struct WriteStatus {
     bool ok = false;
     QString reason;  // the file system's explanation when ok is false
 };
 
+// The image with the names it goes by. Opening and saving keep the names and the saved copy in
+// step, so a window never sets them by hand: only opening names the report, and a write that
+// fails leaves every name and the saved copy as they were, so the edits still count as unsaved.
+class Document {
+public:
+    Image image{};  // edited in place by every dialog
+
+    const QString& fileName() const { return m_fileName; }  // the file Save writes
+    // Save does nothing until a file was opened or saved under a name.
+    bool nameKnown() const { return m_nameKnown; }
+    // Shown in report headings: the file last opened, whatever Save As chose since.
+    const QString& reportFileName() const { return m_reportFileName; }
+    std::int32_t referenceChecksum() const { return m_referenceChecksum; }
+
+    // Modified means "differs from the last opened or saved image", byte for byte; the checksum
+    // alone would miss edits that keep the byte sum.
+    bool isModified() const { return image != m_saved; }
+
+    // Reads the file into the image. Once loaded, the path is both the file name and the report
+    // file name and the image counts as saved; otherwise nothing changes.
+    OpenStatus open(const QString& path);
+    // Writes the image to the file name; nothing is written while no name is known.
+    WriteStatus save();
+    // Writes the image to the path, which then becomes the file name (the report keeps its name).
+    WriteStatus saveAs(const QString& path);
+
+private:
+    void markSaved();
+
+    QString m_fileName;
+    bool m_nameKnown = false;
+    QString m_reportFileName;
+    std::int32_t m_referenceChecksum = 0;
+    Image m_saved{};  // the image as last opened or saved
+};
+
+// True when the path ends in ".orv" exactly (case-sensitive).
+bool hasOrvExtension(const QString& path);
+
+// Reads a configuration file into a separate buffer; `out` is replaced only when the name, the
+// length and the whole read are right.
+OpenStatus readImageFile(const QString& path, Image& out);
+
 // Writes exactly the image as the file's whole content, atomically: an existing file is replaced
 // only once all 8192 bytes are safely written.
 WriteStatus writeImageFile(const QString& path, const Image& image);
 
-// The pre-save question for the repeater access flags in byte 40, or nothing when the flags are
-// the usual ones (transmitter on, no CTCSS, no DTMF access).
+// The repeater access flags: the first zone byte of the Base block (bit 0 transmitter enabled,
+// bit 1 CTCSS required, bit 2 DTMF access required).
+inline std::uint8_t accessFlags(const Image& image) {
+    return image[Region::BaseBlock + Region::Rel::Zones];
+}
+
+// The pre-save question for the repeater access flags, or nothing when the flags are the usual
+// ones (transmitter on, no CTCSS, no DTMF access).
 std::optional<QString> closureQuestion(std::uint8_t accessFlags);

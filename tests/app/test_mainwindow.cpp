@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChildEvent>
+#include <QCursor>
 #include <QDate>
 #include <QDialog>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -19,6 +22,7 @@
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "app/mainwindow.h"
 #include "core/regions.h"
@@ -197,7 +201,7 @@ TEST_F(MainWindowTest, OpenRefusalsShowTheirMessagesAndChangeNothing) {
         EXPECT_EQ(prompts.messages[0].title, QLatin1String(c.title));
         EXPECT_EQ(prompts.messages[0].text, QLatin1String(c.text));
         EXPECT_EQ(window->document().image, loaded);
-        EXPECT_EQ(window->document().fileName, good);
+        EXPECT_EQ(window->document().fileName(), good);
         EXPECT_EQ(window->panelText(1), good + QLatin1Char(' '));
         EXPECT_EQ(window->settings().recentFiles[0], good);
     }
@@ -213,9 +217,9 @@ TEST_F(MainWindowTest, OpenUsesTheChooserFilterAndShowsThePath) {
     prompts.files.push_back(path);
     trigger("mnuOpen");
     EXPECT_EQ(window->panelText(1), path + QLatin1Char(' '));
-    EXPECT_EQ(window->document().fileName, path);
-    EXPECT_EQ(window->document().reportFileName, path);
-    EXPECT_TRUE(window->document().nameKnown);
+    EXPECT_EQ(window->document().fileName(), path);
+    EXPECT_EQ(window->document().reportFileName(), path);
+    EXPECT_TRUE(window->document().nameKnown());
     EXPECT_EQ(window->document().image[5], 0x42);
     EXPECT_TRUE(mod().isEmpty());
     EXPECT_TRUE(prompts.messages.empty());
@@ -290,8 +294,8 @@ TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
     prompts.files.push_back(second);
     trigger("mnuSaveAs");
     EXPECT_EQ(static_cast<std::uint8_t>(fileBytes(second)[1000]), 0x77);
-    EXPECT_EQ(window->document().fileName, second);
-    EXPECT_EQ(window->document().reportFileName, first);  // only opening sets it
+    EXPECT_EQ(window->document().fileName(), second);
+    EXPECT_EQ(window->document().reportFileName(), first);  // only opening sets it
     EXPECT_EQ(window->panelText(1), second + QLatin1Char(' '));
     EXPECT_EQ(window->settings().recentFiles[0], second);
     EXPECT_EQ(window->settings().recentFiles[1], first);
@@ -316,7 +320,7 @@ TEST_F(MainWindowTest, FailedWriteReportsAndKeepsTheDocumentModified) {
     EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
     EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Error"));
     EXPECT_TRUE(prompts.messages[0].text.contains(unreachable));
-    EXPECT_EQ(window->document().fileName, path);
+    EXPECT_EQ(window->document().fileName(), path);
     EXPECT_EQ(window->panelText(1), path + QLatin1Char(' '));
     EXPECT_EQ(window->settings().recentFiles[0], path);
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
@@ -346,7 +350,7 @@ TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
     }
     EXPECT_EQ(fileBytes(path), old);
     EXPECT_FALSE(QFile::exists(fresh));
-    EXPECT_EQ(window->document().fileName, path);
+    EXPECT_EQ(window->document().fileName(), path);
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
     // With room again the same Save goes through.
     trigger("mnuSave");
@@ -420,7 +424,7 @@ TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
     prompts.answers.push_back(Answer::Cancel);
     trigger("mnuOpen");
     EXPECT_EQ(prompts.openChooserCalls, 0);
-    EXPECT_EQ(window->document().fileName, first);
+    EXPECT_EQ(window->document().fileName(), first);
     EXPECT_EQ(prompts.messages.back().title, QStringLiteral("ORVANE Editor"));
 
     // Yes but the Save As is cancelled: nothing opens.
@@ -437,7 +441,7 @@ TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
     prompts.files.push_back(second);
     trigger("mnuOpen");
     EXPECT_EQ(fileBytes(kept)[600], 8);
-    EXPECT_EQ(window->document().fileName, second);
+    EXPECT_EQ(window->document().fileName(), second);
     EXPECT_EQ(window->document().image[600], 0x22);
 
     // No through a recent-file entry: opens without saving.
@@ -445,7 +449,7 @@ TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
     ASSERT_EQ(window->settings().recentFiles[2], first);
     prompts.answers.push_back(Answer::No);
     trigger("mnuRecent3");
-    EXPECT_EQ(window->document().fileName, first);
+    EXPECT_EQ(window->document().fileName(), first);
     EXPECT_EQ(window->document().image[601], 0);
     EXPECT_EQ(fileBytes(second)[601], 0x22);
     // An unmodified document opens without a question.
@@ -516,27 +520,112 @@ QString titleOfDialogOpenedBy(QAction* item) {
     item->trigger();
     return title;
 }
+
+// The mouse pointer in force when a window is made on the watched one: the busy pointer of the
+// slower dialogs shows while they are built.
+class PointerWhileBuilt : public QObject {
+public:
+    std::optional<Qt::CursorShape> shape;  // nothing: no override pointer
+    int built = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ChildAdded &&
+            static_cast<QChildEvent*>(event)->child()->isWidgetType() && built++ == 0) {
+            const QCursor* pointer = QApplication::overrideCursor();
+            shape = pointer ? std::optional(pointer->shape()) : std::nullopt;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class EventCounter : public QObject {
+public:
+    explicit EventCounter(QEvent::Type type) : m_type(type) {}
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == m_type) ++count;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEvent::Type m_type;
+};
 }  // namespace
 
 TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
     start();
     ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
-    const std::pair<const char*, const char*> cases[] = {
-        {"mnuBaseCodes", "Repeater Base Codes"},
-        {"mnuMemCodes3", "Memory Save #3 Codes"},
-        {"mnuBaseTimers", "Repeater Base Timers"},
-        {"mnuMemTimers4", "Memory Save #4 Timers"},
-        {"mnuBaseVoice", "Base Voice Synthesizer Messages"},
-        {"mnuMemVoice2", "Memory Save #2 Voice Messages"},
-        {"mnuBaseZones", "Base Zones"},
-        {"mnuMemZones3", "Zone Channels For Memory #3"},
-        {"mnuMemoryConfig", "Memory Files Configuration"},
-        {"mnuFlush", "Flush Memory Blocks"},
+    struct Case {
+        const char* item;
+        const char* title;
+        bool busy;  // the busy pointer shows while the dialog is built
     };
-    for (const auto& [item, title] : cases)
-        EXPECT_EQ(titleOfDialogOpenedBy(act(item)), QLatin1String(title)) << item;
+    // clang-format off
+    const Case cases[] = {
+        {"mnuBaseCodes", "Repeater Base Codes", false},
+        {"mnuMemCodes1", "Memory Save #1 Codes", false},
+        {"mnuMemCodes2", "Memory Save #2 Codes", false},
+        {"mnuMemCodes3", "Memory Save #3 Codes", false},
+        {"mnuMemCodes4", "Memory Save #4 Codes", false},
+        {"mnuBaseTimers", "Repeater Base Timers", false},
+        {"mnuMemTimers1", "Memory Save #1 Timers", false},
+        {"mnuMemTimers2", "Memory Save #2 Timers", false},
+        {"mnuMemTimers3", "Memory Save #3 Timers", false},
+        {"mnuMemTimers4", "Memory Save #4 Timers", false},
+        {"mnuBaseVoice", "Base Voice Synthesizer Messages", false},
+        {"mnuMemVoice1", "Memory Save #1 Voice Messages", false},
+        {"mnuMemVoice2", "Memory Save #2 Voice Messages", false},
+        {"mnuMemVoice3", "Memory Save #3 Voice Messages", false},
+        {"mnuMemVoice4", "Memory Save #4 Voice Messages", false},
+        {"mnuBaseZones", "Base Zones", true},
+        {"mnuMemZones1", "Zone Channels For Memory #1", true},
+        {"mnuMemZones2", "Zone Channels For Memory #2", true},
+        {"mnuMemZones3", "Zone Channels For Memory #3", true},
+        {"mnuMemZones4", "Zone Channels For Memory #4", true},
+        {"mnuMemoryConfig", "Memory Files Configuration", true},
+        {"mnuFlush", "Flush Memory Blocks", false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        PointerWhileBuilt pointer;
+        window->installEventFilter(&pointer);
+        EXPECT_EQ(titleOfDialogOpenedBy(act(c.item)), QLatin1String(c.title)) << c.item;
+        window->removeEventFilter(&pointer);
+        EXPECT_EQ(pointer.built, 1) << c.item;
+        EXPECT_EQ(pointer.shape, c.busy ? std::optional(Qt::WaitCursor) : std::nullopt) << c.item;
+        // Closed is gone, and the pointer is back to normal.
+        EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty()) << c.item;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.item;
+    }
     // Opening and closing the editors changes nothing.
     EXPECT_TRUE(mod().isEmpty());
+}
+
+TEST_F(MainWindowTest, ModifiedMarkIsRewrittenOnlyWhenTheStateChanges) {
+    start();
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    EventCounter marks(QEvent::ModifiedChange);
+    window->installEventFilter(&marks);
+    const auto severalTicks = [] { QTest::qWait(350); };  // the check runs every 100 ms
+
+    severalTicks();
+    EXPECT_EQ(marks.count, 0);
+    EXPECT_EQ(window->panelText(2), QString());
+    // A dialog's edit reaches the mark by the timer alone, once.
+    window->document().image[300] = 5;
+    severalTicks();
+    EXPECT_EQ(window->panelText(2), QStringLiteral("Mod"));
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(marks.count, 1);
+    window->document().image[301] = 6;  // still modified: nothing to rewrite
+    severalTicks();
+    EXPECT_EQ(marks.count, 1);
+    window->document().image[300] = 0;
+    window->document().image[301] = 0;
+    severalTicks();
+    EXPECT_EQ(window->panelText(2), QString());
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(marks.count, 2);
 }
 
 TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheLayout) {
@@ -549,6 +638,24 @@ TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheL
     EXPECT_FALSE(config->isModal());
     EXPECT_EQ(config->windowTitle(), QStringLiteral("ORVANE DX Configuration"));
     trigger("mnuRepeaterConfig");
+    EXPECT_EQ(window->findChildren<QDialog*>(QStringLiteral("frmConfig")).size(), 1);
+
+    // A second request brings the same dialog back to the front.
+    window->show();
+    config->hide();
+    trigger("mnuRepeaterConfig");
+    EXPECT_EQ(window->findChild<QDialog*>(QStringLiteral("frmConfig")), config);
+    EXPECT_TRUE(config->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(config));
+    // Closed, it is gone; the next request makes a new one.
+    QPointer<QDialog> closed = config;
+    config->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    trigger("mnuRepeaterConfig");
+    config = window->findChild<QDialog*>(QStringLiteral("frmConfig"));
+    ASSERT_NE(config, nullptr);
+    EXPECT_TRUE(config->isVisible());
     EXPECT_EQ(window->findChildren<QDialog*>(QStringLiteral("frmConfig")).size(), 1);
 
     // Choosing the area-code layout and OK reaches the menus at once.

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "core/document.h"
 #include "core/regions.h"
@@ -197,12 +198,27 @@ TEST(PreSaveCheck, AsksOnlyForUnusualAccessFlags) {
     }
 }
 
+TEST(PreSaveCheck, ReadsTheFlagsFromTheFirstBaseZoneByte) {
+    Image image = patternedImage();
+    image[Region::BaseBlock] = 0x07;
+    EXPECT_EQ(accessFlags(image), 0x07);
+    image[40] = 0x01;
+    EXPECT_EQ(accessFlags(image), 0x01);
+    EXPECT_FALSE(closureQuestion(accessFlags(image)).has_value());
+    // The neighbours, the same byte of memory save #1 and the unlock number play no part.
+    image[39] = 0x00;
+    image[41] = 0x00;
+    image[Region::MemorySave1] = 0x00;
+    EXPECT_EQ(accessFlags(image), 0x01);
+}
+
 TEST(Modified, FollowsTheBytesNotTheSum) {
+    QTemporaryDir dir;
     Document doc;
     EXPECT_FALSE(doc.isModified());
     doc.image[100] = 5;
-    doc.markSaved();
-    EXPECT_EQ(doc.referenceChecksum, 5);
+    ASSERT_TRUE(doc.saveAs(dir.filePath(QStringLiteral("a.orv"))).ok);
+    EXPECT_EQ(doc.referenceChecksum(), 5);
     doc.image[100] = 6;
     EXPECT_TRUE(doc.isModified());
     doc.image[100] = 5;
@@ -210,9 +226,81 @@ TEST(Modified, FollowsTheBytesNotTheSum) {
     // One byte up, another down: the byte sum is unchanged but the image is not.
     doc.image[100] = 6;
     doc.image[200] = 0xFF;
-    doc.markSaved();
+    ASSERT_TRUE(doc.save().ok);
     doc.image[100] = 7;
     doc.image[200] = 0xFE;
-    EXPECT_EQ(byteSum(doc.image), doc.referenceChecksum);
+    EXPECT_EQ(byteSum(doc.image), doc.referenceChecksum());
     EXPECT_TRUE(doc.isModified());
+}
+
+TEST(DocumentNames, OpenNamesFileAndReportSaveAsOnlyTheFile) {
+    QTemporaryDir dir;
+    const QString first = writeBytes(dir, QStringLiteral("first.orv"), bytesOf(patternedImage()));
+    Document doc;
+    EXPECT_FALSE(doc.nameKnown());
+    EXPECT_FALSE(doc.save().ok);  // no name yet: nothing is written
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files) == QStringList({"first.orv"}));
+
+    ASSERT_EQ(doc.open(first), OpenStatus::Loaded);
+    EXPECT_EQ(doc.fileName(), first);
+    EXPECT_EQ(doc.reportFileName(), first);
+    EXPECT_TRUE(doc.nameKnown());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.referenceChecksum(), byteSum(patternedImage()));
+
+    doc.image[10] = 0;
+    const QString second = dir.filePath(QStringLiteral("second.orv"));
+    ASSERT_TRUE(doc.saveAs(second).ok);
+    EXPECT_EQ(doc.fileName(), second);
+    EXPECT_EQ(doc.reportFileName(), first);
+    EXPECT_FALSE(doc.isModified());
+
+    // Save writes to the Save As name, the opened file stays as it was.
+    doc.image[11] = 0;
+    ASSERT_TRUE(doc.save().ok);
+    QFile written(second);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), bytesOf(doc.image));
+    QFile opened(first);
+    ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
+    EXPECT_EQ(opened.readAll(), bytesOf(patternedImage()));
+
+    // Opening another file names the report after it.
+    ASSERT_EQ(doc.open(first), OpenStatus::Loaded);
+    EXPECT_EQ(doc.fileName(), first);
+    EXPECT_EQ(doc.reportFileName(), first);
+}
+
+TEST(DocumentNames, FailedOpenOrWriteChangesNoNameAndKeepsTheEdits) {
+    QTemporaryDir dir;
+    const QString path = writeBytes(dir, QStringLiteral("a.orv"), bytesOf(patternedImage()));
+    const QString shortFile = writeBytes(dir, QStringLiteral("short.orv"), QByteArray(8191, 'x'));
+    const QString folder = dir.filePath(QStringLiteral("club"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString named = folder + QStringLiteral("/c.orv");
+    const QString gone = dir.filePath(QStringLiteral("gone/b.orv"));
+    Document doc;
+    ASSERT_EQ(doc.open(path), OpenStatus::Loaded);
+    ASSERT_TRUE(doc.saveAs(named).ok);
+    doc.image[700] = 0;
+    const Image edited = doc.image;
+
+    // clang-format off
+    const std::pair<const char*, std::function<bool()>> failures[] = {
+        {"open, wrong length", [&] { return doc.open(shortFile) == OpenStatus::BadNameOrLength; }},
+        {"open, missing", [&] { return doc.open(dir.filePath("missing.orv")) == OpenStatus::ReadError; }},
+        {"save as, no such folder", [&] { return !doc.saveAs(gone).ok; }},
+        {"save, folder removed", [&] { return QDir(folder).removeRecursively() && !doc.save().ok; }},
+    };
+    // clang-format on
+    for (const auto& [what, fails] : failures) {
+        EXPECT_TRUE(fails()) << what;
+        EXPECT_EQ(doc.fileName(), named) << what;
+        EXPECT_EQ(doc.reportFileName(), path) << what;
+        EXPECT_TRUE(doc.nameKnown()) << what;
+        EXPECT_TRUE(doc.image == edited) << what;
+        EXPECT_TRUE(doc.isModified()) << what;
+    }
+    EXPECT_FALSE(QFile::exists(gone));
+    EXPECT_FALSE(QFile::exists(named));
 }

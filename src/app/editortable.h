@@ -1,0 +1,38 @@
+// The main window's editor table: one row per menu item that opens an editor dialog, saying how
+// the dialog is built and how it is shown. The window connects every row once at start.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "core/image.h"
+
+class Prompts;
+class QDialog;
+class QWidget;
+struct Settings;
+
+// What an editor dialog is built on.
+struct EditorContext {
+    Image& image;
+    Prompts& prompts;
+    Settings& settings;
+    QWidget* parent;                      // the main window
+    std::function<void()> layoutChanged;  // re-applies the memory layout to the menus
+};
+
+enum class EditorMode {
+    Modal,     // built, run until closed, then deleted
+    Modeless,  // one at a time beside the main window; a second request brings it to the front
+};
+
+struct EditorRow {
+    QString action;  // object name of the menu item
+    std::function<QDialog*(const EditorContext&)> build;
+    EditorMode mode = EditorMode::Modal;
+    bool busyPointer = false;  // the slower dialogs show the busy pointer while they are built
+};
+
+// Every editor the menus open.
+std::vector<EditorRow> editorTable();

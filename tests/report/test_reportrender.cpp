@@ -1,5 +1,5 @@
-// The painter rendering: the PDF's pages, their orientation and texts, one job on its own, an
-// unwritable file, and the widest lines and the line budgets of a full report on A4 and Letter.
+// The painter rendering: the PDF's pages, their orientation and texts, one job on its own, and
+// the widest lines and the line budgets of a full report on A4 and Letter.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -116,14 +116,6 @@ TEST(ReportRendering, OneJobPaintsOnlyItsOwnPages) {
         ASSERT_TRUE(paintJob(writer, document, 1));
     }
     EXPECT_EQ(pageSizes(buffer.data()).size(), 5u);
-}
-
-TEST(ReportRendering, UnwritablePdfSaysWhy) {
-    const ReportDocument document = composeReport(zeroImage(), inputsFor({ReportBox::Macros}));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing/report.pdf"));
-    EXPECT_NE(writeReportPdf(document, path), QString());
-    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST(ReportRendering, FullReportFitsA4AndLetterAtTheDefaultFont) {

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev)
+packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation poppler-utils)
 install_only=false
 if [ "${1:-}" = "--install-only" ]; then
     install_only=true

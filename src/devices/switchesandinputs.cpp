@@ -29,9 +29,10 @@ QString reviewText(const Image& image, int input) {
     return CommandField{inputOffset(input)}.reviewText(image);
 }
 
-void store(Image& image, const std::array<QString, Count>& numbers) {
-    for (int input = 0; input < Count; ++input)
-        CommandField{inputOffset(input)}.store(image, numbers[input]);
+bool store(Image& image, int input, const QString& shown, const QString& answer) {
+    if (answer == shown) return false;
+    CommandField{inputOffset(input)}.store(image, answer);
+    return true;
 }
 
 KeypadRequest request(const QString& shown) {

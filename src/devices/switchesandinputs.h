@@ -44,8 +44,10 @@ static_assert(inputOffset(1) == 1072);
 // The command number as shown (four digits for packed digit pairs) and its review text.
 QString numberText(const Image& image, int input);
 QString reviewText(const Image& image, int input);
-// Writes both inputs from the numbers the dialog shows, as the controller's dialog always does.
-void store(Image& image, const std::array<QString, Count>& numbers);
+// Stores the keypad answer for one input: its two bytes only, so the other input keeps whatever
+// it holds (erased memory FFFF included). An answer equal to the shown number (a Cancel, or OK on
+// an unchanged FFFF) writes nothing. True when written.
+bool store(Image& image, int input, const QString& shown, const QString& answer);
 KeypadRequest request(const QString& shown);
 
 }  // namespace UserInputs

@@ -63,8 +63,9 @@ void UserInputsDialog::display() {
 }
 
 void UserInputsDialog::editInput(int input) {
-    m_grid->setValue(input, 0, m_prompts.enterKeys(request(m_grid->value(input, 0))));
-    // Both inputs are written, each from the number its row shows.
-    store(m_image, {m_grid->value(0, 0), m_grid->value(1, 0)});
+    const QString shown = m_grid->value(input, 0);
+    const QString answer = m_prompts.enterKeys(request(shown));
+    m_grid->setValue(input, 0, answer);
+    store(m_image, input, shown, answer);
     showStoredValues();
 }

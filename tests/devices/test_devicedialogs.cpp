@@ -288,7 +288,7 @@ TEST(ExpandedSwitchesDialogTest, TheBankStaysOnActivationAndStartsAtOneToEightOn
     EXPECT_TRUE(dialog.switchAt(1, 1)->isOn());
 }
 
-TEST(UserInputsDialogTest, ShowsBothInputsAndStoresThemFromTheirShownNumbers) {
+TEST(UserInputsDialogTest, ShowsBothInputsAndStoresOnlyTheEditedOne) {
     Image image = patternedImage();
     image[1070] = 0x12;
     image[1071] = 0x34;
@@ -307,9 +307,11 @@ TEST(UserInputsDialogTest, ShowsBothInputsAndStoresThemFromTheirShownNumbers) {
     // clang-format off
     const struct { const char* what; const char* field; const char* answer; const char* initial;
                    Bytes bytes; const char* number; const char* text; } cases[] = {
-        {"input 2 edited, input 1 rewritten as shown", "Label1_1", "5003", "1110",
-         {0x12, 0x34, 0x50, 0x03}, "5003", "Execute Macro 3"},
+        {"input 2 edited", "Label1_1", "5003", "1110", {0x12, 0x34, 0x50, 0x03}, "5003",
+         "Execute Macro 3"},
         {"input 1 cleared", "Label1_0", "", "1234", {0x00, 0x00, 0x50, 0x03}, "0000", "No Command"},
+        {"an unchanged answer writes nothing", "Label1_1", "5003", "5003", {0x00, 0x00, 0x50, 0x03},
+         "5003", "Execute Macro 3"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -327,6 +329,14 @@ TEST(UserInputsDialogTest, ShowsBothInputsAndStoresThemFromTheirShownNumbers) {
         EXPECT_EQ(shown(dialog, QLatin1String(c.field)), QLatin1String(c.number));
         EXPECT_EQ(shown(dialog, QStringLiteral("Label3_") + row), QLatin1String(c.text));
     }
+    // Erased memory in input 1 stays as it is when input 2 is edited.
+    image[1070] = image[1071] = 0xFF;
+    reactivate(dialog);
+    EXPECT_EQ(shown(dialog, QStringLiteral("Label1_0")), QStringLiteral("FFFF"));
+    const Image erased = image;
+    prompts.keypadAnswers.push_back(QStringLiteral("1611"));
+    click(dialog, QStringLiteral("Label1_1"));
+    expectOnlyWritten(erased, image, 1072, {0x16, 0x11});
     click(dialog, QStringLiteral("cmdOK"));
     EXPECT_FALSE(dialog.isVisible());
 }

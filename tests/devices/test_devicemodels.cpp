@@ -97,9 +97,14 @@ TEST(SwitchAndInputModels, ToggleOneBitAndStoreBothInputs) {
     inputs[1071] = 0x34;
     EXPECT_EQ(UserInputs::numberText(inputs, 0), QStringLiteral("1234"));
     EXPECT_EQ(UserInputs::reviewText(inputs, 0), QStringLiteral("Invalid Entry"));
+    // Only the edited input is written, and only when the answer differs from what it showed.
+    inputs[1070] = inputs[1071] = 0xFF;
     const Image shown = inputs;
-    UserInputs::store(inputs, {UserInputs::numberText(inputs, 0), QString()});
+    EXPECT_FALSE(UserInputs::store(inputs, 0, QStringLiteral("FFFF"), QStringLiteral("FFFF")));
+    EXPECT_EQ(inputs, shown);
+    EXPECT_TRUE(UserInputs::store(inputs, 1, UserInputs::numberText(inputs, 1), QString()));
     expectOnlyWritten(shown, inputs, 1072, {0, 0});
     EXPECT_EQ(UserInputs::numberText(inputs, 1), QStringLiteral("0000"));
+    EXPECT_EQ(UserInputs::numberText(inputs, 0), QStringLiteral("FFFF"));
     EXPECT_EQ(UserInputs::request(QString()).heading, QStringLiteral("Macro Command"));
 }

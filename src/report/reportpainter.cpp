@@ -119,19 +119,26 @@ void drawPage(QPainter& painter, const ReportPage& page, const ReportDocument& d
     painter.restore();
 }
 
+namespace {
+// The report's margins where the device accepts them; a printer that cannot print that close to
+// the edge keeps its own and only turns the page.
+bool setPageFor(QPagedPaintDevice& device, const QPageSize& size, PageOrientation orientation) {
+    return device.setPageLayout(ReportPaper::pageLayout(size, orientation)) ||
+           device.setPageOrientation(ReportPaper::qtOrientation(orientation));
+}
+}  // namespace
+
 bool paintPages(QPagedPaintDevice& device, const ReportDocument& document,
                 const std::vector<const ReportPage*>& pages) {
     if (pages.empty()) return true;
     const QPageSize size = device.pageLayout().pageSize();
-    if (!device.setPageLayout(ReportPaper::pageLayout(size, pages.front()->orientation)))
-        return false;
+    if (!setPageFor(device, size, pages.front()->orientation)) return false;
     QPainter painter;
     if (!painter.begin(&device)) return false;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) {
             // A new layout takes effect with the page started next.
-            device.setPageLayout(ReportPaper::pageLayout(size, pages[i]->orientation));
-            if (!device.newPage()) return false;
+            if (!setPageFor(device, size, pages[i]->orientation) || !device.newPage()) return false;
         }
         const QRect paintRect = device.pageLayout().paintRectPixels(device.logicalDpiX());
         drawPage(painter, *pages[i], document, QRectF(0, 0, paintRect.width(), paintRect.height()));

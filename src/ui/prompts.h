@@ -36,6 +36,8 @@ public:
     virtual bool askYesNo(Icon icon, const QString& title, const QString& text) = 0;
     // Yes, No and Cancel, Cancel being the default.
     virtual Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) = 0;
+    // OK and Cancel, Cancel being the default; true for OK.
+    virtual bool askOkCancel(Icon icon, const QString& title, const QString& text) = 0;
     virtual void beep() = 0;
 
     // File choosers; an empty text means the user cancelled.

@@ -54,6 +54,11 @@ Answer QtPrompts::askYesNoCancel(Icon icon, const QString& title, const QString&
     }
 }
 
+bool QtPrompts::askOkCancel(Icon icon, const QString& title, const QString& text) {
+    return run(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
 void QtPrompts::beep() { QApplication::beep(); }
 
 QString QtPrompts::chooseOpenFile(const QString& filter) {

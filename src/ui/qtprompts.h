@@ -20,6 +20,7 @@ public:
     void message(Icon icon, const QString& title, const QString& text) override;
     bool askYesNo(Icon icon, const QString& title, const QString& text) override;
     Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) override;
+    bool askOkCancel(Icon icon, const QString& title, const QString& text) override;
     void beep() override;
     QString chooseOpenFile(const QString& filter) override;
     QString chooseSaveFile(const QString& filter) override;

@@ -1,15 +1,18 @@
-// The pre-dial, area code and prefix dialogs wired to their tables: the keypad requests, the bytes
-// each return writes, and the prefix groups.
+// The pre-dial, unlock, area code and prefix dialogs wired to their tables: the keypad requests,
+// the bytes each return writes, the unlock question and the prefix groups.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 
 #include "codes/areacodesdialog.h"
 #include "codes/predialnumberdialog.h"
 #include "codes/prefixcodesdialog.h"
+#include "codes/unlockcodedialog.h"
 #include "dialogcheck.h"
 #include "scriptedprompts.h"
 #include "ui/valuefield.h"
@@ -48,6 +51,76 @@ TEST(PreDialDialog, StoresEveryKeypadReturnAndReadsItBack) {
     EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("9"));
     click(dialog, "cmdOK");
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(UnlockDialog, StoresSevenKeysAlwaysWithTheLengthSeven) {
+    Image image = patternedImage();
+    const Image before = image;
+    ScriptedPrompts prompts;
+    UnlockCodeDialog dialog(image, prompts);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Repeater Unlock Code"));
+    EXPECT_EQ(shown(dialog, "lblCaption"), QStringLiteral("Repeater 7 Digit Unlock Number"));
+
+    // Bytes 32..39 hold 33..40: a length above seven, so seven keys from their low nibbles.
+    prompts.keypadAnswers.push_back(QStringLiteral("1230A*#"));
+    click(dialog, "lblNum");
+    ASSERT_EQ(prompts.keypadCalls.size(), 1u);
+    EXPECT_EQ(prompts.keypadCalls[0],
+              (KeypadRequest{KeySet::Codes, 7, QStringLiteral("Unlock Number"),
+                             QStringLiteral("2345678"), EntryCheck::SevenDigits}));
+    expectOnlyWritten(before, image, 32, {7, 1, 2, 3, 10, 13, 11, 12});
+    EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("1230A*#"));
+
+    // An empty entry is stored as seven code-0 keys and reads back as seven D keys, so the
+    // dialog then closes without the question.
+    prompts.keypadAnswers.push_back(QString());
+    click(dialog, "lblNum");
+    expectOnlyWritten(before, image, 32, {7, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("DDDDDDD"));
+    click(dialog, "cmdOK");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(UnlockDialog, EveryWayOfClosingWithNoCodeAsksFirst) {
+    // clang-format off
+    const struct { const char* way; std::function<void(UnlockCodeDialog&)> close; } ways[] = {
+        {"OK button",    [](UnlockCodeDialog& d) { click(d, "cmdOK"); }},
+        {"close button", [](UnlockCodeDialog& d) { d.close(); }},
+        {"Escape",       [](UnlockCodeDialog& d) {
+             QWidget* focus = QApplication::focusWidget();
+             QTest::keyClick(focus ? focus : &d, Qt::Key_Escape);
+         }},
+    };
+    // clang-format on
+    for (const auto& way : ways) {
+        for (const Answer answer : {Answer::Ok, Answer::Cancel}) {
+            SCOPED_TRACE(std::string(way.way) + (answer == Answer::Ok ? ", OK" : ", Cancel"));
+            Image image = zeroImage();  // length 0: no code
+            ScriptedPrompts prompts;
+            prompts.answers.push_back(answer);
+            UnlockCodeDialog dialog(image, prompts);
+            showSettled(dialog);
+            way.close(dialog);
+            ASSERT_EQ(prompts.messages.size(), 1u);
+            const RecordedMessage& asked = prompts.messages[0];
+            EXPECT_EQ(asked.kind, RecordedMessage::OkCancel);
+            EXPECT_EQ(asked.icon, Icon::Exclamation);
+            EXPECT_EQ(asked.title, QStringLiteral("Unlock Code"));
+            EXPECT_EQ(asked.text, QStringLiteral("Error, No Unlock Entry."));
+            // OK on the question keeps the dialog open for an entry.
+            EXPECT_EQ(dialog.isVisible(), answer == Answer::Ok);
+        }
+    }
+    // The program's own end does not ask.
+    Image image = zeroImage();
+    ScriptedPrompts prompts;
+    UnlockCodeDialog dialog(image, prompts);
+    showSettled(dialog);
+    dialog.closeWithoutAsking();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST(AreaCodesDialog, TheTableKeepsItsPlacesAndCountsTheEntries) {

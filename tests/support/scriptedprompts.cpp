@@ -29,6 +29,11 @@ Answer ScriptedPrompts::askYesNoCancel(Icon icon, const QString& title, const QS
     return take(answers, "yes/no/cancel question", Answer::Cancel);
 }
 
+bool ScriptedPrompts::askOkCancel(Icon icon, const QString& title, const QString& text) {
+    messages.push_back({RecordedMessage::OkCancel, icon, title, text});
+    return take(answers, "ok/cancel question", Answer::Cancel) == Answer::Ok;
+}
+
 QString ScriptedPrompts::chooseOpenFile(const QString& filter) {
     ++openChooserCalls;
     lastFilter = filter;

@@ -10,7 +10,7 @@
 #include "ui/prompts.h"
 
 struct RecordedMessage {
-    enum Kind { Message, YesNo, YesNoCancel };
+    enum Kind { Message, YesNo, YesNoCancel, OkCancel };
     Kind kind;
     Icon icon;
     QString title;
@@ -20,7 +20,7 @@ struct RecordedMessage {
 class ScriptedPrompts : public Prompts {
 public:
     // Queued answers; a call with an empty queue fails the test.
-    std::deque<Answer> answers;  // for askYesNo (Yes/No) and askYesNoCancel
+    std::deque<Answer> answers;  // askYesNo (Yes/No), askYesNoCancel, askOkCancel (Ok/Cancel)
     std::deque<QString> files;   // for both file choosers; "" = cancelled
     std::deque<std::optional<QFont>> fonts;
     std::deque<QString> keypadAnswers;
@@ -41,6 +41,7 @@ public:
     void message(Icon icon, const QString& title, const QString& text) override;
     bool askYesNo(Icon icon, const QString& title, const QString& text) override;
     Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) override;
+    bool askOkCancel(Icon icon, const QString& title, const QString& text) override;
     void beep() override { ++beeps; }
     QString chooseOpenFile(const QString& filter) override;
     QString chooseSaveFile(const QString& filter) override;

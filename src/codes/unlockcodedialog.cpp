@@ -1,0 +1,65 @@
+#include "codes/unlockcodedialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "codes/telephonecodes.h"
+#include "ui/prompts.h"
+#include "ui/valuefield.h"
+
+namespace {
+constexpr char HelpPage[] = "telephone.html";
+constexpr int FieldWidth = 200;
+}  // namespace
+
+UnlockCodeDialog::UnlockCodeDialog(Image& image, Prompts& prompts, QWidget* parent)
+    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmUnlock"));
+    setWindowTitle(QLatin1String(Unlock::Title));
+    setHelpTopic(QLatin1String(HelpPage));
+
+    auto* caption = new QLabel(QLatin1String(Unlock::Caption), this);
+    caption->setObjectName(QStringLiteral("lblCaption"));
+    m_code = new ValueField(this);
+    m_code->setObjectName(QStringLiteral("lblNum"));
+    m_code->setMinimumWidth(FieldWidth);
+    m_code->setRowLabel(caption);
+    connect(m_code, &ValueField::clicked, this, &UnlockCodeDialog::editCode);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(m_code);
+    layout->addSpacing(8);
+    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
+
+    display();
+}
+
+std::optional<QByteArray> UnlockCodeDialog::shownValues() const {
+    return storedBytes(m_image, Region::UnlockNumber, 1 + Unlock::Limit);
+}
+
+void UnlockCodeDialog::display() { m_code->setValue(Unlock::text(m_image)); }
+
+void UnlockCodeDialog::editCode() {
+    m_code->setValue(m_prompts.enterKeys(Unlock::request(m_code->value())));
+    // A Cancel on the keypad gives the shown code back, and that is stored as well.
+    Unlock::store(m_image, m_code->value());
+    showStoredValues();
+}
+
+void UnlockCodeDialog::closeWithoutAsking() {
+    m_asking = false;
+    close();
+    m_asking = true;
+}
+
+void UnlockCodeDialog::done(int result) {
+    // A window close and Escape arrive here through reject(), "OK" through accept().
+    if (m_asking && m_code->value().isEmpty() &&
+        m_prompts.askOkCancel(Icon::Exclamation, QLatin1String(Unlock::EmptyTitle),
+                              QLatin1String(Unlock::EmptyText)))
+        return;
+    EditorDialog::done(result);
+}

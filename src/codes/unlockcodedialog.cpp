@@ -10,7 +10,7 @@
 
 namespace {
 constexpr char HelpPage[] = "telephone.html";
-constexpr int FieldWidth = 200;
+constexpr int FieldWidth = 260;
 }  // namespace
 
 UnlockCodeDialog::UnlockCodeDialog(Image& image, Prompts& prompts, QWidget* parent)

@@ -177,8 +177,9 @@ TEST(AreaCodesDialog, AFieldKeepsItsTextWhenItsEntryIsEmptied) {
 
 TEST(PrefixCodesDialog, GroupSwitchesWriteTheGroupLeftAndKeepNumbersAndHeadingsTogether) {
     Image image = patternedImage();
-    // Group 0 holds prefix 3 = "305" and a line count that does not match it.
+    // Group 0 holds prefix 3 = "305" and a line count that does not match it; group 2 is empty.
     std::fill(image.begin() + 7008, image.begin() + 7072, 0);
+    std::fill(image.begin() + 7136, image.begin() + 7200, 0);
     image[7008] = 4;
     image[7018] = 3, image[7019] = 10, image[7020] = 5;
     const Image before = image;
@@ -202,6 +203,15 @@ TEST(PrefixCodesDialog, GroupSwitchesWriteTheGroupLeftAndKeepNumbersAndHeadingsT
     group0[10] = 3, group0[11] = 10, group0[12] = 5;
     expectOnlyWritten(before, image, 7008, group0);
 
+    // Prefix 47: group 2, line 1, place 2, counted in its line.
+    prompts.keypadAnswers.push_back(QStringLiteral("555"));
+    click(dialog, "lblPFX7");
+    Bytes groups(before.begin() + 7008, before.begin() + 7200);
+    std::copy(group0.begin(), group0.end(), groups.begin());
+    groups[7152 - 7008] = 1;
+    std::fill(groups.begin() + 7159 - 7008, groups.begin() + 7162 - 7008, 5);
+    expectOnlyWritten(before, image, 7008, groups);
+
     // clang-format off
     const struct { int group; int first; } steps[] = {{2, 40}, {0, 0}, {4, 80}, {0, 0}};
     // clang-format on
@@ -216,30 +226,6 @@ TEST(PrefixCodesDialog, GroupSwitchesWriteTheGroupLeftAndKeepNumbersAndHeadingsT
         EXPECT_EQ(prompts.keypadCalls.back().heading,
                   QStringLiteral("Prefix Code %1").arg(step.first));
     }
-}
-
-TEST(PrefixCodesDialog, AnEntryIsCountedInItsLine) {
-    Image image = zeroImage();
-    ScriptedPrompts prompts;
-    PrefixCodesDialog dialog(image, prompts);
-    dialog.show();
-    child<QRadioButton>(dialog, "optGrp2")->click();
-    EXPECT_EQ(image, zeroImage());  // group 0, empty, written as it was
-
-    // Prefix 47: group 2, line 1, place 2.
-    prompts.keypadAnswers.push_back(QStringLiteral("555"));
-    click(dialog, "lblPFX7");
-    Bytes group2(64, 0);
-    group2[16] = 1;
-    group2[23] = group2[24] = group2[25] = 5;
-    expectOnlyWritten(zeroImage(), image, 7136, group2);
-    EXPECT_EQ(image[7152], 1);
-
-    // Cleared and confirmed: three 0 bytes and a lower count.
-    prompts.keypadAnswers.push_back(QString());
-    click(dialog, "lblPFX7");
-    EXPECT_EQ(image, zeroImage());
-    EXPECT_EQ(shown(dialog, "lblPFX7"), QString());
 }
 
 }  // namespace

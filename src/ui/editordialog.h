@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "core/image.h"
-#include "ui/windows.h"  // for the main window until it includes ui/windows.h itself
 
 class QBoxLayout;
 class QPushButton;

@@ -7,10 +7,22 @@
 #include "app/memorycopydialog.h"
 #include "app/memoryflushdialog.h"
 #include "app/repeaterconfigdialog.h"
+#include "codes/areacodesdialog.h"
 #include "codes/controlcodesdialog.h"
+#include "codes/predialnumberdialog.h"
+#include "codes/prefixcodesdialog.h"
+#include "codes/speeddialdialog.h"
+#include "codes/unlockcodedialog.h"
+#include "commands/macrosdialog.h"
+#include "commands/schedulerdialog.h"
+#include "devices/courtesytonesdialog.h"
+#include "devices/cwmessagedialog.h"
+#include "devices/expandedswitchesdialog.h"
 #include "devices/timersdialog.h"
+#include "devices/userinputsdialog.h"
 #include "devices/zonesdialog.h"
 #include "formats/blocks.h"
+#include "report/printreportdialog.h"
 #include "voice/voicemessagesdialog.h"
 
 namespace {
@@ -62,6 +74,10 @@ void addBlockRows(std::vector<EditorRow>& rows, const char* baseItem, const char
 
 constexpr bool BusyWhileBuilt = true;
 
+QDialog* buildPrintDialog(const EditorContext& c) {
+    return new PrintReportDialog(c.image, c.prompts, c.settings, c.headings, nullptr, c.parent);
+}
+
 }  // namespace
 
 std::vector<EditorRow> editorTable() {
@@ -70,6 +86,19 @@ std::vector<EditorRow> editorTable() {
         {QStringLiteral("mnuMemoryConfig"), build<MemoryCopyDialog>, Modal, BusyWhileBuilt},
         {QStringLiteral("mnuFlush"), build<MemoryFlushDialog>, Modal},
         {QStringLiteral("mnuRepeaterConfig"), build<RepeaterConfigDialog>, Modeless},
+        {QStringLiteral("mnuUnlock"), build<UnlockCodeDialog>, Modeless},
+        {QStringLiteral("mnuPreDial"), build<PreDialNumberDialog>, Modeless},
+        {QStringLiteral("mnuUserSpeed"), build<SpeedDialDialog>, Modal},
+        {QStringLiteral("mnuEmergency"), build<EmergencySpeedDialDialog>, Modal},
+        {QStringLiteral("mnuAreaCodes"), build<AreaCodesDialog>, Modal},
+        {QStringLiteral("mnuPrefixes"), build<PrefixCodesDialog>, Modal},
+        {QStringLiteral("mnuMacros"), build<MacrosDialog>, Modal, BusyWhileBuilt},
+        {QStringLiteral("mnuScheduler"), build<SchedulerDialog>, Kept},
+        {QStringLiteral("mnuUserInputs"), build<UserInputsDialog>, Modal},
+        {QStringLiteral("mnuCourtesy"), build<CourtesyTonesDialog>, Modal},
+        {QStringLiteral("mnuCW"), build<CwMessageDialog>, Modeless},
+        {QStringLiteral("mnuExpanded"), build<ExpandedSwitchesDialog>, Modal},
+        {QStringLiteral("mnuPrint"), buildPrintDialog, Kept},
     };
     addBlockRows<ControlCodesDialog>(rows, "mnuBaseCodes", "mnuMemCodes");
     addBlockRows<TimersDialog>(rows, "mnuBaseTimers", "mnuMemTimers");

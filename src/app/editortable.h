@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "report/report.h"
 
 class Prompts;
 class QDialog;
@@ -18,13 +19,15 @@ struct EditorContext {
     Image& image;
     Prompts& prompts;
     Settings& settings;
-    QWidget* parent;                      // the main window
-    std::function<void()> layoutChanged;  // re-applies the memory layout to the menus
+    QWidget* parent;                           // the main window
+    std::function<void()> layoutChanged;       // re-applies the memory layout to the menus
+    std::function<ReportHeadings()> headings;  // the file names and date the report prints
 };
 
 enum class EditorMode {
     Modal,     // built, run until closed, then deleted
     Modeless,  // one at a time beside the main window; a second request brings it to the front
+    Kept,      // modal, built once and hidden by "OK", so it keeps its state for the next opening
 };
 
 struct EditorRow {

@@ -16,6 +16,7 @@
 
 #include "app/aboutdialog.h"
 #include "app/editortable.h"
+#include "codes/unlockcodedialog.h"
 #include "core/regions.h"
 #include "core/texts.h"
 #include "ui/helpviewer.h"
@@ -314,6 +315,7 @@ bool MainWindow::saveFile() {
 
 bool MainWindow::saveFileAs() {
     const QString path = m_prompts.chooseSaveFile(fileFilter());
+    m_chooserFileName = path;
     if (path.isEmpty()) return false;
     if (!checkSaveName(path)) return false;
     if (!confirmAccessFlags()) return false;
@@ -354,6 +356,7 @@ bool MainWindow::askToSaveChanges() {
 void MainWindow::openWithChooser() {
     if (!askToSaveChanges()) return;
     const QString path = m_prompts.chooseOpenFile(fileFilter());
+    m_chooserFileName = path;
     if (!path.isEmpty()) openFile(path);
 }
 
@@ -387,6 +390,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         writeSettings(m_store, m_settings);
         m_ended = true;
     }
+    closeModelessEditors();
     event->accept();
     if (m_quitOnClose) {
         showMinimized();
@@ -407,6 +411,12 @@ void MainWindow::openEditor(const EditorRow& row) {
         showModeless(row);
         return;
     }
+    if (row.mode == EditorMode::Kept) {
+        QPointer<QDialog>& kept = m_kept[row.action];
+        if (!kept) kept = buildEditor(row);
+        kept->exec();
+        return;
+    }
     // Guarded, as a dialog may delete itself when it closes.
     QPointer<QDialog> dialog = buildEditor(row);
     dialog->exec();
@@ -414,11 +424,29 @@ void MainWindow::openEditor(const EditorRow& row) {
 }
 
 QDialog* MainWindow::buildEditor(const EditorRow& row) {
-    const EditorContext context{m_doc.image, m_prompts, m_settings, this,
-                                [this] { applyMemoryLayout(); }};
+    const EditorContext context{
+        m_doc.image,
+        m_prompts,
+        m_settings,
+        this,
+        [this] { applyMemoryLayout(); },
+        [this] {
+            return ReportHeadings{m_doc.reportFileName(), m_chooserFileName, todaysPrintDate()};
+        }};
     if (!row.busyPointer) return row.build(context);
     BusyPointer busy;
     return row.build(context);
+}
+
+void MainWindow::closeModelessEditors() {
+    for (const QPointer<QDialog>& open : std::as_const(m_modeless)) {
+        if (!open) continue;
+        // The unlock dialog would otherwise ask about an empty code.
+        if (auto* unlock = qobject_cast<UnlockCodeDialog*>(open.data()))
+            unlock->closeWithoutAsking();
+        else
+            open->close();
+    }
 }
 
 void MainWindow::showModeless(const EditorRow& row) {

@@ -69,6 +69,8 @@ private:
     void openEditor(const EditorRow& row);
     QDialog* buildEditor(const EditorRow& row);
     void showModeless(const EditorRow& row);
+    // The program ends: the modeless editors close without their own questions.
+    void closeModelessEditors();
     void showAbout();
 
     Prompts& m_prompts;
@@ -79,6 +81,12 @@ private:
     QLabel* m_centreText = nullptr;  // what to do first, then the open file's name
     // The open modeless editors by menu item; an entry turns null when its dialog is closed.
     QHash<QString, QPointer<QDialog>> m_modeless;
+    // The editors kept between openings (the scheduler keeps its group, the print dialog its
+    // boxes), by menu item.
+    QHash<QString, QPointer<QDialog>> m_kept;
+    // The path the Open / Save As chooser confirmed the last time it was shown; empty when it
+    // was cancelled. The voice-message pages of the report print it.
+    QString m_chooserFileName;
     QTimer* m_modifiedTimer = nullptr;
     bool m_shownModified = false;  // the state the mark and panel 2 show
     bool m_quitOnClose = false;

@@ -584,6 +584,12 @@ TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
         {"mnuMemZones4", "Zone Channels For Memory #4", true},
         {"mnuMemoryConfig", "Memory Files Configuration", true},
         {"mnuFlush", "Flush Memory Blocks", false},
+        {"mnuUserSpeed", "User Speed Dial Numbers", false},
+        {"mnuEmergency", "Emergency Speed Dial Numbers", false},
+        {"mnuMacros", "Macro Commands", true},
+        {"mnuUserInputs", "Hardware Inputs", false},
+        {"mnuCourtesy", "Courtesy Tones", false},
+        {"mnuExpanded", "Expanded Switches", false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -626,6 +632,43 @@ TEST_F(MainWindowTest, ModifiedMarkIsRewrittenOnlyWhenTheStateChanges) {
     EXPECT_EQ(window->panelText(2), QString());
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(marks.count, 2);
+}
+
+TEST_F(MainWindowTest, KeptAndModelessEditorsAndTheAreaCodeTables) {
+    start();
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    // The scheduler and the print dialog are built once and keep their state between openings.
+    for (const char* item : {"mnuScheduler", "mnuPrint"}) {
+        const QString title = titleOfDialogOpenedBy(act(item));
+        EXPECT_FALSE(title.isEmpty()) << item;
+        QDialog* kept = window->findChildren<QDialog*>().value(0);
+        EXPECT_EQ(titleOfDialogOpenedBy(act(item)), title) << item;
+        EXPECT_EQ(window->findChildren<QDialog*>(), QList<QDialog*>{kept}) << item;
+        delete kept;
+    }
+    // The unlock, pre-dial and CW dialogs stand beside the window, one of each.
+    for (const char* name : {"frmUnlock", "frmPreDial", "frmCwEdit"}) {
+        const char* item = QByteArray(name) == "frmUnlock"    ? "mnuUnlock"
+                           : QByteArray(name) == "frmPreDial" ? "mnuPreDial"
+                                                              : "mnuCW";
+        trigger(item);
+        trigger(item);
+        const auto open = window->findChildren<QDialog*>(QLatin1String(name));
+        ASSERT_EQ(open.size(), 1) << name;
+        EXPECT_FALSE(open[0]->isModal()) << name;
+        EXPECT_TRUE(open[0]->isVisible()) << name;
+    }
+    // The area-code tables open only in their memory layout.
+    window->settings().memory4 = QStringLiteral("0");
+    window->applyMemoryLayout();
+    EXPECT_EQ(titleOfDialogOpenedBy(act("mnuAreaCodes")), QStringLiteral("Area Codes"));
+    EXPECT_EQ(titleOfDialogOpenedBy(act("mnuPrefixes")), QStringLiteral("Prefix Codes"));
+    // The program's end closes the unlock dialog without its question about an empty code.
+    window->document().image[32] = 0;
+    window->document().image[32] = 0;
+    window->close();
+    EXPECT_TRUE(prompts.messages.empty());
+    for (QDialog* dialog : window->findChildren<QDialog*>()) EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheLayout) {

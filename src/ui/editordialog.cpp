@@ -61,6 +61,14 @@ void EditorDialog::keyPressEvent(QKeyEvent* event) {
         HelpViewer::instance()->showTopic(m_helpTopic);
         return;
     }
+    // With no default button anywhere, Enter presses the button that has the focus (OK reached
+    // with Tab) and nothing else; on a list, combo box or check box it does nothing.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button && button->isEnabled() && button->isVisible())
+            button->click();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -63,8 +63,10 @@ TEST(EditorDialog, EnterNeverClosesTheDialogAndEditsTheValueField) {
     showSettled(dialog);
     QSignalSpy edits(dialog.field, &ValueField::clicked);
     const std::pair<const char*, QWidget*> targets[] = {
-        {"value field", dialog.field}, {"list", dialog.list},          {"combo box", dialog.combo},
-        {"check box", dialog.check},   {"plain button", dialog.other}, {"OK", dialog.ok},
+        {"value field", dialog.field},
+        {"list", dialog.list},
+        {"combo box", dialog.combo},
+        {"check box", dialog.check},
     };
     for (const auto& [what, widget] : targets) {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -80,6 +82,16 @@ TEST(EditorDialog, EnterNeverClosesTheDialogAndEditsTheValueField) {
     EXPECT_FALSE(dialog.check->isChecked());
     for (const QPushButton* button : dialog.findChildren<QPushButton*>())
         EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
+    // A button reached with Tab is pressed by Enter, as on any desktop.
+    for (QPushButton* button : {dialog.other, dialog.ok}) {
+        SCOPED_TRACE(button->text().toStdString());
+        showSettled(dialog);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        dialog.setResult(QDialog::Rejected);
+    }
 }
 
 TEST(EditorDialog, ReadsAgainOnActivationOnlyWhenTheStoredValuesChanged) {

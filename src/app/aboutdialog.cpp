@@ -65,7 +65,7 @@ AboutDialog::AboutDialog(Prompts& prompts, Mode mode, QWidget* parent)
 }
 
 void AboutDialog::setFrameStyle() {
-    setStyleSheet(QStringLiteral("frmAbout { border: 2px solid palette(dark); }"));
+    setStyleSheet(QStringLiteral("AboutDialog { border: 2px solid palette(dark); }"));
 }
 
 QStringList AboutDialog::systemInfoTools() {

@@ -647,10 +647,9 @@ TEST_F(MainWindowTest, KeptAndModelessEditorsAndTheAreaCodeTables) {
         delete kept;
     }
     // The unlock, pre-dial and CW dialogs stand beside the window, one of each.
-    for (const char* name : {"frmUnlock", "frmPreDial", "frmCwEdit"}) {
-        const char* item = QByteArray(name) == "frmUnlock"    ? "mnuUnlock"
-                           : QByteArray(name) == "frmPreDial" ? "mnuPreDial"
-                                                              : "mnuCW";
+    const std::pair<const char*, const char*> modeless[] = {
+        {"mnuUnlock", "frmUnlock"}, {"mnuPreDial", "frmPreDial"}, {"mnuCW", "frmCwEdit"}};
+    for (const auto& [item, name] : modeless) {
         trigger(item);
         trigger(item);
         const auto open = window->findChildren<QDialog*>(QLatin1String(name));

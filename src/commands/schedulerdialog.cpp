@@ -13,6 +13,7 @@
 #include "ui/groupselector.h"
 #include "ui/prompts.h"
 #include "ui/valuefield.h"
+#include "ui/windows.h"
 
 using namespace Scheduler;
 
@@ -167,6 +168,9 @@ ScheduledEventDialog::ScheduledEventDialog(Image& image, Prompts& prompts, int e
         if (m_showing) return;
         m_editor.setErased(on);
         display();
+        // The erased look hides most of the dialog; it stays in the middle of the screen.
+        adjustSize();
+        centreOnScreen(this);
     });
     connect(m_everyHour, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_showing) m_editor.setEveryHour(on);

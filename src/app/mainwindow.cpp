@@ -13,9 +13,11 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <vector>
 
 #include "app/aboutdialog.h"
 #include "app/editortable.h"
+#include "app/menus.h"
 #include "codes/unlockcodedialog.h"
 #include "core/regions.h"
 #include "core/texts.h"
@@ -94,93 +96,50 @@ QAction* MainWindow::action(const QString& name) const { return findChild<QActio
 QString MainWindow::panelText(int panel) const { return m_panels[panel - 1]->text(); }
 
 void MainWindow::buildMenus() {
-    QMenuBar* bar = menuBar();
-    const auto menu = [this](QMenu* parentMenu, const char* name, const QString& caption) {
-        QMenu* m = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
-        m->setObjectName(QLatin1String(name) + QLatin1String("Menu"));
-        m->menuAction()->setObjectName(QLatin1String(name));
-        return m;
-    };
-    const auto item = [this](QMenu* m, const char* name, const QString& caption) {
-        QAction* a = m->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        return a;
-    };
-    const auto numbered = [&](QMenu* m, const char* name, const QString& pattern) {
-        for (int n = 1; n <= Region::MemorySaveCount; ++n)
-            item(m, (QByteArray(name) + QByteArray::number(n)).constData(), pattern.arg(n));
-    };
-    Q_UNUSED(bar);
-
-    QMenu* file = menu(nullptr, "mnuFile", tr("&File"));
-    item(file, "mnuOpen", tr("&Open..."));
-    file->addSeparator();
-    item(file, "mnuSave", tr("&Save File"));
-    item(file, "mnuSaveAs", tr("Save File &As..."));
-    file->addSeparator();
-    item(file, "mnuFlush", tr("&Flush Memory..."));
-    file->addSeparator();
-    item(file, "mnuPrinterFont", tr("Printer &Font..."));
-    item(file, "mnuPrint", tr("&Print..."));
-    file->addSeparator();
-    for (int n = 1; n <= RecentFileCount; ++n) {
-        QAction* recent = item(file, ("mnuRecent" + QByteArray::number(n)).constData(), QString());
-        recent->setVisible(false);
-        connect(recent, &QAction::triggered, this, [this, n] { openRecent(n); });
+    std::vector<QMenu*> open;  // the menu of each level being filled, innermost last
+    for (const Menus::Entry& entry : Menus::Tree) {
+        const QString name = QLatin1String(entry.name);
+        const QString caption = QString::fromLatin1(entry.caption);
+        const auto addItem = [&](const QString& itemName, const QString& itemCaption) {
+            QAction* a = open.back()->addAction(itemCaption);
+            a->setObjectName(itemName);
+            return a;
+        };
+        switch (entry.kind) {
+            case Menus::Kind::Menu: {
+                QMenu* m =
+                    open.empty() ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
+                m->setObjectName(name + QLatin1String("Menu"));
+                m->menuAction()->setObjectName(name);
+                open.push_back(m);
+                break;
+            }
+            case Menus::Kind::End:
+                open.pop_back();
+                break;
+            case Menus::Kind::Item:
+                addItem(name, caption);
+                break;
+            case Menus::Kind::Numbered:
+                for (int n = 1; n <= Region::MemorySaveCount; ++n)
+                    addItem(name + QString::number(n), caption.arg(n));
+                break;
+            case Menus::Kind::Separator:
+                open.back()->addSeparator();
+                break;
+            case Menus::Kind::Recent: {
+                for (int n = 1; n <= RecentFileCount; ++n) {
+                    QAction* recent = addItem(name + QString::number(n), QString());
+                    recent->setVisible(false);
+                    connect(recent, &QAction::triggered, this, [this, n] { openRecent(n); });
+                }
+                QAction* line = open.back()->addSeparator();
+                line->setObjectName(name + QLatin1String("Sep"));
+                line->setVisible(false);
+                break;
+            }
+        }
     }
-    QAction* recentSep = file->addSeparator();
-    recentSep->setObjectName(QStringLiteral("mnuRecentSep"));
-    recentSep->setVisible(false);
-    item(file, "mnuExit", tr("E&xit"));
-
-    QMenu* codesTimers = menu(nullptr, "mnuCodesTimers", tr("&Codes/Timers"));
-    QMenu* codes = menu(codesTimers, "mnuCodes", tr("&Codes..."));
-    item(codes, "mnuBaseCodes", tr("Base Codes..."));
-    codes->addSeparator();
-    numbered(codes, "mnuMemCodes", tr("   Mem #%1 Codes..."));
-    codesTimers->addSeparator();
-    QMenu* timers = menu(codesTimers, "mnuTimers", tr("&Timers"));
-    item(timers, "mnuBaseTimers", tr("Base Timers..."));
-    timers->addSeparator();
-    numbered(timers, "mnuMemTimers", tr("   Mem #%1 Timers..."));
-    codesTimers->addSeparator();
-    item(codesTimers, "mnuUnlock", tr("Unlock Number..."));
-
-    QMenu* messages = menu(nullptr, "mnuMessages", tr("&Messages"));
-    QMenu* voice = menu(messages, "mnuVoice", tr("&Voice Synthesizer..."));
-    item(voice, "mnuBaseVoice", tr("Voice Base Messages..."));
-    voice->addSeparator();
-    numbered(voice, "mnuMemVoice", tr("   Voice Mem #%1 Messages..."));
-    messages->addSeparator();
-    item(messages, "mnuCW", tr("CW Message..."));
-
-    QMenu* macroOps = menu(nullptr, "mnuMacroOps", tr("Macro &Op's"));
-    item(macroOps, "mnuMacros", tr("&Macros..."));
-    item(macroOps, "mnuScheduler", tr("&Scheduler..."));
-    item(macroOps, "mnuUserInputs", tr("&User Inputs..."));
-
-    QMenu* zones = menu(nullptr, "mnuZones", tr("&Zones"));
-    item(zones, "mnuBaseZones", tr("Base Zones"));
-    zones->addSeparator();
-    numbered(zones, "mnuMemZones", tr("Memory #%1 Zones..."));
-
-    QMenu* autopatch = menu(nullptr, "mnuAutopatch", tr("&Autopatch"));
-    item(autopatch, "mnuUserSpeed", tr("&User Speed Dial..."));
-    item(autopatch, "mnuEmergency", tr("&Emergency Speed Dial..."));
-    item(autopatch, "mnuPreDial", tr("&Pre-Dial Number"));
-    item(autopatch, "mnuAreaCodes", tr("&Area Code Numbers..."));
-    item(autopatch, "mnuPrefixes", tr("&Prefix Numbers..."));
-
-    QMenu* misc = menu(nullptr, "mnuMisc", tr("&Misc"));
-    item(misc, "mnuCourtesy", tr("&Courtesy Tones..."));
-    item(misc, "mnuExpanded", tr("&Expanded Switches..."));
-    item(misc, "mnuMemoryConfig", tr("&Memory Configuration"));
-    item(misc, "mnuRepeaterConfig", tr("&Repeater Configuration..."));
-
-    QMenu* help = menu(nullptr, "mnuHelp", tr("&Help"));
-    item(help, "mnuContents", tr("Contents"));
-    item(help, "mnuSearch", tr("Search For Help On..."));
-    item(help, "mnuAbout", tr("About"));
 
     // The usual desktop keys beside the menu captions' own shortcuts.
     action(QStringLiteral("mnuOpen"))->setShortcut(QKeySequence::Open);

@@ -73,7 +73,7 @@ void EditorDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 QPushButton* EditorDialog::addOkRow(QBoxLayout* layout, const QString& objectName) {
-    auto* ok = new QPushButton(tr("OK"));
+    auto* ok = new QPushButton(QLatin1String(OkCaption));
     ok->setObjectName(objectName);
     ok->setAutoDefault(false);
     ok->setDefault(false);

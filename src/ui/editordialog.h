@@ -10,6 +10,9 @@
 
 #include "core/image.h"
 
+// The caption of every editor's closing button.
+inline constexpr char OkCaption[] = "OK";
+
 class QBoxLayout;
 class QPushButton;
 

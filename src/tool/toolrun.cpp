@@ -1,0 +1,166 @@
+#include "tool/toolrun.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTextStream>
+#include <memory>
+#include <optional>
+
+#include "app/memoryblocks.h"
+#include "core/document.h"
+#include "core/settings.h"
+#include "core/texts.h"
+#include "tool/dumpfields.h"
+
+namespace Tool {
+
+namespace {
+
+QString latin(const char* text) { return QString::fromLatin1(text); }
+
+// Why the editor's open refused the file, in more words than its message has.
+QString openProblem(const QString& path, OpenStatus status) {
+    const QFileInfo info(path);
+    if (status == OpenStatus::ReadError) {
+        if (!info.exists()) return QStringLiteral("there is no such file");
+        if (!info.isFile()) return QStringLiteral("this is not a file");
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+        return QStringLiteral("the file could not be read whole");
+    }
+    QStringList problems;
+    if (!hasOrvExtension(path))
+        problems << QStringLiteral("the name does not end in \"%1\"").arg(latin(Texts::Extension));
+    if (info.size() != ImageSize)
+        problems
+            << QStringLiteral("the file holds %1 bytes, not %2").arg(info.size()).arg(ImageSize);
+    return problems.join(QStringLiteral("; "));
+}
+
+// Reads a configuration file under the editor's rules; on a refusal, the editor's message and
+// the reason go to the error stream.
+std::optional<Image> openImage(const QString& path, QTextStream& err) {
+    Image image{};
+    const OpenStatus status = readImageFile(path, image);
+    if (status == OpenStatus::Loaded) return image;
+    const bool badName = status == OpenStatus::BadNameOrLength;
+    err << "orvtool: " << path << ": "
+        << latin(badName ? Texts::FilenameErrorTitle : Texts::OpenErrorTitle) << ": "
+        << latin(badName ? Texts::FilenameErrorText : Texts::OpenErrorText) << '\n';
+    err << "orvtool: " << path << ": " << openProblem(path, status) << '\n';
+    return std::nullopt;
+}
+
+// The settings as the editor reads them at start-up, with the layout the options ask for.
+Settings toolSettings(const Options& options) {
+    const std::unique_ptr<QSettings> store(openSettingsStore());
+    Settings settings = readSettings(*store);
+    if (options.fourMemorySaves)
+        settings.memory4 = *options.fourMemorySaves ? QStringLiteral("1") : QStringLiteral("0");
+    return settings;
+}
+
+int report(const Options& options, QTextStream& out, QTextStream& err, const PdfWriter& writePdf) {
+    const QString& path = options.files.at(0);
+    const std::optional<Image> image = openImage(path, err);
+    if (!image) return Failure;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (options.pdf) {
+        // Canonical paths see through links and "..", so no name of the input passes.
+        const QString target = QFileInfo(*options.pdf).canonicalFilePath();
+        if (!target.isEmpty() && target == QFileInfo(path).canonicalFilePath()) {
+            err << "orvtool: " << *options.pdf
+                << ": this is the configuration file itself; the report is not written over it\n";
+            return Failure;
+        }
+    }
+
+    ReportBoxes boxes{};
+    boxes.fill(true);
+    if (options.sections) boxes = *options.sections;
+    const ReportHeadings headings{absolute, absolute, options.date.value_or(todaysPrintDate())};
+    const ReportInputs inputs = reportInputs(toolSettings(options), headings, boxes);
+    const ReportDocument document = composeReport(*image, inputs);
+    if (!options.pdf) {
+        out << reportText(document);
+        return Success;
+    }
+    const QString problem = writePdf(document, *options.pdf);
+    if (!problem.isEmpty()) {
+        err << "orvtool: " << *options.pdf << ": the PDF file could not be written: " << problem
+            << '\n';
+        return Failure;
+    }
+    return Success;
+}
+
+int dump(const Options& options, QTextStream& out, QTextStream& err) {
+    const std::optional<Image> image = openImage(options.files.at(0), err);
+    if (!image) return Failure;
+    out << Dump::dumpText(Dump::fields(*image, toolSettings(options).fourMemorySaves()));
+    return Success;
+}
+
+int diff(const Options& options, QTextStream& out, QTextStream& err) {
+    // Both files are checked, so one run names every file that cannot be read.
+    const std::optional<Image> before = openImage(options.files.at(0), err);
+    const std::optional<Image> after = openImage(options.files.at(1), err);
+    if (!before || !after) return Failure;
+    const Dump::Difference difference =
+        Dump::difference(*before, *after, toolSettings(options).fourMemorySaves());
+    out << Dump::differenceText(difference);
+    return difference.identical ? Success : Different;
+}
+
+int info(const Options& options, QTextStream& out, QTextStream& err) {
+    const QString& path = options.files.at(0);
+    const std::optional<Image> image = openImage(path, err);
+    if (!image) return Failure;
+    out << infoText(QFileInfo(path).absoluteFilePath(), *image,
+                    toolSettings(options).fourMemorySaves());
+    return Success;
+}
+
+}  // namespace
+
+QString infoText(const QString& absolutePath, const Image& image, bool fourMemorySaves) {
+    using namespace MemoryBlocks;
+    QString text;
+    QTextStream out(&text);
+    out << "File: " << absolutePath << '\n'
+        << "Open: accepted (the name ends in \"" << latin(Texts::Extension)
+        << "\" and the file holds " << ImageSize << " bytes)\n"
+        << "Byte sum: " << byteSum(image) << '\n'
+        << latin(MemoryLayoutGroup.frame) << ": "
+        << latin(MemoryLayoutGroup.options[fourMemorySaves ? 0 : 1]) << '\n'
+        << latin(FlushLegend) << '\n';
+    for (int row = 0; row < FlushRowCount; ++row)
+        out << (holdsData(image, row) ? "[x] " : "[ ] ")
+            << latin(flushCaption(row, fourMemorySaves)) << '\n';
+    out.flush();
+    return text;
+}
+
+int run(const Options& options, QTextStream& out, QTextStream& err, const PdfWriter& writePdf) {
+    if (options.help) {
+        out << (options.command == Command::None ? programHelp() : commandHelp(options.command));
+        return Success;
+    }
+    switch (options.command) {
+        case Command::Report:
+            return report(options, out, err, writePdf);
+        case Command::Dump:
+            return dump(options, out, err);
+        case Command::Diff:
+            return diff(options, out, err);
+        case Command::Info:
+            return info(options, out, err);
+        case Command::None:
+            break;
+    }
+    err << "orvtool: no command given\n" << usageText(Command::None);
+    return Failure;
+}
+
+}  // namespace Tool

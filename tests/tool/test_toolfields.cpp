@@ -1,0 +1,250 @@
+// orvtool dump, diff and info on images made for them: each value as its dialog shows it under its
+// key, the keys of each memory layout, the differing fields and the bytes no field shows, the byte
+// sum and the memory areas holding data.
+#include <QSet>
+
+#include "tooltest.h"
+
+namespace {
+
+// The irregular places of every area.
+Image fieldImage() {
+    Image image{};
+    // clang-format off
+    putBytes(image, 32, {7, 1, 2, 3, 4, 5, 6, 7});               // unlock number
+    putBytes(image, 1094, {2, 1});                               // any recorder byte but 0; 24 hour
+    putBytes(image, 48 + 8 * 13, {9, 10, 11, 12, 13, 14, 15, 0}); // length 9: the seven keys
+    putBytes(image, 5416 + 8 * 3, {3, 1, 2, 3});                 // memory save #2
+    putBytes(image, 178, {0x2C, 0x01});                          // 300 s
+    putBytes(image, 178 + 2 * 9, {0xFF, 0x07});                  // 2047 tenths
+    putBytes(image, 4746 + 2, {0x4B, 0xF8});                     // 75 s, upper five bits set
+    putWords(image, 218, {999, 210});
+    putBytes(image, 218 + 48, {24, 2, 10});                      // 24 words: no message
+    putBytes(image, 40, {0x01, 0, 0, 0, 0, 0, 0, 0x80});         // zone 1 flag 1, zone 8 flag 8
+    image[7008] = 0x01;                                          // memory save #4 zone 1 flag 1
+    putBytes(image, 890 + 18, {0, 0, 0, 0, 0, 0, 0, 0, 0x11, 0x10});    // macro 2: no trigger
+    putBytes(image, 890 + 36, {2, 12, 5, 0, 0, 0, 0, 0, 0x50, 0x02});   // macro 3
+    putBytes(image, 4298,          {0xFF, 0x00, 8, 0xFF, 0x30, 0x11, 0x11});  // event 1
+    putBytes(image, 4298 + 7 * 16, {0x12, 0x25, 0, 0x08, 0x00, 0x26, 0x00});  // event 17
+    putBytes(image, 4298 + 7 * 39, {0x00, 0x25, 0, 0x08, 0x00, 0x26, 0x00});  // event 40, erased
+    putBytes(image, 3008, {7, 5, 5, 5, 1, 2, 3, 4});             // speed dial 57
+    putWords(image, 3008 + 12, {440, 650});
+    putBytes(image, 3038, {12, 5, 5, 5});                        // 58: a count of 12 shows nothing
+    putWords(image, 3038 + 12, {440});
+    image[1238] = 12;                                            // emergency 3: identification only
+    putWords(image, 1238 + 12, {381});
+    putBytes(image, 826, {0, 2, 1, 5, 3, 0, 8, 9});              // tone 1: no first frequency
+    putBytes(image, 882, {2, 10, 9, 9, 0, 0, 8, 9});             // tone 8: codes beyond the tables
+    putBytes(image, 794, {5, 32, 1, 10, 32, 37});
+    putBytes(image, 1074 + 15, {0x80});                          // switch row 18, bit 8
+    image[1074] = 0x01;
+    putBytes(image, 1070, {0x11, 0x61, 0xFF, 0xFF});
+    putBytes(image, 7329, {5, 1, 2});                            // area code 1 (three saves)
+    putBytes(image, 7159, {10, 10, 1});                          // prefix 47 (three saves)
+    // clang-format on
+    return image;
+}
+
+QStringList lines(const QString& text) {
+    QStringList list = text.split(QLatin1Char('\n'));
+    if (!list.isEmpty() && list.last().isEmpty()) list.removeLast();
+    return list;
+}
+
+}  // namespace
+
+class FieldsTest : public ToolTest {};
+
+TEST_F(FieldsTest, DumpShowsEachValueAsItsDialogDoes) {
+    const QString file = input(QStringLiteral("club.orv"), fieldImage());
+    // clang-format off
+    const char* both[] = {
+        "config.clock-announcements = 24 Hour",
+        "config.dvr-type = VOXA-5",
+        "unlock.number = 1234567",
+        "pre-dial.number = ",
+        "codes.base.expanded-user-function-switch = 0*#ABCD",
+        "codes.mem2.dtmf-access-number = 123",
+        "timers.base.repeater-time-out = 05:00",
+        "timers.base.voice-delay = 204.7",
+        "timers.mem1.repeater-sleep = 01:15",
+        "timers.mem3.ring-detector-timer = 00:00",
+        "voice.base.message-01 = ORVANE A",
+        "voice.base.message-02 = ",
+        "zones.base.zone-1.flag-1 = on",
+        "zones.base.zone-1.flag-2 = off",
+        "zones.base.zone-8.flag-8 = on",
+        "macros.02.trigger = ",
+        "macros.02.command-1 = ",
+        "macros.02.review-1 = Repeater Transmitter OFF",
+        "macros.03.trigger = #5",
+        "macros.03.command-1 = 5002",
+        "macros.03.command-2 = 0000",
+        "macros.03.review-1 = Execute Macro 2",
+        "macros.03.review-2 = No Command",
+        "scheduler.01.time = ----:30",
+        "scheduler.01.day-of-week = Weekdays",
+        "scheduler.01.month = Skip",
+        "scheduler.01.day-of-month = ----",
+        "scheduler.01.command = 1111",
+        "scheduler.01.review = Repeater Transmitter ON",
+        "scheduler.17.time = 08:00",
+        "scheduler.17.day-of-week = ----",
+        "scheduler.17.month = December",
+        "scheduler.17.day-of-month = 25",
+        "scheduler.17.command = 2600",
+        "scheduler.17.review = Send Salutations",
+        "scheduler.40.time = ",
+        "scheduler.40.command = ",
+        "scheduler.40.review = ",
+        "speed-dial.57.number = 5551234",
+        "speed-dial.57.identification =  H O",
+        "speed-dial.58.number = ",
+        "speed-dial.58.identification = ",
+        "emergency-speed-dial.3.number = ",
+        "emergency-speed-dial.3.identification =  Fire",
+        "courtesy-tones.1.tone-1-hertz = ",
+        "courtesy-tones.1.tone-3-msec = ",
+        "courtesy-tones.8.tone-1-hertz = 400",
+        "courtesy-tones.8.tone-1-msec = ",
+        "courtesy-tones.8.dly-1-msec = 450",
+        "courtesy-tones.8.tone-2-hertz = ",
+        "courtesy-tones.8.dly-2-msec = 0",
+        "courtesy-tones.8.tone-3-hertz = 1000",
+        "courtesy-tones.8.tone-3-msec = 450",
+        "cw.message = W1AW(AR)",
+        "expanded-switches.1.bit-1 = on",
+        "expanded-switches.18.bit-7 = off",
+        "expanded-switches.18.bit-8 = on",
+        "user-inputs.input-1.command = 1161",
+        "user-inputs.input-1.review = DTMF Window ON",
+        "user-inputs.input-2.command = FFFF",
+        "user-inputs.input-2.review = Invalid Entry",
+    };
+    // Fields per layout: 14 codes, 16 timers, 12 messages and 64 zone flags a block; 3 choices,
+    // unlock and pre-dial; 10 macros of 11; 40 events of 6; 105 speed dials of 2; 64 tone fields,
+    // the CW message, 128 switches and 2 inputs of 2; with three saves 10 area codes, 100 prefixes.
+    const struct {
+        const char* saves;
+        int count;
+        std::vector<const char*> present;
+        std::vector<const char*> absent;
+    } layouts[] = {
+        {"4", 5 * 106 + 5 + 110 + 240 + 210 + 64 + 1 + 128 + 4,
+         {"config.dip-switch-5 = OFF - Use Four Memory Save Locations",
+          "zones.mem4.zone-1.flag-1 = on", "codes.mem4.control-operator-code = "},
+         {"area-codes.", "prefixes."}},
+        {"3", 4 * 106 + 5 + 110 + 240 + 210 + 64 + 1 + 128 + 4 + 110,
+         {"config.dip-switch-5 = ON   - Setup memory for Area Codes and Telephone Prefix Codes",
+          "area-codes.01 = 512", "area-codes.10 = ", "prefixes.47 = 001", "prefixes.00 = "},
+         {".mem4."}},
+    };
+    // clang-format on
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.saves);
+        const ToolRun r = run({QStringLiteral("dump"), file, QStringLiteral("--memory-saves"),
+                               QLatin1String(layout.saves)});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, QString());
+        const QStringList shown = lines(r.out);
+        EXPECT_EQ(shown.size(), layout.count);
+        QSet<QString> keys;
+        for (const QString& line : shown) keys.insert(line.section(QStringLiteral(" = "), 0, 0));
+        EXPECT_EQ(keys.size(), shown.size()) << "every key once";
+        for (const char* line : both) EXPECT_TRUE(shown.contains(QLatin1String(line))) << line;
+        for (const char* line : layout.present)
+            EXPECT_TRUE(shown.contains(QLatin1String(line))) << line;
+        for (const char* part : layout.absent)
+            EXPECT_FALSE(r.out.contains(QLatin1String(part))) << part;
+    }
+}
+
+TEST_F(FieldsTest, DiffListsTheChangedFieldsThenTheBytesNoFieldShows) {
+    const Image before = fieldImage();
+    const QString a = input(QStringLiteral("a.orv"), before);
+    const auto changed = [&before](std::initializer_list<std::pair<int, int>> bytes) {
+        Image image = before;
+        for (const auto& [offset, value] : bytes) image[offset] = static_cast<std::uint8_t>(value);
+        return image;
+    };
+    // clang-format off
+    const struct {
+        const char* name;
+        Image after;
+        const char* saves;
+        int status;
+        const char* text;
+    } cases[] = {
+        {"same", before, "4", 0, ""},
+        {"unused regions", changed({{0, 0x55}, {1100, 1}, {8191, 9}}), "4", 1,
+         "other differing bytes: 3\n"},
+        // A word past the message's count, bits a timer ignores and an unused byte hide.
+        {"fields", changed({{178, 0x2D}, {40, 0x05}, {218 + 10, 7}, {4749, 0x00}, {4600, 1}}),
+         "4", 1,
+         "timers.base.repeater-time-out: 05:00 -> 05:01\n"
+         "zones.base.zone-1.flag-3: off -> on\n"
+         "other differing bytes: 3\n"},
+        {"leading space kept", changed({{3008 + 12 + 4, 20}}), "4", 1,
+         "speed-dial.57.identification:  H O ->  H N\n"
+         "other differing bytes: 0\n"},
+        // The last byte of a memory save #4 voice record, or the first area code's first digit.
+        {"area code", changed({{7329, 6}}), "3", 1,
+         "area-codes.01: 512 -> 612\nother differing bytes: 0\n"},
+        {"memory save 4", changed({{7329, 6}}), "4", 1, "other differing bytes: 1\n"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString b = input(QLatin1String(c.name) + QStringLiteral(".orv"), c.after);
+        const ToolRun r = run({QStringLiteral("diff"), a, b, QStringLiteral("--memory-saves"),
+                               QLatin1String(c.saves)});
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out, QLatin1String(c.text));
+        EXPECT_EQ(r.err, QString());
+    }
+}
+
+TEST_F(FieldsTest, InfoShowsTheOpenChecksTheByteSumAndTheAreasHoldingData) {
+    Image image{};
+    image[4297] = 1;  // the last byte of the user speed dials, not the scheduler's first
+    image[890] = 2;
+    image[7008] = 200;
+    const QString file = input(QStringLiteral("club.orv"), image);
+    Image full;
+    full.fill(0xFF);
+    const QString erased = input(QStringLiteral("erased.orv"), full);
+
+    const QString head = QStringLiteral(
+        "Open: accepted (the name ends in \".orv\" and the file holds 8192 bytes)\n");
+    const QString areas = QStringLiteral(
+        "If box is filled, Memory Contains Data\n"
+        "[x] User Speed Dial Memory\n"
+        "[ ] Emergency Speed Dial Memory\n"
+        "[ ] Schedular Memory \n"
+        "[x] Macro Memory \n"
+        "[ ] Base Voice Synthesizer Messages \n"
+        "[ ] Memory Save #1\n"
+        "[ ] Memory Save #2\n"
+        "[ ] Memory Save #3\n");
+    // clang-format off
+    const struct { QString file; const char* saves; QString text; } cases[] = {
+        {file, "4", QStringLiteral("File: ") + file + '\n' + head + "Byte sum: 203\n"
+                    "DIP Switch #5: OFF - Use Four Memory Save Locations\n" + areas +
+                    "[x] Memory Save #4\n"},
+        {file, "3", QStringLiteral("File: ") + file + '\n' + head + "Byte sum: 203\n"
+                    "DIP Switch #5: ON   - Setup memory for Area Codes and Telephone Prefix Codes\n"
+                    + areas + "[x] Area Codes / Prefix Numbers\n"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saves);
+        const ToolRun r = run({QStringLiteral("info"), c.file, QStringLiteral("--memory-saves"),
+                               QLatin1String(c.saves)});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, c.text);
+    }
+    // 8192 x 255.
+    const ToolRun r = run({QStringLiteral("info"), erased});
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\nByte sum: 2088960\n")));
+    EXPECT_EQ(r.out.count(QStringLiteral("[x] ")), 9);
+}

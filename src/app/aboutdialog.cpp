@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/texts.h"
+#include "ui/editordialog.h"
 #include "ui/prompts.h"
 #include "ui/windows.h"
 
@@ -30,7 +31,7 @@ AboutDialog::AboutDialog(Prompts& prompts, Mode mode, QWidget* parent)
         new QLabel(tr("Configuration memory editor for the ORVANE repeater controller"));
     subtitle->setObjectName(QStringLiteral("lblDescription"));
 
-    auto* ok = new QPushButton(tr("OK"));
+    auto* ok = new QPushButton(QLatin1String(OkCaption));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     auto* sysInfo = new QPushButton(tr("System Info"));

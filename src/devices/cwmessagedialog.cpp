@@ -72,7 +72,7 @@ CwMessageDialog::CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent
 
     auto* clear = new QPushButton(QLatin1String(CwTexts::Clear), this);
     clear->setObjectName(QStringLiteral("cmdClear"));
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = new QPushButton(QLatin1String(OkCaption), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     auto* cancel = new QPushButton(QLatin1String(CwTexts::Cancel), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));

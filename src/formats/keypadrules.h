@@ -26,10 +26,6 @@ inline constexpr QChar DelayKey = QLatin1Char(',');
 inline constexpr char DelayRefusedTitle[] = "Autopatch Delay";
 inline constexpr char DelayRefusedText[] = "Error, One delay entry only.";
 
-// Time after opening during which the pad ignores every button, so a double click on the field
-// that opened it does not type a key.
-inline constexpr int ArmDelayMs = 500;
-
 // Which of the optional keys each key set shows; "0".."9", OK, Cancel and Clear always show.
 struct KeySetRow {
     KeySet keySet;

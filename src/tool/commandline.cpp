@@ -18,7 +18,7 @@ struct CommandInfo {
 constexpr char SaveOption[] = "[--memory-saves 3|4]";
 
 // clang-format off
-constexpr std::array<CommandInfo, 4> Commands = {{
+constexpr std::array<CommandInfo, 4> CommandTable = {{
     {Command::Report, "report", 1, "FILE.orv",
      "[--sections LIST] [--memory-saves 3|4] [--date TEXT] [--pdf OUT.pdf]",
      "the printed report of the editor's Print Driver, as plain text or as a PDF file"},
@@ -47,13 +47,13 @@ constexpr std::array<OptionInfo, 4> OptionTable = {{
 }};
 
 const CommandInfo* findCommand(Command command) {
-    for (const CommandInfo& info : Commands)
+    for (const CommandInfo& info : CommandTable)
         if (info.command == command) return &info;
     return nullptr;
 }
 
 const CommandInfo* findCommand(const QString& name) {
-    for (const CommandInfo& info : Commands)
+    for (const CommandInfo& info : CommandTable)
         if (name == QLatin1String(info.name)) return &info;
     return nullptr;
 }
@@ -210,7 +210,7 @@ QString programHelp() {
         "without ever changing them.\n"
         "\n"
         "Commands:\n");
-    for (const CommandInfo& info : Commands)
+    for (const CommandInfo& info : CommandTable)
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(QLatin1String(info.name), QLatin1String(info.files),
                          QLatin1String(info.summary));

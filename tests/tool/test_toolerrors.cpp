@@ -10,55 +10,47 @@ const QString OpenError =
     QStringLiteral("ORVANE File Open: ORVANE File Open Error!\nFile May Be Missing\n");
 }  // namespace
 
-class ErrorsTest : public ToolTest {};
+class OrvtoolErrors : public ToolTest {};
 
-TEST_F(ErrorsTest, EveryFileErrorGivesTheEditorsMessageAndStatus2) {
+TEST_F(OrvtoolErrors, EveryFileErrorGivesTheEditorsMessageAndStatus2) {
     const QString good = input(QStringLiteral("good.orv"), Image{});
-    QDir().mkpath(path(QStringLiteral("folder.orv")));
+    QDir().mkpath(path("folder.orv"));
     // clang-format off
     const struct { QString file; QString message; const char* reason; } cases[] = {
-        {input(QStringLiteral("short.orv"), QByteArray(8191, 0)), FilenameError,
-         "the file holds 8191 bytes, not 8192"},
-        {input(QStringLiteral("long.orv"), QByteArray(8193, 0)), FilenameError,
-         "the file holds 8193 bytes, not 8192"},
-        {input(QStringLiteral("upper.ORV"), QByteArray(8192, 0)), FilenameError,
-         "the name does not end in \".orv\""},
-        {input(QStringLiteral("short.txt"), QByteArray(10, 0)), FilenameError,
+        {input("short.orv", QByteArray(8191, 0)), FilenameError, "the file holds 8191 bytes, not 8192"},
+        {input("long.orv", QByteArray(8193, 0)), FilenameError, "the file holds 8193 bytes, not 8192"},
+        {input("upper.ORV", QByteArray(8192, 0)), FilenameError, "the name does not end in \".orv\""},
+        {input("short.txt", QByteArray(10, 0)), FilenameError,
          "the name does not end in \".orv\"; the file holds 10 bytes, not 8192"},
-        {path(QStringLiteral("gone.orv")), OpenError, "there is no such file"},
-        {path(QStringLiteral("gone.txt")), OpenError, "there is no such file"},
-        {path(QStringLiteral("folder.orv")), OpenError, "this is not a file"},
+        {path("gone.orv"), OpenError, "there is no such file"},
+        {path("gone.txt"), OpenError, "there is no such file"},
+        {path("folder.orv"), OpenError, "this is not a file"},
     };
     // clang-format on
     for (const auto& c : cases) {
-        const QString expected = QStringLiteral("orvtool: ") + c.file + QStringLiteral(": ") +
-                                 c.message + QStringLiteral("orvtool: ") + c.file +
-                                 QStringLiteral(": ") + QLatin1String(c.reason) + QLatin1Char('\n');
+        const QString expected =
+            "orvtool: " + c.file + ": " + c.message + "orvtool: " + c.file + ": " + c.reason + "\n";
         for (const QStringList& arguments :
-             {QStringList{QStringLiteral("report"), c.file},
-              QStringList{QStringLiteral("report"), c.file, QStringLiteral("--pdf"),
-                          path(QStringLiteral("out.pdf"))},
-              QStringList{QStringLiteral("dump"), c.file},
-              QStringList{QStringLiteral("info"), c.file},
-              QStringList{QStringLiteral("diff"), good, c.file},
-              QStringList{QStringLiteral("diff"), c.file, good}}) {
-            SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+             {QStringList{"report", c.file},
+              QStringList{"report", c.file, "--pdf", path("out.pdf")}, QStringList{"dump", c.file},
+              QStringList{"info", c.file}, QStringList{"diff", good, c.file},
+              QStringList{"diff", c.file, good}}) {
+            SCOPED_TRACE(arguments.join(' ').toStdString());
             const ToolRun r = run(arguments);
             EXPECT_EQ(r.status, 2);
             EXPECT_EQ(r.out, QString());
             EXPECT_EQ(r.err, expected);
         }
     }
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.pdf"))));
+    EXPECT_FALSE(QFile::exists(path("out.pdf")));
 
     // Both files of a diff are checked.
-    const ToolRun r = run({QStringLiteral("diff"), path(QStringLiteral("gone.orv")),
-                           path(QStringLiteral("upper.ORV"))});
+    const ToolRun r = run({"diff", path("gone.orv"), path("upper.ORV")});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains(OpenError) && r.err.contains(FilenameError)) << r.err.toStdString();
 }
 
-TEST_F(ErrorsTest, CommandLineMistakesGiveAUsageMessageAndStatus2) {
+TEST_F(OrvtoolErrors, CommandLineMistakesGiveAUsageMessageAndStatus2) {
     const QString file = input(QStringLiteral("club.orv"), Image{});
     // clang-format off
     const struct { QStringList arguments; std::string error; const char* usage; } cases[] = {
@@ -89,7 +81,7 @@ TEST_F(ErrorsTest, CommandLineMistakesGiveAUsageMessageAndStatus2) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const ToolRun r = run(c.arguments);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, QString());
@@ -100,7 +92,7 @@ TEST_F(ErrorsTest, CommandLineMistakesGiveAUsageMessageAndStatus2) {
     }
 }
 
-TEST_F(ErrorsTest, HelpForTheProgramAndEachCommand) {
+TEST_F(OrvtoolErrors, HelpForTheProgramAndEachCommand) {
     // clang-format off
     const struct { QStringList arguments; const char* first; const char* mentions; } cases[] = {
         {{"--help"}, "Usage: orvtool COMMAND", "--memory-saves 3|4"},
@@ -112,7 +104,7 @@ TEST_F(ErrorsTest, HelpForTheProgramAndEachCommand) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const ToolRun r = run(c.arguments);
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err, QString());

@@ -53,113 +53,67 @@ QStringList lines(const QString& text) {
 
 }  // namespace
 
-class FieldsTest : public ToolTest {};
+class OrvtoolFields : public ToolTest {};
 
-TEST_F(FieldsTest, DumpShowsEachValueAsItsDialogDoes) {
+TEST_F(OrvtoolFields, DumpShowsEachValueAsItsDialogDoes) {
     const QString file = input(QStringLiteral("club.orv"), fieldImage());
     // clang-format off
-    const char* both[] = {
-        "config.clock-announcements = 24 Hour",
-        "config.dvr-type = VOXA-5",
-        "unlock.number = 1234567",
-        "pre-dial.number = ",
-        "codes.base.expanded-user-function-switch = 0*#ABCD",
-        "codes.mem2.dtmf-access-number = 123",
-        "timers.base.repeater-time-out = 05:00",
-        "timers.base.voice-delay = 204.7",
+    const QStringList both = {
+        "config.clock-announcements = 24 Hour", "config.dvr-type = VOXA-5",
+        "unlock.number = 1234567", "pre-dial.number = ",
+        "codes.base.expanded-user-function-switch = 0*#ABCD", "codes.mem2.dtmf-access-number = 123",
+        "timers.base.repeater-time-out = 05:00", "timers.base.voice-delay = 204.7",
         "timers.mem1.repeater-sleep = 01:15",
-        "timers.mem3.ring-detector-timer = 00:00",
-        "voice.base.message-01 = ORVANE A",
-        "voice.base.message-02 = ",
-        "zones.base.zone-1.flag-1 = on",
-        "zones.base.zone-1.flag-2 = off",
-        "zones.base.zone-8.flag-8 = on",
-        "macros.02.trigger = ",
-        "macros.02.command-1 = ",
-        "macros.02.review-1 = Repeater Transmitter OFF",
-        "macros.03.trigger = #5",
-        "macros.03.command-1 = 5002",
-        "macros.03.command-2 = 0000",
-        "macros.03.review-1 = Execute Macro 2",
-        "macros.03.review-2 = No Command",
-        "scheduler.01.time = ----:30",
-        "scheduler.01.day-of-week = Weekdays",
-        "scheduler.01.month = Skip",
-        "scheduler.01.day-of-month = ----",
-        "scheduler.01.command = 1111",
+        "voice.base.message-01 = ORVANE A", "voice.base.message-02 = ",
+        "zones.base.zone-1.flag-1 = on", "zones.base.zone-1.flag-2 = off", "zones.base.zone-8.flag-8 = on",
+        "macros.02.trigger = ", "macros.02.command-1 = ", "macros.02.review-1 = Repeater Transmitter OFF",
+        "macros.03.trigger = #5", "macros.03.command-2 = 0000", "macros.03.review-1 = Execute Macro 2",
+        "scheduler.01.time = ----:30", "scheduler.01.day-of-week = Weekdays", "scheduler.01.month = Skip",
+        "scheduler.01.day-of-month = ----", "scheduler.01.command = 1111",
         "scheduler.01.review = Repeater Transmitter ON",
-        "scheduler.17.time = 08:00",
-        "scheduler.17.day-of-week = ----",
-        "scheduler.17.month = December",
-        "scheduler.17.day-of-month = 25",
-        "scheduler.17.command = 2600",
-        "scheduler.17.review = Send Salutations",
-        "scheduler.40.time = ",
-        "scheduler.40.command = ",
-        "scheduler.40.review = ",
-        "speed-dial.57.number = 5551234",
-        "speed-dial.57.identification =  H O",
-        "speed-dial.58.number = ",
-        "speed-dial.58.identification = ",
-        "emergency-speed-dial.3.number = ",
-        "emergency-speed-dial.3.identification =  Fire",
-        "courtesy-tones.1.tone-1-hertz = ",
-        "courtesy-tones.1.tone-3-msec = ",
-        "courtesy-tones.8.tone-1-hertz = 400",
-        "courtesy-tones.8.tone-1-msec = ",
-        "courtesy-tones.8.dly-1-msec = 450",
-        "courtesy-tones.8.tone-2-hertz = ",
-        "courtesy-tones.8.dly-2-msec = 0",
-        "courtesy-tones.8.tone-3-hertz = 1000",
-        "courtesy-tones.8.tone-3-msec = 450",
+        "scheduler.17.time = 08:00", "scheduler.17.day-of-week = ----", "scheduler.17.month = December",
+        "scheduler.17.day-of-month = 25", "scheduler.17.review = Send Salutations",
+        "scheduler.40.time = ", "scheduler.40.review = ",
+        "speed-dial.57.number = 5551234", "speed-dial.57.identification =  H O",
+        "speed-dial.58.number = ", "speed-dial.58.identification = ",
+        "emergency-speed-dial.3.number = ", "emergency-speed-dial.3.identification =  Fire",
+        "courtesy-tones.1.tone-1-hertz = ", "courtesy-tones.8.tone-1-hertz = 400",
+        "courtesy-tones.8.tone-1-msec = ", "courtesy-tones.8.dly-1-msec = 450",
+        "courtesy-tones.8.tone-2-hertz = ", "courtesy-tones.8.tone-3-msec = 450",
         "cw.message = W1AW(AR)",
-        "expanded-switches.1.bit-1 = on",
-        "expanded-switches.18.bit-7 = off",
+        "expanded-switches.1.bit-1 = on", "expanded-switches.18.bit-7 = off",
         "expanded-switches.18.bit-8 = on",
-        "user-inputs.input-1.command = 1161",
-        "user-inputs.input-1.review = DTMF Window ON",
-        "user-inputs.input-2.command = FFFF",
-        "user-inputs.input-2.review = Invalid Entry",
+        "user-inputs.input-1.command = 1161", "user-inputs.input-1.review = DTMF Window ON",
+        "user-inputs.input-2.command = FFFF", "user-inputs.input-2.review = Invalid Entry",
     };
-    // Fields per layout: 14 codes, 16 timers, 12 messages and 64 zone flags a block; 3 choices,
-    // unlock and pre-dial; 10 macros of 11; 40 events of 6; 105 speed dials of 2; 64 tone fields,
-    // the CW message, 128 switches and 2 inputs of 2; with three saves 10 area codes, 100 prefixes.
-    const struct {
-        const char* saves;
-        int count;
-        std::vector<const char*> present;
-        std::vector<const char*> absent;
-    } layouts[] = {
-        {"4", 5 * 106 + 5 + 110 + 240 + 210 + 64 + 1 + 128 + 4,
-         {"config.dip-switch-5 = OFF - Use Four Memory Save Locations",
-          "zones.mem4.zone-1.flag-1 = on", "codes.mem4.control-operator-code = "},
-         {"area-codes.", "prefixes."}},
-        {"3", 4 * 106 + 5 + 110 + 240 + 210 + 64 + 1 + 128 + 4 + 110,
+    // Per block 14 codes, 16 timers, 12 messages and 64 zone flags; then 3 choices, unlock and
+    // pre-dial; 10 macros of 11 fields; 40 events of 6; 105 speed dials of 2; 64 tone fields, the
+    // CW message, 128 switches, 2 inputs of 2; with three saves 10 area codes and 100 prefixes.
+    const struct { const char* saves; int count; QStringList present; QString absent; } layouts[] = {
+        {"4", 5 * 106 + 762, {"config.dip-switch-5 = OFF - Use Four Memory Save Locations",
+                              "zones.mem4.zone-1.flag-1 = on"}, "area-codes."},
+        {"3", 4 * 106 + 762 + 110,
          {"config.dip-switch-5 = ON   - Setup memory for Area Codes and Telephone Prefix Codes",
-          "area-codes.01 = 512", "area-codes.10 = ", "prefixes.47 = 001", "prefixes.00 = "},
-         {".mem4."}},
+          "area-codes.01 = 512", "area-codes.10 = ", "prefixes.47 = 001", "prefixes.00 = "}, ".mem4."},
     };
     // clang-format on
     for (const auto& layout : layouts) {
         SCOPED_TRACE(layout.saves);
-        const ToolRun r = run({QStringLiteral("dump"), file, QStringLiteral("--memory-saves"),
-                               QLatin1String(layout.saves)});
+        const ToolRun r = run({"dump", file, "--memory-saves", layout.saves});
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err, QString());
         const QStringList shown = lines(r.out);
         EXPECT_EQ(shown.size(), layout.count);
         QSet<QString> keys;
-        for (const QString& line : shown) keys.insert(line.section(QStringLiteral(" = "), 0, 0));
+        for (const QString& line : shown) keys.insert(line.section(" = ", 0, 0));
         EXPECT_EQ(keys.size(), shown.size()) << "every key once";
-        for (const char* line : both) EXPECT_TRUE(shown.contains(QLatin1String(line))) << line;
-        for (const char* line : layout.present)
-            EXPECT_TRUE(shown.contains(QLatin1String(line))) << line;
-        for (const char* part : layout.absent)
-            EXPECT_FALSE(r.out.contains(QLatin1String(part))) << part;
+        for (const QString& line : both + layout.present)
+            EXPECT_TRUE(shown.contains(line)) << line.toStdString();
+        EXPECT_FALSE(r.out.contains(layout.absent));
     }
 }
 
-TEST_F(FieldsTest, DiffListsTheChangedFieldsThenTheBytesNoFieldShows) {
+TEST_F(OrvtoolFields, DiffListsTheChangedFieldsThenTheBytesNoFieldShows) {
     const Image before = fieldImage();
     const QString a = input(QStringLiteral("a.orv"), before);
     const auto changed = [&before](std::initializer_list<std::pair<int, int>> bytes) {
@@ -168,83 +122,62 @@ TEST_F(FieldsTest, DiffListsTheChangedFieldsThenTheBytesNoFieldShows) {
         return image;
     };
     // clang-format off
-    const struct {
-        const char* name;
-        Image after;
-        const char* saves;
-        int status;
-        const char* text;
-    } cases[] = {
+    const struct { const char* name; Image after; const char* saves; int status; const char* text; } cases[] = {
         {"same", before, "4", 0, ""},
-        {"unused regions", changed({{0, 0x55}, {1100, 1}, {8191, 9}}), "4", 1,
-         "other differing bytes: 3\n"},
+        {"unused regions", changed({{0, 0x55}, {1100, 1}, {8191, 9}}), "4", 1, "other differing bytes: 3\n"},
         // A word past the message's count, bits a timer ignores and an unused byte hide.
-        {"fields", changed({{178, 0x2D}, {40, 0x05}, {218 + 10, 7}, {4749, 0x00}, {4600, 1}}),
-         "4", 1,
+        {"fields", changed({{178, 0x2D}, {40, 0x05}, {218 + 10, 7}, {4749, 0x00}, {4600, 1}}), "4", 1,
          "timers.base.repeater-time-out: 05:00 -> 05:01\n"
          "zones.base.zone-1.flag-3: off -> on\n"
          "other differing bytes: 3\n"},
-        {"leading space kept", changed({{3008 + 12 + 4, 20}}), "4", 1,
-         "speed-dial.57.identification:  H O ->  H N\n"
-         "other differing bytes: 0\n"},
-        // The last byte of a memory save #4 voice record, or the first area code's first digit.
-        {"area code", changed({{7329, 6}}), "3", 1,
-         "area-codes.01: 512 -> 612\nother differing bytes: 0\n"},
+        {"spaces", changed({{3008 + 12 + 4, 20}}), "4", 1,
+         "speed-dial.57.identification:  H O ->  H N\nother differing bytes: 0\n"},
+        // The first area code's first digit, or the last byte of a memory save #4 voice record.
+        {"area code", changed({{7329, 6}}), "3", 1, "area-codes.01: 512 -> 612\nother differing bytes: 0\n"},
         {"memory save 4", changed({{7329, 6}}), "4", 1, "other differing bytes: 1\n"},
     };
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString b = input(QLatin1String(c.name) + QStringLiteral(".orv"), c.after);
-        const ToolRun r = run({QStringLiteral("diff"), a, b, QStringLiteral("--memory-saves"),
-                               QLatin1String(c.saves)});
+        const QString b = input(QString::fromLatin1(c.name) + ".orv", c.after);
+        const ToolRun r = run({"diff", a, b, "--memory-saves", c.saves});
         EXPECT_EQ(r.status, c.status);
-        EXPECT_EQ(r.out, QLatin1String(c.text));
+        EXPECT_EQ(r.out, c.text);
         EXPECT_EQ(r.err, QString());
     }
 }
 
-TEST_F(FieldsTest, InfoShowsTheOpenChecksTheByteSumAndTheAreasHoldingData) {
+TEST_F(OrvtoolFields, InfoShowsTheOpenChecksTheByteSumAndTheAreasHoldingData) {
     Image image{};
     image[4297] = 1;  // the last byte of the user speed dials, not the scheduler's first
     image[890] = 2;
     image[7008] = 200;
     const QString file = input(QStringLiteral("club.orv"), image);
-    Image full;
-    full.fill(0xFF);
-    const QString erased = input(QStringLiteral("erased.orv"), full);
-
-    const QString head = QStringLiteral(
-        "Open: accepted (the name ends in \".orv\" and the file holds 8192 bytes)\n");
-    const QString areas = QStringLiteral(
-        "If box is filled, Memory Contains Data\n"
-        "[x] User Speed Dial Memory\n"
-        "[ ] Emergency Speed Dial Memory\n"
-        "[ ] Schedular Memory \n"
-        "[x] Macro Memory \n"
-        "[ ] Base Voice Synthesizer Messages \n"
-        "[ ] Memory Save #1\n"
-        "[ ] Memory Save #2\n"
-        "[ ] Memory Save #3\n");
     // clang-format off
-    const struct { QString file; const char* saves; QString text; } cases[] = {
-        {file, "4", QStringLiteral("File: ") + file + '\n' + head + "Byte sum: 203\n"
-                    "DIP Switch #5: OFF - Use Four Memory Save Locations\n" + areas +
-                    "[x] Memory Save #4\n"},
-        {file, "3", QStringLiteral("File: ") + file + '\n' + head + "Byte sum: 203\n"
-                    "DIP Switch #5: ON   - Setup memory for Area Codes and Telephone Prefix Codes\n"
-                    + areas + "[x] Area Codes / Prefix Numbers\n"},
+    const QString head = "File: " + file + "\n"
+        "Open: accepted (the name ends in \".orv\" and the file holds 8192 bytes)\n"
+        "Byte sum: 203\n";
+    const QString areas =
+        "If box is filled, Memory Contains Data\n[x] User Speed Dial Memory\n"
+        "[ ] Emergency Speed Dial Memory\n[ ] Schedular Memory \n[x] Macro Memory \n"
+        "[ ] Base Voice Synthesizer Messages \n[ ] Memory Save #1\n[ ] Memory Save #2\n"
+        "[ ] Memory Save #3\n";
+    const struct { const char* saves; QString text; } cases[] = {
+        {"4", head + "DIP Switch #5: OFF - Use Four Memory Save Locations\n" + areas +
+              "[x] Memory Save #4\n"},
+        {"3", head + "DIP Switch #5: ON   - Setup memory for Area Codes and Telephone Prefix Codes\n" +
+              areas + "[x] Area Codes / Prefix Numbers\n"},
     };
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.saves);
-        const ToolRun r = run({QStringLiteral("info"), c.file, QStringLiteral("--memory-saves"),
-                               QLatin1String(c.saves)});
+        const ToolRun r = run({"info", file, "--memory-saves", c.saves});
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.out, c.text);
     }
-    // 8192 x 255.
-    const ToolRun r = run({QStringLiteral("info"), erased});
-    EXPECT_TRUE(r.out.contains(QStringLiteral("\nByte sum: 2088960\n")));
-    EXPECT_EQ(r.out.count(QStringLiteral("[x] ")), 9);
+    Image full;
+    full.fill(0xFF);
+    const ToolRun r = run({"info", input(QStringLiteral("erased.orv"), full)});
+    EXPECT_TRUE(r.out.contains("\nByte sum: 2088960\n"));  // 8192 x 255
+    EXPECT_EQ(r.out.count("[x] "), 9);
 }

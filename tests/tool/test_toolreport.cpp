@@ -11,6 +11,7 @@
 namespace {
 
 const QString Date = QStringLiteral("31.12.26");
+const QString FormFeed = QStringLiteral("\f");
 
 // Emergency speed dials, courtesy tones and the CW message.
 Image reportImage() {
@@ -23,177 +24,135 @@ Image reportImage() {
     return image;
 }
 
-QStringList heading(const QString& file, const QString& date) {
-    return {QString(),
-            QString(),
-            cols({{8, QStringLiteral("File: ") + file}}),
-            cols({{8, QStringLiteral("Print Date: ") + date}}),
-            QString(),
-            QString()};
+// A line with each text starting at its column (the first column is 1).
+QString cols(std::initializer_list<std::pair<int, QString>> texts) {
+    QString line;
+    for (const auto& [column, text] : texts) line = line.leftJustified(column - 1) + text;
+    return line;
 }
 
-QStringList titleLines(const QString& title) {
-    return {QString(), QString(), centred(title), QString(), QString()};
+// A line break, the title centred in 80 columns, a line break.
+QStringList title(const QString& text) {
+    return {{}, {}, QString((80 - text.size()) / 2, QLatin1Char(' ')) + text, {}, {}};
+}
+
+QString heading(const QString& file, const QString& date) {
+    return QStringLiteral("\n\n       File: %1\n       Print Date: %2\n\n\n").arg(file, date);
+}
+
+// Numbered entry lines first..last with nothing else on them, each followed by an empty line.
+QStringList emptyEntries(int first, int last) {
+    QStringList lines;
+    for (int n = first; n <= last; ++n)
+        lines << cols({{8, QStringLiteral(" %1").arg(n)}}) << QString();
+    return lines;
 }
 
 QString text(const QStringList& lines) { return lines.join(QLatin1Char('\n')) + QLatin1Char('\n'); }
 
 }  // namespace
 
-class ReportTest : public ToolTest {};
+class OrvtoolReport : public ToolTest {};
 
-TEST_F(ReportTest, PrintsTheChosenSectionExactly) {
+TEST_F(OrvtoolReport, PrintsTheChosenSectionExactly) {
     const QString file = input(QStringLiteral("club.orv"), reportImage());
-
-    QStringList emergency =
-        heading(file, Date) + titleLines(QStringLiteral("Emergency Speed Dial Numbers"));
-    emergency << cols({{8, QStringLiteral(" 0")},
-                       {15, QStringLiteral("911")},
-                       {32, QStringLiteral(" E Emergency")}})
-              << QString();
-    for (int e = 1; e <= 4; ++e)
-        emergency << cols({{8, QStringLiteral(" %1").arg(e)}}) << QString();
-
-    QStringList tones = heading(file, Date) + titleLines(QStringLiteral("Courtesy Tones"));
-    tones << cols({{15, QStringLiteral("Tone #1")},
-                   {35, QStringLiteral("Delay")},
-                   {45, QStringLiteral("Tone #2 Hz-Ms")},
-                   {65, QStringLiteral("Delay")},
-                   {75, QStringLiteral("Tone #3 Hz-Ms")}})
-          << QString() << QString();
-    tones << cols({{8, QStringLiteral(" 1")},
-                   {15, QStringLiteral("500")},
-                   {21, QStringLiteral("-")},
-                   {24, QStringLiteral("100")},
-                   {35, QStringLiteral("50")},
-                   {45, QStringLiteral("700")},
-                   {51, QStringLiteral("-")},
-                   {54, QStringLiteral("150")},
-                   {65, QStringLiteral("0")},
-                   {75, QStringLiteral("1000")},
-                   {81, QStringLiteral("-")},
-                   {84, QStringLiteral("450")}})
-          << QString();
-    for (int t = 2; t <= 8; ++t) tones << cols({{8, QStringLiteral(" %1").arg(t)}}) << QString();
-    tones << QString() << QString() << titleLines(QStringLiteral("CW Message"))
-          << cols({{8, QStringLiteral("W1AW(AR)")}}) << QString();
-
     // clang-format off
+    const QStringList emergency = title("Emergency Speed Dial Numbers")
+        + QStringList{cols({{8, " 0"}, {15, "911"}, {32, " E Emergency"}}), {}} + emptyEntries(1, 4);
+    const QStringList tones = title("Courtesy Tones")
+        + QStringList{cols({{15, "Tone #1"}, {35, "Delay"}, {45, "Tone #2 Hz-Ms"}, {65, "Delay"},
+                            {75, "Tone #3 Hz-Ms"}}), {}, {},
+                      cols({{8, " 1"}, {15, "500"}, {21, "-"}, {24, "100"}, {35, "50"}, {45, "700"},
+                            {51, "-"}, {54, "150"}, {65, "0"}, {75, "1000"}, {81, "-"}, {84, "450"}}),
+                      {}}
+        + emptyEntries(2, 8) + QStringList{{}, {}} + title("CW Message")
+        + QStringList{cols({{8, "W1AW(AR)"}}), {}};
     const struct { const char* sections; QStringList lines; } cases[] = {
-        {"9",  emergency},
+        {"9", emergency},
         {"12", tones},
     };
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sections);
-        const ToolRun r = run({QStringLiteral("report"), file, QStringLiteral("--sections"),
-                               QLatin1String(c.sections), QStringLiteral("--date"), Date});
+        const ToolRun r = run({"report", file, "--sections", c.sections, "--date", Date});
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err, QString());
-        EXPECT_EQ(r.out, text(c.lines));
+        EXPECT_EQ(r.out, heading(file, Date) + text(c.lines));
     }
 }
 
-TEST_F(ReportTest, OptionsAndSettingsChooseSectionsLayoutDateAndName) {
+TEST_F(OrvtoolReport, OptionsAndSettingsChooseSectionsLayoutDateAndName) {
     const QString file = input(QStringLiteral("club.orv"), reportImage());
-    const QString memorySave4 = QStringLiteral("Memory Save 4 Control Codes");
-    const QString formFeed = QStringLiteral("\f");
 
-    // The box order, whatever the order of the list: codes first, then tones, one page each.
-    ToolRun r = run({QStringLiteral("report"), file, QStringLiteral("--sections=12,0")});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.count(formFeed), 1);
-    EXPECT_LT(r.out.indexOf(QStringLiteral("Base Control Codes")),
-              r.out.indexOf(QStringLiteral("Courtesy Tones")));
+    // Box order, whatever the order of the list.
+    ToolRun r = run({"report", file, "--sections=12,0"});
+    EXPECT_EQ(r.out.count(FormFeed), 1);
+    EXPECT_LT(r.out.indexOf("Base Control Codes"), r.out.indexOf("Courtesy Tones"));
 
     // Memory save #4 is printed in the four-saves layout only: from the option, else from the
     // stored setting as the editor normalises it ("yes" is not "1"), else four.
     // clang-format off
     const struct { const char* stored; const char* option; int pages; } layouts[] = {
-        {nullptr, nullptr, 4},
-        {nullptr, "3",     3},
-        {"yes",   nullptr, 3},
-        {"0",     "4",     4},
-        {"1",     nullptr, 4},
-        {"",      nullptr, 4},
+        {nullptr, nullptr, 4}, {nullptr, "3", 3}, {"yes", nullptr, 3}, {"0", "4", 4},
+        {"1", nullptr, 4}, {"", nullptr, 4},
     };
     // clang-format on
     for (const auto& c : layouts) {
-        SCOPED_TRACE(std::string(c.stored ? c.stored : "(none)") + " / " +
-                     (c.option ? c.option : "(none)"));
-        if (c.stored) setSetting(QStringLiteral("Configuration/Memory_4"), QLatin1String(c.stored));
-        QStringList arguments = {QStringLiteral("report"), file, QStringLiteral("--sections"),
-                                 QStringLiteral("1")};
-        if (c.option) arguments << QStringLiteral("--memory-saves") << QLatin1String(c.option);
+        SCOPED_TRACE(std::string(c.stored ? c.stored : "-") + " " + (c.option ? c.option : "-"));
+        if (c.stored) setSetting("Configuration/Memory_4", c.stored);
+        QStringList arguments = {"report", file, "--sections", "1"};
+        if (c.option) arguments << "--memory-saves" << c.option;
         r = run(arguments);
         EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out.count(formFeed), c.pages - 1);
-        EXPECT_EQ(r.out.contains(memorySave4), c.pages == 4);
+        EXPECT_EQ(r.out.count(FormFeed), c.pages - 1);
+        EXPECT_EQ(r.out.contains("Memory Save 4 Control Codes"), c.pages == 4);
     }
 
     // Without --date: today in the system's short form. A relative name is shown absolute.
     const QString folder = QFileInfo(path(QString())).canonicalFilePath();
-    r = run({QStringLiteral("report"), QStringLiteral("club.orv"), QStringLiteral("--sections"),
-             QStringLiteral("9")},
-            folder);
+    r = run({"report", "club.orv", "--sections", "9"}, folder);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    EXPECT_TRUE(r.out.startsWith(text(heading(folder + QStringLiteral("/club.orv"), today))))
-        << r.out.left(200).toStdString();
+    EXPECT_TRUE(r.out.startsWith(heading(folder + "/club.orv", today))) << r.out.toStdString();
+
+    // Every box: codes, timers and voice messages 5 pages each, macros 1, scheduler 2, speed
+    // dials 5, emergency 1, zones 2 for each block, tones and CW 1.
+    r = run({"report", file, "--memory-saves", "4"});
+    EXPECT_EQ(r.out.count(FormFeed), 35 - 1);
+    for (const char* title : {"Memory Save 4 Timers", "Memory Save 2 Voice Messages",
+                              "Macro Commands", "Schedular Operations", "Speed Dial Numbers",
+                              "ORVANE Memory Save 3 Control Zones", "CW Message"})
+        EXPECT_TRUE(r.out.contains(title)) << title;
 }
 
-TEST_F(ReportTest, PrintsEverySectionByDefault) {
-    const QString file = input(QStringLiteral("club.orv"), reportImage());
-    const ToolRun r = run({QStringLiteral("report"), file, QStringLiteral("--date"), Date});
-    EXPECT_EQ(r.status, 0);
-    // Pages: codes, timers and voice messages 5 each, macros 1, scheduler 2, speed dials 5,
-    // emergency 1, zones 2 for each of the 5 blocks, tones and CW 1.
-    EXPECT_EQ(r.out.count(QStringLiteral("\f")), 35 - 1);
-    for (const char* title :
-         {"Base Control Codes", "Memory Save 4 Timers", "Memory Save 2 Voice Messages",
-          "Macro Commands", "Schedular Operations", "Speed Dial Numbers",
-          "Emergency Speed Dial Numbers", "ORVANE Memory Save 3 Control Zones", "CW Message"})
-        EXPECT_TRUE(r.out.contains(QLatin1String(title))) << title;
-}
-
-TEST_F(ReportTest, WritesAPdfWithoutADisplay) {
+TEST_F(OrvtoolReport, WritesAPdfWithoutADisplayButNeverOverTheConfigurationFile) {
     const QString file = input(QStringLiteral("club.orv"), reportImage());
     const QString pdf = path(QStringLiteral("club.pdf"));
-    const ToolRun r =
-        run({QStringLiteral("report"), file, QStringLiteral("--sections"), QStringLiteral("1,9"),
-             QStringLiteral("--pdf"), pdf},
-            QString(), [](QProcessEnvironment& environment) {
-                for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-                    environment.remove(QLatin1String(name));
-            });
+    ToolRun r = run({"report", file, "--sections", "1,9", "--pdf", pdf}, QString(),
+                    [](QProcessEnvironment& environment) {
+                        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                            environment.remove(name);
+                    });
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QString());
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray bytes = written.readAll();
+    const QString bytes = QString::fromLatin1(written.readAll());
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
     // Four memory save code pages and the emergency speed dials.
-    const QRegularExpressionMatch pages =
-        QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(bytes));
-    EXPECT_EQ(pages.captured(1), QStringLiteral("5"));
-}
+    EXPECT_EQ(QRegularExpression("/Count (\\d+)").match(bytes).captured(1), "5");
 
-TEST_F(ReportTest, NeverWritesThePdfOverTheConfigurationFile) {
-    const QString file = input(QStringLiteral("club.orv"), reportImage());
-    QDir().mkpath(path(QStringLiteral("sub")));
-    QFile::link(file, path(QStringLiteral("link.orv")));
-    for (const QString& target : {file, path(QStringLiteral("sub/../club.orv")),
-                                  path(QStringLiteral("link.orv")), QStringLiteral("club.orv")}) {
+    QDir().mkpath(path("sub"));
+    QFile::link(file, path("link.orv"));
+    for (const QString& target :
+         {file, path("sub/../club.orv"), path("link.orv"), QString("club.orv")}) {
         SCOPED_TRACE(target.toStdString());
-        const ToolRun r = run({QStringLiteral("report"), file, QStringLiteral("--pdf"), target});
+        r = run({"report", file, "--pdf", target});
         EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("orvtool: ") + target +
-                                     QStringLiteral(": this is the configuration file itself")))
-            << r.err.toStdString();
+        EXPECT_EQ(r.err, "orvtool: " + target +
+                             ": this is the configuration file itself; the report is not written "
+                             "over it\n");
     }
-    // A folder that does not exist: the writer's reason, status 2.
-    const ToolRun r = run({QStringLiteral("report"), file, QStringLiteral("--pdf"),
-                           path(QStringLiteral("missing/out.pdf"))});
+    r = run({"report", file, "--pdf", path("missing/out.pdf")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("the PDF file could not be written")))
-        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the PDF file could not be written")) << r.err.toStdString();
 }

@@ -230,8 +230,10 @@ QString programHelp() {
 QString commandHelp(Command command) {
     const CommandInfo* info = findCommand(command);
     if (!info) return programHelp();
-    QString text = usageLine(*info) + QLatin1Char('\n') + QLatin1String(info->summary) +
-                   QStringLiteral(".\n\nOptions:\n");
+    QString summary = QString::fromLatin1(info->summary);
+    summary[0] = summary[0].toUpper();
+    QString text =
+        usageLine(*info) + QLatin1Char('\n') + summary + QStringLiteral(".\n\nOptions:\n");
     if (command == Command::Report) {
         text += QStringLiteral(
             "  --sections LIST     the Print Driver's boxes to print, as comma-separated\n"

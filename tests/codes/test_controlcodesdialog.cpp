@@ -6,9 +6,7 @@
 #include <QTest>
 
 #include "codes/controlcodesdialog.h"
-#include "dialogcheck.h"
-#include "scriptedprompts.h"
-#include "ui/valuefield.h"
+#include "dialogharness.h"
 
 namespace {
 
@@ -31,9 +29,7 @@ void putTable(Image& image, int block, const Bytes& table) {
     std::copy(table.begin(), table.end(), image.begin() + TableStart[block]);
 }
 
-ValueField* field(ControlCodesDialog& dialog, int k) {
-    return child<ValueField>(dialog, QStringLiteral("lblCode%1").arg(k));
-}
+QString code(int k) { return named("lblCode%1", k); }
 
 TEST(CodesDialog, ShowsTheBlockTitleAndTheFourteenCaptions) {
     const char* const titles[] = {"Repeater Base Codes", "Memory Save #1 Codes",
@@ -55,24 +51,21 @@ TEST(CodesDialog, ShowsTheBlockTitleAndTheFourteenCaptions) {
                                   "Expanded User Function Switch"};
     for (int block = 0; block < 5; ++block) {
         SCOPED_TRACE(block);
-        Image image = patternedImage();
-        putTable(image, block, writtenTable());
-        const Image before = image;
-        ScriptedPrompts prompts;
-        ControlCodesDialog dialog(image, prompts, blockAt(block));
-        dialog.show();
+        DialogHarness h;
+        putTable(h.image, block, writtenTable());
+        auto& dialog = h.open<ControlCodesDialog>(blockAt(block));
         EXPECT_EQ(dialog.windowTitle(), QString::fromLatin1(titles[block]));
         for (int k = 0; k < 14; ++k) {
-            ValueField* f = field(dialog, k);
+            ValueField* f = h.field(code(k));
             EXPECT_EQ(f->value(), QString::fromLatin1(WrittenTexts[k])) << k;
             EXPECT_EQ(f->accessibleDescription(), QString::fromLatin1(labels[k])) << k;
             // Codes 0..6 down the left column, 7..13 down the right one.
             if (k % 7 != 0) {
-                EXPECT_GT(f->y(), field(dialog, k - 1)->y()) << k;
+                EXPECT_GT(f->y(), h.field(code(k - 1))->y()) << k;
             }
             if (k >= 7) {
-                EXPECT_EQ(f->y(), field(dialog, k - 7)->y()) << k;
-                EXPECT_GT(f->x(), field(dialog, k - 7)->x()) << k;
+                EXPECT_EQ(f->y(), h.field(code(k - 7))->y()) << k;
+                EXPECT_GT(f->x(), h.field(code(k - 7))->x()) << k;
             }
         }
         auto* ok = dialog.findChild<QPushButton*>("cmdOK");
@@ -80,8 +73,8 @@ TEST(CodesDialog, ShowsTheBlockTitleAndTheFourteenCaptions) {
         EXPECT_EQ(ok->text(), QStringLiteral("OK"));
         QTest::mouseClick(ok, Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(image, before);
-        EXPECT_TRUE(prompts.keypadCalls.empty());
+        EXPECT_EQ(h.image, h.before);
+        EXPECT_TRUE(h.prompts.keypadCalls.empty());
     }
 }
 
@@ -92,16 +85,13 @@ TEST(CodesDialog, EachCodeOpensTheKeypadWithItsHeading) {
         "Autopatch Access",     "Autopatch Disconnect",  "User Speed Dial",
         "Emergency Speed Dial", "Voice Demo Number",     "Reverse Autopatch Number",
         "DVR Control Number",   "Expanded User Function"};
-    Image image = patternedImage();
-    putTable(image, 0, writtenTable());
-    ScriptedPrompts prompts;
-    ControlCodesDialog dialog(image, prompts, blockAt(0));
-    dialog.show();
+    DialogHarness h;
+    putTable(h.image, 0, writtenTable());
+    h.open<ControlCodesDialog>(blockAt(0));
     for (int k = 0; k < 14; ++k) {
-        prompts.keypadAnswers.push_back(QString::fromLatin1(WrittenTexts[k]));
-        QTest::mouseClick(field(dialog, k), Qt::LeftButton);
-        ASSERT_EQ(prompts.keypadCalls.size(), std::size_t(k + 1));
-        const KeypadRequest& call = prompts.keypadCalls.back();
+        h.enterKeys(code(k), QString::fromLatin1(WrittenTexts[k]));
+        ASSERT_EQ(h.prompts.keypadCalls.size(), std::size_t(k + 1));
+        const KeypadRequest& call = h.prompts.keypadCalls.back();
         EXPECT_EQ(int(call.keySet), 3) << k;  // codes: 0..9, A, B, C, *, #
         EXPECT_EQ(call.limit, 7) << k;
         EXPECT_EQ(call.heading, QString::fromLatin1(headings[k])) << k;
@@ -115,21 +105,17 @@ TEST(CodesDialog, AnEditRewritesOnlyTheBlocksCodeTable) {
     // Memory save #3 therefore writes 6216..6327 and nothing else.
     for (int block = 0; block < 5; ++block) {
         SCOPED_TRACE(block);
-        Image image = patternedImage();
-        putTable(image, block, writtenTable());
-        const Image before = image;
-        ScriptedPrompts prompts;
-        prompts.keypadAnswers.push_back(QStringLiteral("1A*"));
-        ControlCodesDialog dialog(image, prompts, blockAt(block));
-        dialog.show();
-        QTest::mouseClick(field(dialog, 0), Qt::LeftButton);
-        expectOnlyWritten(before, image, TableStart[block], {3, 1, 13, 11, 0, 0, 0, 0});
-        EXPECT_EQ(field(dialog, 0)->value(), QStringLiteral("1A*"));
+        DialogHarness h;
+        putTable(h.image, block, writtenTable());
+        h.open<ControlCodesDialog>(blockAt(block));
+        h.enterKeys(code(0), QStringLiteral("1A*"));
+        expectOnlyWritten(h.before, h.image, TableStart[block], {3, 1, 13, 11, 0, 0, 0, 0});
+        EXPECT_EQ(h.shown(code(0)), QStringLiteral("1A*"));
     }
 }
 
 TEST(CodesDialog, CancelledKeypadNormalisesTheWholeTable) {
-    Image image = patternedImage();
+    DialogHarness h;
     Bytes table = writtenTable();
     const Bytes stored[] = {
         {3, 0x31, 0x42, 0x93, 0x55, 0, 0, 0},  // high nibbles and a key past the length
@@ -140,18 +126,13 @@ TEST(CodesDialog, CancelledKeypadNormalisesTheWholeTable) {
     };
     for (int k = 0; k < 5; ++k)
         std::copy(stored[k].begin(), stored[k].end(), table.begin() + 8 * k);
-    putTable(image, 3, table);
-    const Image before = image;
-
-    ScriptedPrompts prompts;
-    ControlCodesDialog dialog(image, prompts, blockAt(3));
-    dialog.show();
+    putTable(h.image, 3, table);
+    h.open<ControlCodesDialog>(blockAt(3));
     const char* const shown[] = {"123", "1234567", "", "AB", "0D*#ABC"};
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(field(dialog, k)->value(), QString::fromLatin1(shown[k]));
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(h.shown(code(k)), QString::fromLatin1(shown[k]));
 
     // Cancel on code 6: the keypad gives the field's own text back.
-    prompts.keypadAnswers.push_back(QStringLiteral("7"));
-    QTest::mouseClick(field(dialog, 6), Qt::LeftButton);
+    h.enterKeys(code(6), QStringLiteral("7"));
 
     Bytes expected = writtenTable();
     const Bytes normalised[] = {
@@ -160,23 +141,19 @@ TEST(CodesDialog, CancelledKeypadNormalisesTheWholeTable) {
     };
     for (int k = 0; k < 5; ++k)
         std::copy(normalised[k].begin(), normalised[k].end(), expected.begin() + 8 * k);
-    expectOnlyWritten(before, image, 6216, expected);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(field(dialog, k)->value(), QString::fromLatin1(shown[k]));
+    expectOnlyWritten(h.before, h.image, 6216, expected);
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(h.shown(code(k)), QString::fromLatin1(shown[k]));
 }
 
 TEST(CodesDialog, EmptyEntryStoresAnEmptyCode) {
-    Image image = patternedImage();
-    putTable(image, 1, writtenTable());
-    const Image before = image;
-    ScriptedPrompts prompts;
-    prompts.keypadAnswers.push_back(QString());
-    ControlCodesDialog dialog(image, prompts, blockAt(1));
-    dialog.show();
-    QTest::mouseClick(field(dialog, 13), Qt::LeftButton);
+    DialogHarness h;
+    putTable(h.image, 1, writtenTable());
+    h.open<ControlCodesDialog>(blockAt(1));
+    h.enterKeys(code(13), QString());
     Bytes expected = writtenTable();
     std::fill(expected.begin() + 104, expected.end(), 0);
-    expectOnlyWritten(before, image, 4616, expected);
-    EXPECT_EQ(field(dialog, 13)->value(), QString());
+    expectOnlyWritten(h.before, h.image, 4616, expected);
+    EXPECT_EQ(h.shown(code(13)), QString());
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "codes/keypaddialog.h"
-#include "scriptedprompts.h"
+#include "keypadfixture.h"
 
 namespace {
 
@@ -19,38 +18,6 @@ struct Msg {
     const char* text;
 };
 const Msg DelayRefused{"Autopatch Delay", "Error, One delay entry only."};
-
-QPushButton* button(KeypadDialog& pad, const QString& name) {
-    auto* b = pad.findChild<QPushButton*>(name);
-    EXPECT_NE(b, nullptr) << name.toStdString();
-    return b;
-}
-
-// Clicks a sequence on the pad: key characters, "," = Delay, "X" = Clear, "K" = OK,
-// "Q" = Cancel.
-void press(KeypadDialog& pad, const char* script) {
-    for (const char* c = script; *c; ++c) {
-        QString name;
-        switch (*c) {
-            case ',':
-                name = QStringLiteral("cmdDelay");
-                break;
-            case 'X':
-                name = QStringLiteral("cmdClear");
-                break;
-            case 'K':
-                name = QStringLiteral("cmdOK");
-                break;
-            case 'Q':
-                name = QStringLiteral("cmdCancel");
-                break;
-            default:
-                name = keyButtonName(QLatin1Char(*c));
-                break;
-        }
-        if (QPushButton* b = button(pad, name)) QTest::mouseClick(b, Qt::LeftButton);
-    }
-}
 
 void expectMessages(const ScriptedPrompts& prompts, const std::vector<Msg>& expected) {
     ASSERT_EQ(prompts.messages.size(), expected.size());
@@ -61,8 +28,6 @@ void expectMessages(const ScriptedPrompts& prompts, const std::vector<Msg>& expe
         EXPECT_EQ(prompts.messages[i].text, QString::fromLatin1(expected[i].text));
     }
 }
-
-QString displayShown(KeypadDialog& pad) { return pad.findChild<QLabel*>("lblDisplay")->text(); }
 
 TEST(KeyPad, KeySetsShowTheirKeys) {
     const struct {
@@ -75,30 +40,23 @@ TEST(KeyPad, KeySetsShowTheirKeys) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.keySet));
-        ScriptedPrompts prompts;
-        KeypadDialog pad(prompts, nullptr, 0);
-        pad.begin({c.keySet, 7, QStringLiteral("Heading"), QString(), EntryCheck::None});
-        pad.show();
+        KeypadFixture f;
+        f.begin({c.keySet, 7, QStringLiteral("Heading"), QString(), EntryCheck::None});
         for (const char key : QByteArray("0123456789ABCD*#,")) {
             const QString name =
                 key == ',' ? QStringLiteral("cmdDelay") : keyButtonName(QLatin1Char(key));
-            EXPECT_EQ(button(pad, name)->isVisible(), std::strchr(c.visible, key) != nullptr)
-                << key;
+            EXPECT_EQ(f.button(name)->isVisible(), std::strchr(c.visible, key) != nullptr) << key;
         }
         for (const char* name : {"cmdOK", "cmdCancel", "cmdClear"})
-            EXPECT_TRUE(button(pad, QString::fromLatin1(name))->isVisible()) << name;
+            EXPECT_TRUE(f.button(QString::fromLatin1(name))->isVisible()) << name;
     }
 }
 
 TEST(KeyPad, PadIsLaidOutLikeATelephone) {
-    ScriptedPrompts prompts;
-    KeypadDialog pad(prompts, nullptr, 0);
-    pad.begin({KeySet::Codes, 7, QStringLiteral("Control Op Prefix"), QStringLiteral("12"),
-               EntryCheck::None});
-    pad.show();
-    auto pos = [&](const char* key) {
-        return button(pad, keyButtonName(QLatin1Char(*key)))->pos();
-    };
+    KeypadFixture f;
+    f.begin({KeySet::Codes, 7, QStringLiteral("Control Op Prefix"), QStringLiteral("12"),
+             EntryCheck::None});
+    auto pos = [&](const char* key) { return f.button(keyButtonName(QLatin1Char(*key)))->pos(); };
     // Rows "123A" / "456B" / "789C" / "*0#", left to right and top to bottom.
     const char* rows[] = {"123A", "456B", "789C", "*0#"};
     for (int r = 0; r < 4; ++r) {
@@ -111,21 +69,21 @@ TEST(KeyPad, PadIsLaidOutLikeATelephone) {
         }
     }
     // OK, Cancel, Clear down the right of the pad; the heading above, the display below.
-    const QPoint ok = button(pad, "cmdOK")->pos();
+    const QPoint ok = f.button("cmdOK")->pos();
     EXPECT_GT(ok.x(), pos("A").x());
     EXPECT_EQ(ok.y(), pos("1").y());
-    EXPECT_EQ(button(pad, "cmdCancel")->pos().y(), pos("4").y());
-    EXPECT_EQ(button(pad, "cmdClear")->pos().y(), pos("7").y());
-    EXPECT_EQ(button(pad, "cmdOK")->text(), QStringLiteral("OK"));
-    EXPECT_EQ(button(pad, "cmdCancel")->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(button(pad, "cmdClear")->text(), QStringLiteral("Clear"));
-    EXPECT_EQ(button(pad, "cmdDelay")->text(), QStringLiteral("Delay"));
-    auto* heading = pad.findChild<QLabel*>("lblHeading");
+    EXPECT_EQ(f.button("cmdCancel")->pos().y(), pos("4").y());
+    EXPECT_EQ(f.button("cmdClear")->pos().y(), pos("7").y());
+    EXPECT_EQ(f.button("cmdOK")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(f.button("cmdCancel")->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(f.button("cmdClear")->text(), QStringLiteral("Clear"));
+    EXPECT_EQ(f.button("cmdDelay")->text(), QStringLiteral("Delay"));
+    auto* heading = f.pad.findChild<QLabel*>("lblHeading");
     EXPECT_EQ(heading->text(), QStringLiteral("Control Op Prefix"));
     EXPECT_LT(heading->y(), pos("1").y());
-    EXPECT_GT(pad.findChild<QLabel*>("lblDisplay")->y(), pos("*").y());
-    EXPECT_EQ(displayShown(pad), QStringLiteral("12"));
-    EXPECT_EQ(pad.focusWidget(), button(pad, "cmdOK"));
+    EXPECT_GT(f.pad.findChild<QLabel*>("lblDisplay")->y(), pos("*").y());
+    EXPECT_EQ(f.display(), QStringLiteral("12"));
+    EXPECT_EQ(f.pad.focusWidget(), f.button("cmdOK"));
 }
 
 TEST(KeyPad, KeysEditTheDisplay) {
@@ -191,16 +149,14 @@ TEST(KeyPad, KeysEditTheDisplay) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ScriptedPrompts prompts;
-        KeypadDialog pad(prompts, nullptr, 0);
-        pad.begin({c.keySet, c.limit, QStringLiteral("Telephone Number 5"),
-                   QString::fromLatin1(c.initial), EntryCheck::None});
-        pad.show();
-        press(pad, c.script);
-        EXPECT_EQ(displayShown(pad), QString::fromLatin1(c.display));
-        EXPECT_EQ(prompts.beeps, c.beeps);
-        expectMessages(prompts, c.messages);
-        EXPECT_TRUE(pad.isVisible());
+        KeypadFixture f;
+        f.begin({c.keySet, c.limit, QStringLiteral("Telephone Number 5"),
+                 QString::fromLatin1(c.initial), EntryCheck::None});
+        f.press(c.script);
+        EXPECT_EQ(f.display(), QString::fromLatin1(c.display));
+        EXPECT_EQ(f.prompts.beeps, c.beeps);
+        expectMessages(f.prompts, c.messages);
+        EXPECT_TRUE(f.pad.isVisible());
     }
 }
 
@@ -245,23 +201,21 @@ TEST(KeyPad, OkAppliesTheCheckKind) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(int(c.check)) + " " + c.initial + c.script);
-        ScriptedPrompts prompts;
-        KeypadDialog pad(prompts, nullptr, 0);
-        pad.begin({KeySet::Telephone, c.limit, QStringLiteral("Entry"),
-                   QString::fromLatin1(c.initial), c.check});
-        pad.show();
-        press(pad, c.script);
-        const QString typed = displayShown(pad);
-        press(pad, "K");
+        KeypadFixture f;
+        f.begin({KeySet::Telephone, c.limit, QStringLiteral("Entry"),
+                 QString::fromLatin1(c.initial), c.check});
+        f.press(c.script);
+        const QString typed = f.display();
+        f.press("K");
         if (c.refused) {
-            expectMessages(prompts, {*c.refused});
-            EXPECT_TRUE(pad.isVisible());
-            EXPECT_EQ(displayShown(pad), typed);
+            expectMessages(f.prompts, {*c.refused});
+            EXPECT_TRUE(f.pad.isVisible());
+            EXPECT_EQ(f.display(), typed);
         } else {
-            expectMessages(prompts, {});
-            EXPECT_FALSE(pad.isVisible());
-            EXPECT_EQ(pad.result(), QDialog::Accepted);
-            EXPECT_EQ(pad.displayText(), typed);
+            expectMessages(f.prompts, {});
+            EXPECT_FALSE(f.pad.isVisible());
+            EXPECT_EQ(f.pad.result(), QDialog::Accepted);
+            EXPECT_EQ(f.pad.displayText(), typed);
         }
     }
 }
@@ -272,83 +226,74 @@ TEST(KeyPad, OkAcceptsAnEmptyDisplayForEveryCheck) {
           EntryCheck::TwoDigits, EntryCheck::OneDigit, EntryCheck::ToneDelay,
           EntryCheck::ThreeDigits, EntryCheck::AtMost16, EntryCheck::SevenDigits}) {
         SCOPED_TRACE(int(kind));
-        ScriptedPrompts prompts;
-        KeypadDialog pad(prompts, nullptr, 0);
-        pad.begin({KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("12"), kind});
-        pad.show();
-        press(pad, "XK");
-        expectMessages(prompts, {});
-        EXPECT_FALSE(pad.isVisible());
-        EXPECT_EQ(pad.result(), QDialog::Accepted);
-        EXPECT_EQ(pad.displayText(), QString());
+        KeypadFixture f;
+        f.begin({KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("12"), kind});
+        f.press("XK");
+        expectMessages(f.prompts, {});
+        EXPECT_FALSE(f.pad.isVisible());
+        EXPECT_EQ(f.pad.result(), QDialog::Accepted);
+        EXPECT_EQ(f.pad.displayText(), QString());
     }
 }
 
 TEST(KeyPad, LeavingWithoutOkReturnsTheInitialText) {
     const struct {
         const char* what;
-        std::function<void(KeypadDialog&)> leave;
+        std::function<void(KeypadFixture&)> leave;
     } cases[] = {
-        {"Cancel", [](KeypadDialog& pad) { press(pad, "Q"); }},
-        {"Escape",
-         [](KeypadDialog& pad) { QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Escape); }},
-        {"close box", [](KeypadDialog& pad) { pad.close(); }},
+        {"Cancel", [](KeypadFixture& f) { f.press("Q"); }},
+        {"Escape", [](KeypadFixture& f) { QTest::keyClick(f.button("cmdOK"), Qt::Key_Escape); }},
+        {"close box", [](KeypadFixture& f) { f.pad.close(); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ScriptedPrompts prompts;
-        KeypadDialog pad(prompts, nullptr, 0);
-        pad.begin({KeySet::Telephone, 11, QStringLiteral("Telephone Number 0"),
-                   QStringLiteral("5551212"), EntryCheck::AtMost16});
-        pad.show();
-        press(pad, "9,1X4");
-        ASSERT_EQ(displayShown(pad), QStringLiteral("4"));
-        c.leave(pad);
-        EXPECT_FALSE(pad.isVisible());
-        EXPECT_EQ(pad.result(), QDialog::Rejected);
-        EXPECT_EQ(pad.displayText(), QStringLiteral("5551212"));
-        EXPECT_EQ(displayShown(pad), QStringLiteral("5551212"));
+        KeypadFixture f;
+        f.begin({KeySet::Telephone, 11, QStringLiteral("Telephone Number 0"),
+                 QStringLiteral("5551212"), EntryCheck::AtMost16});
+        f.press("9,1X4");
+        ASSERT_EQ(f.display(), QStringLiteral("4"));
+        c.leave(f);
+        EXPECT_FALSE(f.pad.isVisible());
+        EXPECT_EQ(f.pad.result(), QDialog::Rejected);
+        EXPECT_EQ(f.pad.displayText(), QStringLiteral("5551212"));
+        EXPECT_EQ(f.display(), QStringLiteral("5551212"));
     }
 }
 
 TEST(KeyPad, ClicksBeforeArmingChangeNothing) {
-    ScriptedPrompts prompts;
-    KeypadDialog pad(prompts, nullptr, 60000);
-    pad.begin({KeySet::Telephone, 3, QStringLiteral("Tel Pre-Dial"), QStringLiteral("123"),
-               EntryCheck::SevenDigits});
-    pad.show();
-    auto* timer = pad.findChild<QTimer*>("Timer1");
+    KeypadFixture f(60000);
+    f.begin({KeySet::Telephone, 3, QStringLiteral("Tel Pre-Dial"), QStringLiteral("123"),
+             EntryCheck::SevenDigits});
+    auto* timer = f.pad.findChild<QTimer*>("Timer1");
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 60000);
-    EXPECT_FALSE(pad.isArmed());
+    EXPECT_FALSE(f.pad.isArmed());
 
-    press(pad, "4,,X*K");
-    press(pad, "Q");
-    QTest::keyClicks(button(pad, "cmdOK"), QStringLiteral("5,"));
-    QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Delete);
-    QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Return);
-    QTest::keyClick(button(pad, "cmdOK"), Qt::Key_Escape);
-    EXPECT_TRUE(pad.isVisible());
-    EXPECT_EQ(displayShown(pad), QStringLiteral("123"));
-    EXPECT_EQ(prompts.beeps, 0);
-    expectMessages(prompts, {});
+    f.press("4,,X*K");
+    f.press("Q");
+    QTest::keyClicks(f.button("cmdOK"), QStringLiteral("5,"));
+    QTest::keyClick(f.button("cmdOK"), Qt::Key_Delete);
+    QTest::keyClick(f.button("cmdOK"), Qt::Key_Return);
+    QTest::keyClick(f.button("cmdOK"), Qt::Key_Escape);
+    EXPECT_TRUE(f.pad.isVisible());
+    EXPECT_EQ(f.display(), QStringLiteral("123"));
+    EXPECT_EQ(f.prompts.beeps, 0);
+    expectMessages(f.prompts, {});
 
-    pad.arm();  // what Timer1 does when it fires
-    press(pad, "4");
-    EXPECT_EQ(displayShown(pad), QStringLiteral("4"));
+    f.pad.arm();  // what Timer1 does when it fires
+    f.press("4");
+    EXPECT_EQ(f.display(), QStringLiteral("4"));
 }
 
 TEST(KeyPad, CloseBoxWorksBeforeArming) {
-    ScriptedPrompts prompts;
-    KeypadDialog pad(prompts, nullptr, 60000);
-    pad.begin({KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("1234567"),
-               EntryCheck::SevenDigits});
-    pad.show();
-    pad.close();
-    EXPECT_FALSE(pad.isVisible());
-    EXPECT_EQ(pad.result(), QDialog::Rejected);
-    EXPECT_EQ(pad.displayText(), QStringLiteral("1234567"));
+    KeypadFixture f(60000);
+    f.begin({KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("1234567"),
+             EntryCheck::SevenDigits});
+    f.pad.close();
+    EXPECT_FALSE(f.pad.isVisible());
+    EXPECT_EQ(f.pad.result(), QDialog::Rejected);
+    EXPECT_EQ(f.pad.displayText(), QStringLiteral("1234567"));
 }
 
 TEST(KeyPad, EachEntryStartsUnarmedWithTheHalfSecondDelay) {
@@ -368,6 +313,11 @@ TEST(KeyPad, EachEntryStartsUnarmedWithTheHalfSecondDelay) {
     EXPECT_FALSE(pad.isArmed());
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(pad.windowTitle(), QStringLiteral("Emergency Number 0"));
+    // A pad made without a delay, as the tests here use it, reacts from the start.
+    KeypadFixture quick;
+    quick.begin({KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"), QStringLiteral("300"),
+                 EntryCheck::Range1To1800});
+    EXPECT_TRUE(quick.pad.isArmed());
 }
 
 TEST(KeyPad, KeyboardTypesTheVisibleKeysOnly) {
@@ -386,41 +336,37 @@ TEST(KeyPad, KeyboardTypesTheVisibleKeysOnly) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ScriptedPrompts prompts;
-        KeypadDialog pad(prompts, nullptr, 0);
-        pad.begin({c.keySet, 11, QStringLiteral("Entry"), QString::fromLatin1(c.initial),
-                   EntryCheck::None});
-        pad.show();
+        KeypadFixture f;
+        f.begin({c.keySet, 11, QStringLiteral("Entry"), QString::fromLatin1(c.initial),
+                 EntryCheck::None});
         // The keys go to the button that has the focus and pass on to the pad.
-        QTest::keyClicks(button(pad, "cmdOK"), QString::fromLatin1(c.typed));
-        EXPECT_EQ(displayShown(pad), QString::fromLatin1(c.display));
-        expectMessages(prompts, {});
+        QTest::keyClicks(f.button("cmdOK"), QString::fromLatin1(c.typed));
+        EXPECT_EQ(f.display(), QString::fromLatin1(c.display));
+        expectMessages(f.prompts, {});
     }
 }
 
 TEST(KeyPad, KeyboardCommandsClearAndConfirm) {
-    ScriptedPrompts prompts;
-    KeypadDialog pad(prompts, nullptr, 0);
-    pad.begin({KeySet::Telephone, 11, QStringLiteral("Entry"), QStringLiteral("12"),
-               EntryCheck::FourDigits});
-    pad.show();
-    QPushButton* focus = button(pad, "cmdClear");
+    KeypadFixture f;
+    f.begin({KeySet::Telephone, 11, QStringLiteral("Entry"), QStringLiteral("12"),
+             EntryCheck::FourDigits});
+    QPushButton* focus = f.button("cmdClear");
     QTest::keyClicks(focus, QStringLiteral("123"));
     QTest::keyClick(focus, Qt::Key_Delete);
-    EXPECT_EQ(displayShown(pad), QString());
+    EXPECT_EQ(f.display(), QString());
     // Delay then Delay again from the keyboard is refused like the buttons.
     QTest::keyClicks(focus, QStringLiteral("5,,"));
-    expectMessages(prompts, {DelayRefused});
+    expectMessages(f.prompts, {DelayRefused});
     // Enter is OK (not Clear, though Clear has the focus): "5," is refused as too short.
     QTest::keyClick(focus, Qt::Key_Return);
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1].text, QStringLiteral("Error! Need 4 Digit Entry"));
-    EXPECT_TRUE(pad.isVisible());
+    ASSERT_EQ(f.prompts.messages.size(), 2u);
+    EXPECT_EQ(f.prompts.messages[1].text, QStringLiteral("Error! Need 4 Digit Entry"));
+    EXPECT_TRUE(f.pad.isVisible());
     QTest::keyClicks(focus, QStringLiteral("55"));
     QTest::keyClick(focus, Qt::Key_Enter);
-    EXPECT_FALSE(pad.isVisible());
-    EXPECT_EQ(pad.result(), QDialog::Accepted);
-    EXPECT_EQ(pad.displayText(), QStringLiteral("5,55"));
+    EXPECT_FALSE(f.pad.isVisible());
+    EXPECT_EQ(f.pad.result(), QDialog::Accepted);
+    EXPECT_EQ(f.pad.displayText(), QStringLiteral("5,55"));
 }
 
 TEST(KeyPad, ShowKeyPadRunsModallyAndReturnsTheText) {
@@ -434,17 +380,16 @@ TEST(KeyPad, ShowKeyPadRunsModallyAndReturnsTheText) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
-        ScriptedPrompts prompts;
-        KeypadDialog pad(prompts, nullptr, 0);
-        QTimer::singleShot(0, &pad, [&] {
-            EXPECT_TRUE(pad.isModal());
-            EXPECT_EQ(pad.findChild<QLabel*>("lblHeading")->text(),
+        KeypadFixture f;
+        QTimer::singleShot(0, &f.pad, [&] {
+            EXPECT_TRUE(f.pad.isModal());
+            EXPECT_EQ(f.pad.findChild<QLabel*>("lblHeading")->text(),
                       QStringLiteral("Repeater Time-Out"));
-            press(pad, c.script);
-            if (pad.isVisible()) pad.reject();  // never leave the loop hanging
+            f.press(c.script);
+            if (f.pad.isVisible()) f.pad.reject();  // never leave the loop hanging
         });
-        EXPECT_EQ(pad.enterKeys({KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"),
-                                 QStringLiteral("0300"), EntryCheck::Range1To1800}),
+        EXPECT_EQ(f.pad.enterKeys({KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"),
+                                   QStringLiteral("0300"), EntryCheck::Range1To1800}),
                   QString::fromLatin1(c.returned));
     }
 }

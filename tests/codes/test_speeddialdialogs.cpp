@@ -10,20 +10,9 @@
 #include <memory>
 
 #include "codes/speeddialdialog.h"
-#include "dialogcheck.h"
-#include "scriptedprompts.h"
-#include "ui/valuefield.h"
+#include "dialogharness.h"
 
 namespace {
-
-void click(QWidget& dialog, const QString& name) {
-    QTest::mouseClick(child<QWidget>(dialog, name), Qt::LeftButton);
-}
-QString shown(QWidget& dialog, const QString& name) {
-    if (auto* field = dialog.findChild<ValueField*>(name)) return field->value();
-    return child<QLabel>(dialog, name)->text();
-}
-QString named(const char* pattern, int index) { return QString::fromLatin1(pattern).arg(index); }
 
 // A record: number "9,11" (three digits, a delay before the first 1), identification "A" (210)
 // and "5", the spare bytes behind them left as the image had them.
@@ -36,26 +25,23 @@ void putRecord(Image& image, int offset, int digitCount) {
 // Both dialogs, by what sets them apart: the record of a row and the keypad heading.
 struct Table {
     const char* name;
-    std::function<std::unique_ptr<QDialog>(Image&, Prompts&)> make;
+    std::function<void(DialogHarness&)> open;
     int row;  // the row under test (user group 0: entry 7; emergency: entry 4)
     int record;
     const char* heading;
 };
 const Table Tables[] = {
-    {"user", [](Image& i, Prompts& p) { return std::make_unique<SpeedDialDialog>(i, p); }, 7,
-     1298 + 30 * 7, "Telephone Number 7"},
-    {"emergency",
-     [](Image& i, Prompts& p) { return std::make_unique<EmergencySpeedDialDialog>(i, p); }, 4, 1268,
+    {"user", [](DialogHarness& h) { h.open<SpeedDialDialog>(); }, 7, 1298 + 30 * 7,
+     "Telephone Number 7"},
+    {"emergency", [](DialogHarness& h) { h.open<EmergencySpeedDialDialog>(); }, 4, 1268,
      "Emergency Number 4"},
 };
 
 TEST(SpeedDialDialogs, TitlesAndColumnOrder) {
-    Image image = zeroImage();
-    ScriptedPrompts prompts;
-    SpeedDialDialog user(image, prompts);
-    EmergencySpeedDialDialog emergency(image, prompts);
-    user.show();
-    emergency.show();
+    DialogHarness userHarness(zeroImage());
+    DialogHarness emergencyHarness(zeroImage());
+    auto& user = userHarness.open<SpeedDialDialog>();
+    auto& emergency = emergencyHarness.open<EmergencySpeedDialDialog>();
     EXPECT_EQ(user.windowTitle(), QStringLiteral("User Speed Dial Numbers"));
     EXPECT_EQ(emergency.windowTitle(), QStringLiteral("Emergency Speed Dial Numbers"));
     EXPECT_EQ(child<QRadioButton>(user, "optGrp9")->text(), QStringLiteral("90-99"));
@@ -74,12 +60,9 @@ TEST(SpeedDialDialogs, TitlesAndColumnOrder) {
 }
 
 TEST(SpeedDialDialogs, GroupSwitchesKeepLabelsAndHeadingsTogether) {
-    Image image = patternedImage();
-    putRecord(image, 3008, 3);  // entry 57
-    const Image before = image;
-    ScriptedPrompts prompts;
-    SpeedDialDialog dialog(image, prompts);
-    dialog.show();
+    DialogHarness h;
+    putRecord(h.image, 3008, 3);  // entry 57
+    auto& dialog = h.open<SpeedDialDialog>();
     // clang-format off
     const struct { int group; const char* last; } steps[] = {
         {5, "59"}, {0, "9"}, {9, "99"}, {5, "59"},
@@ -89,54 +72,47 @@ TEST(SpeedDialDialogs, GroupSwitchesKeepLabelsAndHeadingsTogether) {
         SCOPED_TRACE(step.group);
         child<QRadioButton>(dialog, named("optGrp%1", step.group))->click();
         EXPECT_EQ(dialog.group(), step.group);
-        EXPECT_EQ(shown(dialog, "lblPos0"), QString::number(10 * step.group));
-        EXPECT_EQ(shown(dialog, "lblPos9"), QLatin1String(step.last));
-        prompts.keypadAnswers.push_back(shown(dialog, "lblNum9"));
-        click(dialog, "lblNum9");
-        EXPECT_EQ(prompts.keypadCalls.back().heading,
+        EXPECT_EQ(h.shown("lblPos0"), QString::number(10 * step.group));
+        EXPECT_EQ(h.shown("lblPos9"), QLatin1String(step.last));
+        h.enterKeys("lblNum9", h.shown("lblNum9"));
+        EXPECT_EQ(h.prompts.keypadCalls.back().heading,
                   QStringLiteral("Telephone Number ") + QLatin1String(step.last));
     }
-    EXPECT_EQ(shown(dialog, "lblNum7"), QStringLiteral("9,11"));
-    EXPECT_EQ(shown(dialog, "lblID7"), QStringLiteral(" A 5"));
-    EXPECT_EQ(prompts.keypadCalls.back().check, EntryCheck::AtMost16);
+    EXPECT_EQ(h.shown("lblNum7"), QStringLiteral("9,11"));
+    EXPECT_EQ(h.shown("lblID7"), QStringLiteral(" A 5"));
+    EXPECT_EQ(h.prompts.keypadCalls.back().check, EntryCheck::AtMost16);
     // Only the numbers of the rows typed into were written; a group switch writes nothing.
     for (int n : {9, 59, 99})
-        for (int i = 0; i < 12; ++i) image[1298 + 30 * n + i] = before[1298 + 30 * n + i];
-    EXPECT_TRUE(image == before) << changedOffsets(image, before);
+        for (int i = 0; i < 12; ++i) h.image[1298 + 30 * n + i] = h.before[1298 + 30 * n + i];
+    EXPECT_TRUE(h.image == h.before) << changedOffsets(h.image, h.before);
 }
 
 TEST(SpeedDialDialogs, KeypadReturnsRewriteTheNumberAndKeepTheIdentification) {
     for (const Table& table : Tables) {
         SCOPED_TRACE(table.name);
-        Image image = patternedImage();
-        putRecord(image, table.record, 3);
-        image[table.record + 5] = 0x17;  // a digit past the count, which a rewrite clears
-        const Image before = image;
-        ScriptedPrompts prompts;
-        auto dialog = table.make(image, prompts);
-        dialog->show();
+        DialogHarness h;
+        putRecord(h.image, table.record, 3);
+        h.image[table.record + 5] = 0x17;  // a digit past the count, which a rewrite clears
+        table.open(h);
         const QString number = named("lblNum%1", table.row);
         const QString id = named("lblID%1", table.row);
 
         // Cancel: the shown number comes back and is stored in its written form.
-        prompts.keypadAnswers.push_back(QStringLiteral("9,11"));
-        click(*dialog, number);
-        ASSERT_EQ(prompts.keypadCalls.size(), 1u);
-        EXPECT_EQ(prompts.keypadCalls[0],
+        h.enterKeys(number, QStringLiteral("9,11"));
+        ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+        EXPECT_EQ(h.prompts.keypadCalls[0],
                   (KeypadRequest{KeySet::Telephone, 11, QLatin1String(table.heading),
                                  QStringLiteral("9,11"), EntryCheck::AtMost16}));
-        expectOnlyWritten(before, image, table.record, {3, 9, 0x11, 1, 0, 0, 0, 0, 0, 0, 0, 0});
+        expectOnlyWritten(h.before, h.image, table.record, {3, 9, 0x11, 1, 0, 0, 0, 0, 0, 0, 0, 0});
 
         // Clearing the number keeps the identification bytes; a new number shows them again.
-        prompts.keypadAnswers.push_back(QString());
-        click(*dialog, number);
-        expectOnlyWritten(before, image, table.record, Bytes(12, 0));
-        EXPECT_EQ(shown(*dialog, number), QString());
-        EXPECT_EQ(shown(*dialog, id), QString());
-        prompts.keypadAnswers.push_back(QStringLiteral("5,5"));
-        click(*dialog, number);
-        expectOnlyWritten(before, image, table.record, {2, 5, 0x15, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-        EXPECT_EQ(shown(*dialog, id), QStringLiteral(" A 5"));
+        h.enterKeys(number, QString());
+        expectOnlyWritten(h.before, h.image, table.record, Bytes(12, 0));
+        EXPECT_EQ(h.shown(number), QString());
+        EXPECT_EQ(h.shown(id), QString());
+        h.enterKeys(number, QStringLiteral("5,5"));
+        expectOnlyWritten(h.before, h.image, table.record, {2, 5, 0x15, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        EXPECT_EQ(h.shown(id), QStringLiteral(" A 5"));
     }
 }
 
@@ -159,22 +135,19 @@ TEST(SpeedDialDialogs, OnlyNewlyComposedWordsAreStored) {
     for (const Table& table : Tables) {
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(table.name) + ": " + c.what);
-            Image image = patternedImage();
-            putRecord(image, table.record, c.digitCount);
-            const Image before = image;
-            ScriptedPrompts prompts;
-            prompts.composeAnswers.push_back(c.answer);
-            auto dialog = table.make(image, prompts);
-            dialog->show();
-            click(*dialog, named("lblID%1", table.row));
-            ASSERT_EQ(prompts.composeCalls.size(), 1u);
-            EXPECT_EQ(prompts.composeCalls[0].wordLimit, 8);
-            EXPECT_EQ(prompts.composeCalls[0].messageNumber, -1);
-            EXPECT_EQ(prompts.composeCalls[0].initialText, QLatin1String(c.initial));
+            DialogHarness h;
+            putRecord(h.image, table.record, c.digitCount);
+            h.prompts.composeAnswers.push_back(c.answer);
+            table.open(h);
+            h.click(named("lblID%1", table.row));
+            ASSERT_EQ(h.prompts.composeCalls.size(), 1u);
+            EXPECT_EQ(h.prompts.composeCalls[0].wordLimit, 8);
+            EXPECT_EQ(h.prompts.composeCalls[0].messageNumber, -1);
+            EXPECT_EQ(h.prompts.composeCalls[0].initialText, QLatin1String(c.initial));
             if (c.written.empty())
-                EXPECT_TRUE(image == before) << changedOffsets(image, before);
+                EXPECT_TRUE(h.image == h.before) << changedOffsets(h.image, h.before);
             else
-                expectOnlyWritten(before, image, table.record + 12, c.written);
+                expectOnlyWritten(h.before, h.image, table.record + 12, c.written);
         }
     }
 }

@@ -13,74 +13,54 @@
 #include "codes/predialnumberdialog.h"
 #include "codes/prefixcodesdialog.h"
 #include "codes/unlockcodedialog.h"
-#include "dialogcheck.h"
-#include "scriptedprompts.h"
-#include "ui/valuefield.h"
+#include "dialogharness.h"
 
 namespace {
 
-void click(QWidget& dialog, const QString& name) {
-    QTest::mouseClick(child<QWidget>(dialog, name), Qt::LeftButton);
-}
-QString shown(QWidget& dialog, const QString& name) {
-    if (auto* field = dialog.findChild<ValueField*>(name)) return field->value();
-    return child<QLabel>(dialog, name)->text();
-}
-QString named(const char* pattern, int index) { return QString::fromLatin1(pattern).arg(index); }
-
 TEST(PreDialDialog, StoresEveryKeypadReturnAndReadsItBack) {
-    Image image = patternedImage();
-    const Image before = image;
-    ScriptedPrompts prompts;
-    PreDialNumberDialog dialog(image, prompts);
-    showSettled(dialog);
+    DialogHarness h;
+    auto& dialog = h.open<PreDialNumberDialog>();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Telephone Pre-Dial Number"));
 
-    prompts.keypadAnswers.push_back(QStringLiteral("9,"));
-    click(dialog, "lblNum");
-    ASSERT_EQ(prompts.keypadCalls.size(), 1u);
-    EXPECT_EQ(prompts.keypadCalls[0].heading, QStringLiteral("Tel Pre-Dial"));
-    EXPECT_EQ(prompts.keypadCalls[0].keySet, KeySet::Telephone);
-    EXPECT_EQ(prompts.keypadCalls[0].limit, 7);
-    expectOnlyWritten(before, image, 1140, {2, 9, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("9D"));
+    h.enterKeys("lblNum", QStringLiteral("9,"));
+    ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+    EXPECT_EQ(h.prompts.keypadCalls[0].heading, QStringLiteral("Tel Pre-Dial"));
+    EXPECT_EQ(h.prompts.keypadCalls[0].keySet, KeySet::Telephone);
+    EXPECT_EQ(h.prompts.keypadCalls[0].limit, 7);
+    expectOnlyWritten(h.before, h.image, 1140, {2, 9, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(h.shown("lblNum"), QStringLiteral("9D"));
 
     // A change behind the dialog's back shows when it becomes active again.
-    image[1140] = 1;
+    h.image[1140] = 1;
     reactivate(dialog);
-    EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("9"));
-    click(dialog, "cmdOK");
+    EXPECT_EQ(h.shown("lblNum"), QStringLiteral("9"));
+    h.click("cmdOK");
     EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST(UnlockDialog, StoresSevenKeysAlwaysWithTheLengthSeven) {
-    Image image = patternedImage();
-    const Image before = image;
-    ScriptedPrompts prompts;
-    UnlockCodeDialog dialog(image, prompts);
-    dialog.show();
+    DialogHarness h;
+    auto& dialog = h.open<UnlockCodeDialog>();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Repeater Unlock Code"));
-    EXPECT_EQ(shown(dialog, "lblCaption"), QStringLiteral("Repeater 7 Digit Unlock Number"));
+    EXPECT_EQ(h.shown("lblCaption"), QStringLiteral("Repeater 7 Digit Unlock Number"));
 
     // Bytes 32..39 hold 33..40: a length above seven, so seven keys from their low nibbles.
-    prompts.keypadAnswers.push_back(QStringLiteral("1230A*#"));
-    click(dialog, "lblNum");
-    ASSERT_EQ(prompts.keypadCalls.size(), 1u);
-    EXPECT_EQ(prompts.keypadCalls[0],
+    h.enterKeys("lblNum", QStringLiteral("1230A*#"));
+    ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+    EXPECT_EQ(h.prompts.keypadCalls[0],
               (KeypadRequest{KeySet::Codes, 7, QStringLiteral("Unlock Number"),
                              QStringLiteral("2345678"), EntryCheck::SevenDigits}));
-    expectOnlyWritten(before, image, 32, {7, 1, 2, 3, 10, 13, 11, 12});
-    EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("1230A*#"));
+    expectOnlyWritten(h.before, h.image, 32, {7, 1, 2, 3, 10, 13, 11, 12});
+    EXPECT_EQ(h.shown("lblNum"), QStringLiteral("1230A*#"));
 
     // An empty entry is stored as seven code-0 keys and reads back as seven D keys, so the
     // dialog then closes without the question.
-    prompts.keypadAnswers.push_back(QString());
-    click(dialog, "lblNum");
-    expectOnlyWritten(before, image, 32, {7, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(shown(dialog, "lblNum"), QStringLiteral("DDDDDDD"));
-    click(dialog, "cmdOK");
+    h.enterKeys("lblNum", QString());
+    expectOnlyWritten(h.before, h.image, 32, {7, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(h.shown("lblNum"), QStringLiteral("DDDDDDD"));
+    h.click("cmdOK");
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(h.prompts.messages.empty());
 }
 
 TEST(UnlockDialog, EveryWayOfClosingWithNoCodeAsksFirst) {
@@ -97,14 +77,12 @@ TEST(UnlockDialog, EveryWayOfClosingWithNoCodeAsksFirst) {
     for (const auto& way : ways) {
         for (const Answer answer : {Answer::Ok, Answer::Cancel}) {
             SCOPED_TRACE(std::string(way.way) + (answer == Answer::Ok ? ", OK" : ", Cancel"));
-            Image image = zeroImage();  // length 0: no code
-            ScriptedPrompts prompts;
-            prompts.answers.push_back(answer);
-            UnlockCodeDialog dialog(image, prompts);
-            showSettled(dialog);
+            DialogHarness h(zeroImage());  // length 0: no code
+            h.prompts.answers.push_back(answer);
+            auto& dialog = h.open<UnlockCodeDialog>();
             way.close(dialog);
-            ASSERT_EQ(prompts.messages.size(), 1u);
-            const RecordedMessage& asked = prompts.messages[0];
+            ASSERT_EQ(h.prompts.messages.size(), 1u);
+            const RecordedMessage& asked = h.prompts.messages[0];
             EXPECT_EQ(asked.kind, RecordedMessage::OkCancel);
             EXPECT_EQ(asked.icon, Icon::Exclamation);
             EXPECT_EQ(asked.title, QStringLiteral("Unlock Code"));
@@ -114,24 +92,19 @@ TEST(UnlockDialog, EveryWayOfClosingWithNoCodeAsksFirst) {
         }
     }
     // The program's own end does not ask.
-    Image image = zeroImage();
-    ScriptedPrompts prompts;
-    UnlockCodeDialog dialog(image, prompts);
-    showSettled(dialog);
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<UnlockCodeDialog>();
     dialog.closeWithoutAsking();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(h.prompts.messages.empty());
 }
 
 TEST(AreaCodesDialog, TheTableKeepsItsPlacesAndCountsTheEntries) {
-    Image image = patternedImage();
-    std::fill(image.begin() + 7328, image.begin() + 7359, 0);
-    const Image before = image;
-    ScriptedPrompts prompts;
-    AreaCodesDialog dialog(image, prompts);
-    dialog.show();
+    DialogHarness h;
+    std::fill(h.image.begin() + 7328, h.image.begin() + 7359, 0);
+    auto& dialog = h.open<AreaCodesDialog>();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Area Codes"));
-    EXPECT_EQ(shown(dialog, "lblPos9"), QStringLiteral("10"));
+    EXPECT_EQ(h.shown("lblPos9"), QStringLiteral("10"));
 
     Bytes table(31, 0);
     // clang-format off
@@ -143,53 +116,46 @@ TEST(AreaCodesDialog, TheTableKeepsItsPlacesAndCountsTheEntries) {
     // clang-format on
     for (const auto& step : steps) {
         SCOPED_TRACE(step.heading);
-        prompts.keypadAnswers.push_back(QLatin1String(step.entry));
-        click(dialog, named("lblAC%1", step.field));
-        EXPECT_EQ(prompts.keypadCalls.back().heading, QLatin1String(step.heading));
-        EXPECT_EQ(prompts.keypadCalls.back().check, EntryCheck::ThreeDigits);
+        h.enterKeys(named("lblAC%1", step.field), QLatin1String(step.entry));
+        EXPECT_EQ(h.prompts.keypadCalls.back().heading, QLatin1String(step.heading));
+        EXPECT_EQ(h.prompts.keypadCalls.back().check, EntryCheck::ThreeDigits);
         table[0] = static_cast<std::uint8_t>(step.count);
         std::copy(step.bytes.begin(), step.bytes.end(), table.begin() + 1 + 3 * step.field);
-        expectOnlyWritten(before, image, 7328, table);
-        EXPECT_EQ(shown(dialog, named("lblAC%1", step.field)), QLatin1String(step.entry));
+        expectOnlyWritten(h.before, h.image, 7328, table);
+        EXPECT_EQ(h.shown(named("lblAC%1", step.field)), QLatin1String(step.entry));
     }
 }
 
 TEST(AreaCodesDialog, AFieldKeepsItsTextWhenItsEntryIsEmptied) {
-    Image image = zeroImage();
+    DialogHarness h(zeroImage());
     const Bytes stored = {1, 2, 1, 2};  // count 1, area code 1 = "212"
-    std::copy(stored.begin(), stored.end(), image.begin() + 7328);
-    ScriptedPrompts prompts;
-    AreaCodesDialog dialog(image, prompts);
-    showSettled(dialog);
-    EXPECT_EQ(shown(dialog, "lblAC0"), QStringLiteral("212"));
+    std::copy(stored.begin(), stored.end(), h.image.begin() + 7328);
+    auto& dialog = h.open<AreaCodesDialog>();
+    EXPECT_EQ(h.shown("lblAC0"), QStringLiteral("212"));
 
     // The entry is emptied behind the dialog's back: the field still shows its text, and the next
     // keypad return stores it again with the rest of the table.
-    std::fill(image.begin() + 7328, image.begin() + 7332, 0);
+    std::fill(h.image.begin() + 7328, h.image.begin() + 7332, 0);
     reactivate(dialog);
-    EXPECT_EQ(shown(dialog, "lblAC0"), QStringLiteral("212"));
-    prompts.keypadAnswers.push_back(QStringLiteral("415"));
-    click(dialog, "lblAC9");
+    EXPECT_EQ(h.shown("lblAC0"), QStringLiteral("212"));
+    h.enterKeys("lblAC9", QStringLiteral("415"));
     const Bytes written = {2, 2, 1, 2};
-    EXPECT_TRUE(std::equal(written.begin(), written.end(), image.begin() + 7328));
-    EXPECT_EQ(image[7356], 4);
+    EXPECT_TRUE(std::equal(written.begin(), written.end(), h.image.begin() + 7328));
+    EXPECT_EQ(h.image[7356], 4);
 }
 
 TEST(PrefixCodesDialog, GroupSwitchesWriteTheGroupLeftAndKeepNumbersAndHeadingsTogether) {
-    Image image = patternedImage();
+    DialogHarness h;
     // Group 0 holds prefix 3 = "305" and a line count that does not match it; group 2 is empty.
-    std::fill(image.begin() + 7008, image.begin() + 7072, 0);
-    std::fill(image.begin() + 7136, image.begin() + 7200, 0);
-    image[7008] = 4;
-    image[7018] = 3, image[7019] = 10, image[7020] = 5;
-    const Image before = image;
-    ScriptedPrompts prompts;
-    PrefixCodesDialog dialog(image, prompts);
-    dialog.show();
+    std::fill(h.image.begin() + 7008, h.image.begin() + 7072, 0);
+    std::fill(h.image.begin() + 7136, h.image.begin() + 7200, 0);
+    h.image[7008] = 4;
+    h.image[7018] = 3, h.image[7019] = 10, h.image[7020] = 5;
+    auto& dialog = h.open<PrefixCodesDialog>();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Prefix Codes"));
     EXPECT_TRUE(child<QRadioButton>(dialog, "optGrp0")->isChecked());
     EXPECT_EQ(child<QRadioButton>(dialog, "optGrp4")->text(), QStringLiteral("80-99"));
-    EXPECT_EQ(shown(dialog, "lblPFX3"), QStringLiteral("305"));
+    EXPECT_EQ(h.shown("lblPFX3"), QStringLiteral("305"));
     // Column l holds line l of the group: field 5 heads the second column.
     auto* first = child<ValueField>(dialog, "lblPFX0");
     EXPECT_GT(child<ValueField>(dialog, "lblPFX5")->x(), first->x());
@@ -201,16 +167,15 @@ TEST(PrefixCodesDialog, GroupSwitchesWriteTheGroupLeftAndKeepNumbersAndHeadingsT
     Bytes group0(64, 0);
     group0[0] = 1;
     group0[10] = 3, group0[11] = 10, group0[12] = 5;
-    expectOnlyWritten(before, image, 7008, group0);
+    expectOnlyWritten(h.before, h.image, 7008, group0);
 
     // Prefix 47: group 2, line 1, place 2, counted in its line.
-    prompts.keypadAnswers.push_back(QStringLiteral("555"));
-    click(dialog, "lblPFX7");
-    Bytes groups(before.begin() + 7008, before.begin() + 7200);
+    h.enterKeys("lblPFX7", QStringLiteral("555"));
+    Bytes groups(h.before.begin() + 7008, h.before.begin() + 7200);
     std::copy(group0.begin(), group0.end(), groups.begin());
     groups[7152 - 7008] = 1;
     std::fill(groups.begin() + 7159 - 7008, groups.begin() + 7162 - 7008, 5);
-    expectOnlyWritten(before, image, 7008, groups);
+    expectOnlyWritten(h.before, h.image, 7008, groups);
 
     // clang-format off
     const struct { int group; int first; } steps[] = {{2, 40}, {0, 0}, {4, 80}, {0, 0}};
@@ -219,11 +184,10 @@ TEST(PrefixCodesDialog, GroupSwitchesWriteTheGroupLeftAndKeepNumbersAndHeadingsT
         SCOPED_TRACE(step.group);
         child<QRadioButton>(dialog, named("optGrp%1", step.group))->click();
         EXPECT_EQ(dialog.group(), step.group);
-        EXPECT_EQ(shown(dialog, "lblPos0"), QString::number(step.first));
-        EXPECT_EQ(shown(dialog, "lblPos19"), QString::number(step.first + 19));
-        prompts.keypadAnswers.push_back(shown(dialog, "lblPFX0"));
-        click(dialog, "lblPFX0");
-        EXPECT_EQ(prompts.keypadCalls.back().heading,
+        EXPECT_EQ(h.shown("lblPos0"), QString::number(step.first));
+        EXPECT_EQ(h.shown("lblPos19"), QString::number(step.first + 19));
+        h.enterKeys("lblPFX0", h.shown("lblPFX0"));
+        EXPECT_EQ(h.prompts.keypadCalls.back().heading,
                   QStringLiteral("Prefix Code %1").arg(step.first));
     }
 }

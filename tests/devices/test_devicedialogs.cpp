@@ -14,35 +14,25 @@
 #include "devices/cwmessagedialog.h"
 #include "devices/expandedswitchesdialog.h"
 #include "devices/userinputsdialog.h"
-#include "dialogcheck.h"
-#include "scriptedprompts.h"
-#include "ui/valuefield.h"
+#include "dialogharness.h"
 
 namespace {
-
-void click(QWidget& dialog, const QString& name) {
-    QTest::mouseClick(child<QWidget>(dialog, name), Qt::LeftButton);
-}
-
-QString shown(QWidget& dialog, const QString& name) {
-    if (auto* field = dialog.findChild<ValueField*>(name)) return field->value();
-    return child<QLabel>(dialog, name)->text();
-}
 
 QString toneField(const char* column, int row) {
     return QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row);
 }
 
-// The CW dialog on an image holding MRAP and a word space, with the pick list at hand.
+// The CW dialog open on a patterned image whose CW message is `message` (MRAP and a word space
+// unless the test gives another), with the pick list at hand.
 const Bytes Mrap = {5, 22, 27, 10, 25, 38};
-struct CwFixture {
-    Image image = [] {
-        Image image = patternedImage();
-        std::copy(Mrap.begin(), Mrap.end(), image.begin() + 794);
-        return image;
-    }();
-    ScriptedPrompts prompts;
-    CwMessageDialog dialog{image, prompts};
+Image withCwMessage(const Bytes& message) {
+    Image image = patternedImage();
+    std::copy(message.begin(), message.end(), image.begin() + 794);
+    return image;
+}
+struct CwFixture : DialogHarness {
+    explicit CwFixture(const Bytes& message = Mrap) : DialogHarness(withCwMessage(message)) {}
+    CwMessageDialog& dialog = open<CwMessageDialog>();
     QListWidget* list = child<QListWidget>(dialog, QStringLiteral("List1"));
 
     void clickItem(int code) {
@@ -53,24 +43,22 @@ struct CwFixture {
         list->setCurrentRow(code);
         QTest::keyClick(list, key);
     }
-    QString message() { return shown(dialog, QStringLiteral("Label1")); }
+    QString message() { return shown(QStringLiteral("Label1")); }
 };
 
 }  // namespace
 
 TEST(CourtesyTonesDialogTest, ShowsTheGridAndStoresEachEditAtOnce) {
-    Image image = patternedImage();
+    DialogHarness h;
     const Bytes row1 = {3, 2, 1, 5, 4, 0, 0, 0};
-    std::copy(row1.begin(), row1.end(), image.begin() + 834);
-    ScriptedPrompts prompts;
-    CourtesyTonesDialog dialog(image, prompts);
-    dialog.show();
+    std::copy(row1.begin(), row1.end(), h.image.begin() + 834);
+    auto& dialog = h.open<CourtesyTonesDialog>();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Courtesy Tones"));
     const char* columns[] = {"lblT1",  "lblTD1", "lblD1", "lblT2",
                              "lblTD2", "lblD2",  "lblT3", "lblTD3"};
     const char* texts[] = {"500", "100", "50", "700", "200", "0", "0", "0"};
     for (int f = 0; f < 8; ++f)
-        EXPECT_EQ(shown(dialog, toneField(columns[f], 1)), QLatin1String(texts[f])) << columns[f];
+        EXPECT_EQ(h.shown(toneField(columns[f], 1)), QLatin1String(texts[f])) << columns[f];
     // "Tone 1" spans its two fields; "E" says which courtesy tone it erases.
     auto* tone1 = child<QLabel>(dialog, QStringLiteral("lblGroup0"));
     EXPECT_EQ(tone1->text(), QStringLiteral("Tone 1"));
@@ -90,44 +78,40 @@ TEST(CourtesyTonesDialogTest, ShowsTheGridAndStoresEachEditAtOnce) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const Image before = image;
-        prompts.keypadCalls.clear();
-        prompts.keypadAnswers.push_back(QLatin1String(c.answer));
-        click(dialog, toneField(columns[c.field], 1));
-        ASSERT_EQ(prompts.keypadCalls.size(), 1u);
-        EXPECT_EQ(prompts.keypadCalls[0],
+        const Image before = h.image;
+        h.prompts.keypadCalls.clear();
+        h.enterKeys(toneField(columns[c.field], 1), QLatin1String(c.answer));
+        ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+        EXPECT_EQ(h.prompts.keypadCalls[0],
                   (KeypadRequest{KeySet::Digits, 1, QLatin1String(c.heading),
                                  QLatin1String(c.initial), c.check}));
-        expectOnlyWritten(before, image, 834 + c.field, {c.after});
-        EXPECT_EQ(shown(dialog, toneField(columns[c.field], 1)), QLatin1String(c.shownAfter));
+        expectOnlyWritten(before, h.image, 834 + c.field, {c.after});
+        EXPECT_EQ(h.shown(toneField(columns[c.field], 1)), QLatin1String(c.shownAfter));
     }
     // Tone 1 set to no tone makes the row blank; its other bytes stay in the image.
-    EXPECT_EQ(shown(dialog, toneField("lblTD1", 1)), QString());
-    EXPECT_EQ(image[835], 2);
+    EXPECT_EQ(h.shown(toneField("lblTD1", 1)), QString());
+    EXPECT_EQ(h.image[835], 2);
 }
 
 TEST(CourtesyTonesDialogTest, EraseAndBlankRows) {
-    Image image = patternedImage();
-    image[842] = 0;  // row 3 blank, its other bytes set
-    ScriptedPrompts prompts;
-    CourtesyTonesDialog dialog(image, prompts);
-    dialog.show();
-    Image before = image;
-    click(dialog, QStringLiteral("cmdErase7"));
-    expectOnlyWritten(before, image, 882, Bytes(8, 0));
-    EXPECT_EQ(shown(dialog, toneField("lblTD3", 7)), QString());
-    EXPECT_EQ(prompts.keypadCalls.size(), 0u);
+    DialogHarness h;
+    h.image[842] = 0;  // row 3 blank, its other bytes set
+    h.open<CourtesyTonesDialog>();
+    h.click(QStringLiteral("cmdErase7"));
+    expectOnlyWritten(h.before, h.image, 882, Bytes(8, 0));
+    EXPECT_EQ(h.shown(toneField("lblTD3", 7)), QString());
+    EXPECT_EQ(h.prompts.keypadCalls.size(), 0u);
 
     // A cancelled keypad on an empty time field of a blank row hands back the empty text: 0.
-    EXPECT_EQ(shown(dialog, toneField("lblD1", 2)), QString());
-    before = image;
-    prompts.keypadAnswers.push_back(QString());
-    auto* delay = child<ValueField>(dialog, toneField("lblD1", 2));
+    EXPECT_EQ(h.shown(toneField("lblD1", 2)), QString());
+    const Image before = h.image;
+    h.prompts.keypadAnswers.push_back(QString());
+    auto* delay = h.field(toneField("lblD1", 2));
     delay->setFocus();
     QTest::keyClick(delay, Qt::Key_Return);
-    ASSERT_EQ(prompts.keypadCalls.size(), 1u);
-    EXPECT_EQ(prompts.keypadCalls[0].initial, QString());
-    expectOnlyWritten(before, image, 844, {0});
+    ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+    EXPECT_EQ(h.prompts.keypadCalls[0].initial, QString());
+    expectOnlyWritten(before, h.image, 844, {0});
 }
 
 TEST(CwMessageDialogTest, ShowsTheStoredMessageWithTheListOutOfUse) {
@@ -145,7 +129,6 @@ TEST(CwMessageDialogTest, ShowsTheStoredMessageWithTheListOutOfUse) {
         EXPECT_EQ(f.list->item(item.code)->data(Qt::UserRole).toInt(), item.code);
     }
 
-    f.dialog.show();
     EXPECT_EQ(f.message(), QStringLiteral("MRAP "));
     EXPECT_FALSE(f.list->isEnabled());
     f.dialog.hide();
@@ -156,7 +139,7 @@ TEST(CwMessageDialogTest, ShowsTheStoredMessageWithTheListOutOfUse) {
 
 TEST(CwMessageDialogTest, OnlyAMessageStartedWithClearIsStored) {
     using Script = std::function<void(CwFixture&)>;
-    const auto clear = [](CwFixture& f) { click(f.dialog, QStringLiteral("cmdClear")); };
+    const auto clear = [](CwFixture& f) { f.click(QStringLiteral("cmdClear")); };
     // clang-format off
     const struct { const char* what; Script script; const char* message; bool write; Bytes bytes; } cases[] = {
         {"OK without Clear", [](CwFixture&) {}, "MRAP ", false, {}},
@@ -171,16 +154,15 @@ TEST(CwMessageDialogTest, OnlyAMessageStartedWithClearIsStored) {
         SCOPED_TRACE(c.what);
         for (const char* button : {"cmdOK", "cmdCancel"}) {
             CwFixture f;
-            const Image before = f.image;
-            f.dialog.show();
             c.script(f);
             EXPECT_EQ(f.message(), QLatin1String(c.message));
-            click(f.dialog, QLatin1String(button));
+            f.click(QLatin1String(button));
             EXPECT_FALSE(f.dialog.isVisible());
             if (c.write && QLatin1String(button) == QLatin1String("cmdOK"))
-                expectOnlyWritten(before, f.image, 794, c.bytes);
+                expectOnlyWritten(f.before, f.image, 794, c.bytes);
             else
-                EXPECT_TRUE(f.image == before) << button << ": " << changedOffsets(f.image, before);
+                EXPECT_TRUE(f.image == f.before)
+                    << button << ": " << changedOffsets(f.image, f.before);
             EXPECT_EQ(f.prompts.beeps, 0);
         }
     }
@@ -188,8 +170,7 @@ TEST(CwMessageDialogTest, OnlyAMessageStartedWithClearIsStored) {
 
 TEST(CwMessageDialogTest, AThirtySecondPickOnlyBeeps) {
     CwFixture f;
-    f.dialog.show();
-    click(f.dialog, QStringLiteral("cmdClear"));
+    f.click(QStringLiteral("cmdClear"));
     for (int i = 0; i < 31; ++i) f.keyItem(i % 2 ? 37 : 46, Qt::Key_Space);
     EXPECT_EQ(f.prompts.beeps, 0);
     const QString full = f.message();
@@ -197,19 +178,15 @@ TEST(CwMessageDialogTest, AThirtySecondPickOnlyBeeps) {
     EXPECT_EQ(f.prompts.beeps, 1);
     EXPECT_EQ(f.message(), full);
     const Image before = f.image;
-    click(f.dialog, QStringLiteral("cmdOK"));
+    f.click(QStringLiteral("cmdOK"));
     Bytes stored = {31};
     for (int i = 0; i < 31; ++i) stored.push_back(i % 2 ? 37 : 46);
     expectOnlyWritten(before, f.image, 794, stored);
 }
 
 TEST(CwMessageDialogTest, ACompositionSurvivesActivationUntilTheStoredMessageChanges) {
-    CwFixture f;
-    f.image[794] = 2;
-    f.image[795] = 0;
-    f.image[796] = 1;
-    showSettled(f.dialog);
-    click(f.dialog, QStringLiteral("cmdClear"));
+    CwFixture f({2, 0, 1});
+    f.click(QStringLiteral("cmdClear"));
     f.clickItem(35);
     reactivate(f.dialog);  // back from the main window or the help
     EXPECT_TRUE(f.dialog.composing());
@@ -223,86 +200,81 @@ TEST(CwMessageDialogTest, ACompositionSurvivesActivationUntilTheStoredMessageCha
     EXPECT_EQ(f.message(), QStringLiteral("02"));
 
     // Cancel ends a composition: the next opening shows the stored message.
-    click(f.dialog, QStringLiteral("cmdClear"));
+    f.click(QStringLiteral("cmdClear"));
     f.clickItem(35);
-    click(f.dialog, QStringLiteral("cmdCancel"));
+    f.click(QStringLiteral("cmdCancel"));
     showSettled(f.dialog);
     EXPECT_FALSE(f.dialog.composing());
     EXPECT_EQ(f.message(), QStringLiteral("02"));
 }
 
 TEST(ExpandedSwitchesDialogTest, ShowsABankAndTogglesOneSwitchByClickOrSpace) {
-    Image image = patternedImage();
-    image[1074] = 0x81;
-    image[1082] = 0x00;
-    ExpandedSwitchesDialog dialog(image);
-    showSettled(dialog);
+    DialogHarness h;
+    h.image[1074] = 0x81;
+    h.image[1082] = 0x00;
+    auto& dialog = h.open<ExpandedSwitchesDialog>();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Expanded Switches"));
     EXPECT_EQ(child<QGroupBox>(dialog, QStringLiteral("fraGroup"))->title(),
               QStringLiteral("Switch Group"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblBits")), QStringLiteral("BITS"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblA0")), QStringLiteral("1"));
+    EXPECT_EQ(h.shown(QStringLiteral("lblBits")), QStringLiteral("BITS"));
+    EXPECT_EQ(h.shown(QStringLiteral("lblA0")), QStringLiteral("1"));
     for (int bit = 0; bit < 8; ++bit)
         EXPECT_EQ(dialog.switchAt(0, bit)->isOn(), bit == 0 || bit == 7) << bit;
     EXPECT_EQ(child<SwitchPicture>(dialog, QStringLiteral("Img1_7"))->accessibleName(),
               QStringLiteral("Group 1 switch 8 on"));
 
     child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->click();
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblA0")), QStringLiteral("11"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblA7")), QStringLiteral("18"));
+    EXPECT_EQ(h.shown(QStringLiteral("lblA0")), QStringLiteral("11"));
+    EXPECT_EQ(h.shown(QStringLiteral("lblA7")), QStringLiteral("18"));
     auto* three = child<SwitchPicture>(dialog, QStringLiteral("Img1_2"));
     EXPECT_EQ(three->accessibleName(), QStringLiteral("Group 11 switch 3 off"));
-    const Image before = image;
+    const Image before = h.image;
     QTest::mouseClick(three, Qt::LeftButton);
-    expectOnlyWritten(before, image, 1082, {0x04});
+    expectOnlyWritten(before, h.image, 1082, {0x04});
     EXPECT_TRUE(three->isOn());
     EXPECT_EQ(three->accessibleName(), QStringLiteral("Group 11 switch 3 on"));
     three->setFocus();
     EXPECT_TRUE(three->hasFocus());
     QTest::keyClick(three, Qt::Key_Space);
-    expectOnlyWritten(before, image, 1082, {0x00});
+    expectOnlyWritten(before, h.image, 1082, {0x00});
     EXPECT_FALSE(three->isOn());
 }
 
 TEST(ExpandedSwitchesDialogTest, TheBankStaysOnActivationAndStartsAtOneToEightOnOpening) {
-    Image image = zeroImage();
-    ExpandedSwitchesDialog dialog(image);
-    showSettled(dialog);
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<ExpandedSwitchesDialog>();
     child<QRadioButton>(dialog, QStringLiteral("opt1_1"))->click();
-    image[1083] = 0x02;  // group 12 changed behind the dialog's back
+    h.image[1083] = 0x02;  // group 12 changed behind the dialog's back
     reactivate(dialog);
     EXPECT_EQ(dialog.bank(), 1);
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblA1")), QStringLiteral("12"));
+    EXPECT_EQ(h.shown(QStringLiteral("lblA1")), QStringLiteral("12"));
     EXPECT_TRUE(dialog.switchAt(1, 1)->isOn());
     // A click now toggles the bank on show.
     QTest::mouseClick(dialog.switchAt(1, 1), Qt::LeftButton);
-    EXPECT_EQ(image[1083], 0x00);
-    EXPECT_EQ(image[1075], 0x00);
+    EXPECT_EQ(h.image[1083], 0x00);
+    EXPECT_EQ(h.image[1075], 0x00);
 
     dialog.hide();
-    image[1075] = 0x02;
+    h.image[1075] = 0x02;
     showSettled(dialog);
     EXPECT_EQ(dialog.bank(), 0);
     EXPECT_TRUE(child<QRadioButton>(dialog, QStringLiteral("opt1_0"))->isChecked());
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblA1")), QStringLiteral("2"));
+    EXPECT_EQ(h.shown(QStringLiteral("lblA1")), QStringLiteral("2"));
     EXPECT_TRUE(dialog.switchAt(1, 1)->isOn());
 }
 
 TEST(UserInputsDialogTest, ShowsBothInputsAndStoresOnlyTheEditedOne) {
-    Image image = patternedImage();
-    image[1070] = 0x12;
-    image[1071] = 0x34;
-    image[1072] = 0x11;
-    image[1073] = 0x10;
-    ScriptedPrompts prompts;
-    UserInputsDialog dialog(image, prompts);
-    dialog.show();
+    DialogHarness h;
+    h.image[1070] = 0x12;
+    h.image[1071] = 0x34;
+    h.image[1072] = 0x11;
+    h.image[1073] = 0x10;
+    auto& dialog = h.open<UserInputsDialog>();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Hardware Inputs"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblInput1")), QStringLiteral("Input #2"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("Label1_0")), QStringLiteral("1234"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("Label3_0")), QStringLiteral("Invalid Entry"));
-    EXPECT_EQ(shown(dialog, QStringLiteral("Label3_1")),
-              QStringLiteral("Repeater Transmitter OFF"));
+    EXPECT_EQ(h.shown(QStringLiteral("lblInput1")), QStringLiteral("Input #2"));
+    EXPECT_EQ(h.shown(QStringLiteral("Label1_0")), QStringLiteral("1234"));
+    EXPECT_EQ(h.shown(QStringLiteral("Label3_0")), QStringLiteral("Invalid Entry"));
+    EXPECT_EQ(h.shown(QStringLiteral("Label3_1")), QStringLiteral("Repeater Transmitter OFF"));
 
     // clang-format off
     const struct { const char* what; const char* field; const char* answer; const char* initial;
@@ -316,27 +288,25 @@ TEST(UserInputsDialogTest, ShowsBothInputsAndStoresOnlyTheEditedOne) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const Image before = image;
-        prompts.keypadCalls.clear();
-        prompts.keypadAnswers.push_back(QLatin1String(c.answer));
-        click(dialog, QLatin1String(c.field));
-        ASSERT_EQ(prompts.keypadCalls.size(), 1u);
-        EXPECT_EQ(prompts.keypadCalls[0],
+        const Image before = h.image;
+        h.prompts.keypadCalls.clear();
+        h.enterKeys(QLatin1String(c.field), QLatin1String(c.answer));
+        ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+        EXPECT_EQ(h.prompts.keypadCalls[0],
                   (KeypadRequest{KeySet::Digits, 4, QStringLiteral("Macro Command"),
                                  QLatin1String(c.initial), EntryCheck::FourDigits}));
-        expectOnlyWritten(before, image, 1070, c.bytes);
+        expectOnlyWritten(before, h.image, 1070, c.bytes);
         const QString row = QLatin1String(c.field).right(1);
-        EXPECT_EQ(shown(dialog, QLatin1String(c.field)), QLatin1String(c.number));
-        EXPECT_EQ(shown(dialog, QStringLiteral("Label3_") + row), QLatin1String(c.text));
+        EXPECT_EQ(h.shown(QLatin1String(c.field)), QLatin1String(c.number));
+        EXPECT_EQ(h.shown(QStringLiteral("Label3_") + row), QLatin1String(c.text));
     }
     // Erased memory in input 1 stays as it is when input 2 is edited.
-    image[1070] = image[1071] = 0xFF;
+    h.image[1070] = h.image[1071] = 0xFF;
     reactivate(dialog);
-    EXPECT_EQ(shown(dialog, QStringLiteral("Label1_0")), QStringLiteral("FFFF"));
-    const Image erased = image;
-    prompts.keypadAnswers.push_back(QStringLiteral("1611"));
-    click(dialog, QStringLiteral("Label1_1"));
-    expectOnlyWritten(erased, image, 1072, {0x16, 0x11});
-    click(dialog, QStringLiteral("cmdOK"));
+    EXPECT_EQ(h.shown(QStringLiteral("Label1_0")), QStringLiteral("FFFF"));
+    const Image erased = h.image;
+    h.enterKeys(QStringLiteral("Label1_1"), QStringLiteral("1611"));
+    expectOnlyWritten(erased, h.image, 1072, {0x16, 0x11});
+    h.click(QStringLiteral("cmdOK"));
     EXPECT_FALSE(dialog.isVisible());
 }

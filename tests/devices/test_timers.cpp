@@ -9,16 +9,12 @@
 
 #include "devices/timers.h"
 #include "devices/timersdialog.h"
-#include "dialogcheck.h"
+#include "dialogharness.h"
 #include "formats/keypadrequest.h"
-#include "scriptedprompts.h"
-#include "ui/valuefield.h"
 
 namespace {
 
-ValueField* field(QWidget& dialog, int timer) {
-    return child<ValueField>(dialog, QStringLiteral("lblTime%1").arg(timer));
-}
+QString timeField(int timer) { return named("lblTime%1", timer); }
 
 }  // namespace
 
@@ -105,13 +101,11 @@ TEST(TimerModel, TableCaptionsHeadingsAndOffsets) {
 }
 
 TEST(TimersDialog, ShowsTitleColumnsAndValues) {
-    Image image = patternedImage();
-    for (int i = 0; i < 32; ++i) image[4746 + i] = 0;  // memory save #1 table
-    image[4746 + 2 * 9] = 0x0F;                        // Voice Delay 1.5
-    image[4746 + 2 * 15] = 0x5A;                       // Ring Detector 01:30
-    ScriptedPrompts prompts;
-    TimersDialog dialog(image, prompts, blockAt(1));
-    dialog.show();
+    DialogHarness h;
+    for (int i = 0; i < 32; ++i) h.image[4746 + i] = 0;  // memory save #1 table
+    h.image[4746 + 2 * 9] = 0x0F;                        // Voice Delay 1.5
+    h.image[4746 + 2 * 15] = 0x5A;                       // Ring Detector 01:30
+    auto& dialog = h.open<TimersDialog>(blockAt(1));
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Save #1 Timers"));
     const std::set<int> tenths = {2, 3, 4, 5, 9, 12, 13};
@@ -120,21 +114,21 @@ TEST(TimersDialog, ShowsTitleColumnsAndValues) {
                                  : i == 15         ? QStringLiteral("01:30")
                                  : tenths.count(i) ? QStringLiteral("0.0")
                                                    : QStringLiteral("00:00");
-        EXPECT_EQ(field(dialog, i)->value(), expected) << i;
+        EXPECT_EQ(h.field(timeField(i))->value(), expected) << i;
         auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblName%1").arg(i));
         auto* unit = dialog.findChild<QLabel*>(QStringLiteral("lblUnit%1").arg(i));
         ASSERT_TRUE(label && unit);
         EXPECT_EQ(label->text(), timerLabel(i));
-        EXPECT_EQ(label->buddy(), field(dialog, i));
+        EXPECT_EQ(label->buddy(), h.field(timeField(i)));
         EXPECT_EQ(unit->text(),
                   tenths.count(i) ? QStringLiteral("Sec") : QStringLiteral("Min:Sec"));
         // Left column 0..7, right column 8..15, same rows.
         if (i < 8) {
-            EXPECT_EQ(field(dialog, i)->y(), field(dialog, i + 8)->y());
-            EXPECT_LT(unit->geometry().right(), field(dialog, i + 8)->x());
+            EXPECT_EQ(h.field(timeField(i))->y(), h.field(timeField(i + 8))->y());
+            EXPECT_LT(unit->geometry().right(), h.field(timeField(i + 8))->x());
         }
         if (i > 0 && i != 8) {
-            EXPECT_GT(field(dialog, i)->y(), field(dialog, i - 1)->y());
+            EXPECT_GT(h.field(timeField(i))->y(), h.field(timeField(i - 1))->y());
         }
     }
     auto* done = dialog.findChild<QPushButton*>(QStringLiteral("cmdDone"));
@@ -168,21 +162,17 @@ TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Image image = patternedImage();
+        DialogHarness h;
         const int tableStart[] = {178, 4746, 5546, 6346, 7146};
         const int offset = tableStart[c.block] + 2 * c.timer;
-        image[offset] = c.b0;
-        image[offset + 1] = c.b1;
-        const Image before = image;
-        ScriptedPrompts prompts;
-        prompts.keypadAnswers.push_back(QString::fromLatin1(c.answer));
-        TimersDialog dialog(image, prompts, blockAt(c.block));
-        dialog.show();
+        h.image[offset] = c.b0;
+        h.image[offset + 1] = c.b1;
+        h.open<TimersDialog>(blockAt(c.block));
 
-        QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
+        h.enterKeys(timeField(c.timer), QString::fromLatin1(c.answer));
 
-        ASSERT_EQ(prompts.keypadCalls.size(), 1u);
-        const KeypadRequest& call = prompts.keypadCalls[0];
+        ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+        const KeypadRequest& call = h.prompts.keypadCalls[0];
         const bool seconds = TimerTable[c.timer].kind == TimerKind::Seconds;
         EXPECT_EQ(call.heading, timerHeading(c.timer));
         EXPECT_EQ(call.keySet, KeySet::Digits);
@@ -190,9 +180,9 @@ TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
         EXPECT_EQ(call.check, seconds ? EntryCheck::Range1To1800 : EntryCheck::None);
         EXPECT_EQ(call.initial, QString::fromLatin1(c.initial));
 
-        expectOnlyWritten(before, image, offset, {c.n0, c.n1});
-        EXPECT_EQ(field(dialog, c.timer)->value(), QString::fromLatin1(c.shown));
-        EXPECT_TRUE(prompts.messages.empty());
+        expectOnlyWritten(h.before, h.image, offset, {c.n0, c.n1});
+        EXPECT_EQ(h.shown(timeField(c.timer)), QString::fromLatin1(c.shown));
+        EXPECT_TRUE(h.prompts.messages.empty());
     }
 }
 
@@ -213,42 +203,36 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
-        Image image = patternedImage();
-        const Image before = image;
-        ScriptedPrompts prompts;
-        prompts.keypadAnswers.push_back(QString::fromLatin1(c.answer));
-        TimersDialog dialog(image, prompts, blockAt(0));
-        dialog.show();
-        const QString shown = field(dialog, c.timer)->value();
+        DialogHarness h;
+        h.open<TimersDialog>(blockAt(0));
+        const QString shown = h.shown(timeField(c.timer));
 
-        QTest::mouseClick(field(dialog, c.timer), Qt::LeftButton);
+        h.enterKeys(timeField(c.timer), QString::fromLatin1(c.answer));
 
-        EXPECT_EQ(image, before) << "changed: " << changedOffsets(image, before);
-        EXPECT_EQ(field(dialog, c.timer)->value(), shown);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].icon, Icon::Exclamation);
-        EXPECT_EQ(prompts.messages[0].title, timerHeading(c.timer));
-        EXPECT_EQ(prompts.messages[0].text, QString::fromLatin1(c.text));
+        EXPECT_EQ(h.image, h.before) << "changed: " << changedOffsets(h.image, h.before);
+        EXPECT_EQ(h.shown(timeField(c.timer)), shown);
+        ASSERT_EQ(h.prompts.messages.size(), 1u);
+        EXPECT_EQ(h.prompts.messages[0].icon, Icon::Exclamation);
+        EXPECT_EQ(h.prompts.messages[0].title, timerHeading(c.timer));
+        EXPECT_EQ(h.prompts.messages[0].text, QString::fromLatin1(c.text));
     }
 }
 
 TEST(TimersDialog, RedisplaysAllTimersAfterTheKeyPadAndOkClosesWithoutWriting) {
-    Image image{};
-    ScriptedPrompts prompts;
-    TimersDialog dialog(image, prompts, blockAt(0));
-    dialog.show();
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<TimersDialog>(blockAt(0));
     // While the keypad is open something else changes timer 5; the dialog shows it afterwards.
-    prompts.onPrompt = [&] { image[178 + 10] = 0x19; };
-    prompts.keypadAnswers.push_back(QStringLiteral("5"));
-    field(dialog, 3)->setFocus();
-    QTest::keyClick(field(dialog, 3), Qt::Key_Return);  // keyboard opens the keypad too
-    EXPECT_EQ(field(dialog, 3)->value(), QStringLiteral("0.5"));
-    EXPECT_EQ(field(dialog, 5)->value(), QStringLiteral("2.5"));
+    h.prompts.onPrompt = [&] { h.image[178 + 10] = 0x19; };
+    h.prompts.keypadAnswers.push_back(QStringLiteral("5"));
+    h.field(timeField(3))->setFocus();
+    QTest::keyClick(h.field(timeField(3)), Qt::Key_Return);  // keyboard opens the keypad too
+    EXPECT_EQ(h.shown(timeField(3)), QStringLiteral("0.5"));
+    EXPECT_EQ(h.shown(timeField(5)), QStringLiteral("2.5"));
 
-    const Image before = image;
+    const Image before = h.image;
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdDone")), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(image, before) << "changed: " << changedOffsets(image, before);
-    EXPECT_EQ(prompts.keypadCalls.size(), 1u);
+    EXPECT_EQ(h.image, before) << "changed: " << changedOffsets(h.image, before);
+    EXPECT_EQ(h.prompts.keypadCalls.size(), 1u);
 }

@@ -11,7 +11,7 @@
 
 #include "devices/zones.h"
 #include "devices/zonesdialog.h"
-#include "dialogcheck.h"
+#include "dialogharness.h"
 
 namespace {
 
@@ -32,10 +32,6 @@ void clickTab(QWidget& dialog, int index) {
 void clickBox(QWidget& dialog, int zone, int flag) {
     QCheckBox* b = box(dialog, zone, flag);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-}
-
-void clickOk(QWidget& dialog) {
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
 }
 
 // The eight zone bytes from `start` on.
@@ -98,13 +94,11 @@ TEST(ZoneModel, BitsAndBytes) {
 }
 
 TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
-    Image image = patternedImage();
+    DialogHarness h;
     const int start = 4608;
     const Bytes zones = {0x81, 0x00, 0xFF, 0x01, 0x80, 0x5A, 0x24, 0xC3};
-    std::copy(zones.begin(), zones.end(), image.begin() + start);
-    const Image before = image;
-    ZonesDialog dialog(image, Block::MemorySave1);
-    dialog.show();
+    std::copy(zones.begin(), zones.end(), h.image.begin() + start);
+    auto& dialog = h.open<ZonesDialog>(Block::MemorySave1);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zone Channels For Memory #1"));
     ASSERT_EQ(tabs(dialog)->count(), 8);
@@ -127,36 +121,32 @@ TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
     EXPECT_FALSE(box(dialog, 1, 2)->isChecked());
 
     // OK with no change writes back the same bytes.
-    clickOk(dialog);
+    h.click("cmdOK");
     EXPECT_FALSE(dialog.isVisible());
-    expectOnlyWritten(before, image, start, zones);
+    expectOnlyWritten(h.before, h.image, start, zones);
 }
 
 TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
-    Image image = patternedImage();
-    image[40 + 7] = 0xFF;
-    const Image before = image;
-    const auto original = zonesOf(image, 40);
-    ZonesDialog dialog(image, blockAt(0));
-    dialog.show();
+    DialogHarness h;
+    h.image[40 + 7] = 0xFF;
+    const auto original = zonesOf(h.image, 40);
+    auto& dialog = h.open<ZonesDialog>(blockAt(0));
     for (int k = 1; k <= 8; ++k) EXPECT_TRUE(box(dialog, 8, k)->isChecked()) << k;
-    clickOk(dialog);
-    expectOnlyWritten(before, image, 40, original);
-    EXPECT_EQ(image[47], 0xFF);
+    h.click("cmdOK");
+    expectOnlyWritten(h.before, h.image, 40, original);
+    EXPECT_EQ(h.image[47], 0xFF);
 }
 
 TEST(ZonesDialog, MemorySave2Zone7IsByte5414) {
-    Image image{};
-    const Image before = image;
-    ZonesDialog dialog(image, blockAt(2));
-    dialog.show();
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<ZonesDialog>(blockAt(2));
     clickTab(dialog, 6);
     clickBox(dialog, 7, 1);
     clickBox(dialog, 7, 3);
-    EXPECT_EQ(image, before);  // leaving the first tab wrote nothing
-    clickOk(dialog);
-    expectOnlyWritten(before, image, 5408, {0, 0, 0, 0, 0, 0, 0x05, 0});
-    EXPECT_EQ(image[5414], 0x05);
+    EXPECT_EQ(h.image, h.before);  // leaving the first tab wrote nothing
+    h.click("cmdOK");
+    expectOnlyWritten(h.before, h.image, 5408, {0, 0, 0, 0, 0, 0, 0x05, 0});
+    EXPECT_EQ(h.image[5414], 0x05);
 }
 
 TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
@@ -173,54 +163,50 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
         {{0 + 3, false}, {4, true}},
     };
     for (const auto& run : runs) {
-        Image image = patternedImage();
-        ZonesDialog dialog(image, blockAt(3));
-        dialog.show();
-        auto boxes = zonesOf(image, 6208);  // what the boxes hold, by hand
+        DialogHarness h;
+        auto& dialog = h.open<ZonesDialog>(blockAt(3));
+        auto boxes = zonesOf(h.image, 6208);  // what the boxes hold, by hand
         int current = 0;
         for (const Step& step : run) {
             SCOPED_TRACE(testing::Message() << "from " << current << " to " << step.to);
-            const Image before = image;
+            const Image before = h.image;
             clickBox(dialog, current + 1, 1);
             boxes[current] ^= 0x01;
             clickTab(dialog, step.to);
             if (step.writes)
-                expectOnlyWritten(before, image, 6208, boxes);
+                expectOnlyWritten(before, h.image, 6208, boxes);
             else
-                EXPECT_EQ(image, before);
+                EXPECT_EQ(h.image, before);
             current = step.to;
         }
     }
 }
 
 TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
-    Image image{};
-    const Image before = image;
-    ZonesDialog dialog(image, blockAt(0));
-    dialog.show();
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<ZonesDialog>(blockAt(0));
     clickBox(dialog, 1, 2);  // 0x02 in zone 1
     clickTab(dialog, 1);
     clickTab(dialog, 2);     // writes zone 1 = 0x02
     clickBox(dialog, 3, 4);  // not written: window closed with Escape
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
-    expectOnlyWritten(before, image, 40, {0x02, 0, 0, 0, 0, 0, 0, 0});
+    expectOnlyWritten(h.before, h.image, 40, {0x02, 0, 0, 0, 0, 0, 0, 0});
 
     // Opened again: first tab, boxes read afresh, remembered tab 0 again.
     dialog.show();
     EXPECT_EQ(tabs(dialog)->currentIndex(), 0);
     EXPECT_FALSE(box(dialog, 3, 4)->isChecked());
     clickTab(dialog, 1);
-    EXPECT_EQ(image[42], 0);
+    EXPECT_EQ(h.image[42], 0);
 }
 
 TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
-    Image image{};
-    ZonesDialog dialog(image, blockAt(0));
-    dialog.show();
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<ZonesDialog>(blockAt(0));
 
     // Unchanged boxes follow the image when the window becomes active again.
-    image[40] = 0x80;
+    h.image[40] = 0x80;
     reactivate(dialog);
     EXPECT_TRUE(box(dialog, 1, 8)->isChecked());
 
@@ -228,14 +214,13 @@ TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
     clickBox(dialog, 1, 1);
     reactivate(dialog);
     EXPECT_TRUE(box(dialog, 1, 1)->isChecked());
-    clickOk(dialog);
-    EXPECT_EQ(image[40], 0x81);
+    h.click("cmdOK");
+    EXPECT_EQ(h.image[40], 0x81);
 }
 
 TEST(ZonesDialog, EveryTabAndEveryCaptionFits) {
-    Image image{};
-    ZonesDialog dialog(image, blockAt(0));
-    dialog.show();
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<ZonesDialog>(blockAt(0));
     QTabBar* bar = tabs(dialog)->tabBar();
     for (int t = 0; t < 8; ++t) EXPECT_LE(bar->tabRect(t).right(), bar->width()) << "tab " << t;
     for (int z = 1; z <= 8; ++z) {

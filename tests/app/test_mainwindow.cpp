@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
@@ -28,6 +27,7 @@
 #include "core/regions.h"
 #include "filelimit.h"
 #include "scriptedprompts.h"
+#include "tempfiles.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ const char* const AlwaysEnabled[] = {"mnuOpen", "mnuPrinterFont", "mnuExit", "mn
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
+    TempFiles dir;
     QSettings store{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
     ScriptedPrompts prompts;
     std::unique_ptr<MainWindow> window;
@@ -50,16 +50,7 @@ protected:
     QString makeFile(const QString& name, std::uint8_t fill = 0x00) {
         QByteArray bytes(ImageSize, static_cast<char>(fill));
         bytes[Region::BaseBlock] = 0x01;
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    QByteArray fileBytes(const QString& path) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
+        return dir.write(name, bytes);
     }
     QAction* act(const char* name) { return window->action(QLatin1String(name)); }
     bool enabled(const char* name) {
@@ -243,7 +234,7 @@ TEST_F(MainWindowTest, ModMarkFollowsEditsAndSaveClearsIt) {
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
     trigger("mnuSave");
     EXPECT_TRUE(mod().isEmpty());
-    const QByteArray saved = fileBytes(path);
+    const QByteArray saved = dir.read(path);
     ASSERT_EQ(saved.size(), ImageSize);
     EXPECT_EQ(static_cast<std::uint8_t>(saved[300]), 2);
     EXPECT_EQ(static_cast<std::uint8_t>(saved[301]), 0xFE);
@@ -265,12 +256,12 @@ TEST_F(MainWindowTest, SaveAsksAboutUnusualAccessFlags) {
     EXPECT_EQ(
         prompts.messages[0].text,
         QStringLiteral("\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"));
-    EXPECT_EQ(fileBytes(path)[500], 0);
+    EXPECT_EQ(dir.read(path)[500], 0);
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
 
     prompts.answers.push_back(Answer::Yes);
     trigger("mnuSave");
-    EXPECT_EQ(fileBytes(path)[500], 9);
+    EXPECT_EQ(dir.read(path)[500], 9);
     EXPECT_TRUE(mod().isEmpty());
 }
 
@@ -293,7 +284,7 @@ TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
     const QString second = dir.filePath(QStringLiteral("second.orv"));
     prompts.files.push_back(second);
     trigger("mnuSaveAs");
-    EXPECT_EQ(static_cast<std::uint8_t>(fileBytes(second)[1000]), 0x77);
+    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(second)[1000]), 0x77);
     EXPECT_EQ(window->document().fileName(), second);
     EXPECT_EQ(window->document().reportFileName(), first);  // only opening sets it
     EXPECT_EQ(window->panelText(1), second + QLatin1Char(' '));
@@ -304,8 +295,8 @@ TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
     // Save after Save As writes to the new name.
     window->document().image[1001] = 0x66;
     trigger("mnuSave");
-    EXPECT_EQ(static_cast<std::uint8_t>(fileBytes(second)[1001]), 0x66);
-    EXPECT_EQ(fileBytes(first)[1001], 0);
+    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(second)[1001]), 0x66);
+    EXPECT_EQ(dir.read(first)[1001], 0);
 }
 
 TEST_F(MainWindowTest, FailedWriteReportsAndKeepsTheDocumentModified) {
@@ -329,7 +320,7 @@ TEST_F(MainWindowTest, FailedWriteReportsAndKeepsTheDocumentModified) {
 TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    const QByteArray old = fileBytes(path);
+    const QByteArray old = dir.read(path);
     ASSERT_TRUE(window->openFile(path));
     window->document().image[700] = 1;
     const QString fresh = dir.filePath(QStringLiteral("b.orv"));
@@ -348,13 +339,13 @@ TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
         EXPECT_TRUE(prompts.messages[i].text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
             << i;
     }
-    EXPECT_EQ(fileBytes(path), old);
+    EXPECT_EQ(dir.read(path), old);
     EXPECT_FALSE(QFile::exists(fresh));
     EXPECT_EQ(window->document().fileName(), path);
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
     // With room again the same Save goes through.
     trigger("mnuSave");
-    EXPECT_EQ(fileBytes(path)[700], 1);
+    EXPECT_EQ(dir.read(path)[700], 1);
     EXPECT_EQ(mod(), QString());
 }
 
@@ -409,7 +400,7 @@ TEST_F(MainWindowTest, YesThenNoSaveKeepsTheProgramOpen) {
     prompts.answers.push_back(Answer::Yes);
     prompts.files.push_back(saved);
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(fileBytes(saved)[900], 3);
+    EXPECT_EQ(dir.read(saved)[900], 3);
     EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), saved);
 }
 
@@ -440,7 +431,7 @@ TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
     prompts.files.push_back(kept);
     prompts.files.push_back(second);
     trigger("mnuOpen");
-    EXPECT_EQ(fileBytes(kept)[600], 8);
+    EXPECT_EQ(dir.read(kept)[600], 8);
     EXPECT_EQ(window->document().fileName(), second);
     EXPECT_EQ(window->document().image[600], 0x22);
 
@@ -451,7 +442,7 @@ TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
     trigger("mnuRecent3");
     EXPECT_EQ(window->document().fileName(), first);
     EXPECT_EQ(window->document().image[601], 0);
-    EXPECT_EQ(fileBytes(second)[601], 0x22);
+    EXPECT_EQ(dir.read(second)[601], 0x22);
     // An unmodified document opens without a question.
     const size_t asked = prompts.messages.size();
     trigger("mnuRecent2");

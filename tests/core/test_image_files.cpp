@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -12,17 +11,10 @@
 #include "core/regions.h"
 #include "filelimit.h"
 #include "imagecheck.h"
+#include "tempfiles.h"
 #include "unprivileged.h"
 
 namespace {
-
-QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
 
 QByteArray bytesOf(const Image& image) {
     return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
@@ -42,7 +34,7 @@ TEST(Checksum, SumsEveryByteUnsigned) {
 }
 
 TEST(Opening, RefusesWrongNameOrLengthAndLeavesImageAlone) {
-    QTemporaryDir dir;
+    TempFiles dir;
     const Image before = patternedImage();
     struct Case {
         const char* name;
@@ -57,7 +49,7 @@ TEST(Opening, RefusesWrongNameOrLengthAndLeavesImageAlone) {
         {"noext", 8192, OpenStatus::BadNameOrLength},
     };
     for (const Case& c : cases) {
-        const QString path = writeBytes(dir, QLatin1String(c.name), QByteArray(c.length, '\x11'));
+        const QString path = dir.write(QLatin1String(c.name), QByteArray(c.length, '\x11'));
         Image image = before;
         EXPECT_EQ(readImageFile(path, image), c.expected) << c.name;
         EXPECT_EQ(image, before) << c.name;
@@ -65,7 +57,7 @@ TEST(Opening, RefusesWrongNameOrLengthAndLeavesImageAlone) {
 }
 
 TEST(Opening, MissingOrUnreadableFileIsAReadErrorWhateverItsName) {
-    QTemporaryDir dir;
+    TempFiles dir;
     const Image before = patternedImage();
     Image image = before;
     EXPECT_EQ(readImageFile(dir.filePath(QStringLiteral("gone.orv")), image),
@@ -80,7 +72,7 @@ TEST(Opening, MissingOrUnreadableFileIsAReadErrorWhateverItsName) {
     // A file its user may not read; the superuser reads any file, so an ordinary user tries.
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner | QFileDevice::ExeOther);
-    const QString locked = writeBytes(dir, QStringLiteral("locked.orv"), QByteArray(8192, 'x'));
+    const QString locked = dir.write(QStringLiteral("locked.orv"), QByteArray(8192, 'x'));
     QFile::setPermissions(locked, QFileDevice::WriteOwner);
     EXPECT_EQ(runUnprivileged([&] {
                   Image mine = before;
@@ -91,21 +83,20 @@ TEST(Opening, MissingOrUnreadableFileIsAReadErrorWhateverItsName) {
 }
 
 TEST(Opening, LoadsAllBytesOfAGoodFile) {
-    QTemporaryDir dir;
+    TempFiles dir;
     const Image content = patternedImage();
-    const QString path = writeBytes(dir, QStringLiteral("good.orv"), bytesOf(content));
+    const QString path = dir.write(QStringLiteral("good.orv"), bytesOf(content));
     Image image{};
     EXPECT_EQ(readImageFile(path, image), OpenStatus::Loaded);
     EXPECT_EQ(image, content);
 }
 
 TEST(Writing, ReplacesALongerFileWithExactlyTheImage) {
-    QTemporaryDir dir;
-    const QString path = writeBytes(dir, QStringLiteral("big.orv"), QByteArray(20000, '\x55'));
+    TempFiles dir;
+    const QString path = dir.write(QStringLiteral("big.orv"), QByteArray(20000, '\x55'));
     // A temporary file left by a save that was killed: it may be the only copy, so it stays, and
     // it must not stop this save.
-    const QString leftover =
-        writeBytes(dir, QStringLiteral("big.orv.Ab12Cd"), QByteArray(8192, '\x44'));
+    const QString leftover = dir.write(QStringLiteral("big.orv.Ab12Cd"), QByteArray(8192, '\x44'));
     Image image = patternedImage();
     // The regions no dialog uses travel unchanged too.
     image[0] = 0xA5;
@@ -125,9 +116,9 @@ TEST(Writing, ReplacesALongerFileWithExactlyTheImage) {
 }
 
 TEST(Writing, ShortWriteNeverReplacesOrTruncatesAndSaysWhy) {
-    QTemporaryDir dir;
+    TempFiles dir;
     const QByteArray old(8192, '\x22');
-    const QString existing = writeBytes(dir, QStringLiteral("old.orv"), old);
+    const QString existing = dir.write(QStringLiteral("old.orv"), old);
     const QString fresh = dir.filePath(QStringLiteral("new.orv"));
     const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
     for (const QString& path : {existing, fresh}) {
@@ -148,7 +139,7 @@ TEST(Writing, ShortWriteNeverReplacesOrTruncatesAndSaysWhy) {
 }
 
 TEST(Writing, FailureReportsAReasonAndLeavesTheOldFile) {
-    QTemporaryDir dir;
+    TempFiles dir;
     const QString missingFolder = dir.filePath(QStringLiteral("nowhere/x.orv"));
     const WriteStatus status = writeImageFile(missingFolder, patternedImage());
     EXPECT_FALSE(status.ok);
@@ -158,7 +149,7 @@ TEST(Writing, FailureReportsAReasonAndLeavesTheOldFile) {
     // A folder its user may not write to: no temporary file can be made there, and the save is
     // refused rather than written in place. An ordinary user tries, as the superuser may write.
     const QByteArray old(8192, '\x22');
-    const QString path = writeBytes(dir, QStringLiteral("old.orv"), old);
+    const QString path = dir.write(QStringLiteral("old.orv"), old);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                           QFileDevice::ExeOther);
@@ -213,7 +204,7 @@ TEST(PreSaveCheck, ReadsTheFlagsFromTheFirstBaseZoneByte) {
 }
 
 TEST(Modified, FollowsTheBytesNotTheSum) {
-    QTemporaryDir dir;
+    TempFiles dir;
     Document doc;
     EXPECT_FALSE(doc.isModified());
     doc.image[100] = 5;
@@ -234,8 +225,8 @@ TEST(Modified, FollowsTheBytesNotTheSum) {
 }
 
 TEST(DocumentNames, OpenNamesFileAndReportSaveAsOnlyTheFile) {
-    QTemporaryDir dir;
-    const QString first = writeBytes(dir, QStringLiteral("first.orv"), bytesOf(patternedImage()));
+    TempFiles dir;
+    const QString first = dir.write(QStringLiteral("first.orv"), bytesOf(patternedImage()));
     Document doc;
     EXPECT_FALSE(doc.nameKnown());
     EXPECT_FALSE(doc.save().ok);  // no name yet: nothing is written
@@ -272,9 +263,9 @@ TEST(DocumentNames, OpenNamesFileAndReportSaveAsOnlyTheFile) {
 }
 
 TEST(DocumentNames, FailedOpenOrWriteChangesNoNameAndKeepsTheEdits) {
-    QTemporaryDir dir;
-    const QString path = writeBytes(dir, QStringLiteral("a.orv"), bytesOf(patternedImage()));
-    const QString shortFile = writeBytes(dir, QStringLiteral("short.orv"), QByteArray(8191, 'x'));
+    TempFiles dir;
+    const QString path = dir.write(QStringLiteral("a.orv"), bytesOf(patternedImage()));
+    const QString shortFile = dir.write(QStringLiteral("short.orv"), QByteArray(8191, 'x'));
     const QString folder = dir.filePath(QStringLiteral("club"));
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString named = folder + QStringLiteral("/c.orv");

@@ -9,8 +9,7 @@
 #include "app/memorycopydialog.h"
 #include "app/memoryflushdialog.h"
 #include "core/settings.h"
-#include "dialogcheck.h"
-#include "scriptedprompts.h"
+#include "dialogharness.h"
 
 namespace {
 
@@ -54,82 +53,67 @@ void expectCopyConfirmed(const ScriptedPrompts& prompts, std::size_t count) {
 TEST(MemoryCopy, EachRowCopiesItsBaseBytesIntoTheChosenMemorySaveOnly) {
     for (const CopyCase& c : CopyCases) {
         SCOPED_TRACE(copyName(c.row, c.save).toStdString());
-        Image image = patternedImage();
-        const Image before = image;
-        ScriptedPrompts prompts;
         const Settings settings = layout("1");
-        MemoryCopyDialog dialog(image, prompts, settings);
-        showSettled(dialog);
+        DialogHarness h;
+        h.open<MemoryCopyDialog>(settings);
 
-        QTest::mouseClick(child<QPushButton>(dialog, copyName(c.row, c.save)), Qt::LeftButton);
+        h.click(copyName(c.row, c.save));
 
-        expectOnlyWritten(before, image, c.target,
-                          Bytes(before.begin() + c.source, before.begin() + c.source + c.length));
-        expectCopyConfirmed(prompts, 1);
+        expectOnlyWritten(
+            h.before, h.image, c.target,
+            Bytes(h.before.begin() + c.source, h.before.begin() + c.source + c.length));
+        expectCopyConfirmed(h.prompts, 1);
     }
 }
 
 TEST(MemoryCopy, NamedCasesWriteExactlyTheirRanges) {
-    Image image = patternedImage();
-    const Image before = image;
-    ScriptedPrompts prompts;
     const Settings settings = layout("1");
-    MemoryCopyDialog dialog(image, prompts, settings);
-    showSettled(dialog);
+    DialogHarness h;
+    h.open<MemoryCopyDialog>(settings);
 
     // Voice messages into memory save #2: 5586..6161 take 218..793.
-    QTest::mouseClick(child<QPushButton>(dialog, copyName(3, 2)), Qt::LeftButton);
-    for (int i = 5586; i <= 6161; ++i) ASSERT_EQ(image[i], before[i - 5586 + 218]) << i;
-    EXPECT_EQ(image[5585], before[5585]);
-    EXPECT_EQ(image[6162], before[6162]);
+    h.click(copyName(3, 2));
+    for (int i = 5586; i <= 6161; ++i) ASSERT_EQ(h.image[i], h.before[i - 5586 + 218]) << i;
+    EXPECT_EQ(h.image[5585], h.before[5585]);
+    EXPECT_EQ(h.image[6162], h.before[6162]);
 
     // Control numbers into memory save #4: 7016..7127.
-    image = before;
-    QTest::mouseClick(child<QPushButton>(dialog, copyName(1, 4)), Qt::LeftButton);
+    h.image = h.before;
+    h.click(copyName(1, 4));
     for (int i = 0; i < ImageSize; ++i)
-        ASSERT_EQ(image[i] != before[i], i >= 7016 && i <= 7127) << i;
+        ASSERT_EQ(h.image[i] != h.before[i], i >= 7016 && i <= 7127) << i;
 }
 
 TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
-    Image once = patternedImage();
-    {
-        ScriptedPrompts prompts;
-        const Settings settings = layout("1");
-        MemoryCopyDialog dialog(once, prompts, settings);
-        showSettled(dialog);
-        QTest::mouseClick(child<QPushButton>(dialog, copyName(2, 3)), Qt::LeftButton);
-    }
-    Image twice = patternedImage();
-    ScriptedPrompts prompts;
     const Settings settings = layout("1");
-    MemoryCopyDialog dialog(twice, prompts, settings);
-    showSettled(dialog);
-    QTest::mouseClick(child<QPushButton>(dialog, copyName(2, 3)), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(dialog, copyName(2, 3)), Qt::LeftButton);
+    DialogHarness once;
+    once.open<MemoryCopyDialog>(settings);
+    once.click(copyName(2, 3));
+    DialogHarness twice;
+    twice.open<MemoryCopyDialog>(settings);
+    twice.click(copyName(2, 3));
+    twice.click(copyName(2, 3));
 
-    EXPECT_EQ(twice, once);
-    EXPECT_NE(twice, patternedImage());
-    expectCopyConfirmed(prompts, 2);
+    EXPECT_EQ(twice.image, once.image);
+    EXPECT_NE(twice.image, patternedImage());
+    expectCopyConfirmed(twice.prompts, 2);
 }
 
 TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive) {
-    Image image = patternedImage();
-    const Image before = image;
-    ScriptedPrompts prompts;
     Settings settings = layout("0");
-    MemoryCopyDialog dialog(image, prompts, settings);
-    showSettled(dialog);
+    DialogHarness h;
+    auto& dialog = h.open<MemoryCopyDialog>(settings);
 
     for (int row = 0; row < 4; ++row) {
         for (int save = 1; save <= 4; ++save)
             EXPECT_EQ(child<QPushButton>(dialog, copyName(row, save))->isEnabled(), save != 4)
                 << row << "/" << save;
         // A click on a disabled button must not reach the area-code and prefix tables.
-        QTest::mouseClick(child<QPushButton>(dialog, copyName(row, 4)), Qt::LeftButton);
+        h.click(copyName(row, 4));
     }
-    EXPECT_EQ(image, before);
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(prompts.beeps, 0);
+    EXPECT_EQ(h.image, h.before);
+    EXPECT_TRUE(h.prompts.messages.empty());
+    EXPECT_EQ(h.prompts.beeps, 0);
 
     settings.memory4 = QStringLiteral("1");
     reactivate(dialog);
@@ -143,10 +127,9 @@ TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive)
 }
 
 TEST(MemoryCopy, ShowsItsTitleHeadingsAndRowCaptions) {
-    Image image = zeroImage();
-    ScriptedPrompts prompts;
     const Settings settings = layout("1");
-    MemoryCopyDialog dialog(image, prompts, settings);
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<MemoryCopyDialog>(settings);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Files Configuration"));
     const QString rows[] = {"Zone Channels", "Control Numbers", "Repeater Timers",
@@ -198,11 +181,9 @@ void expectBoxes(MemoryFlushDialog& dialog, const std::array<bool, 9>& filled) {
 }
 
 TEST(MemoryFlush, AnAllZeroImageShowsNineWhiteBoxes) {
-    Image image = zeroImage();
-    ScriptedPrompts prompts;
     const Settings settings = layout("1");
-    MemoryFlushDialog dialog(image, prompts, settings);
-    showSettled(dialog);
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<MemoryFlushDialog>(settings);
     expectBoxes(dialog, {});
 }
 
@@ -216,12 +197,10 @@ TEST(MemoryFlush, ASingleNonZeroByteFillsOnlyTheBoxOfItsArea) {
     };
     for (const auto& [offset, row] : cases) {
         SCOPED_TRACE(offset);
-        Image image = zeroImage();
-        image[offset] = 0x01;
-        ScriptedPrompts prompts;
         const Settings settings = layout("1");
-        MemoryFlushDialog dialog(image, prompts, settings);
-        showSettled(dialog);
+        DialogHarness h(zeroImage());
+        h.image[offset] = 0x01;
+        auto& dialog = h.open<MemoryFlushDialog>(settings);
         std::array<bool, 9> filled{};
         if (row >= 0) filled[row] = true;
         expectBoxes(dialog, filled);
@@ -231,77 +210,68 @@ TEST(MemoryFlush, ASingleNonZeroByteFillsOnlyTheBoxOfItsArea) {
 TEST(MemoryFlush, YesClearsExactlyTheRowsAreaAndRedisplays) {
     for (const FlushCase& c : FlushCases) {
         SCOPED_TRACE(c.row);
-        Image image = patternedImage();
-        const Image before = image;
-        ScriptedPrompts prompts;
-        prompts.answers = {Answer::Yes};
         const Settings settings = layout("1");
-        MemoryFlushDialog dialog(image, prompts, settings);
-        showSettled(dialog);
+        DialogHarness h;
+        h.prompts.answers = {Answer::Yes};
+        auto& dialog = h.open<MemoryFlushDialog>(settings);
         std::array<bool, 9> filled;
         filled.fill(true);
         expectBoxes(dialog, filled);
 
-        QTest::mouseClick(child<QPushButton>(dialog, flushName(c.row)), Qt::LeftButton);
+        h.click(flushName(c.row));
 
-        expectOnlyWritten(before, image, c.first, Bytes(c.last - c.first + 1, 0));
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNo);
-        EXPECT_EQ(prompts.messages[0].icon, Icon::Warning);
-        EXPECT_EQ(prompts.messages[0].title, QStringLiteral("Erase Process"));
-        EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Are you sure you want to Erase?"));
+        expectOnlyWritten(h.before, h.image, c.first, Bytes(c.last - c.first + 1, 0));
+        ASSERT_EQ(h.prompts.messages.size(), 1u);
+        EXPECT_EQ(h.prompts.messages[0].kind, RecordedMessage::YesNo);
+        EXPECT_EQ(h.prompts.messages[0].icon, Icon::Warning);
+        EXPECT_EQ(h.prompts.messages[0].title, QStringLiteral("Erase Process"));
+        EXPECT_EQ(h.prompts.messages[0].text, QStringLiteral("Are you sure you want to Erase?"));
         filled[c.row] = false;
         expectBoxes(dialog, filled);
     }
 }
 
 TEST(MemoryFlush, FlushingStopsAtTheAreaBoundaries) {
-    Image image = patternedImage();
-    const Image before = image;
-    ScriptedPrompts prompts;
-    prompts.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     const Settings settings = layout("1");
-    MemoryFlushDialog dialog(image, prompts, settings);
-    showSettled(dialog);
+    DialogHarness h;
+    h.prompts.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
+    auto& dialog = h.open<MemoryFlushDialog>(settings);
 
     // Emergency speed dial ends at 1297; 1298 is the first byte of the user speed dial.
-    QTest::mouseClick(child<QPushButton>(dialog, flushName(1)), Qt::LeftButton);
-    EXPECT_EQ(image[1297], 0);
-    EXPECT_EQ(image[1298], before[1298]);
-    EXPECT_EQ(image[1147], before[1147]);
+    h.click(flushName(1));
+    EXPECT_EQ(h.image[1297], 0);
+    EXPECT_EQ(h.image[1298], h.before[1298]);
+    EXPECT_EQ(h.image[1147], h.before[1147]);
     EXPECT_TRUE(dialog.isFilled(0));
 
     // A memory save row covers its whole block, unused tail included, and none of the gap after
     // it: memory save #1 is 4608..5393 (tail 5362..5393), memory save #2 is 5408..6193.
-    QTest::mouseClick(child<QPushButton>(dialog, flushName(5)), Qt::LeftButton);
-    for (int i = 5362; i <= 5393; ++i) EXPECT_EQ(image[i], 0) << i;
-    for (int i = 5394; i <= 5407; ++i) EXPECT_EQ(image[i], before[i]) << i;
-    EXPECT_EQ(image[4607], before[4607]);
+    h.click(flushName(5));
+    for (int i = 5362; i <= 5393; ++i) EXPECT_EQ(h.image[i], 0) << i;
+    for (int i = 5394; i <= 5407; ++i) EXPECT_EQ(h.image[i], h.before[i]) << i;
+    EXPECT_EQ(h.image[4607], h.before[4607]);
 
-    QTest::mouseClick(child<QPushButton>(dialog, flushName(6)), Qt::LeftButton);
-    for (int i = 5394; i <= 5407; ++i) EXPECT_EQ(image[i], before[i]) << i;
-    for (int i = 6162; i <= 6193; ++i) EXPECT_EQ(image[i], 0) << i;
-    for (int i = 6194; i <= 6207; ++i) EXPECT_EQ(image[i], before[i]) << i;
+    h.click(flushName(6));
+    for (int i = 5394; i <= 5407; ++i) EXPECT_EQ(h.image[i], h.before[i]) << i;
+    for (int i = 6162; i <= 6193; ++i) EXPECT_EQ(h.image[i], 0) << i;
+    for (int i = 6194; i <= 6207; ++i) EXPECT_EQ(h.image[i], h.before[i]) << i;
 }
 
 TEST(MemoryFlush, NoLeavesTheImageAndTheBoxesAlone) {
     for (int row = 0; row < 9; ++row) {
         SCOPED_TRACE(row);
-        Image image = zeroImage();
-        image[FlushCases[row].last] = 0x80;  // only this row shows data
-        const Image before = image;
-        ScriptedPrompts prompts;
-        prompts.answers = {Answer::No};
         const Settings settings = layout("1");
-        MemoryFlushDialog dialog(image, prompts, settings);
-        showSettled(dialog);
+        DialogHarness h(zeroImage());
+        h.image[FlushCases[row].last] = 0x80;  // only this row shows data
+        h.prompts.answers = {Answer::No};
+        auto& dialog = h.open<MemoryFlushDialog>(settings);
         std::array<bool, 9> filled{};
         filled[row] = true;
 
-        QTest::mouseClick(child<QPushButton>(dialog, flushName(row)), Qt::LeftButton);
+        h.click(flushName(row));
 
-        EXPECT_EQ(image, before);
-        EXPECT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(h.image, h.before);
+        EXPECT_EQ(h.prompts.messages.size(), 1u);
         expectBoxes(dialog, filled);
     }
 }
@@ -315,11 +285,9 @@ TEST(MemoryFlush, CaptionsAreExactAndRowEightFollowsTheMemoryLayout) {
                                 "Memory Save #1",
                                 "Memory Save #2",
                                 "Memory Save #3"};
-    Image image = zeroImage();
-    ScriptedPrompts prompts;
     Settings settings = layout("1");
-    MemoryFlushDialog dialog(image, prompts, settings);
-    showSettled(dialog);
+    DialogHarness h(zeroImage());
+    auto& dialog = h.open<MemoryFlushDialog>(settings);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Flush Memory Blocks"));
     EXPECT_EQ(child<QLabel>(dialog, QStringLiteral("lblLegend"))->text(),
@@ -344,19 +312,16 @@ TEST(MemoryFlush, CaptionsAreExactAndRowEightFollowsTheMemoryLayout) {
 }
 
 TEST(MemoryFlush, RowEightClearsThePrefixAndAreaCodeTablesUnderThatLayout) {
-    Image image = patternedImage();
-    const Image before = image;
-    ScriptedPrompts prompts;
-    prompts.answers = {Answer::Yes};
     const Settings settings = layout("0");
-    MemoryFlushDialog dialog(image, prompts, settings);
-    showSettled(dialog);
+    DialogHarness h;
+    h.prompts.answers = {Answer::Yes};
+    auto& dialog = h.open<MemoryFlushDialog>(settings);
     ASSERT_EQ(child<QLabel>(dialog, QStringLiteral("lblCaption8"))->text(),
               QStringLiteral("Area Codes / Prefix Numbers"));
 
-    QTest::mouseClick(child<QPushButton>(dialog, flushName(8)), Qt::LeftButton);
+    h.click(flushName(8));
 
-    expectOnlyWritten(before, image, 7008, Bytes(7793 - 7008 + 1, 0));
+    expectOnlyWritten(h.before, h.image, 7008, Bytes(7793 - 7008 + 1, 0));
     EXPECT_FALSE(dialog.isFilled(8));
 }
 

@@ -87,6 +87,7 @@ TEST(KeyPad, PadIsLaidOutLikeATelephone) {
 }
 
 TEST(KeyPad, KeysEditTheDisplay) {
+    // clang-format off
     const struct {
         const char* what;
         KeySet keySet;
@@ -97,56 +98,22 @@ TEST(KeyPad, KeysEditTheDisplay) {
         int beeps;
         std::vector<Msg> messages;
     } cases[] = {
-        {"first key replaces", KeySet::Codes, 7, "123", "4", "4", 0, {}},
-        {"first key replaces a full display", KeySet::Digits, 4, "1234", "5", "5", 0, {}},
-        {"first key replaces a text over the limit", KeySet::Codes, 7, "12345678", "*", "*", 0, {}},
-        {"keys append up to the limit", KeySet::Digits, 4, "", "12345", "1234", 1, {}},
-        {"twelfth key of a telephone number beeps",
-         KeySet::Telephone,
-         11,
-         "",
-         "123456789012",
-         "12345678901",
-         1,
-         {}},
-        {"delays count against the limit",
-         KeySet::Telephone,
-         11,
-         "",
-         "1,2,3,4,5,67",
-         "1,2,3,4,5,6",
-         1,
-         {}},
-        {"delay at the limit is silent", KeySet::Telephone, 3, "", "123,", "123", 0, {}},
-        {"delay first replaces", KeySet::Telephone, 11, "555", ",", ",", 0, {}},
-        {"delay twice at first is refused",
-         KeySet::Telephone,
-         11,
-         "",
-         ",,",
-         ",",
-         0,
-         {DelayRefused}},
-        {"delay, key, delay", KeySet::Telephone, 11, "", ",5,", ",5,", 0, {}},
-        {"delay twice later is refused",
-         KeySet::Telephone,
-         11,
-         "",
-         "9,,5",
-         "9,5",
-         0,
-         {DelayRefused}},
-        {"clear after delay keeps the delay refused",
-         KeySet::Telephone,
-         11,
-         "",
-         "9,X,5,",
-         "5,",
-         0,
-         {DelayRefused}},
-        {"clear empties the display", KeySet::Codes, 7, "123", "X", "", 0, {}},
-        {"clear before the first key keeps it first", KeySet::Digits, 2, "12", "X345", "34", 1, {}},
+        {"first key replaces",                        KeySet::Codes,     7,  "123",      "4",            "4",           0, {}},
+        {"first key replaces a full display",         KeySet::Digits,    4,  "1234",     "5",            "5",           0, {}},
+        {"first key replaces a text over the limit",  KeySet::Codes,     7,  "12345678", "*",            "*",           0, {}},
+        {"keys append up to the limit",               KeySet::Digits,    4,  "",         "12345",        "1234",        1, {}},
+        {"twelfth key of a telephone number beeps",   KeySet::Telephone, 11, "",         "123456789012", "12345678901", 1, {}},
+        {"delays count against the limit",            KeySet::Telephone, 11, "",         "1,2,3,4,5,67", "1,2,3,4,5,6", 1, {}},
+        {"delay at the limit is silent",              KeySet::Telephone, 3,  "",         "123,",         "123",         0, {}},
+        {"delay first replaces",                      KeySet::Telephone, 11, "555",      ",",            ",",           0, {}},
+        {"delay twice at first is refused",           KeySet::Telephone, 11, "",         ",,",           ",",           0, {DelayRefused}},
+        {"delay, key, delay",                         KeySet::Telephone, 11, "",         ",5,",          ",5,",         0, {}},
+        {"delay twice later is refused",              KeySet::Telephone, 11, "",         "9,,5",         "9,5",         0, {DelayRefused}},
+        {"clear after delay keeps the delay refused", KeySet::Telephone, 11, "",         "9,X,5,",       "5,",          0, {DelayRefused}},
+        {"clear empties the display",                 KeySet::Codes,     7,  "123",      "X",            "",            0, {}},
+        {"clear before the first key keeps it first", KeySet::Digits,    2,  "12",       "X345",         "34",          1, {}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         KeypadFixture f;
@@ -161,6 +128,8 @@ TEST(KeyPad, KeysEditTheDisplay) {
 }
 
 TEST(KeyPad, OkAppliesTheCheckKind) {
+    const Msg OutOf1800{"Macro Command", "Error! Entry must be between 1 and 1800"};
+    // clang-format off
     const struct {
         EntryCheck check;
         int limit;
@@ -168,37 +137,31 @@ TEST(KeyPad, OkAppliesTheCheckKind) {
         const char* script;          // typed before OK
         std::optional<Msg> refused;  // nothing = accepted
     } cases[] = {
-        {EntryCheck::None, 7, "", "1", std::nullopt},
-        {EntryCheck::ToneDelay, 1, "", "9", std::nullopt},
-        {EntryCheck::FourDigits, 4, "", "123", Msg{"Macro Command", "Error! Need 4 Digit Entry"}},
-        {EntryCheck::FourDigits, 4, "", "1234", std::nullopt},
-        {EntryCheck::Range1To1800, 4, "", "1801",
-         Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
-        {EntryCheck::Range1To1800, 4, "", "0",
-         Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
-        {EntryCheck::Range1To1800, 4, "", "1800", std::nullopt},
-        {EntryCheck::Range1To1800, 4, "", "1", std::nullopt},
-        {EntryCheck::Range1To1800, 4, "", "0300", std::nullopt},
-        {EntryCheck::Range1To1800, 4, "", "0000",
-         Msg{"Macro Command", "Error! Entry must be between 1 and 1800"}},
-        {EntryCheck::TwoDigits, 2, "", "5", Msg{"Macro Command", "Error! Need 2 Digit Entry"}},
-        {EntryCheck::TwoDigits, 2, "", "59", std::nullopt},
+        {EntryCheck::None,         7,  "",                  "1",        std::nullopt},
+        {EntryCheck::ToneDelay,    1,  "",                  "9",        std::nullopt},
+        {EntryCheck::FourDigits,   4,  "",                  "123",      Msg{"Macro Command", "Error! Need 4 Digit Entry"}},
+        {EntryCheck::FourDigits,   4,  "",                  "1234",     std::nullopt},
+        {EntryCheck::Range1To1800, 4,  "",                  "1801",     OutOf1800},
+        {EntryCheck::Range1To1800, 4,  "",                  "0",        OutOf1800},
+        {EntryCheck::Range1To1800, 4,  "",                  "1800",     std::nullopt},
+        {EntryCheck::Range1To1800, 4,  "",                  "1",        std::nullopt},
+        {EntryCheck::Range1To1800, 4,  "",                  "0300",     std::nullopt},
+        {EntryCheck::Range1To1800, 4,  "",                  "0000",     OutOf1800},
+        {EntryCheck::TwoDigits,    2,  "",                  "5",        Msg{"Macro Command", "Error! Need 2 Digit Entry"}},
+        {EntryCheck::TwoDigits,    2,  "",                  "59",       std::nullopt},
         // The initial text is checked too when OK comes without a key.
-        {EntryCheck::OneDigit, 1, "12", "",
-         Msg{"Frequency Entry", "Error! Frequency between 1 and 8"}},
-        {EntryCheck::OneDigit, 1, "", "8", std::nullopt},
-        {EntryCheck::ThreeDigits, 3, "", "90", Msg{"Area Code Entry", "Error! Need 3 Digit Entry"}},
-        {EntryCheck::ThreeDigits, 3, "", "907", std::nullopt},
-        {EntryCheck::AtMost15, 7, "1234567890123456", "",
-         Msg{"Macro Command", "Error! Maximum 15 Digit Entry"}},
-        {EntryCheck::AtMost15, 7, "", "1234567", std::nullopt},
-        {EntryCheck::AtMost16, 11, "12345678901234567", "",
-         Msg{"Telephone Number", "Error! Maximum 16 Digit Entry"}},
-        {EntryCheck::AtMost16, 11, "", "5,551212", std::nullopt},
-        {EntryCheck::SevenDigits, 7, "", "123456",
-         Msg{"Unlock Number", "Error! Requires a 7 Digit Entry"}},
-        {EntryCheck::SevenDigits, 7, "", "1234567", std::nullopt},
+        {EntryCheck::OneDigit,     1,  "12",                "",         Msg{"Frequency Entry", "Error! Frequency between 1 and 8"}},
+        {EntryCheck::OneDigit,     1,  "",                  "8",        std::nullopt},
+        {EntryCheck::ThreeDigits,  3,  "",                  "90",       Msg{"Area Code Entry", "Error! Need 3 Digit Entry"}},
+        {EntryCheck::ThreeDigits,  3,  "",                  "907",      std::nullopt},
+        {EntryCheck::AtMost15,     7,  "1234567890123456",  "",         Msg{"Macro Command", "Error! Maximum 15 Digit Entry"}},
+        {EntryCheck::AtMost15,     7,  "",                  "1234567",  std::nullopt},
+        {EntryCheck::AtMost16,     11, "12345678901234567", "",         Msg{"Telephone Number", "Error! Maximum 16 Digit Entry"}},
+        {EntryCheck::AtMost16,     11, "",                  "5,551212", std::nullopt},
+        {EntryCheck::SevenDigits,  7,  "",                  "123456",   Msg{"Unlock Number", "Error! Requires a 7 Digit Entry"}},
+        {EntryCheck::SevenDigits,  7,  "",                  "1234567",  std::nullopt},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(int(c.check)) + " " + c.initial + c.script);
         KeypadFixture f;

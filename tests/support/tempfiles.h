@@ -15,8 +15,8 @@ public:
     QString write(const QString& name, const QByteArray& bytes) const {
         const QString path = filePath(name);
         QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-            << "cannot write " << path.toStdString();
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << "cannot create " << path.toStdString();
+        EXPECT_EQ(file.write(bytes), bytes.size()) << "cannot write " << path.toStdString();
         return path;
     }
 

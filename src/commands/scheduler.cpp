@@ -28,7 +28,7 @@ OverviewRow overviewRow(const Image& image, int event) {
         row.dayOfWeek = weekdayText(e[WeekdayByte]);
         row.dayOfMonth = QLatin1String(NotApplicable);
     } else {
-        row.dayOfMonth = QString::number(e[DayByte], 16).toUpper();
+        row.dayOfMonth = dayOfMonthText(e[DayByte]);
         row.dayOfWeek = QLatin1String(NotApplicable);
     }
     row.time =

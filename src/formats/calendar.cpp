@@ -9,6 +9,8 @@ QString weekdayText(std::uint8_t byte) {
     return QLatin1String(Error);
 }
 
+QString dayOfMonthText(std::uint8_t byte) { return QString::number(byte, 16).toUpper(); }
+
 QString monthText(std::uint8_t byte) {
     using namespace Calendar;
     if (byte == ByWeekday) return QLatin1String(Skip);

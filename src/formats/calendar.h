@@ -56,5 +56,8 @@ static_assert(dayCode(9) == 0x09 && dayCode(10) == 0x10 && dayCode(31) == 0x31);
 
 // "Daily", a weekday name, "Weekdays", "Weekends", or "Error" for any other byte.
 QString weekdayText(std::uint8_t byte);
+// The day-of-month byte as shown: upper-case hexadecimal without a leading zero, so a packed day
+// reads as the day entered ("25" for 0x25) and any other byte still shows what is stored.
+QString dayOfMonthText(std::uint8_t byte);
 // "Skip" for an event chosen by weekday, the month name of a month code, else "Error".
 QString monthText(std::uint8_t byte);

@@ -7,18 +7,21 @@
 #include <span>
 #include <vector>
 
+#include "codes/controlcodes.h"
 #include "codes/speeddial.h"
 #include "commands/macros.h"
 #include "commands/scheduler.h"
 #include "core/regions.h"
 #include "core/settings.h"
 #include "devices/courtesytones.h"
+#include "devices/timers.h"
 #include "formats/calendar.h"
 #include "formats/commands.h"
 #include "formats/cwcode.h"
 #include "formats/dtmfcodec.h"
 #include "formats/tones.h"
 #include "formats/vocabulary.h"
+#include "voice/voicemessages.h"
 
 using namespace ReportTexts;
 
@@ -182,9 +185,7 @@ void ReportWriter::codes(int block) {
     subHeading(CodesCode + block);
     for (int k = 0; k < Region::Rel::CodeCount; ++k) {
         m_out.text(8, latin(CodeLabels[k]));
-        m_out.text(45,
-                   digitFieldText(m_image, Region::codesStart(block) + Region::Rel::CodeField * k,
-                                  Codec::DigitFieldKeys));
+        m_out.text(45, digitFieldText(m_image, Codes::codeOffset(block, k), Codec::DigitFieldKeys));
         m_out.endEntry();
     }
     m_out.pageBreak();
@@ -199,8 +200,7 @@ void ReportWriter::timers(int block) {
     for (int i = 0; i < Region::Rel::TimerCount; ++i) {
         const TimerRow& row = TimerRows[i];
         m_out.text(8, latin(row.label));
-        m_out.text(40,
-                   timerTime(Region::timersStart(block) + Region::Rel::TimerEntry * i, row.kind));
+        m_out.text(40, timerTime(timerOffset(block, i), row.kind));
         m_out.text(48, latin(row.unit));
         m_out.endEntry();
     }
@@ -208,14 +208,10 @@ void ReportWriter::timers(int block) {
 }
 
 void ReportWriter::voiceMessages(int block) {
-    const int words = Vocabulary::wordStringCapacity(Region::Rel::VoiceRecord);
-    for (int m = 1; m <= Region::Rel::VoiceCount; ++m) {
-        const int record = Region::voiceStart(block) + Region::Rel::VoiceRecord * (m - 1);
+    for (int m = 1; m <= VoiceMessages::Count; ++m) {
         m_out.number(8, m);
-        const int count = m_image[record];
-        if (count >= 1 && count <= words)
-            m_out.text(14, Vocabulary::wordStringText(
-                               imageBytes(m_image, record, Region::Rel::VoiceRecord)));
+        const QString text = VoiceMessages::messageText(m_image, block, m);
+        if (!text.isEmpty()) m_out.text(14, text);
         m_out.endEntry();
     }
 }
@@ -259,7 +255,7 @@ void ReportWriter::schedulerLine(int event) {
         m_out.text(25, byWeekday ? weekdayText(byte(WeekdayByte)) : latin(NoWeekday));
         m_out.text(45, monthText(month));
         // The day is stored as a packed digit pair, so its hexadecimal form is the day number.
-        if (!byWeekday) m_out.text(55, QString::number(byte(DayByte), 16).toUpper());
+        if (!byWeekday) m_out.text(55, dayOfMonthText(byte(DayByte)));
         m_out.text(75, commandDigits(byte(OpcodeByte), byte(ArgumentByte)));
     }
     m_out.endEntry();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "core/image.h"
@@ -54,9 +55,28 @@ private:
 // True when the path ends in ".orv" exactly (case-sensitive).
 bool hasOrvExtension(const QString& path);
 
+// One file opened for reading an image. Opening looks at the file only through its open handle,
+// so what was checked is what is read, however the path changes meanwhile.
+class ImageSource {
+public:
+    virtual ~ImageSource() = default;
+    // The length of the opened file, or -1 when it is no regular file or cannot be examined.
+    virtual qint64 length() = 0;
+    // Reads up to `max` bytes at the current position: the count read, 0 at the end, -1 on error.
+    virtual qint64 read(char* data, qint64 max) = 0;
+};
+
+// Opens the file at `path` for reading without waiting (a FIFO does not block), or nothing when it
+// cannot be opened.
+std::unique_ptr<ImageSource> openImageSource(const QString& path);
+
 // Reads a configuration file into a separate buffer; `out` is replaced only when the name, the
-// length and the whole read are right.
+// length and the whole read are right. The file is opened once; its length is taken from the open
+// handle and the read goes on to the end, so a file that grew or shrank after the length was
+// taken is refused like a file of the wrong length.
 OpenStatus readImageFile(const QString& path, Image& out);
+// The same for a source already opened for `path` (nothing when it could not be opened).
+OpenStatus readImageFile(const QString& path, ImageSource* source, Image& out);
 
 // Writes exactly the image as the file's whole content, atomically: an existing file is replaced
 // only once all 8192 bytes are safely written.

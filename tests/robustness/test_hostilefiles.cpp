@@ -8,10 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "childprocess.h"
 #include "core/document.h"
 #include "imagecheck.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -32,6 +34,40 @@ QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
 }
+
+// The opened file, changed on disk by `change` right after its length was taken from the handle:
+// what another program may do between the look at a file and the read.
+class ChangedAfterLookSource final : public ImageSource {
+public:
+    ChangedAfterLookSource(std::unique_ptr<ImageSource> real, std::function<void()> change)
+        : m_real(std::move(real)), m_change(std::move(change)) {}
+    qint64 length() override {
+        const qint64 length = m_real->length();
+        m_change();
+        return length;
+    }
+    qint64 read(char* data, qint64 max) override { return m_real->read(data, max); }
+
+private:
+    std::unique_ptr<ImageSource> m_real;
+    std::function<void()> m_change;
+};
+
+// A file that reads half of itself and then fails, as one on a share that went away.
+class FailingHalfWaySource final : public ImageSource {
+public:
+    qint64 length() override { return ImageSize; }
+    qint64 read(char* data, qint64 max) override {
+        if (m_done >= ImageSize / 2) return -1;
+        const qint64 n = std::min(max, ImageSize / 2 - m_done);
+        std::fill(data, data + n, '\x33');
+        m_done += n;
+        return n;
+    }
+
+private:
+    qint64 m_done = 0;
+};
 
 }  // namespace
 
@@ -100,4 +136,63 @@ TEST(HostileFiles, SaveOntoAFolderNamedLikeAFileIsRefused) {
     // The edits still count as unsaved and Save still has no file to write.
     EXPECT_TRUE(document.isModified());
     EXPECT_FALSE(document.nameKnown());
+}
+
+TEST(HostileFiles, AFileChangedBetweenTheLookAndTheReadIsReadAsOpenedOrRefused) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.orv"));
+    const QString other = writeFile(dir, "other.orv", QByteArray(ImageSize, '\x77'));
+    const auto resize = [&](qint64 length) {
+        return [&path, length] { QFile::resize(path, length); };
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        OpenStatus expected;
+    };
+    const Case cases[] = {
+        // The open handle still reads the whole file that was looked at.
+        {"vanishes", [&] { QFile::remove(path); }, OpenStatus::Loaded},
+        {"is replaced", [&] { std::rename(qPrintable(other), qPrintable(path)); },
+         OpenStatus::Loaded},
+        // Its length is no longer that of an image.
+        {"shrinks", resize(ImageSize / 2), OpenStatus::BadNameOrLength},
+        {"grows by a byte", resize(ImageSize + 1), OpenStatus::BadNameOrLength},
+        {"doubles", resize(2 * ImageSize), OpenStatus::BadNameOrLength},
+    };
+    for (const Case& c : cases) {
+        writeFile(dir, "x.orv", bytesOf(patternedImage()));
+        Image image;
+        image.fill(0x5A);
+        const Image before = image;
+        ChangedAfterLookSource source(openImageSource(path), c.change);
+        const OpenStatus status = readImageFile(path, &source, image);
+        EXPECT_EQ(status, c.expected) << c.what;
+        EXPECT_EQ(image, status == OpenStatus::Loaded ? patternedImage() : before) << c.what;
+    }
+    Image image{};
+    FailingHalfWaySource failing;
+    EXPECT_EQ(readImageFile(path, &failing, image), OpenStatus::ReadError);
+    EXPECT_EQ(image, Image{});
+}
+
+TEST(HostileFiles, SaveOverAReadOnlyFileIsRefused) {
+    QTemporaryDir dir;
+    const QByteArray old(ImageSize, '\x22');
+    const QString path = writeFile(dir, "x.orv", old);
+    // The folder lets anyone make and rename files, so only the file's own mode can refuse; the
+    // superuser may write any file, so an ordinary user tries.
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+    EXPECT_EQ(runUnprivileged([&] {
+                  Document document;
+                  document.image = patternedImage();
+                  const WriteStatus status = document.saveAs(path);
+                  return !status.ok && !status.reason.isEmpty() && document.isModified() ? 0 : 1;
+              }),
+              0);
+    EXPECT_EQ(contentOf(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("x.orv")});
 }

@@ -331,9 +331,7 @@ bool MainWindow::confirmEnd() { return askToSaveChanges(); }
 void MainWindow::choosePrintFont() {
     QFont initial(m_settings.fontName.isEmpty() ? QString::fromLatin1(SettingKeys::DefaultFontName)
                                                 : m_settings.fontName);
-    bool sized = false;
-    const double size = m_settings.fontSize.toDouble(&sized);
-    initial.setPointSizeF(sized && size > 0 ? size : 10.0);
+    initial.setPointSizeF(printFontPoints(m_settings.fontSize));
     const auto chosen = m_prompts.choosePrintFont(initial);
     if (!chosen) return;
     m_settings.fontName = chosen->family();

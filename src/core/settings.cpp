@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <algorithm>
+#include <cmath>
 
 void Settings::addRecentFile(const QString& path) {
     if (std::find(recentFiles.begin(), recentFiles.end(), path) != recentFiles.end()) return;
@@ -42,6 +43,14 @@ void writeSettings(QSettings& store, const Settings& settings) {
     for (int n = 1; n <= RecentFileCount; ++n)
         store.setValue(fileKey(n), settings.recentFiles[n - 1]);
     store.sync();
+}
+
+double printFontPoints(const QString& storedSize) {
+    bool ok = false;
+    const double size = storedSize.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(size) || size < 1)
+        return QString::fromLatin1(SettingKeys::DefaultFontSize).toDouble();
+    return std::min(size, 1000.0);
 }
 
 QString recentFileCaption(int n, const QString& path) {

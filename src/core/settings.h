@@ -44,5 +44,9 @@ QSettings* openSettingsStore();
 Settings readSettings(QSettings& store);
 void writeSettings(QSettings& store, const Settings& settings);
 
+// The print font size in points that a stored size stands for: the number when it is one from 1 up
+// (at most 1000), else the default size; the store may hold anything.
+double printFontPoints(const QString& storedSize);
+
 // Menu caption of recent-file entry n (1..4) for a stored path.
 QString recentFileCaption(int n, const QString& path);

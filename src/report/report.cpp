@@ -59,13 +59,6 @@ std::span<const std::uint8_t> imageBytes(const Image& image, int offset, int len
     return {image.data() + first, static_cast<std::size_t>(end - first)};
 }
 
-int printSize(const QString& text) {
-    bool ok = false;
-    const double size = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(size) || size < 1) return BodySize;
-    return static_cast<int>(std::lround(std::min(size, 1000.0)));
-}
-
 }  // namespace
 
 QString sectionTitle(int code) {
@@ -108,7 +101,7 @@ ReportInputs reportInputs(const Settings& settings, const ReportHeadings& headin
     inputs.fourMemorySaves = settings.fourMemorySaves();
     inputs.fontFamily =
         settings.fontName.isEmpty() ? latin(SettingKeys::DefaultFontName) : settings.fontName;
-    inputs.printFontSize = printSize(settings.fontSize);
+    inputs.printFontSize = static_cast<int>(std::lround(printFontPoints(settings.fontSize)));
     inputs.boxes = boxes;
     return inputs;
 }

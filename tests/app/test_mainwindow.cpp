@@ -498,6 +498,47 @@ TEST_F(MainWindowTest, PrinterFontChooserKeepsOrTakesTheChoice) {
     EXPECT_EQ(store.value(QStringLiteral("Printer/FontSize")).toString(), "12");
 }
 
+TEST_F(MainWindowTest, GarbageInTheSettingsStoreStartsWithSaneValues) {
+    // The store as another program or a damaged disk may leave it: a size that is no number, a
+    // missing font name, a value of another type, a recent list with holes, a file name of
+    // 10,000 characters and a line that is no setting at all.
+    const QString longName = QLatin1Char('/') + QString(9995, QLatin1Char('n')) + ".orv";
+    {
+        QFile file(dir.filePath(QStringLiteral("settings.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(
+            "\xff\xfe garbage without a key\n[Printer]\nFontSize=twelve\n"
+            "[Configuration]\nMemory_4=1, 2, 3\n[Projects]\nFile2=" +
+            longName.toLatin1() + "\nFile4=@ByteArray(\\0\\xff\\x1)\n");
+    }
+    store.sync();
+    start();
+    EXPECT_TRUE(window->settings().fourMemorySaves());
+    EXPECT_FALSE(act("mnuRecent1")->isVisible());
+    EXPECT_EQ(act("mnuRecent2")->text(), QStringLiteral("&2 ..") + longName.right(25));
+    EXPECT_FALSE(act("mnuRecent3")->isVisible());
+    // The recent entry that names no file says so when chosen, and nothing changes.
+    trigger("mnuRecent2");
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_FALSE(enabled("mnuSave"));
+    prompts.fonts.push_back(std::nullopt);
+    trigger("mnuPrinterFont");
+    EXPECT_EQ(prompts.lastFontOffered.family(), QStringLiteral("Arial"));
+    EXPECT_EQ(prompts.lastFontOffered.pointSizeF(), 10.0);
+    for (const char* size : {"inf", "-3", "0", "1e400", "nan"}) {
+        window->settings().fontSize = QString::fromLatin1(size);
+        prompts.fonts.push_back(std::nullopt);
+        trigger("mnuPrinterFont");
+        EXPECT_EQ(prompts.lastFontOffered.pointSizeF(), 10.0) << size;
+    }
+    window->settings().fontSize = QStringLiteral("1e9");
+    prompts.fonts.push_back(std::nullopt);
+    trigger("mnuPrinterFont");
+    EXPECT_EQ(prompts.lastFontOffered.pointSizeF(), 1000.0);
+    window->close();
+    EXPECT_EQ(store.value(QStringLiteral("Projects/File2")).toString(), longName);
+}
+
 namespace {
 // Triggers a menu item that opens a modal dialog and returns the dialog's title, closing it.
 QString titleOfDialogOpenedBy(QAction* item) {

@@ -69,6 +69,18 @@ std::vector<PlacedText> placeLine(const ReportLine& line, const QString& family,
     return placed;
 }
 
+LineFit fitLine(const std::vector<PlacedText>& placed, double areaWidth) {
+    double left = 0;
+    double right = areaWidth;
+    for (const PlacedText& text : placed) {
+        if (text.item->text.isEmpty()) continue;
+        left = std::min(left, text.x);
+        right = std::max(right, text.x + text.width);
+    }
+    if (areaWidth <= 0 || (left >= 0 && right <= areaWidth)) return {};
+    return {areaWidth / (right - left), left};
+}
+
 double pageTextWidth(const ReportPage& page, const QString& family, QPaintDevice* device,
                      double areaWidth) {
     double widest = 0;
@@ -109,11 +121,18 @@ void drawPage(QPainter& painter, const ReportPage& page, const ReportDocument& d
     double y = area.top();
     for (std::size_t i = 0; i < page.lines.size(); ++i) {
         const double baseline = y + std::min(ascents[i], advances[i] * scale);
-        for (const PlacedText& text : placeLine(page.lines[i], family, device, area.width())) {
+        const std::vector<PlacedText> placed =
+            placeLine(page.lines[i], family, device, area.width());
+        const LineFit fit = fitLine(placed, area.width());
+        painter.save();
+        painter.translate(area.left(), 0);
+        painter.scale(fit.scale, 1);
+        for (const PlacedText& text : placed) {
             if (text.item->text.isEmpty()) continue;
             painter.setFont(text.font);
-            painter.drawText(QPointF(area.left() + text.x, baseline), text.item->text);
+            painter.drawText(QPointF(text.x - fit.left, baseline), text.item->text);
         }
+        painter.restore();
         y += advances[i] * scale;
     }
     painter.restore();

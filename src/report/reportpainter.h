@@ -39,7 +39,17 @@ struct PlacedText {
 };
 std::vector<PlacedText> placeLine(const ReportLine& line, const QString& family,
                                   QPaintDevice* device, double areaWidth);
-// The right end of the widest line of a page, in units of `device`.
+// How a line is fitted to the printable width: each text is drawn at (x - left) * scale. A line
+// whose texts all stand within the width is drawn as placed (scale 1, left 0); one that would run
+// past an edge (a voice message of many long words, headings in a large print font) is drawn
+// narrower as a whole, from the left edge on, rather than cut off by the paper's edge.
+struct LineFit {
+    double scale = 1.0;
+    double left = 0.0;
+};
+LineFit fitLine(const std::vector<PlacedText>& placed, double areaWidth);
+// The right end of the widest line of a page as the texts' own widths place it, before any line
+// is narrowed, in units of `device`.
 double pageTextWidth(const ReportPage& page, const QString& family, QPaintDevice* device,
                      double areaWidth);
 

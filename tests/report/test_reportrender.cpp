@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,8 +16,10 @@
 
 #include "core/regions.h"
 #include "formats/dtmfcodec.h"
+#include "formats/vocabulary.h"
 #include "report/reportpainter.h"
 #include "reportlines.h"
+#include "voice/voicemessages.h"
 
 namespace {
 
@@ -150,4 +154,51 @@ TEST(ReportRendering, FullReportFitsA4AndLetterAtTheDefaultFont) {
             }
         }
     }
+}
+
+TEST(ReportRendering, ALineTooLongForThePaperIsNarrowedNotCutOff) {
+    // Message 1 holds the most words a record takes, each the vocabulary's longest; message 2 is
+    // short and stays as placed.
+    Image image = zeroImage();
+    const int first = VoiceMessages::messageOffset(0, 1);
+    Vocabulary::storeWordString({image.data() + first, Region::Rel::VoiceRecord},
+                                QStringList(VoiceMessages::WordLimit, QStringLiteral("293")));
+    putWords(image, VoiceMessages::messageOffset(0, 2), {293});
+    const ReportDocument document = composeReport(image, inputsFor({ReportBox::BaseVoice}));
+    const ReportPage& page = document.jobs.at(0).pages.at(0);
+
+    const QRect paper =
+        ReportPaper::pageLayout(QPageSize(QPageSize::A4), page.orientation).paintRectPixels(96);
+    QImage canvas(paper.width() + 100, paper.height(), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        drawPage(painter, page, document, QRectF(0, 0, paper.width(), paper.height()));
+    }
+    // Ink in the last tenth of the area (the long line reaches the edge), none past it.
+    const auto inkBetween = [&](int from, int to) {
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = from; x < to; ++x)
+                if (canvas.pixel(x, y) != qRgb(255, 255, 255)) return true;
+        return false;
+    };
+    EXPECT_TRUE(inkBetween(paper.width() * 9 / 10, paper.width()));
+    EXPECT_FALSE(inkBetween(paper.width() + 1, canvas.width()));
+
+    double widest = 0;
+    for (const ReportLine& line : page.lines) {
+        const std::vector<PlacedText> placed =
+            placeLine(line, document.fontFamily, &canvas, paper.width());
+        const LineFit fit = fitLine(placed, paper.width());
+        bool longMessage = false;
+        for (const PlacedText& text : placed) {
+            if (text.item->text.isEmpty()) continue;
+            longMessage = longMessage || text.item->text.size() > 200;
+            EXPECT_GE((text.x - fit.left) * fit.scale, 0);
+            widest = std::max(widest, (text.x - fit.left + text.width) * fit.scale);
+        }
+        // Only the long message's line is narrowed.
+        EXPECT_EQ(fit.scale < 1, longMessage);
+    }
+    EXPECT_LE(widest, paper.width() + 0.01);
 }

@@ -1,9 +1,10 @@
 #include "tool/toolrun.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTextStream>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -19,22 +20,25 @@ namespace {
 
 QString latin(const char* text) { return QString::fromLatin1(text); }
 
-// Why the editor's open refused the file, in more words than its message has.
+// Why the editor's open refused the file, in more words than its message has: the file is opened
+// once more the way the editor opens it (never waiting on a FIFO) and looked at through that
+// handle.
 QString openProblem(const QString& path, OpenStatus status) {
-    const QFileInfo info(path);
+    const std::unique_ptr<ImageSource> source = openImageSource(path);
+    const int openError = errno;
+    const qint64 length = source ? source->length() : -1;
     if (status == OpenStatus::ReadError) {
-        if (!info.exists()) return QStringLiteral("there is no such file");
-        if (!info.isFile()) return QStringLiteral("this is not a file");
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+        if (!source)
+            return openError == ENOENT ? QStringLiteral("there is no such file")
+                                       : QString::fromLocal8Bit(std::strerror(openError));
+        if (length < 0) return QStringLiteral("this is not a file");
         return QStringLiteral("the file could not be read whole");
     }
     QStringList problems;
     if (!hasOrvExtension(path))
         problems << QStringLiteral("the name does not end in \"%1\"").arg(latin(Texts::Extension));
-    if (info.size() != ImageSize)
-        problems
-            << QStringLiteral("the file holds %1 bytes, not %2").arg(info.size()).arg(ImageSize);
+    if (length != ImageSize)
+        problems << QStringLiteral("the file holds %1 bytes, not %2").arg(length).arg(ImageSize);
     return problems.join(QStringLiteral("; "));
 }
 

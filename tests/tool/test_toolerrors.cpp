@@ -1,6 +1,11 @@
 // orvtool's refusals: every file the editor would not open gets the editor's message and a reason
 // on standard error with the status 2, whatever the command; every command-line mistake gets a
 // usage message and the status 2; help is shown for the program and each command.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "tooltest.h"
 
 namespace {
@@ -15,6 +20,9 @@ class OrvtoolErrors : public ToolTest {};
 TEST_F(OrvtoolErrors, EveryFileErrorGivesTheEditorsMessageAndStatus2) {
     const QString good = input(QStringLiteral("good.orv"), Image{});
     QDir().mkpath(path("folder.orv"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("fifo.orv")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("loop-b.orv"), path("loop-a.orv")) &&
+                QFile::link(path("loop-a.orv"), path("loop-b.orv")));
     // clang-format off
     const struct { QString file; QString message; const char* reason; } cases[] = {
         {input("short.orv", QByteArray(8191, 0)), FilenameError, "the file holds 8191 bytes, not 8192"},
@@ -25,6 +33,8 @@ TEST_F(OrvtoolErrors, EveryFileErrorGivesTheEditorsMessageAndStatus2) {
         {path("gone.orv"), OpenError, "there is no such file"},
         {path("gone.txt"), OpenError, "there is no such file"},
         {path("folder.orv"), OpenError, "this is not a file"},
+        {path("fifo.orv"), OpenError, "this is not a file"},
+        {path("loop-a.orv"), OpenError, std::strerror(ELOOP)},
     };
     // clang-format on
     for (const auto& c : cases) {

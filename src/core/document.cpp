@@ -96,12 +96,11 @@ OpenStatus readImageFile(const QString& path, ImageSource* source, Image& out) {
     // is seen as well as one that shrank.
     std::array<char, ImageSize + 1> buffer{};
     qint64 done = 0;
-    for (;;) {
+    while (done < qint64(buffer.size())) {
         const qint64 n = source->read(buffer.data() + done, qint64(buffer.size()) - done);
         if (n < 0) return OpenStatus::ReadError;
-        if (n == 0) break;
+        if (n == 0) break;  // the end of the file
         done += n;
-        if (done == qint64(buffer.size())) break;
     }
     if (done != ImageSize) return OpenStatus::BadNameOrLength;
     std::memcpy(out.data(), buffer.data(), ImageSize);

@@ -14,14 +14,6 @@
 #include "tempfiles.h"
 #include "unprivileged.h"
 
-namespace {
-
-QByteArray bytesOf(const Image& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
-}
-
-}  // namespace
-
 TEST(Checksum, SumsEveryByteUnsigned) {
     Image image{};
     EXPECT_EQ(byteSum(image), 0);

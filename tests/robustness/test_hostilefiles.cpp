@@ -7,33 +7,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <functional>
 
 #include "childprocess.h"
 #include "core/document.h"
 #include "imagecheck.h"
+#include "tempfiles.h"
 #include "unprivileged.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-QByteArray bytesOf(const Image& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
-}
-
-QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
-    const QString path = dir.filePath(QLatin1String(name));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name;
-    return path;
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
-}
 
 // The opened file, changed on disk by `change` right after its length was taken from the handle:
 // what another program may do between the look at a file and the read.
@@ -72,8 +56,8 @@ private:
 }  // namespace
 
 TEST(HostileFiles, OpenRefusesEachAtOnceAndChangesNothing) {
-    QTemporaryDir dir;
-    const QString good = writeFile(dir, "good.orv", bytesOf(patternedImage()));
+    TempFiles dir;
+    const QString good = dir.write(QStringLiteral("good.orv"), bytesOf(patternedImage()));
     const QString fifo = dir.filePath(QStringLiteral("fifo.orv"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString dangling = dir.filePath(QStringLiteral("dangling.orv"));
@@ -84,7 +68,7 @@ TEST(HostileFiles, OpenRefusesEachAtOnceAndChangesNothing) {
     const QString link = dir.filePath(QStringLiteral("link.orv"));
     ASSERT_TRUE(QFile::link(good, link));
     // 4 GiB + 8192 bytes, all but nothing of it on disk: a length kept in 32 bits reads as 8192.
-    const QString sparse = writeFile(dir, "sparse.orv", {});
+    const QString sparse = dir.write(QStringLiteral("sparse.orv"), {});
     ASSERT_EQ(truncate(QFile::encodeName(sparse).constData(), (off_t(1) << 32) + ImageSize), 0);
     ASSERT_EQ(QFileInfo(sparse).size(), (qint64(1) << 32) + ImageSize);
 
@@ -116,32 +100,32 @@ TEST(HostileFiles, OpenRefusesEachAtOnceAndChangesNothing) {
         });
         EXPECT_EQ(result, 0) << name;
     }
-    EXPECT_EQ(contentOf(good), bytesOf(patternedImage()));
+    EXPECT_EQ(TempFiles::read(good), bytesOf(patternedImage()));
     EXPECT_EQ(QFileInfo(sparse).size(), (qint64(1) << 32) + ImageSize);
     EXPECT_TRUE(QFileInfo(fifo).isReadable() && !QFileInfo(fifo).isFile());
 }
 
 TEST(HostileFiles, SaveOntoAFolderNamedLikeAFileIsRefused) {
-    QTemporaryDir dir;
+    TempFiles dir;
     const QString folder = dir.filePath(QStringLiteral("x.orv"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("x.orv")));
-    const QString inside = writeFile(dir, "x.orv/keep.txt", "kept");
+    const QString inside = dir.write(QStringLiteral("x.orv/keep.txt"), "kept");
     Document document;
     document.image = patternedImage();
     const WriteStatus status = document.saveAs(folder);
     EXPECT_FALSE(status.ok);
     EXPECT_FALSE(status.reason.isEmpty());
     EXPECT_TRUE(QFileInfo(folder).isDir());
-    EXPECT_EQ(contentOf(inside), QByteArray("kept"));
+    EXPECT_EQ(TempFiles::read(inside), QByteArray("kept"));
     // The edits still count as unsaved and Save still has no file to write.
     EXPECT_TRUE(document.isModified());
     EXPECT_FALSE(document.nameKnown());
 }
 
 TEST(HostileFiles, AFileChangedBetweenTheLookAndTheReadIsReadAsOpenedOrRefused) {
-    QTemporaryDir dir;
+    TempFiles dir;
     const QString path = dir.filePath(QStringLiteral("x.orv"));
-    const QString other = writeFile(dir, "other.orv", QByteArray(ImageSize, '\x77'));
+    const QString other = dir.write(QStringLiteral("other.orv"), QByteArray(ImageSize, '\x77'));
     const auto resize = [&](qint64 length) {
         return [&path, length] { QFile::resize(path, length); };
     };
@@ -161,7 +145,7 @@ TEST(HostileFiles, AFileChangedBetweenTheLookAndTheReadIsReadAsOpenedOrRefused) 
         {"doubles", resize(2 * ImageSize), OpenStatus::BadNameOrLength},
     };
     for (const Case& c : cases) {
-        writeFile(dir, "x.orv", bytesOf(patternedImage()));
+        dir.write(QStringLiteral("x.orv"), bytesOf(patternedImage()));
         Image image;
         image.fill(0x5A);
         const Image before = image;
@@ -177,9 +161,9 @@ TEST(HostileFiles, AFileChangedBetweenTheLookAndTheReadIsReadAsOpenedOrRefused) 
 }
 
 TEST(HostileFiles, SaveOverAReadOnlyFileIsRefused) {
-    QTemporaryDir dir;
+    TempFiles dir;
     const QByteArray old(ImageSize, '\x22');
-    const QString path = writeFile(dir, "x.orv", old);
+    const QString path = dir.write(QStringLiteral("x.orv"), old);
     // The folder lets anyone make and rename files, so only the file's own mode can refuse; the
     // superuser may write any file, so an ordinary user tries.
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
@@ -192,7 +176,7 @@ TEST(HostileFiles, SaveOverAReadOnlyFileIsRefused) {
                   return !status.ok && !status.reason.isEmpty() && document.isModified() ? 0 : 1;
               }),
               0);
-    EXPECT_EQ(contentOf(path), old);
+    EXPECT_EQ(TempFiles::read(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("x.orv")});
 }

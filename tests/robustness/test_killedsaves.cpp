@@ -20,10 +20,6 @@ Image filled(std::uint8_t byte) {
     return image;
 }
 
-QByteArray bytesOf(const Image& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
-}
-
 }  // namespace
 
 TEST(KilledSaves, LeaveTheOldOrANewCompleteFile) {

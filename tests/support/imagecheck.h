@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
@@ -22,6 +23,11 @@ inline Image patternedImage() {
     Image image;
     for (int i = 0; i < ImageSize; ++i) image[i] = static_cast<std::uint8_t>(i % 251 + 1);
     return image;
+}
+
+// The image as the bytes of a file.
+inline QByteArray bytesOf(const Image& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
 }
 
 inline Image zeroImage() {

@@ -16,10 +16,7 @@
 #include <vector>
 
 #include "core/image.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include "imagecheck.h"  // bytesOf, PrintTo for QString
 
 struct ToolRun {
     int status = -1;
@@ -49,9 +46,7 @@ protected:
         m_inputs.push_back({out.fileName(), bytes, fileState(out.fileName())});
         return out.fileName();
     }
-    QString input(const QString& name, const Image& image) {
-        return input(name, QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize));
-    }
+    QString input(const QString& name, const Image& image) { return input(name, bytesOf(image)); }
 
     // A value in the program's settings store (the native store of the application "O_RV").
     void setSetting(const QString& key, const QString& value) {

@@ -1,7 +1,7 @@
 // orvedit: the ORVANE repeater controller configuration editor.
 #include <QApplication>
-#include <QLockFile>
 #include <QSettings>
+#include <memory>
 
 #include "app/aboutdialog.h"
 #include "app/mainwindow.h"
@@ -14,11 +14,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("orvedit"));
     QApplication::setOrganizationName(QStringLiteral("O_RV"));
 
-    // A second copy ends at once, without a message.
+    // A second copy ends at once, without a message. A lock that is in the way but held by no copy
+    // running here (another computer, a folder at its place) is reported, so the user can clear it.
     const InstanceLock lock = acquireInstanceLock(instanceLockPath());
-    if (lock.heldByAnotherCopy) return 0;
+    if (lock.outcome() == InstanceLock::Outcome::AnotherCopyRunning) return 0;
 
     QtPrompts prompts;
+    if (lock.outcome() == InstanceLock::Outcome::Blocked) {
+        qWarning("%s", qUtf8Printable(lock.message()));
+        prompts.message(Icon::Warning, InstanceLock::messageTitle(), lock.message());
+        return 1;
+    }
     bindProgramDialogs(prompts);
 
     AboutDialog splash(prompts, AboutDialog::Mode::Splash);

@@ -1,19 +1,251 @@
 #include "app/startup.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLockFile>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
+#include <cerrno>
+#include <limits>
+#include <utility>
 
-InstanceLock acquireInstanceLock(const QString& lockPath) {
-    auto lock = std::make_unique<QLockFile>(lockPath);
-    // Never treat a lock as stale by its age: only a lock whose process is gone is stale, and
-    // QLockFile removes that one by itself.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) return {std::move(lock), false};
-    return {nullptr, lock->error() == QLockFile::LockFailedError};
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("InstanceLock", text); }
+
+// A copy taking over a stale lock file holds it a moment before its own name is written in it, so a
+// held file that names no live copy is looked at again for this long before it is reported.
+constexpr int kSettleMilliseconds = 300;
+constexpr int kPollMilliseconds = 20;
+// Each removal of the file between our open and our flock costs one more look; a file that keeps
+// changing this often is given up on and the editor runs without the lock.
+constexpr int kMaxMoves = 100;
+
+// The holder a lock file names: its first three lines are the process id, the program's name and
+// the host name.
+struct LockOwner {
+    qint64 pid = 0;
+    QString host;  // empty when the file names no holder (empty, cut short, garbage)
+};
+
+LockOwner readOwner(int fd) {
+    char buffer[1024];
+    const ssize_t size = pread(fd, buffer, sizeof buffer, 0);
+    if (size <= 0) return {};
+    const QList<QByteArray> lines = QByteArray(buffer, size).split('\n');
+    if (lines.size() < 4) return {};  // fewer than three whole lines
+    bool ok = false;
+    const qint64 pid = lines[0].toLongLong(&ok);
+    if (!ok || pid <= 0 || pid > std::numeric_limits<pid_t>::max() || lines[2].isEmpty()) return {};
+    return {pid, QString::fromUtf8(lines[2])};
+}
+
+// The file name of the program a process runs, or nothing when it cannot be read.
+QString executableName(qint64 pid) {
+    const QByteArray link = "/proc/" + QByteArray::number(pid) + "/exe";
+    char target[4096];
+    const ssize_t size = readlink(link.constData(), target, sizeof target);
+    if (size <= 0 || size == ssize_t(sizeof target)) return {};
+    QByteArray path(target, size);
+    // A program replaced on disk while it runs (an update) still is the same program.
+    const QByteArray deleted = " (deleted)";
+    if (path.endsWith(deleted)) path.chop(deleted.size());
+    return QFileInfo(QFile::decodeName(path)).fileName();
+}
+
+// True when the owner is a running copy of `program` on this machine. A process of another user
+// (EPERM) still exists; if its program cannot be read, it is not taken for a copy of the editor.
+bool namesLiveCopy(const LockOwner& owner, const QString& program) {
+    if (owner.pid <= 0 || owner.host != QSysInfo::machineHostName()) return false;
+    if (kill(pid_t(owner.pid), 0) != 0 && errno != EPERM) return false;
+    return executableName(owner.pid) == program;
+}
+
+// What QLockFile writes, so that copies of the editor using it see a live holder.
+QByteArray lockContent(const QString& program) {
+    return QByteArray::number(qint64(getpid())) + '\n' + program.toUtf8() + '\n' +
+           QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n' +
+           QSysInfo::bootUniqueId() + '\n';
+}
+
+// The path quoted for a POSIX shell, so the command in a message can be pasted as it is.
+QString shellQuoted(const QString& path) {
+    QString quoted = path;
+    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+QString heldMessage(const QString& path, const LockOwner& owner) {
+    const QString remove = QStringLiteral("rm ") + shellQuoted(path);
+    if (!owner.host.isEmpty() && owner.host != QSysInfo::machineHostName())
+        return tr("The editor's lock file is held by a copy of the editor on the computer "
+                  "\"%1\":\n%2\n\nIf no copy of the editor is running on %1, remove the lock "
+                  "file and start the editor again:\n\n%3")
+            .arg(owner.host, path, remove);
+    return tr("The editor's lock file is held by a program that is not a running copy of the "
+              "editor:\n%1\n\nIf no copy of the editor is running on %2 or on another computer "
+              "that shares this folder, remove the lock file and start the editor again:\n\n%3")
+        .arg(path, QSysInfo::machineHostName(), remove);
+}
+
+QString notAFileMessage(const QString& path, bool folder) {
+    if (folder)
+        return tr("A folder is in the place of the editor's lock file:\n%1\n\nIf it holds nothing "
+                  "you need, remove it and start the editor again:\n\n%2")
+            .arg(path, QStringLiteral("rmdir ") + shellQuoted(path));
+    return tr("Something that is not a file (a pipe, a socket or a device) is in the place of the "
+              "editor's lock file:\n%1\n\nIf nothing uses it, remove it and start the editor "
+              "again:\n\n%2")
+        .arg(path, QStringLiteral("rm ") + shellQuoted(path));
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// One look at the lock path.
+struct Attempt {
+    enum class Step { Taken, Live, HeldByOther, NotAFile, CannotMake, Moved } step;
+    int fd = -1;           // Taken: the lock file, flocked and holding our content
+    LockOwner owner = {};  // HeldByOther: whom the file names
+    bool folder = false;   // NotAFile: a folder rather than a pipe, socket or device
+};
+using Step = Attempt::Step;
+
+Attempt notAFile(const struct stat& seen) {
+    return {Step::NotAFile, -1, {}, S_ISDIR(seen.st_mode)};
+}
+
+Attempt tryLockOnce(const QByteArray& path, const QString& program) {
+    // Anything but a plain file is left alone and not even opened: a pipe would hold up the start
+    // and a device may act on being opened.
+    struct stat seen {};
+    if (stat(path.constData(), &seen) == 0 && !S_ISREG(seen.st_mode)) return notAFile(seen);
+    const int fd =
+        open(path.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        // No data folder, no permission, a full disk: no lock can be made.
+        if (stat(path.constData(), &seen) == 0 && !S_ISREG(seen.st_mode)) return notAFile(seen);
+        return {Step::CannotMake};
+    }
+    struct stat own {};
+    if (fstat(fd, &own) != 0 || !S_ISREG(own.st_mode)) {
+        close(fd);
+        return notAFile(own);
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        const LockOwner owner = readOwner(fd);
+        if (namesLiveCopy(owner, program)) {
+            close(fd);
+            return {Step::Live};
+        }
+        if (held) {
+            close(fd);
+            return {Step::HeldByOther, -1, owner};
+        }
+        // A file system without flock (some network mounts): the content alone tells, and a
+        // file naming no live copy is taken without the native lock.
+    }
+    // A holder that ended between our open and our flock removed the file; a lock on a file no
+    // longer at the path keeps nobody out.
+    if (stat(path.constData(), &seen) != 0 || !sameFile(seen, own)) {
+        close(fd);
+        return {Step::Moved};
+    }
+    // Written over whatever a crashed holder left, then cut to length, so a copy starting now reads
+    // the old content or ours, never a file emptied in between.
+    const QByteArray content = lockContent(program);
+    if (pwrite(fd, content.constData(), content.size(), 0) != content.size() ||
+        ftruncate(fd, content.size()) != 0) {
+        unlink(path.constData());
+        close(fd);
+        return {Step::CannotMake};
+    }
+    return {Step::Taken, fd};
+}
+
+}  // namespace
+
+InstanceLock acquireInstanceLock(const QString& lockPath, const QString& programName) {
+    const QString program = programName.isEmpty()
+                                ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
+                                : programName;
+    InstanceLock lock;
+    lock.m_path = QFile::encodeName(lockPath);
+    const QDeadlineTimer settle(kSettleMilliseconds);
+    for (int moves = 0; moves < kMaxMoves;) {
+        const Attempt attempt = tryLockOnce(lock.m_path, program);
+        switch (attempt.step) {
+            case Step::Taken:
+                lock.m_fd = attempt.fd;
+                lock.m_outcome = InstanceLock::Outcome::Held;
+                return lock;
+            case Step::Live:
+                lock.m_outcome = InstanceLock::Outcome::AnotherCopyRunning;
+                return lock;
+            case Step::CannotMake:
+                return lock;
+            case Step::NotAFile:
+                lock.m_outcome = InstanceLock::Outcome::Blocked;
+                lock.m_message = notAFileMessage(lockPath, attempt.folder);
+                return lock;
+            case Step::Moved:
+                ++moves;
+                break;
+            case Step::HeldByOther:
+                if (settle.hasExpired()) {
+                    lock.m_outcome = InstanceLock::Outcome::Blocked;
+                    lock.m_message = heldMessage(lockPath, attempt.owner);
+                    return lock;
+                }
+                QThread::msleep(kPollMilliseconds);
+                break;
+        }
+    }
+    return lock;
+}
+
+InstanceLock::InstanceLock(InstanceLock&& other) noexcept
+    : m_outcome(other.m_outcome),
+      m_message(std::move(other.m_message)),
+      m_path(std::move(other.m_path)),
+      m_fd(std::exchange(other.m_fd, -1)) {}
+
+InstanceLock& InstanceLock::operator=(InstanceLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        m_outcome = other.m_outcome;
+        m_message = std::move(other.m_message);
+        m_path = std::move(other.m_path);
+        m_fd = std::exchange(other.m_fd, -1);
+    }
+    return *this;
+}
+
+InstanceLock::~InstanceLock() { release(); }
+
+QString InstanceLock::messageTitle() { return tr("Editor Cannot Start"); }
+
+void InstanceLock::release() {
+    if (m_fd < 0) return;
+    // Still holding the flock, so no other copy has taken the file over; unlinking first means a
+    // copy that opened it in the meantime sees it gone and looks again.
+    struct stat own {
+    }, seen{};
+    if (fstat(m_fd, &own) == 0 && stat(m_path.constData(), &seen) == 0 && sameFile(own, seen))
+        unlink(m_path.constData());
+    close(std::exchange(m_fd, -1));
 }
 
 QString instanceLockPath() {

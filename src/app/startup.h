@@ -1,21 +1,48 @@
 // Start-up pieces of the running program: the one-copy lock and the splash wait.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <memory>
 
-class QLockFile;
+class InstanceLock;
 
-// The lock that keeps a second copy from running. `lock` is set when this copy holds it.
-struct InstanceLock {
-    std::unique_ptr<QLockFile> lock;
-    bool heldByAnotherCopy = false;  // only then does the program end at start
+// Takes the lock at `lockPath`. `programName` is the file name of the editor's executable, by which
+// a live holder on this machine is recognised; empty means the running program's own.
+InstanceLock acquireInstanceLock(const QString& lockPath, const QString& programName = {});
+
+// The lock that keeps a second copy from running, and what the start-up makes of it. The lock file
+// holds "PID\nAPPNAME\nHOSTNAME\n..." as QLockFile writes it, and its holder keeps an flock() on
+// it, so copies of the editor that use QLockFile and this one recognise each other.
+class InstanceLock {
+public:
+    enum class Outcome {
+        Held,                // this copy holds the lock until it ends
+        AnotherCopyRunning,  // a live copy of the editor on this machine holds it: end silently
+        Blocked,             // something else is in the way: show message() and end
+        NoLock,              // no lock file can be made: run without one, that is no sign of a copy
+    };
+
+    InstanceLock() = default;
+    InstanceLock(InstanceLock&& other) noexcept;
+    InstanceLock& operator=(InstanceLock&& other) noexcept;
+    ~InstanceLock();
+
+    Outcome outcome() const { return m_outcome; }
+    // For Blocked: where the lock is and how to clear it.
+    const QString& message() const { return m_message; }
+    static QString messageTitle();
+
+    // Removes the lock file, if it is still this copy's, and lets go of it.
+    void release();
+
+private:
+    friend InstanceLock acquireInstanceLock(const QString& lockPath, const QString& programName);
+
+    Outcome m_outcome = Outcome::NoLock;
+    QString m_message;
+    QByteArray m_path;  // in the file system's encoding
+    int m_fd = -1;
 };
-
-// Takes the lock; a lock left by a copy that crashed is taken over. When no lock file can be made
-// at all (the data folder is not writable, is a file, or the disk is full) the program still
-// starts, without the lock: that is no sign of another copy.
-InstanceLock acquireInstanceLock(const QString& lockPath);
 
 // Where the running program keeps its lock: the user's own application data folder.
 QString instanceLockPath();

@@ -1,8 +1,14 @@
 // Start-up pieces: the one-copy lock and the About window.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLockFile>
 #include <QPushButton>
@@ -10,22 +16,37 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <functional>
 
 #include "app/aboutdialog.h"
 #include "app/startup.h"
 #include "scriptedprompts.h"
+#include "tempfiles.h"
 #include "ui/helpviewer.h"
+
+namespace {
+
+using Outcome = InstanceLock::Outcome;
+
+QString programName() { return QFileInfo(QCoreApplication::applicationFilePath()).fileName(); }
+
+// A lock file as QLockFile writes it, naming `pid` running this test program on `host`.
+QByteArray lockNaming(qint64 pid, const QString& host) {
+    return QByteArray::number(pid) + '\n' + programName().toUtf8() + '\n' + host.toUtf8() + '\n';
+}
+
+}  // namespace
 
 TEST(InstanceLock, SecondCopyIsRefusedUntilTheFirstEnds) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("orvedit.lock"));
     InstanceLock first = acquireInstanceLock(path);
-    ASSERT_NE(first.lock, nullptr);
+    ASSERT_EQ(first.outcome(), Outcome::Held);
     const InstanceLock second = acquireInstanceLock(path);
-    EXPECT_EQ(second.lock, nullptr);
-    EXPECT_TRUE(second.heldByAnotherCopy);
-    first.lock.reset();
-    EXPECT_NE(acquireInstanceLock(path).lock, nullptr);
+    EXPECT_EQ(second.outcome(), Outcome::AnotherCopyRunning);
+    first.release();
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(acquireInstanceLock(path).outcome(), Outcome::Held);
 }
 
 TEST(InstanceLock, LockOfACrashedCopyIsTakenOver) {
@@ -37,7 +58,7 @@ TEST(InstanceLock, LockOfACrashedCopyIsTakenOver) {
     stale.write(QByteArray::number(0x7FFFFFF0) + "\norvedit\n" +
                 QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();
-    EXPECT_NE(acquireInstanceLock(path).lock, nullptr);
+    EXPECT_EQ(acquireInstanceLock(path).outcome(), Outcome::Held);
 }
 
 TEST(InstanceLock, ALockThatCannotBeMadeIsNoReasonToEnd) {
@@ -48,8 +69,84 @@ TEST(InstanceLock, ALockThatCannotBeMadeIsNoReasonToEnd) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     const InstanceLock lock = acquireInstanceLock(notAFolder + QStringLiteral("/orvedit.lock"));
-    EXPECT_EQ(lock.lock, nullptr);
-    EXPECT_FALSE(lock.heldByAnotherCopy);
+    EXPECT_EQ(lock.outcome(), Outcome::NoLock);
+}
+
+TEST(InstanceLock, AFileNobodyHoldsIsTakenOverWhateverItSays) {
+    // clang-format off
+    const struct { const char* name; QByteArray content; } cases[] = {
+        {"empty",        {}},
+        {"garbage",      QByteArray("\x01\xff\nnot\na lock")},
+        {"another host", lockNaming(getpid(), QStringLiteral("orv-elsewhere"))},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles dir;
+        const QString path = dir.write(QStringLiteral("orvedit.lock"), c.content);
+        InstanceLock lock = acquireInstanceLock(path);
+        ASSERT_EQ(lock.outcome(), Outcome::Held);
+        // Rewritten so that a copy using QLockFile reads this process as the holder.
+        qint64 pid = 0;
+        QString host, app;
+        EXPECT_TRUE(QLockFile(path).getLockInfo(&pid, &host, &app));
+        EXPECT_EQ(pid, getpid());
+        EXPECT_EQ(host, QSysInfo::machineHostName());
+        EXPECT_EQ(app, programName());
+    }
+}
+
+TEST(InstanceLock, AHeldFileEndsSilentlyOnlyWhenItNamesARunningCopyHere) {
+    // clang-format off
+    const struct { const char* name; QByteArray content; Outcome outcome; QString named; } cases[] = {
+        {"this copy",     lockNaming(getpid(), QSysInfo::machineHostName()),
+                          Outcome::AnotherCopyRunning, {}},
+        {"another host",  lockNaming(getpid(), QStringLiteral("orv-elsewhere")),
+                          Outcome::Blocked, QStringLiteral("orv-elsewhere")},
+        {"other program", lockNaming(getppid(), QSysInfo::machineHostName()),
+                          Outcome::Blocked, QSysInfo::machineHostName()},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles dir;
+        const QString path = dir.write(QStringLiteral("orvedit.lock"), c.content);
+        // A descriptor of its own: its flock conflicts with any other open of the file, even in
+        // this process, as a holder elsewhere does.
+        const int holder = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+        const InstanceLock lock = acquireInstanceLock(path);
+        close(holder);
+        EXPECT_EQ(lock.outcome(), c.outcome);
+        EXPECT_EQ(TempFiles::read(path), c.content);
+        if (c.outcome != Outcome::Blocked) continue;
+        EXPECT_TRUE(lock.message().contains(path)) << lock.message().toStdString();
+        EXPECT_TRUE(lock.message().contains(c.named)) << lock.message().toStdString();
+    }
+}
+
+TEST(InstanceLock, AFolderOrPipeAtTheLockPathIsReportedAndLeft) {
+    // clang-format off
+    const struct { const char* name; std::function<bool(const QString&)> make; QString command; } cases[] = {
+        {"folder", [](const QString& p) { return QDir().mkdir(p); },
+                   QStringLiteral("rmdir '")},
+        {"fifo",   [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+                   QStringLiteral("rm '")},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("orvedit.lock"));
+        ASSERT_TRUE(c.make(path));
+        const InstanceLock lock = acquireInstanceLock(path);
+        EXPECT_EQ(lock.outcome(), Outcome::Blocked);
+        EXPECT_TRUE(lock.message().contains(c.command + path + QLatin1Char('\'')))
+            << lock.message().toStdString();
+        struct stat left {};
+        EXPECT_EQ(lstat(QFile::encodeName(path).constData(), &left), 0);
+        EXPECT_FALSE(S_ISREG(left.st_mode));
+    }
 }
 
 TEST(About, ShowsTitleVersionAndFocusOnOk) {

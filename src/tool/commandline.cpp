@@ -223,7 +223,7 @@ QString programHelp() {
         "  -h, --help          this help, or a command's with \"orvtool COMMAND --help\"\n"
         "\n"
         "Exit status: 0 done (diff: the files are equal byte for byte), 1 the files differ\n"
-        "(diff), 2 a usage or file error.\n");
+        "(diff), 2 a usage or file error, or the output could not be written.\n");
     return text;
 }
 

@@ -1,9 +1,14 @@
 // orvtool's refusals: every file the editor would not open gets the editor's message and a reason
 // on standard error with the status 2, whatever the command; every command-line mistake gets a
-// usage message and the status 2; help is shown for the program and each command.
+// usage message and the status 2; help is shown for the program and each command. Output that
+// cannot be written whole and names whose bytes are not UTF-8 end with the reason and the status 2.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QFileInfo>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include "tooltest.h"
@@ -121,4 +126,87 @@ TEST_F(OrvtoolErrors, HelpForTheProgramAndEachCommand) {
         EXPECT_TRUE(r.out.startsWith(QLatin1String(c.first))) << r.out.toStdString();
         EXPECT_TRUE(r.out.contains(QLatin1String(c.mentions))) << c.mentions;
     }
+}
+
+TEST_F(OrvtoolErrors, UnwritableStandardOutputGivesTheReasonAndStatus2) {
+    Image changed{};
+    changed[0] = 1;
+    input(QStringLiteral("a.orv"), Image{});
+    input(QStringLiteral("b.orv"), changed);
+    input(QStringLiteral("same.orv"), Image{});
+    const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    int pipe[2];
+    ASSERT_TRUE(full >= 0 && ::pipe2(pipe, O_CLOEXEC) == 0);
+    ::close(pipe[0]);  // the reader is gone before anything is written
+    // clang-format off
+    const struct { int output; bool ignorePipeSignal; const char* reason; } outputs[] = {
+        {full, false, "No space left on device"},
+        {-1, false, "Bad file descriptor"},  // closed
+        {pipe[1], true, "Broken pipe"},
+    };
+    const struct { std::vector<QByteArray> arguments; int status; } commands[] = {
+        {{"dump", "a.orv"}, 2}, {{"report", "a.orv"}, 2}, {{"info", "a.orv"}, 2},
+        {{"diff", "a.orv", "b.orv"}, 2}, {{"--help"}, 2}, {{"report", "--help"}, 2},
+        // Identical files print nothing, so nothing fails and 0 still says they are equal.
+        {{"diff", "a.orv", "same.orv"}, 0},
+    };
+    // clang-format on
+    for (const auto& o : outputs) {
+        for (const auto& c : commands) {
+            SCOPED_TRACE(o.reason + (" " + c.arguments.front().toStdString()));
+            const RawRun r = runRaw(c.arguments, o.output, o.ignorePipeSignal);
+            EXPECT_EQ(r.status, c.status);
+            EXPECT_EQ(r.err, c.status ? "orvtool: standard output: " + QString(o.reason) + "\n"
+                                      : QString());
+        }
+    }
+    // As any Unix tool, orvtool ends quietly by SIGPIPE when its reader has stopped.
+    const RawRun r = runRaw({"dump", "a.orv"}, pipe[1]);
+    EXPECT_EQ(r.signal, SIGPIPE);
+    EXPECT_EQ(r.err, QString());
+    ::close(pipe[1]);
+    ::close(full);
+
+    // A file opened while standard output is closed must not take its place.
+    const RawRun pdf = runRaw({"report", "a.orv", "--pdf", "a.pdf"}, -1);
+    EXPECT_EQ(pdf.status, 0);
+    EXPECT_EQ(pdf.err, QString());
+    QFile written(path("a.pdf"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n"));
+}
+
+TEST_F(OrvtoolErrors, NamesThatAreNotUtf8AreRefusedBeforeAnythingIsOpened) {
+    // The file exists under its own bytes, and another under the name read with a replacement
+    // character: neither may be read, nor a PDF written under any spelling of a name.
+    const QDir folder = QFileInfo(input(QStringLiteral("good.orv"), Image{})).dir();
+    const QByteArray image = bytesOf(Image{});
+    for (const QByteArray name : {"club\xff.orv", "club\xef\xbf\xbd.orv"}) {
+        const int fd = ::open(QFile::encodeName(folder.path()) + "/" + name,
+                              O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_TRUE(fd >= 0 && ::write(fd, image.constData(), image.size()) == image.size());
+        ::close(fd);
+    }
+    const auto entries = [&] { return folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot); };
+    const QStringList before = entries();
+    // clang-format off
+    const struct { std::vector<QByteArray> arguments; const char* shown; } cases[] = {
+        {{"dump", "club\xff.orv"}, "club\\xff.orv"},
+        {{"info", "club\xff.orv"}, "club\\xff.orv"},
+        {{"diff", "good.orv", "club\xff.orv"}, "club\\xff.orv"},
+        {{"report", "club\xff.orv", "--pdf", "out.pdf"}, "club\\xff.orv"},
+        {{"report", "good.orv", "--pdf", "r\xc3\xa9sum\xe9.pdf"}, "r\xc3\xa9sum\\xe9.pdf"},
+        {{"report", "good.orv", "--pdf=new\nline\xc3.pdf"}, "--pdf=new\\nline\\xc3.pdf"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        const RawRun r = runRaw(c.arguments, -1);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "orvtool: \"" + QString::fromUtf8(c.shown) +
+                             "\": this name is not valid UTF-8, so orvtool cannot open or write "
+                             "the file; rename it first\n");
+    }
+    EXPECT_EQ(entries(), before);
 }

@@ -2,14 +2,18 @@
 // holds the program's settings store, and checks afterwards that no input file was touched.
 #pragma once
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <csignal>
 #include <functional>
 #include <tuple>
 #include <utility>
@@ -21,6 +25,13 @@
 struct ToolRun {
     int status = -1;
     QString out, err;
+};
+
+// How a run by runRaw ended: its exit status or the signal that ended it, and its standard error.
+struct RawRun {
+    int status = -1;
+    int signal = 0;
+    QString err;
 };
 
 inline void putBytes(Image& image, int offset, std::initializer_list<int> bytes) {
@@ -70,6 +81,45 @@ protected:
         }
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // Runs orvtool in the test folder by fork and exec, for what QProcess cannot arrange: arguments
+    // as raw bytes (names that are not UTF-8), standard output on the descriptor `output` or closed
+    // (-1), SIGPIPE ignored as a parent may leave it. The environment is the test program's, whose
+    // settings and runtime folders are temporary.
+    RawRun runRaw(const std::vector<QByteArray>& arguments, int output,
+                  bool ignorePipeSignal = false) {
+        // Everything the child uses is made before fork: after it, only async-signal-safe calls.
+        const QByteArray program = ORVTOOL_PATH, folder = QFile::encodeName(m_dir.path());
+        std::vector<char*> argv{const_cast<char*>(program.constData())};
+        for (const QByteArray& a : arguments) argv.push_back(const_cast<char*>(a.constData()));
+        argv.push_back(nullptr);
+        int errPipe[2];
+        if (::pipe2(errPipe, O_CLOEXEC) != 0) return {};
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(SIGPIPE, ignorePipeSignal ? SIG_IGN : SIG_DFL);
+            ::dup2(errPipe[1], STDERR_FILENO);
+            output >= 0 ? ::dup2(output, STDOUT_FILENO) : ::close(STDOUT_FILENO);
+            if (::chdir(folder.constData()) == 0) ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        ::close(errPipe[1]);
+        QByteArray err;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(errPipe[0], buffer, sizeof buffer)) != 0;) {
+            if (n > 0)
+                err.append(buffer, n);
+            else if (errno != EINTR)
+                break;
+        }
+        ::close(errPipe[0]);
+        int how = 0;
+        while (child > 0 && ::waitpid(child, &how, 0) < 0 && errno == EINTR) {
+        }
+        if (child < 0 || !(WIFEXITED(how) || WIFSIGNALED(how))) return {};
+        return {WIFEXITED(how) ? WEXITSTATUS(how) : -1, WIFSIGNALED(how) ? WTERMSIG(how) : 0,
+                QString::fromUtf8(err)};
     }
 
     void TearDown() override {

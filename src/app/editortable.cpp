@@ -75,7 +75,10 @@ void addBlockRows(std::vector<EditorRow>& rows, const char* baseItem, const char
 constexpr bool BusyWhileBuilt = true;
 
 QDialog* buildPrintDialog(const EditorContext& c) {
-    return new PrintReportDialog(c.image, c.prompts, c.settings, c.headings, nullptr, c.parent);
+    auto* dialog =
+        new PrintReportDialog(c.image, c.prompts, c.settings, c.headings, nullptr, c.parent);
+    dialog->setDocumentFiles(c.documentFiles);
+    return dialog;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -19,9 +20,10 @@ struct EditorContext {
     Image& image;
     Prompts& prompts;
     Settings& settings;
-    QWidget* parent;                           // the main window
-    std::function<void()> layoutChanged;       // re-applies the memory layout to the menus
-    std::function<ReportHeadings()> headings;  // the file names and date the report prints
+    QWidget* parent;                             // the main window
+    std::function<void()> layoutChanged;         // re-applies the memory layout to the menus
+    std::function<ReportHeadings()> headings;    // the file names and date the report prints
+    std::function<QStringList()> documentFiles;  // the configuration files no export may replace
 };
 
 enum class EditorMode {

@@ -81,7 +81,7 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
                 return;
             }
             manager.release();
-            writeSettings(m_store, m_settings);
+            storeSettings();
             m_ended = true;
         });
     }
@@ -251,23 +251,52 @@ bool MainWindow::confirmAccessFlags() {
 }
 
 bool MainWindow::showWriteResult(const QString& path, const WriteStatus& status) {
+    if (status.declined) return false;
     if (!status.ok) {
-        m_prompts.message(
-            Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
-            tr("Error, the file could not be saved:\n%1\n%2").arg(path, status.reason));
+        m_prompts.message(Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
+                          tr("Error, the file could not be saved:\n%1\n%2")
+                              .arg(visibleFileName(path), status.reason));
         return false;
     }
     refreshModified();
     return true;
 }
 
+bool MainWindow::confirmOverwriteOtherChanges() {
+    if (!m_doc.changedOnDisk()) return true;
+    return m_prompts.askYesNo(
+        Icon::Warning, tr("File Changed"),
+        tr("%1 was changed by another program since it was opened. Save over it?")
+            .arg(visibleFileName(m_doc.fileName())));
+}
+
+ReplacementCheck MainWindow::replacementCheck(const QString& path) {
+    return [this, path](const Replacement& replacement) {
+        // The question comes while the busy pointer shows; the user needs the normal one.
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        const bool yes = m_prompts.askYesNo(Icon::Warning, tr("File Owner"),
+                                            replacementQuestion(path, replacement));
+        QApplication::restoreOverrideCursor();
+        return yes;
+    };
+}
+
+void MainWindow::storeSettings() {
+    if (writeSettings(m_store, m_settings)) return;
+    m_prompts.message(Icon::Warning, tr("Settings"),
+                      tr("The editor's settings could not be written to %1.\nThe memory layout, "
+                         "the print font and the recent files chosen in this session are lost.")
+                          .arg(visibleFileName(m_store.fileName())));
+}
+
 bool MainWindow::saveFile() {
     if (!m_doc.nameKnown()) return false;
     if (!confirmAccessFlags()) return false;
+    if (!confirmOverwriteOtherChanges()) return false;
     WriteStatus status;
     {
         BusyPointer busy;
-        status = m_doc.save();
+        status = m_doc.save(replacementCheck(m_doc.fileName()));
     }
     return showWriteResult(m_doc.fileName(), status);
 }
@@ -278,10 +307,14 @@ bool MainWindow::saveFileAs() {
     if (path.isEmpty()) return false;
     if (!checkSaveName(path)) return false;
     if (!confirmAccessFlags()) return false;
+    // Over the document's own file, Save As is a Save.
+    if (m_doc.nameKnown() && (path == m_doc.fileName() || isSameFile(path, m_doc.fileName())) &&
+        !confirmOverwriteOtherChanges())
+        return false;
     WriteStatus status;
     {
         BusyPointer busy;
-        status = m_doc.saveAs(path);
+        status = m_doc.saveAs(path, replacementCheck(path));
     }
     if (!showWriteResult(path, status)) return false;
     action(QStringLiteral("mnuSave"))->setEnabled(true);
@@ -292,10 +325,10 @@ bool MainWindow::saveFileAs() {
 
 // The file Save writes: its path in panel 1, its name in the middle of the window.
 void MainWindow::showFileName() {
-    m_panels[0]->setText(m_doc.fileName() + QLatin1Char(' '));
+    m_panels[0]->setText(visibleFileName(m_doc.fileName()) + QLatin1Char(' '));
     m_centreText->setText(tr("%1\n\nChoose an editor from the menus; File > Save File writes "
                              "the configuration back.")
-                              .arg(QFileInfo(m_doc.fileName()).fileName()));
+                              .arg(visibleFileName(QFileInfo(m_doc.fileName()).fileName())));
 }
 
 bool MainWindow::askToSaveChanges() {
@@ -344,7 +377,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
-        writeSettings(m_store, m_settings);
+        storeSettings();
         m_ended = true;
     }
     closeModelessEditors();
@@ -389,6 +422,9 @@ QDialog* MainWindow::buildEditor(const EditorRow& row) {
         [this] { applyMemoryLayout(); },
         [this] {
             return ReportHeadings{m_doc.reportFileName(), m_chooserFileName, todaysPrintDate()};
+        },
+        [this] {
+            return QStringList{m_doc.reportFileName(), m_doc.fileName()};
         }};
     if (!row.busyPointer) return row.build(context);
     BusyPointer busy;

@@ -64,6 +64,14 @@ private:
     void enableDocumentMenus();
     void showFileName();
     bool showWriteResult(const QString& path, const WriteStatus& status);
+    // Asked just before the document's own file is written over: true when it is unchanged on
+    // disk since it was opened or saved, or the user chose to save over the other program's
+    // changes.
+    bool confirmOverwriteOtherChanges();
+    // The question before a save replaces a file by one of another owner or splits its names.
+    ReplacementCheck replacementCheck(const QString& path);
+    // Writes the settings at the end; a failure is reported before the program goes.
+    void storeSettings();
     bool askToSaveChanges();
     void connectEditorTable();
     void openEditor(const EditorRow& row);

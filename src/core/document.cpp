@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QSaveFile>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -15,6 +14,20 @@
 void Document::markSaved() {
     m_saved = image;
     m_referenceChecksum = byteSum(image);
+    takeIdentity();
+}
+
+void Document::takeIdentity() { m_identity = fileIdentity(m_fileName); }
+
+bool Document::changedOnDisk() const {
+    if (!m_nameKnown) return false;
+    const std::optional<FileIdentity> now = fileIdentity(m_fileName);
+    if (!now) return true;
+    if (!now->exists) return false;
+    if (m_identity && *now != *m_identity) return true;
+    // The same file by every sign the system keeps; its bytes tell the rest.
+    Image onDisk{};
+    return readImageFile(m_fileName, onDisk) != OpenStatus::Loaded || onDisk != m_saved;
 }
 
 OpenStatus Document::open(const QString& path) {
@@ -27,15 +40,15 @@ OpenStatus Document::open(const QString& path) {
     return status;
 }
 
-WriteStatus Document::save() {
+WriteStatus Document::save(const ReplacementCheck& check) {
     if (!m_nameKnown) return {};
-    const WriteStatus status = writeImageFile(m_fileName, image);
+    const WriteStatus status = writeImageFile(m_fileName, image, check);
     if (status.ok) markSaved();
     return status;
 }
 
-WriteStatus Document::saveAs(const QString& path) {
-    const WriteStatus status = writeImageFile(path, image);
+WriteStatus Document::saveAs(const QString& path, const ReplacementCheck& check) {
+    const WriteStatus status = writeImageFile(path, image, check);
     if (!status.ok) return status;
     m_fileName = path;
     m_nameKnown = true;
@@ -107,36 +120,9 @@ OpenStatus readImageFile(const QString& path, ImageSource* source, Image& out) {
     return OpenStatus::Loaded;
 }
 
-WriteStatus writeImageFile(const QString& path, const Image& image) {
-    // Unbuffered, so every write reaches the file system here and a short one (full disk, file
-    // size limit, quota) is seen before commit(); a buffered QSaveFile flushes inside commit() and
-    // still renames the short temporary file over the document when that flush fails.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, file.errorString()};
-    const auto fail = [&file](QString reason) {
-        file.cancelWriting();  // the temporary file goes, the document stays as it was
-        return WriteStatus{false, reason};
-    };
-    const char* data = reinterpret_cast<const char*>(image.data());
-    qint64 done = 0;
-    while (done < ImageSize) {
-        // A partial write is retried for the rest, so the system's reason for stopping is known.
-        const qint64 n = file.write(data + done, ImageSize - done);
-        if (n <= 0) return fail(file.errorString());
-        done += n;
-    }
-    if (!file.flush()) return fail(file.errorString());
-    if (file.size() != ImageSize)
-        return fail(
-            QStringLiteral("Only %1 of %2 bytes were written").arg(file.size()).arg(ImageSize));
-    // The bytes must be on the disk before the new file takes the document's name; file systems
-    // that report a full disk only on sync (network shares) are caught here. A file system that
-    // cannot sync at all is no reason to refuse the save.
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    if (!file.commit()) return {false, file.errorString()};
-    return {true, {}};
+WriteStatus writeImageFile(const QString& path, const Image& image, const ReplacementCheck& check) {
+    return writeFileChecked(
+        path, QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize), check);
 }
 
 std::optional<QString> closureQuestion(std::uint8_t accessFlags) {

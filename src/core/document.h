@@ -6,15 +6,11 @@
 #include <memory>
 #include <optional>
 
+#include "core/filewriter.h"
 #include "core/image.h"
 #include "core/regions.h"
 
 enum class OpenStatus { Loaded, BadNameOrLength, ReadError };
-
-struct WriteStatus {
-    bool ok = false;
-    QString reason;  // the file system's explanation when ok is false
-};
 
 // The image with the names it goes by. Opening and saving keep the names and the saved copy in
 // step, so a window never sets them by hand: only opening names the report, and a write that
@@ -37,19 +33,27 @@ public:
     // Reads the file into the image. Once loaded, the path is both the file name and the report
     // file name and the image counts as saved; otherwise nothing changes.
     OpenStatus open(const QString& path);
-    // Writes the image to the file name; nothing is written while no name is known.
-    WriteStatus save();
+    // Writes the image to the file name; nothing is written while no name is known. `check` is
+    // asked before a file is replaced by one that cannot keep its owner or that splits its names.
+    WriteStatus save(const ReplacementCheck& check = {});
     // Writes the image to the path, which then becomes the file name (the report keeps its name).
-    WriteStatus saveAs(const QString& path);
+    WriteStatus saveAs(const QString& path, const ReplacementCheck& check = {});
+
+    // True when the file Save writes is no longer what was last opened or saved: another program
+    // wrote, replaced or touched it, or it can no longer be examined or read. A file that is gone
+    // counts as unchanged: Save then makes it anew.
+    bool changedOnDisk() const;
 
 private:
     void markSaved();
+    void takeIdentity();
 
     QString m_fileName;
     bool m_nameKnown = false;
     QString m_reportFileName;
     std::int32_t m_referenceChecksum = 0;
-    Image m_saved{};  // the image as last opened or saved
+    Image m_saved{};                         // the image as last opened or saved
+    std::optional<FileIdentity> m_identity;  // the file as last opened or saved
 };
 
 // True when the path ends in ".orv" exactly (case-sensitive).
@@ -80,7 +84,8 @@ OpenStatus readImageFile(const QString& path, ImageSource* source, Image& out);
 
 // Writes exactly the image as the file's whole content, atomically: an existing file is replaced
 // only once all 8192 bytes are safely written.
-WriteStatus writeImageFile(const QString& path, const Image& image);
+WriteStatus writeImageFile(const QString& path, const Image& image,
+                           const ReplacementCheck& check = {});
 
 // The repeater access flags: the first zone byte of the Base block (bit 0 transmitter enabled,
 // bit 1 CTCSS required, bit 2 DTMF access required).

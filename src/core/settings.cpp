@@ -1,8 +1,14 @@
 #include "core/settings.h"
 
+#include <QFile>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
+
+#include "core/filewriter.h"
 
 void Settings::addRecentFile(const QString& path) {
     if (std::find(recentFiles.begin(), recentFiles.end(), path) != recentFiles.end()) return;
@@ -35,14 +41,32 @@ Settings readSettings(QSettings& store) {
     return s;
 }
 
-void writeSettings(QSettings& store, const Settings& settings) {
-    store.setValue(QLatin1String(SettingKeys::Password), QLatin1String(SettingKeys::PasswordText));
-    store.setValue(QLatin1String(SettingKeys::Memory4), settings.memory4);
-    store.setValue(QLatin1String(SettingKeys::FontName), settings.fontName);
-    store.setValue(QLatin1String(SettingKeys::FontSize), settings.fontSize);
+bool writeSettings(QSettings& store, const Settings& settings) {
+    std::vector<std::pair<QString, QString>> values = {
+        {QLatin1String(SettingKeys::Password), QLatin1String(SettingKeys::PasswordText)},
+        {QLatin1String(SettingKeys::Memory4), settings.memory4},
+        {QLatin1String(SettingKeys::FontName), settings.fontName},
+        {QLatin1String(SettingKeys::FontSize), settings.fontSize}};
     for (int n = 1; n <= RecentFileCount; ++n)
-        store.setValue(fileKey(n), settings.recentFiles[n - 1]);
+        values.emplace_back(fileKey(n), settings.recentFiles[n - 1]);
+    for (const auto& [key, value] : values) store.setValue(key, value);
     store.sync();
+    if (store.status() != QSettings::NoError) return false;
+    // The store's own status misses a write cut short by a full disk, so the file is read back.
+    // Qt keeps the values of a settings file in use in memory, so the bytes now on disk are read
+    // through a copy of their own.
+    if (store.fileName().isEmpty()) return true;
+    QFile file(store.fileName());
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QTemporaryFile copy;
+    if (!copy.open()) return true;  // nowhere to read the copy from: the store's word stands
+    const QByteArray bytes = file.readAll();
+    if (copy.write(bytes) != bytes.size() || !copy.flush()) return true;
+    const QSettings written(copy.fileName(), QSettings::IniFormat);
+    if (written.status() != QSettings::NoError) return false;
+    return std::all_of(values.begin(), values.end(), [&written](const auto& entry) {
+        return written.value(entry.first).toString() == entry.second;
+    });
 }
 
 double printFontPoints(const QString& storedSize) {
@@ -53,8 +77,10 @@ double printFontPoints(const QString& storedSize) {
     return std::min(size, 1000.0);
 }
 
-QString recentFileCaption(int n, const QString& path) {
-    // A "&" inside the path is doubled so the menu shows it instead of taking it as a shortcut.
+QString recentFileCaption(int n, const QString& storedPath) {
+    // A "&" inside the path is doubled so the menu shows it instead of taking it as a shortcut; a
+    // control character is shown escaped, and the length rule counts what is shown.
+    const QString path = visibleFileName(storedPath);
     const QString prefix = QLatin1Char('&') + QString::number(n);
     const auto shown = [](QString text) {
         return text.replace(QLatin1Char('&'), QLatin1String("&&"));

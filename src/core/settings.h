@@ -42,7 +42,9 @@ QSettings* openSettingsStore();
 // Reads every key, normalises "Memory_4" (missing or empty -> "1", "1" stays, anything else -> "0")
 // and fills in the font defaults.
 Settings readSettings(QSettings& store);
-void writeSettings(QSettings& store, const Settings& settings);
+// Writes every key and checks that the store holds them; false when they could not be written
+// (a read-only folder, a full disk).
+bool writeSettings(QSettings& store, const Settings& settings);
 
 // The print font size in points that a stored size stands for: the number when it is one from 1 up
 // (at most 1000), else the default size; the store may hold anything.

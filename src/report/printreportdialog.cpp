@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/filewriter.h"
 #include "core/settings.h"
 #include "report/printports.h"
 #include "report/reportpainter.h"
@@ -193,15 +194,26 @@ void PrintReportDialog::exportPdf() {
     QString path = m_prompts.chooseSaveFile(tr("PDF Files (*.pdf)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    const auto refuse = [this, &path](const QString& reason) {
+        m_prompts.message(Icon::Error, tr("Export PDF"),
+                          tr("The report could not be saved as %1.\n\n%2")
+                              .arg(visibleFileName(QDir::toNativeSeparators(path)), reason));
+    };
+    // Compared as files, not names: the configuration reached by another name is refused too.
+    const QStringList documents = m_documentFiles ? m_documentFiles() : QStringList();
+    for (const QString& document : documents) {
+        if (path == document || isSameFile(path, document)) {
+            refuse(tr("This is the open configuration file; the report is not written over it."));
+            return;
+        }
+    }
     QString failure;
     {
         const BusyCursor busy;
         failure = writeReportPdf(composeChecked(), path);
     }
     if (!failure.isEmpty()) {
-        m_prompts.message(Icon::Error, tr("Export PDF"),
-                          tr("The report could not be saved as %1.\n\n%2")
-                              .arg(QDir::toNativeSeparators(path), failure));
+        refuse(failure);
         return;
     }
     setStatus(tr("PDF Saved"));

@@ -37,6 +37,12 @@ public:
                       QWidget* parent = nullptr);
     ~PrintReportDialog() override;
 
+    // The configuration files Export PDF never writes over (the open file, the file Save writes),
+    // asked for at every export.
+    void setDocumentFiles(std::function<QStringList()> files) {
+        m_documentFiles = std::move(files);
+    }
+
     // The print button's caption changes every 500 ms (tmrBlink); tests stop it and call blink().
     QTimer* blinkTimer() const { return m_blinkTimer; }
     ReportBoxes checkedBoxes() const;
@@ -63,6 +69,7 @@ private:
     Prompts& m_prompts;
     const Settings& m_settings;
     HeadingsSource m_headings;
+    std::function<QStringList()> m_documentFiles;
     std::unique_ptr<PrintPorts> m_ownPorts;
     PrintPorts* m_ports;
     std::array<QCheckBox*, ReportTexts::BoxCount> m_boxes = {};

@@ -11,6 +11,7 @@
 #include "codes/speeddial.h"
 #include "commands/macros.h"
 #include "commands/scheduler.h"
+#include "core/filewriter.h"
 #include "core/regions.h"
 #include "core/settings.h"
 #include "devices/courtesytones.h"
@@ -118,7 +119,7 @@ void ReportWriter::pageHeading() {
     m_out.setSize(m_inputs.printFontSize);
     m_out.lineBreak();
     const QString& name = m_inputs.headings.reportFileName;
-    m_out.text(8, latin(FilePrefix) + (name.isEmpty() ? latin(NoFileName) : name));
+    m_out.text(8, latin(FilePrefix) + (name.isEmpty() ? latin(NoFileName) : visibleFileName(name)));
     m_out.endLine();
     m_out.text(8, latin(PrintDatePrefix) + m_inputs.headings.printDate);
     m_out.endLine();
@@ -130,7 +131,7 @@ void ReportWriter::voicePageHeading(int block) {
     for (int i = 0; i < 3; ++i) m_out.lineBreak();
     m_out.setSize(BodySize);
     const QString& name = m_inputs.headings.chooserFileName;
-    m_out.text(8, latin(FilePrefix) + (name.isEmpty() ? latin(NoFileName) : name));
+    m_out.text(8, latin(FilePrefix) + (name.isEmpty() ? latin(NoFileName) : visibleFileName(name)));
     m_out.endLine();
     m_out.text(8, latin(PrintDatePrefix) + m_inputs.headings.printDate);
     m_out.lineBreak();

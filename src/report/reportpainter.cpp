@@ -1,13 +1,15 @@
 #include "report/reportpainter.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
+
+#include "core/filewriter.h"
 
 namespace {
 
@@ -180,20 +182,21 @@ bool paintDocument(QPagedPaintDevice& device, const ReportDocument& document) {
 
 QString writeReportPdf(const ReportDocument& document, const QString& path,
                        const QPageSize& pageSize) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    // Drawn into memory first: the PDF writer does not report a failed write, so the file is
+    // written afterwards by the checked writer, which sees every short write and keeps an older
+    // file of the same name until the new one is complete.
+    QByteArray pdf;
     bool painted = false;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QCoreApplication::applicationName());
         writer.setTitle(translated("ORVANE configuration report"));
         writer.setPageSize(pageSize);
         painted = paintDocument(writer, document);
     }
-    if (!painted) {
-        file.cancelWriting();
-        return translated("The report could not be drawn.");
-    }
-    if (!file.commit()) return file.errorString();
-    return QString();
+    if (!painted) return translated("The report could not be drawn.");
+    const WriteStatus status = writeFileChecked(path, pdf);
+    return status.ok ? QString() : status.reason;
 }

@@ -10,6 +10,7 @@
 
 #include "app/memoryblocks.h"
 #include "core/document.h"
+#include "core/filewriter.h"
 #include "core/settings.h"
 #include "core/texts.h"
 #include "tool/dumpfields.h"
@@ -49,10 +50,11 @@ std::optional<Image> openImage(const QString& path, QTextStream& err) {
     const OpenStatus status = readImageFile(path, image);
     if (status == OpenStatus::Loaded) return image;
     const bool badName = status == OpenStatus::BadNameOrLength;
-    err << "orvtool: " << path << ": "
+    const QString shown = visibleFileName(path);
+    err << "orvtool: " << shown << ": "
         << latin(badName ? Texts::FilenameErrorTitle : Texts::OpenErrorTitle) << ": "
         << latin(badName ? Texts::FilenameErrorText : Texts::OpenErrorText) << '\n';
-    err << "orvtool: " << path << ": " << openProblem(path, status) << '\n';
+    err << "orvtool: " << shown << ": " << openProblem(path, status) << '\n';
     return std::nullopt;
 }
 
@@ -71,11 +73,16 @@ int report(const Options& options, QTextStream& out, QTextStream& err, const Pdf
     if (!image) return Failure;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (options.pdf) {
-        // Canonical paths see through links and "..", so no name of the input passes.
-        const QString target = QFileInfo(*options.pdf).canonicalFilePath();
-        if (!target.isEmpty() && target == QFileInfo(path).canonicalFilePath()) {
-            err << "orvtool: " << *options.pdf
+        // Compared as files, not names: a hard link or a second mount of the folder reaches the
+        // configuration file under another name.
+        const QString target = visibleFileName(*options.pdf);
+        if (isSameFile(*options.pdf, path)) {
+            err << "orvtool: " << target
                 << ": this is the configuration file itself; the report is not written over it\n";
+            return Failure;
+        }
+        if (const std::optional<QString> problem = notARegularFile(*options.pdf)) {
+            err << "orvtool: " << target << ": " << *problem << '\n';
             return Failure;
         }
     }
@@ -92,8 +99,8 @@ int report(const Options& options, QTextStream& out, QTextStream& err, const Pdf
     }
     const QString problem = writePdf(document, *options.pdf);
     if (!problem.isEmpty()) {
-        err << "orvtool: " << *options.pdf << ": the PDF file could not be written: " << problem
-            << '\n';
+        err << "orvtool: " << visibleFileName(*options.pdf)
+            << ": the PDF file could not be written: " << problem << '\n';
         return Failure;
     }
     return Success;
@@ -132,7 +139,7 @@ QString infoText(const QString& absolutePath, const Image& image, bool fourMemor
     using namespace MemoryBlocks;
     QString text;
     QTextStream out(&text);
-    out << "File: " << absolutePath << '\n'
+    out << "File: " << visibleFileName(absolutePath) << '\n'
         << "Open: accepted (the name ends in \"" << latin(Texts::Extension)
         << "\" and the file holds " << ImageSize << " bytes)\n"
         << "Byte sum: " << byteSum(image) << '\n'

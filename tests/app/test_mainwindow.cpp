@@ -1,6 +1,7 @@
 // The main window driven through its actions with scripted prompts: menus, open, save, save as,
 // the modified mark, the exit question and the settings it keeps.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -741,4 +742,91 @@ TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheL
     EXPECT_TRUE(enabled("mnuPrefixes"));
     EXPECT_FALSE(enabled("mnuMemCodes4"));
     EXPECT_FALSE(enabled("mnuMemZones4"));
+}
+
+TEST_F(MainWindowTest, SaveAsksBeforeWritingOverAnotherProgramsChanges) {
+    start();
+    const QString path = makeFile(QStringLiteral("club.orv"));
+    ASSERT_TRUE(window->openFile(path));
+    window->document().image[700] = 7;
+    QByteArray theirs(ImageSize, 0x11);
+    theirs[Region::BaseBlock] = 0x01;
+    dir.write(QStringLiteral("club.orv"), theirs);
+
+    // The design's own alert comes first; "No" to the new question writes nothing.
+    window->document().image[Region::BaseBlock] = 0x03;
+    prompts.answers = {Answer::Yes, Answer::No};
+    trigger("mnuSave");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Alert"));
+    EXPECT_EQ(prompts.messages[1].kind, RecordedMessage::YesNo);
+    EXPECT_EQ(prompts.messages[1].icon, Icon::Warning);
+    EXPECT_EQ(prompts.messages[1].text,
+              path + " was changed by another program since it was opened. Save over it?");
+    EXPECT_EQ(dir.read(path), theirs);
+    EXPECT_EQ(mod(), QStringLiteral("Mod"));
+
+    // Save As onto the same file asks too; "Yes" writes, and the next save asks nothing.
+    window->document().image[Region::BaseBlock] = 0x01;
+    prompts.messages.clear();
+    prompts.files = {path};
+    prompts.answers = {Answer::Yes};
+    trigger("mnuSaveAs");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(path)[700]), 7);
+    window->document().image[701] = 1;
+    trigger("mnuSave");
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(path)[701]), 1);
+
+    // A file that is gone is written anew without a question.
+    ASSERT_TRUE(QFile::remove(path));
+    window->document().image[702] = 2;
+    trigger("mnuSave");
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(path)[702]), 2);
+}
+
+TEST_F(MainWindowTest, SaveAsksBeforeSplittingAFilesNamesAndShowsControlCharactersEscaped) {
+    start();
+    const QString path = makeFile(QStringLiteral("club\nnet.orv"));
+    const QString other = dir.filePath(QStringLiteral("backup.orv"));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    ASSERT_TRUE(window->openFile(path));
+    const QString shown = dir.filePath(QStringLiteral("club\\nnet.orv"));
+    EXPECT_EQ(window->panelText(1), shown + QLatin1Char(' '));
+    EXPECT_EQ(act("mnuRecent1")->text(), QStringLiteral("&1 ..") + shown.right(25));
+    const QByteArray old = dir.read(path);
+    window->document().image[700] = 7;
+    prompts.answers = {Answer::No};
+    trigger("mnuSave");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].icon, Icon::Warning);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(shown + " has 2 names."))
+        << prompts.messages[0].text.toStdString();
+    EXPECT_EQ(dir.read(path), old);
+    EXPECT_EQ(mod(), QStringLiteral("Mod"));
+    prompts.answers = {Answer::Yes};
+    trigger("mnuSave");
+    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(path)[700]), 7);
+    EXPECT_EQ(dir.read(other), old);
+    EXPECT_TRUE(mod().isEmpty());
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
+    // The settings file's folder is a regular file, so nothing can be written there.
+    dir.write(QStringLiteral("blocked"), QByteArray("x"));
+    QSettings blocked(dir.filePath(QStringLiteral("blocked/settings.ini")), QSettings::IniFormat);
+    MainWindow ending(prompts, blocked);
+    ending.show();
+    EXPECT_TRUE(ending.close());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].icon, Icon::Warning);
+    EXPECT_TRUE(prompts.messages[0].text.contains(blocked.fileName()))
+        << prompts.messages[0].text.toStdString();
+    prompts.messages.clear();
+    start();
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts.messages.empty());
 }

@@ -1,11 +1,19 @@
 // File rules of the configuration image: what opens, what is refused, what a save leaves on disk.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/xattr.h>
 
 #include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <iostream>
+#include <vector>
 
 #include "core/document.h"
 #include "core/regions.h"
@@ -286,4 +294,178 @@ TEST(DocumentNames, FailedOpenOrWriteChangesNoNameAndKeepsTheEdits) {
     }
     EXPECT_FALSE(QFile::exists(gone));
     EXPECT_FALSE(QFile::exists(named));
+}
+
+TEST(Writing, NothingIsWrittenOverWhatIsNoRegularFile) {
+    TempFiles dir;
+    const auto at = [&dir](const char* name) { return QFile::encodeName(dir.filePath(name)); };
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("folder.orv"))));
+    ASSERT_EQ(::mkfifo(at("fifo.orv").constData(), 0600), 0);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, at("socket.orv").constData(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    std::vector<std::pair<const char*, mode_t>> targets = {
+        {"folder.orv", S_IFDIR}, {"fifo.orv", S_IFIFO}, {"socket.orv", S_IFSOCK}};
+    // A device node needs the right to make one; where it is lacking the other kinds still count.
+    if (::mknod(at("null.orv").constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        targets.push_back({"null.orv", S_IFCHR});
+    else
+        std::cout << "[ SKIPPED  ] no device node: " << std::strerror(errno) << '\n';
+    for (const auto& [name, kind] : targets) {
+        const WriteStatus status = writeImageFile(dir.filePath(name), patternedImage());
+        EXPECT_FALSE(status.ok) << name;
+        EXPECT_TRUE(status.reason.contains(QStringLiteral("not a regular file")))
+            << name << ": " << status.reason.toStdString();
+        struct stat after {};
+        ASSERT_EQ(::stat(at(name).constData(), &after), 0) << name;
+        EXPECT_EQ(after.st_mode & S_IFMT, kind) << name;
+    }
+    ::close(sock);
+}
+
+TEST(Writing, KeepsOwnerGroupModeAndAttributesOfTheFileItReplaces) {
+    if (geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs the superuser";
+    TempFiles dir;
+    // clang-format off
+    const struct { const char* name; uid_t uid; gid_t gid; mode_t mode; } cases[] = {
+        {"shared.orv", 1, 1, 02664},  // a club's folder: set-group-id kept
+        {"locked.orv", 0, 0, 0444},   // read-only stays read-only, even written by the superuser
+        {"private.orv", 65534, 65534, 0600},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const QString path = dir.write(QString::fromLatin1(c.name), QByteArray(ImageSize, 'a'));
+        const QByteArray native = QFile::encodeName(path);
+        ASSERT_EQ(::chown(native.constData(), c.uid, c.gid), 0);
+        ASSERT_EQ(::chmod(native.constData(), c.mode), 0);
+        const bool attributes = ::setxattr(native.constData(), "user.club", "W1AW", 4, 0) == 0;
+        int asked = 0;
+        const WriteStatus status = writeImageFile(path, patternedImage(), [&](const Replacement&) {
+            ++asked;
+            return false;
+        });
+        ASSERT_TRUE(status.ok) << c.name << ": " << status.reason.toStdString();
+        EXPECT_EQ(asked, 0) << c.name;
+        struct stat after {};
+        ASSERT_EQ(::stat(native.constData(), &after), 0);
+        EXPECT_EQ(after.st_uid, c.uid) << c.name;
+        EXPECT_EQ(after.st_gid, c.gid) << c.name;
+        EXPECT_EQ(after.st_mode & 07777, c.mode) << c.name;
+        EXPECT_EQ(TempFiles::read(path), bytesOf(patternedImage())) << c.name;
+        if (attributes) {
+            char value[8] = {};
+            EXPECT_EQ(::getxattr(native.constData(), "user.club", value, sizeof value), 4);
+            EXPECT_STREQ(value, "W1AW") << c.name;
+        }
+    }
+}
+
+TEST(Writing, AsksBeforeSplittingTheNamesOfAFile) {
+    TempFiles dir;
+    const QByteArray old(ImageSize, 'o');
+    const QString path = dir.write(QStringLiteral("club.orv"), old);
+    const QString other = dir.filePath(QStringLiteral("backup.orv"));
+    ASSERT_TRUE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()) ==
+                0);
+    std::vector<Replacement> asked;
+    for (const bool answer : {false, true}) {
+        const WriteStatus status =
+            writeImageFile(path, patternedImage(), [&](const Replacement& r) {
+                asked.push_back(r);
+                return answer;
+            });
+        EXPECT_EQ(status.ok, answer);
+        EXPECT_EQ(status.declined, !answer);
+        EXPECT_EQ(TempFiles::read(path), answer ? bytesOf(patternedImage()) : old);
+        EXPECT_EQ(TempFiles::read(other), old);  // the other name keeps the old content
+    }
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].links, 2);
+    EXPECT_TRUE(asked[0].ownerKept);
+    EXPECT_EQ(replacementQuestion(path, asked[0]),
+              path + QStringLiteral(" has 2 names. Saving makes a new file under this name and "
+                                    "splits those names: the others keep the old content. Save "
+                                    "anyway?"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(Writing, AnotherUsersFileIsNeverTakenOverSilently) {
+    if (geteuid() != 0) GTEST_SKIP() << "two users need the superuser to set them up";
+    // A club's shared folder: the file belongs to daemon and the group "voice"; the user saving it
+    // is nobody, a member of "voice".
+    const group* club = ::getgrnam("voice");
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_TRUE(club && nobody);
+    TempFiles dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    ASSERT_EQ(::chmod(folder.constData(), 0777), 0);
+    const QByteArray old(ImageSize, 'o');
+    const QString path = dir.write(QStringLiteral("club.orv"), old);
+    const QByteArray native = QFile::encodeName(path);
+    ASSERT_EQ(::chown(native.constData(), 1, club->gr_gid), 0);
+    ASSERT_EQ(::chmod(native.constData(), 0664), 0);
+    const auto save = [&](bool answer) {
+        return runAsUser(nobody->pw_uid, club->gr_gid, {club->gr_gid}, [&] {
+            Replacement seen;
+            const WriteStatus status =
+                writeImageFile(path, patternedImage(), [&](const Replacement& r) {
+                    seen = r;
+                    return answer;
+                });
+            if (seen.ownerKept || seen.owner != QLatin1String("daemon") ||
+                seen.group != QLatin1String("voice") || seen.links != 1)
+                return 2;  // the question was not asked, or about something else
+            if (replacementQuestion(path, seen) !=
+                path + QStringLiteral(" belongs to daemon:voice. Saving makes a new file owned by "
+                                      "you. Save anyway?"))
+                return 3;
+            return status.ok == answer && status.declined == !answer ? 0 : 4;
+        });
+    };
+    EXPECT_EQ(save(false), 0);
+    EXPECT_EQ(TempFiles::read(path), old);
+    struct stat after {};
+    ASSERT_EQ(::stat(native.constData(), &after), 0);
+    EXPECT_EQ(after.st_uid, 1u);
+    EXPECT_EQ(save(true), 0);
+    EXPECT_EQ(TempFiles::read(path), bytesOf(patternedImage()));
+    ASSERT_EQ(::stat(native.constData(), &after), 0);
+    EXPECT_EQ(after.st_uid, nobody->pw_uid);
+    EXPECT_EQ(after.st_gid, club->gr_gid);  // the group stays the club's
+    EXPECT_EQ(after.st_mode & 07777, 0664u);
+}
+
+TEST(ChangedOnDisk, AnyChangeByAnotherProgramSinceOpenOrSaveCounts) {
+    TempFiles dir;
+    const QString path = dir.write(QStringLiteral("club.orv"), bytesOf(patternedImage()));
+    const QByteArray native = QFile::encodeName(path);
+    Document doc;
+    EXPECT_FALSE(doc.changedOnDisk());  // no file yet
+    // clang-format off
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"other bytes", [&] { dir.write(QStringLiteral("club.orv"), QByteArray(ImageSize, 'x')); }},
+        {"same bytes, touched", [&] {
+             const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+             ::utimensat(AT_FDCWD, native.constData(), times, 0); }},
+        {"replaced by a copy", [&] {
+             const QString copy = dir.write(QStringLiteral("copy.orv"), bytesOf(patternedImage()));
+             ::rename(QFile::encodeName(copy).constData(), native.constData()); }},
+        {"cut short", [&] { dir.write(QStringLiteral("club.orv"), QByteArray(100, 'x')); }},
+    };
+    // clang-format on
+    for (const auto& [what, change] : changes) {
+        dir.write(QStringLiteral("club.orv"), bytesOf(patternedImage()));
+        ASSERT_EQ(doc.open(path), OpenStatus::Loaded) << what;
+        EXPECT_FALSE(doc.changedOnDisk()) << what;
+        change();
+        EXPECT_TRUE(doc.changedOnDisk()) << what;
+        // A save takes the file's identity anew.
+        ASSERT_TRUE(doc.save().ok) << what;
+        EXPECT_FALSE(doc.changedOnDisk()) << what;
+    }
+    // A file that is gone is made anew without a question.
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_FALSE(doc.changedOnDisk());
 }

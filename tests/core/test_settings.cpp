@@ -1,10 +1,12 @@
 // Settings store: keys, defaults, the memory layout normalisation and the recent-file list.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "core/settings.h"
+#include "filelimit.h"
 #include "imagecheck.h"
 
 namespace {
@@ -86,4 +88,38 @@ TEST(RecentFiles, CaptionsShowShortPathsWholeAndLongOnesByTheirEnd) {
     EXPECT_EQ(recentFileCaption(2, path26), QStringLiteral("&2 ..home/club/repeater12.orvx"));
     // An ampersand in a path is shown, not taken as a shortcut.
     EXPECT_EQ(recentFileCaption(3, QStringLiteral("/R&D.orv")), QStringLiteral("&3 /R&&D.orv"));
+}
+
+TEST(RecentFiles, ControlCharactersInANameAreShownEscapedAndCounted) {
+    // clang-format off
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("/a\nb.orv"), QStringLiteral("&1 /a\\nb.orv")},
+        {QStringLiteral("/tab\there.orv"), QStringLiteral("&1 /tab\\there.orv")},
+        {QStringLiteral("/bell\x07.orv"), QStringLiteral("&1 /bell\\x07.orv")},
+        // 25 characters stored, 26 shown: the shown text is cut.
+        {QStringLiteral("/home/club/\nrepeater1.orv"), QStringLiteral("&1 ..home/club/\\nrepeater1.orv")},
+        {QStringLiteral("/plain\\n.orv"), QStringLiteral("&1 /plain\\n.orv")},  // no control character
+    };
+    // clang-format on
+    for (const auto& [path, caption] : cases) EXPECT_EQ(recentFileCaption(1, path), caption);
+}
+
+TEST(Settings, AWriteThatDidNotReachTheDiskIsReported) {
+    Store store;
+    Settings s;
+    s.recentFiles = {QStringLiteral("/club/a.orv"), QStringLiteral("/club/b.orv"), QString(),
+                     QString()};
+    EXPECT_TRUE(writeSettings(store.settings, s));
+    {
+        // The disk fills after a few bytes of the settings file.
+        const FileSizeLimit limit(40);
+        ASSERT_TRUE(limit.active());
+        s.fontName = QStringLiteral("Courier New");
+        EXPECT_FALSE(writeSettings(store.settings, s));
+    }
+    // A store whose folder cannot exist: its path runs through a regular file.
+    QFile blocker(store.dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    QSettings nowhere(store.dir.filePath(QStringLiteral("file/o_rv.ini")), QSettings::IniFormat);
+    EXPECT_FALSE(writeSettings(nowhere, s));
 }

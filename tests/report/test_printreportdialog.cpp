@@ -1,6 +1,8 @@
 // The print dialog: the blinking print button, the print run's outcomes and what they do to the
 // boxes, the box order, the nothing-checked message, the preview and the PDF export.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCheckBox>
 #include <QDir>
@@ -192,6 +194,43 @@ TEST_F(PrintReportDialogTest, ExportPdfWritesTheCheckedJobsOrSaysWhyNot) {
     EXPECT_TRUE(prompts.messages[0].text.contains(unwritable))
         << prompts.messages[0].text.toStdString();
     EXPECT_EQ(ports.chooserCalls, 0);
+}
+
+TEST_F(PrintReportDialogTest, ExportPdfNeverReplacesTheConfigurationOrANonFile) {
+    QTemporaryDir dir;
+    const QByteArray config(ImageSize, 'c');
+    const QString open = dir.filePath("club.orv");
+    QFile file(open);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(config) == ImageSize);
+    file.close();
+    const QString linked = dir.filePath("club-report.pdf");
+    ASSERT_EQ(::link(QFile::encodeName(open).constData(), QFile::encodeName(linked).constData()),
+              0);
+    const QString fifo = dir.filePath("fifo.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    dialog.setDocumentFiles([&] { return QStringList{open}; });
+    box(0)->click();
+    // clang-format off
+    const std::pair<QString, const char*> cases[] = {
+        {open, "This is the open configuration file; the report is not written over it."},
+        {linked, "This is the open configuration file; the report is not written over it."},
+        {fifo, "this is a FIFO, not a regular file; nothing is written over it"},
+    };
+    // clang-format on
+    for (const auto& [target, reason] : cases) {
+        prompts.messages.clear();
+        prompts.files = {target};
+        button("cmdPdf")->click();
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].text, "The report could not be saved as " + target + ".\n\n" +
+                                                QString::fromLatin1(reason));
+        EXPECT_NE(status(), "PDF Saved");
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), config);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST(ReportPreview, ShowsEveryPageInItsOwnOrientation) {

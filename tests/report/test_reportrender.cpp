@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -13,8 +14,11 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "core/regions.h"
+#include "filelimit.h"
 #include "formats/dtmfcodec.h"
 #include "formats/vocabulary.h"
 #include "report/reportpainter.h"
@@ -73,6 +77,27 @@ Image filledImage() {
 }
 
 }  // namespace
+
+TEST(ReportRendering, APdfCutShortByAFullDiskIsReportedAndKeepsTheOldFile) {
+    const ReportDocument document =
+        composeReport(zeroImage(), inputsFor({ReportBox::BaseCodes, ReportBox::Scheduler}));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    const QByteArray good = "%PDF-1.4 an older report\n";
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write(good) == good.size());
+    old.close();
+    QString problem;
+    {
+        const FileSizeLimit limit(4096);  // the disk fills in the middle of the report
+        ASSERT_TRUE(limit.active());
+        problem = writeReportPdf(document, path, QPageSize(QPageSize::A4));
+    }
+    EXPECT_EQ(problem, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), good);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.pdf")});
+}
 
 TEST(ReportRendering, PdfHoldsEveryJobOnPagesOfItsOrientation) {
     ReportInputs inputs =

@@ -215,8 +215,13 @@ protected:
     Image image;  // overwritten in place for every image, as opening a file does
     ScriptedPrompts prompts;
     Settings settings;
-    EditorContext context{image,   prompts, settings,
-                          nullptr, [] {},   [] { return ReportHeadings{}; }};
+    EditorContext context{image,
+                          prompts,
+                          settings,
+                          nullptr,
+                          [] {},
+                          [] { return ReportHeadings{}; },
+                          [] { return QStringList(); }};
     std::string where;
     int openings = 0;
     int refusals = 0;

@@ -1,11 +1,20 @@
 // orvtool report: the plain-text listing of chosen sections under the file's absolute path, the
 // print date, the memory layout from the option or the settings store, and the PDF file, written
 // without a display and never over the configuration file.
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
 
+#include "filelimit.h"
 #include "tooltest.h"
 
 namespace {
@@ -155,4 +164,66 @@ TEST_F(OrvtoolReport, WritesAPdfWithoutADisplayButNeverOverTheConfigurationFile)
     r = run({"report", file, "--pdf", path("missing/out.pdf")});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains("the PDF file could not be written")) << r.err.toStdString();
+}
+
+TEST_F(OrvtoolReport, PdfNeverLandsOnTheConfigurationByAnotherNameNorOnANonFileNorCutShort) {
+    // The second name comes first: making it changes the file's status, which the end of the
+    // test compares.
+    QFile(path("club.orv")).open(QIODevice::WriteOnly);
+    const QString hard = path(QStringLiteral("club-report.pdf"));
+    ASSERT_EQ(::link(QFile::encodeName(path("club.orv")).constData(),
+                     QFile::encodeName(hard).constData()),
+              0);
+    const QString file = input(QStringLiteral("club.orv"), reportImage());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.pdf")).constData(), 0600), 0);
+    // clang-format off
+    std::vector<std::pair<QString, QString>> cases = {
+        {hard, ": this is the configuration file itself; the report is not written over it\n"},
+        {path("fifo.pdf"), ": this is a FIFO, not a regular file; nothing is written over it\n"},
+    };
+    // clang-format on
+    // A device node and a second mount of the folder need rights a test run may lack.
+    if (::mknod(QFile::encodeName(path("null.pdf")).constData(), S_IFCHR | 0666, makedev(1, 3)) ==
+        0)
+        cases.push_back({path("null.pdf"),
+                         ": this is a device, not a regular file; nothing is written over it\n"});
+    else
+        std::cout << "[ SKIPPED  ] device node: " << std::strerror(errno) << '\n';
+    QDir().mkpath(path("mounted"));
+    const QByteArray mounted = QFile::encodeName(path("mounted"));
+    const bool bound = ::mount(QFile::encodeName(path(".")).constData(), mounted.constData(),
+                               nullptr, MS_BIND, nullptr) == 0;
+    if (bound)
+        cases.push_back({path("mounted/club.orv"),
+                         ": this is the configuration file itself; the report is not written "
+                         "over it\n"});
+    else
+        std::cout << "[ SKIPPED  ] bind mount: " << std::strerror(errno) << '\n';
+    for (const auto& [target, reason] : cases) {
+        SCOPED_TRACE(target.toStdString());
+        const ToolRun r = run({"report", file, "--pdf", target});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "orvtool: " + target + reason);
+    }
+    if (bound) ::umount2(mounted.constData(), MNT_DETACH);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path("fifo.pdf")).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    // A full disk: the older PDF of that name stays and the run fails with the system's reason.
+    const QString pdf = input(QStringLiteral("old.pdf"), QByteArray("%PDF-1.4 older\n"));
+    ToolRun r;
+    {
+        const FileSizeLimit limit(4096);  // inherited by the program
+        ASSERT_TRUE(limit.active());
+        r = run({"report", file, "--pdf", pdf});
+    }
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "orvtool: " + pdf + ": the PDF file could not be written: " +
+                         QString::fromLocal8Bit(std::strerror(EFBIG)) + "\n");
+
+    // A name holding a line break is shown escaped, never as two lines.
+    const QString odd = input(QStringLiteral("odd\nname.orv"), reportImage());
+    r = run({"info", odd});
+    EXPECT_TRUE(r.out.startsWith("File: " + path("odd\\nname.orv") + "\n")) << r.out.toStdString();
 }

@@ -25,11 +25,11 @@ QString tr(const char* text) { return QCoreApplication::translate("InstanceLock"
 
 // A copy taking over a stale lock file holds it a moment before its own name is written in it, so a
 // held file that names no live copy is looked at again for this long before it is reported.
-constexpr int kSettleMilliseconds = 300;
-constexpr int kPollMilliseconds = 20;
+constexpr int SettleMilliseconds = 300;
+constexpr int PollMilliseconds = 20;
 // Each removal of the file between our open and our flock costs one more look; a file that keeps
 // changing this often is given up on and the editor runs without the lock.
-constexpr int kMaxMoves = 100;
+constexpr int MaxMoves = 100;
 
 // The holder a lock file names: its first three lines are the process id, the program's name and
 // the host name.
@@ -183,8 +183,8 @@ InstanceLock acquireInstanceLock(const QString& lockPath, const QString& program
                                 : programName;
     InstanceLock lock;
     lock.m_path = QFile::encodeName(lockPath);
-    const QDeadlineTimer settle(kSettleMilliseconds);
-    for (int moves = 0; moves < kMaxMoves;) {
+    const QDeadlineTimer settle(SettleMilliseconds);
+    for (int moves = 0; moves < MaxMoves;) {
         const Attempt attempt = tryLockOnce(lock.m_path, program);
         switch (attempt.step) {
             case Step::Taken:
@@ -209,7 +209,7 @@ InstanceLock acquireInstanceLock(const QString& lockPath, const QString& program
                     lock.m_message = heldMessage(lockPath, attempt.owner);
                     return lock;
                 }
-                QThread::msleep(kPollMilliseconds);
+                QThread::msleep(PollMilliseconds);
                 break;
         }
     }

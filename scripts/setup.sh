@@ -7,7 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation poppler-utils)
+# cups and printer-driver-cups-pdf: the print test runs its own print service with a PDF queue.
+packages=(build-essential cmake qt6-base-dev libgl-dev libcups2-dev libgtest-dev libgmock-dev
+          fonts-liberation poppler-utils cups printer-driver-cups-pdf)
 install_only=false
 if [ "${1:-}" = "--install-only" ]; then
     install_only=true

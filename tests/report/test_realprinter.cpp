@@ -1,0 +1,187 @@
+// The print run through the system's real print service: a print service of the test's own
+// (cupsd in the foreground, from a temporary folder) with a PDF queue that holds its jobs, the
+// printer chooser answered as a user would. Each section arrives as a job of its own with its
+// pages; a queue that refuses jobs gives "Printer Error" and keeps the boxes.
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+#include "core/settings.h"
+#include "dialogcheck.h"
+#include "report/printreportdialog.h"
+#include "scriptedprompts.h"
+
+namespace {
+
+constexpr char Queue[] = "ORVTEST";
+const QString QueueDriver = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
+
+// One job as the print service keeps it.
+struct HeldJob {
+    int id = 0;
+    QString title;
+    int pages = 0;
+};
+
+class PrintService {
+public:
+    // Starts the service and makes the queue; `problem` says why when it could not.
+    PrintService() {
+        const QString cupsd = QStandardPaths::findExecutable(
+            QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+        if (cupsd.isEmpty() || !QFile::exists(QueueDriver)) {
+            problem = QStringLiteral("cupsd or the cups-pdf driver is not installed");
+            return;
+        }
+        for (const char* folder : {"spool/tmp", "cache", "state", "log"})
+            QDir().mkpath(m_dir.filePath(QString::fromLatin1(folder)));
+        m_socket = m_dir.filePath(QStringLiteral("cups.sock"));
+        write(QStringLiteral("cupsd.conf"),
+              "Listen " + m_socket.toUtf8() +
+                  "\nPreserveJobFiles Yes\nBrowsing No\nWebInterface No\n"
+                  "DefaultAuthType None\n<Policy default>\n<Limit All>\nOrder allow,deny\n"
+                  "Allow all\n</Limit>\n</Policy>\n");
+        const QByteArray root = m_dir.path().toUtf8();
+        write(QStringLiteral("cups-files.conf"),
+              "ServerRoot " + root + "\nRequestRoot " + root + "/spool\nTempDir " + root +
+                  "/spool/tmp\nCacheDir " + root + "/cache\nStateDir " + root +
+                  "/state\nErrorLog " + root + "/log/error_log\nAccessLog " + root +
+                  "/log/access_log\nPageLog " + root + "/log/page_log\nSystemGroup root\n");
+        m_cupsd.start(cupsd, {"-f", "-c", m_dir.filePath("cupsd.conf"), "-s",
+                              m_dir.filePath("cups-files.conf")});
+        if (!m_cupsd.waitForStarted(10000)) {
+            problem = QStringLiteral("cupsd did not start");
+            return;
+        }
+        qputenv("CUPS_SERVER", m_socket.toUtf8());
+        cupsSetServer(m_socket.toUtf8().constData());
+        // The service answers once its socket is there; a queue that holds its jobs is made
+        // (accepting, not printing), so every document stays in the spool to be counted.
+        for (int tries = 0; tries < 100 && !QFile::exists(m_socket); ++tries) QTest::qWait(100);
+        if (!admin("lpadmin", {"-p", Queue, "-E", "-v", "cups-pdf:/", "-P", QueueDriver}) ||
+            !admin("lpadmin", {"-d", Queue}) || !admin("cupsdisable", {Queue})) {
+            problem = QStringLiteral("the print service refused the queue: ") + m_lastOutput;
+        }
+    }
+    ~PrintService() {
+        m_cupsd.terminate();
+        m_cupsd.waitForFinished(10000);
+    }
+
+    bool admin(const char* command, const QStringList& arguments) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QString::fromLatin1(command), arguments);
+        const bool done = process.waitForFinished(30000) && process.exitCode() == 0;
+        m_lastOutput = QString::fromLocal8Bit(process.readAll());
+        return done;
+    }
+
+    // Every job the queue holds, oldest first, with the pages of its document.
+    std::vector<HeldJob> jobs() const {
+        cups_job_t* list = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, Queue, 0, CUPS_WHICHJOBS_ALL);
+        std::vector<HeldJob> held;
+        for (int i = 0; i < count; ++i) {
+            QFile document(m_dir.filePath(
+                QStringLiteral("spool/d%1-001").arg(list[i].id, 5, 10, QLatin1Char('0'))));
+            const QByteArray pdf = document.open(QIODevice::ReadOnly) ? document.readAll() : "";
+            static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page[^s])"));
+            held.push_back({list[i].id, QString::fromUtf8(list[i].title),
+                            int(QString::fromLatin1(pdf).count(page))});
+        }
+        cupsFreeJobs(count, list);
+        std::sort(held.begin(), held.end(),
+                  [](const HeldJob& a, const HeldJob& b) { return a.id < b.id; });
+        return held;
+    }
+
+    QString problem;
+
+private:
+    void write(const QString& name, const QByteArray& text) {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            problem = QStringLiteral("cannot write ") + name;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_socket;
+    QProcess m_cupsd;
+    QString m_lastOutput;
+};
+
+// Answers the printer chooser with "Print" as soon as it shows.
+void acceptChooserWhenShown() {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        if (auto* chooser = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            chooser->accept();
+            timer->deleteLater();
+        }
+    });
+    timer->start(50);
+}
+
+}  // namespace
+
+TEST(RealPrinter, EachSectionIsAJobOfItsPagesAndARefusingQueueIsAPrinterError) {
+    PrintService service;
+    if (!service.problem.isEmpty()) GTEST_SKIP() << service.problem.toStdString();
+
+    Image image{};
+    ScriptedPrompts prompts;
+    Settings settings;
+    PrintReportDialog dialog(image, prompts, settings, [] {
+        return ReportHeadings{QStringLiteral("/home/ham/club.orv"), QString(),
+                              QStringLiteral("07/12/26")};
+    });
+    dialog.blinkTimer()->stop();
+    const auto box = [&](int n) {
+        return child<QCheckBox>(dialog, QStringLiteral("chkPrint%1").arg(n));
+    };
+    const auto status = [&] { return child<QLabel>(dialog, QStringLiteral("lblStatus"))->text(); };
+    auto* print = child<QPushButton>(dialog, QStringLiteral("cmdPrint"));
+
+    // Base codes (portrait) and Base voice messages (landscape).
+    box(0)->click();
+    box(2)->click();
+    const ReportDocument document = dialog.composeChecked();
+    ASSERT_EQ(document.jobs.size(), 2u);
+    acceptChooserWhenShown();
+    print->click();
+    EXPECT_EQ(status(), QStringLiteral("Print Job(s) Dispatched"));
+    EXPECT_FALSE(box(0)->isChecked());
+    const std::vector<HeldJob> sent = service.jobs();
+    ASSERT_EQ(sent.size(), 2u);
+    for (std::size_t j = 0; j < 2; ++j) {
+        EXPECT_EQ(sent[j].title, document.jobs[j].name);
+        EXPECT_EQ(sent[j].pages, int(document.jobs[j].pages.size())) << j;
+    }
+
+    // The queue refuses jobs: nothing more is sent, the boxes stay for another try.
+    ASSERT_TRUE(service.admin("cupsreject", {Queue}));
+    box(0)->click();
+    box(2)->click();
+    acceptChooserWhenShown();
+    print->click();
+    EXPECT_EQ(status(), QStringLiteral("Printer Error"));
+    EXPECT_TRUE(box(0)->isChecked());
+    EXPECT_TRUE(box(2)->isChecked());
+    EXPECT_EQ(service.jobs().size(), 2u);
+}

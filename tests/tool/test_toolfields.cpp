@@ -1,6 +1,7 @@
 // orvtool dump, diff and info on images made for them: each value as its dialog shows it under its
 // key, the keys of each memory layout, the differing fields and the bytes no field shows, the byte
 // sum and the memory areas holding data.
+#include <QFileInfo>
 #include <QSet>
 
 #include "tooltest.h"
@@ -180,4 +181,47 @@ TEST_F(OrvtoolFields, InfoShowsTheOpenChecksTheByteSumAndTheAreasHoldingData) {
     const ToolRun r = run({"info", input(QStringLiteral("erased.orv"), full)});
     EXPECT_TRUE(r.out.contains("\nByte sum: 2088960\n"));  // 8192 x 255
     EXPECT_EQ(r.out.count("[x] "), 9);
+}
+
+TEST_F(OrvtoolFields, OutputsOfKeptImagesStayAsRecorded) {
+    // Images kept with what orvtool printed for them when they were recorded
+    // (scripts/tool-outputs.sh records the same for hundreds of images): the seed images of the
+    // fuzz targets and two generated ones, one of them with a few bytes changed.
+    const QDir golden(QStringLiteral(GOLDEN_DIR));
+    const QDir seeds(QStringLiteral(SEED_DIR));
+    const auto image = [&](const QDir& folder, const char* name) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return input(QLatin1String(name), file.readAll());
+    };
+    const QString patterned = image(seeds, "patterned.orv");
+    const QString erased = image(seeds, "erased.orv");
+    const QString zero = image(seeds, "zero.orv");
+    const QString gen1 = image(golden, "gen001.orv");
+    const QString gen1Changed = image(golden, "gen001-changed.orv");
+    const QString gen3 = image(golden, "gen003.orv");
+    const QString date = QStringLiteral("01/01/26");
+    // clang-format off
+    const struct { QStringList arguments; QString file; const char* expected; } cases[] = {
+        {{"dump", patterned, "--memory-saves", "4"}, patterned, "patterned.dump4"},
+        {{"report", patterned, "--memory-saves", "3", "--date", date}, patterned, "patterned.report3"},
+        {{"dump", erased, "--memory-saves", "3"}, erased, "erased.dump3"},
+        {{"report", zero, "--memory-saves", "4", "--date", date}, zero, "zero.report4"},
+        {{"dump", gen1, "--memory-saves", "4"}, gen1, "gen001.dump4"},
+        {{"diff", gen1, gen1Changed, "--memory-saves", "4"}, gen1, "gen001.diff4"},
+        {{"dump", gen3, "--memory-saves", "3"}, gen3, "gen003.dump3"},
+        {{"report", gen3, "--memory-saves", "4", "--date", date}, gen3, "gen003.report4"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        QFile expected(golden.filePath(QLatin1String(c.expected)));
+        ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+        const ToolRun r = run(c.arguments);
+        EXPECT_EQ(r.err, QString());
+        // The report names the file it was made from; the recording stands for it by @FILE@.
+        QString out = r.out;
+        out.replace(QFileInfo(c.file).absoluteFilePath(), QStringLiteral("@FILE@"));
+        EXPECT_TRUE(out == QString::fromUtf8(expected.readAll())) << "differs from the recording";
+    }
 }

@@ -48,7 +48,13 @@ void AreaCodesDialog::display() {
 }
 
 void AreaCodesDialog::editAreaCode(int i) {
-    m_codes->setValue(i, 0, m_prompts.enterKeys(AreaCodes::request(i, m_codes->value(i, 0))));
+    const auto entry = m_prompts.enterKeys(AreaCodes::request(i, m_codes->value(i, 0)));
+    // A cancelled keypad writes nothing, not even the table's count.
+    if (!entry) {
+        showStoredValues();
+        return;
+    }
+    m_codes->setValue(i, 0, *entry);
     // The whole table is written from the ten fields, in their places, with the count of the
     // non-empty ones.
     std::array<QString, AreaCodes::Count> fields;

@@ -49,8 +49,11 @@ void ControlCodesDialog::storeCodes() {
 }
 
 void ControlCodesDialog::editCode(int k) {
-    m_codes->setValue(k, 0, m_prompts.enterKeys(Codes::codeRequest(k, m_codes->value(k, 0))));
-    // Every code of the block is rewritten from its field, the unchanged ones too.
-    storeCodes();
+    // After OK every code of the block is rewritten from its field, the unchanged ones too; a
+    // cancelled keypad writes nothing, so codes stored in a form the fields cannot show stay.
+    if (const auto entry = m_prompts.enterKeys(Codes::codeRequest(k, m_codes->value(k, 0)))) {
+        m_codes->setValue(k, 0, *entry);
+        storeCodes();
+    }
     showStoredValues();
 }

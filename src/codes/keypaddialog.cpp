@@ -137,9 +137,9 @@ void KeypadDialog::begin(const KeypadRequest& request) {
     m_ok->setFocus();
 }
 
-QString KeypadDialog::enterKeys(const KeypadRequest& request) {
+std::optional<QString> KeypadDialog::enterKeys(const KeypadRequest& request) {
     begin(request);
-    exec();
+    if (exec() != QDialog::Accepted) return std::nullopt;
     return m_display;
 }
 

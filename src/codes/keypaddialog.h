@@ -1,8 +1,10 @@
 // The keypad entry dialog: a 16-key DTMF pad on which every key sequence and short number of the
-// editors is typed. It returns the text on its display and never touches the image.
+// editors is typed. It returns the text on its display after OK, nothing after Cancel, and never
+// touches the image.
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "formats/keypadrules.h"
 #include "ui/armingdelay.h"
@@ -19,15 +21,15 @@ public:
     explicit KeypadDialog(Prompts& prompts, QWidget* parent = nullptr,
                           int armDelayMs = ArmingDelay::DefaultMs);
 
-    // Runs one entry modally: the accepted text after OK (possibly empty), the initial text
-    // after Cancel or when the window is closed.
-    QString enterKeys(const KeypadRequest& request);
+    // Runs one entry modally: the accepted text after OK (possibly empty), nothing after Cancel,
+    // Escape or when the window is closed.
+    std::optional<QString> enterKeys(const KeypadRequest& request);
 
     // Sets up one entry as opening the pad does (keys of the key set, texts, flags, arming delay)
     // without running it; enterKeys uses it, tests use it with show().
     void begin(const KeypadRequest& request);
 
-    // The text on the display; after the pad closes, the text it returns.
+    // The text on the display; after OK, the text enterKeys returns.
     QString displayText() const { return m_display; }
     bool isArmed() const;
 

@@ -40,8 +40,8 @@ std::optional<QByteArray> PreDialNumberDialog::shownValues() const {
 void PreDialNumberDialog::display() { m_number->setValue(PreDial::text(m_image)); }
 
 void PreDialNumberDialog::editNumber() {
-    m_number->setValue(m_prompts.enterKeys(PreDial::request(m_number->value())));
-    // A Cancel on the keypad gives the shown number back, and that is stored as well.
-    PreDial::store(m_image, m_number->value());
+    // A cancelled keypad writes nothing: a stored number the field cannot show stays as it is.
+    if (const auto entry = m_prompts.enterKeys(PreDial::request(m_number->value())))
+        PreDial::store(m_image, *entry);
     showStoredValues();
 }

@@ -78,9 +78,12 @@ void PrefixCodesDialog::storeGroup() {
 }
 
 void PrefixCodesDialog::editPrefix(int c) {
-    m_codes->setValue(c, 0,
-                      m_prompts.enterKeys(Prefixes::request(prefix(c), m_codes->value(c, 0))));
-    storeGroup();
+    // A cancelled keypad writes nothing: the group is rewritten from its fields only after OK.
+    if (const auto entry =
+            m_prompts.enterKeys(Prefixes::request(prefix(c), m_codes->value(c, 0)))) {
+        m_codes->setValue(c, 0, *entry);
+        storeGroup();
+    }
     showStoredValues();
 }
 

@@ -79,12 +79,12 @@ void SpeedDialTableDialog::editField(int row, int column) {
 }
 
 void SpeedDialTableDialog::editNumber(int row) {
-    const QString text =
-        m_prompts.enterKeys(numberRequest(row, m_rows->value(row, m_numberColumn)));
-    m_rows->setValue(row, m_numberColumn, text);
-    // The keypad gives the shown number back on Cancel, and that is stored too; the
-    // identification bytes of the record stay as they are.
-    SpeedDial::numberField(recordOffset(row)).store(m_image, text);
+    // A cancelled keypad writes nothing: an erased or over-long digit count stays, and with it the
+    // identification the row shows. After OK the identification bytes of the record stay as they
+    // are.
+    if (const auto text =
+            m_prompts.enterKeys(numberRequest(row, m_rows->value(row, m_numberColumn))))
+        SpeedDial::numberField(recordOffset(row)).store(m_image, *text);
     showStoredValues();
 }
 

@@ -43,9 +43,9 @@ std::optional<QByteArray> UnlockCodeDialog::shownValues() const {
 void UnlockCodeDialog::display() { m_code->setValue(Unlock::text(m_image)); }
 
 void UnlockCodeDialog::editCode() {
-    m_code->setValue(m_prompts.enterKeys(Unlock::request(m_code->value())));
-    // A Cancel on the keypad gives the shown code back, and that is stored as well.
-    Unlock::store(m_image, m_code->value());
+    // A cancelled keypad writes nothing: a stored code the field cannot show stays as it is.
+    if (const auto entry = m_prompts.enterKeys(Unlock::request(m_code->value())))
+        Unlock::store(m_image, *entry);
     showStoredValues();
 }
 

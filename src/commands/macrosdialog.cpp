@@ -92,17 +92,20 @@ void MacrosDialog::editField(int row, int column) {
 }
 
 void MacrosDialog::editTrigger(int n) {
-    const QString shown = m_grid->value(n - 1, TriggerColumn);
-    m_grid->setValue(n - 1, TriggerColumn, m_prompts.enterKeys(triggerRequest(n, shown)));
-    storeMacro(n);
-    showStoredValues();
+    editMacroField(n, TriggerColumn, triggerRequest(n, m_grid->value(n - 1, TriggerColumn)));
 }
 
 void MacrosDialog::editCommand(int n, int k) {
     const int column = FirstCommandColumn + k - 1;
-    m_grid->setValue(n - 1, column,
-                     m_prompts.enterKeys(commandRequest(m_grid->value(n - 1, column))));
-    storeMacro(n);
+    editMacroField(n, column, commandRequest(m_grid->value(n - 1, column)));
+}
+
+void MacrosDialog::editMacroField(int n, int column, const KeypadRequest& request) {
+    // After OK the whole macro is stored from its row; a cancelled keypad writes nothing.
+    if (const auto entry = m_prompts.enterKeys(request)) {
+        m_grid->setValue(n - 1, column, *entry);
+        storeMacro(n);
+    }
     showStoredValues();
 }
 

@@ -8,6 +8,7 @@
 class MacroReviewDialog;
 class Prompts;
 class ValueFieldGrid;
+struct KeypadRequest;
 
 class MacrosDialog : public EditorDialog {
     Q_OBJECT
@@ -27,6 +28,8 @@ private:
     void editField(int row, int column);
     void editTrigger(int n);
     void editCommand(int n, int k);
+    // Asks the keypad for one field of macro n's row (grid column `column`) and stores the macro.
+    void editMacroField(int n, int column, const KeypadRequest& request);
     // Stores macro n from its row of the grid.
     void storeMacro(int n);
     void storeAllAndClose();

@@ -241,13 +241,16 @@ void ScheduledEventDialog::display() {
     m_showing = false;
 }
 
+// A cancelled keypad leaves the event as the dialog holds it: a command whose bytes the field
+// cannot show keeps its bytes for the event's "OK".
 void ScheduledEventDialog::editTime() {
-    m_editor.setTime(m_prompts.enterKeys(m_editor.timeRequest()));
+    if (const auto time = m_prompts.enterKeys(m_editor.timeRequest())) m_editor.setTime(*time);
     display();
 }
 
 void ScheduledEventDialog::editCommand() {
-    m_editor.setCommand(m_prompts.enterKeys(m_editor.commandRequest()));
+    if (const auto command = m_prompts.enterKeys(m_editor.commandRequest()))
+        m_editor.setCommand(*command);
     display();
 }
 

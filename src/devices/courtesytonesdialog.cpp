@@ -106,10 +106,11 @@ void CourtesyTonesDialog::display() {
 void CourtesyTonesDialog::editField(int row, int field) {
     ValueField* shown = m_fields[row][field];
     // The keypad works in code digits; the field shows hertz or milliseconds. A cancelled keypad
-    // hands the starting digit back, which stores the byte the field showed (0 for an empty one).
-    const QString code = m_prompts.enterKeys(request(field, shown->value()));
-    shown->setValue(shownAfter(field, code));
-    store(m_image, row, field, shown->value());
+    // writes nothing: a byte the field cannot show (an empty field of a blank row) stays.
+    if (const auto code = m_prompts.enterKeys(request(field, shown->value()))) {
+        shown->setValue(shownAfter(field, *code));
+        store(m_image, row, field, shown->value());
+    }
     showStoredValues();
 }
 

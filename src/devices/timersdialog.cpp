@@ -58,11 +58,16 @@ TimerStore TimersDialog::storeSecondsTimer(int offset, const QString& text) {
 
 void TimersDialog::editTimer(int timer) {
     const KeypadRequest request = timerRequest(timer, m_timers->value(timer, 0));
-    const QString entry = m_prompts.enterKeys(request);
+    const std::optional<QString> entry = m_prompts.enterKeys(request);
+    // A cancelled keypad writes nothing: the upper bits of the entry stay as they are.
+    if (!entry) {
+        showStoredValues();
+        return;
+    }
 
     const bool seconds = TimerTable[timer].kind == TimerKind::Seconds;
-    const TimerStore stored = seconds ? storeSecondsTimer(timerOffset(timer), entry)
-                                      : storeTenthsTimer(timerOffset(timer), entry);
+    const TimerStore stored = seconds ? storeSecondsTimer(timerOffset(timer), *entry)
+                                      : storeTenthsTimer(timerOffset(timer), *entry);
     if (stored == TimerStore::Refused)
         m_prompts.message(
             Icon::Exclamation, request.heading,

@@ -64,8 +64,8 @@ void UserInputsDialog::display() {
 
 void UserInputsDialog::editInput(int input) {
     const QString shown = m_grid->value(input, 0);
-    const QString answer = m_prompts.enterKeys(request(shown));
-    m_grid->setValue(input, 0, answer);
-    store(m_image, input, shown, answer);
+    // A cancelled keypad writes nothing.
+    if (const auto answer = m_prompts.enterKeys(request(shown)))
+        store(m_image, input, shown, *answer);
     showStoredValues();
 }

@@ -46,8 +46,10 @@ public:
     // Font chooser for the printed report; nothing when cancelled.
     virtual std::optional<QFont> choosePrintFont(const QFont& initial) = 0;
 
-    // The keypad entry dialog: returns the text on its display (the initial text after Cancel).
-    virtual QString enterKeys(const KeypadRequest& request) = 0;
-    // The voice message composer.
+    // The keypad entry dialog: the text on its display after OK (possibly empty); nothing after
+    // Cancel or a close, and then the caller writes nothing.
+    virtual std::optional<QString> enterKeys(const KeypadRequest& request) = 0;
+    // The voice message composer; after Cancel or a close it hands back the initial text with no
+    // new words, so the caller writes nothing.
     virtual ComposeResult composeWords(const ComposeRequest& request) = 0;
 };

@@ -78,6 +78,8 @@ std::optional<QFont> QtPrompts::choosePrintFont(const QFont& initial) {
     return font;
 }
 
-QString QtPrompts::enterKeys(const KeypadRequest& request) { return m_keypad(request); }
+std::optional<QString> QtPrompts::enterKeys(const KeypadRequest& request) {
+    return m_keypad(request);
+}
 
 ComposeResult QtPrompts::composeWords(const ComposeRequest& request) { return m_composer(request); }

@@ -10,7 +10,7 @@ class QWidget;
 
 class QtPrompts : public Prompts {
 public:
-    using KeypadFunction = std::function<QString(const KeypadRequest&)>;
+    using KeypadFunction = std::function<std::optional<QString>(const KeypadRequest&)>;
     using ComposerFunction = std::function<ComposeResult(const ComposeRequest&)>;
 
     // The keypad and the composer live with the editors; the program hands them in here.
@@ -25,7 +25,7 @@ public:
     QString chooseOpenFile(const QString& filter) override;
     QString chooseSaveFile(const QString& filter) override;
     std::optional<QFont> choosePrintFont(const QFont& initial) override;
-    QString enterKeys(const KeypadRequest& request) override;
+    std::optional<QString> enterKeys(const KeypadRequest& request) override;
     ComposeResult composeWords(const ComposeRequest& request) override;
 
 private:

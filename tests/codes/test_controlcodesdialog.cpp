@@ -31,6 +31,22 @@ void putTable(Image& image, int block, const Bytes& table) {
 
 QString code(int k) { return named("lblCode%1", k); }
 
+// The written table with codes 0..4 stored in forms the fields show otherwise, and what they show.
+Bytes irregularTable() {
+    Bytes table = writtenTable();
+    const Bytes stored[] = {
+        {3, 0x31, 0x42, 0x93, 0x55, 0, 0, 0},  // high nibbles and a key past the length
+        {9, 1, 2, 3, 4, 5, 6, 7},              // length above 7
+        {0, 5, 5, 5, 5, 5, 5, 5},              // empty, with leftovers
+        {2, 0xAD, 0x1E, 9, 9, 9, 9, 9},        // "AB" and leftovers
+        {0xFF, 10, 0, 11, 12, 13, 14, 15},     // erased length byte
+    };
+    for (int k = 0; k < 5; ++k)
+        std::copy(stored[k].begin(), stored[k].end(), table.begin() + 8 * k);
+    return table;
+}
+const char* const IrregularTexts[] = {"123", "1234567", "", "AB", "0D*#ABC"};
+
 TEST(CodesDialog, ShowsTheBlockTitleAndTheFourteenCaptions) {
     const char* const titles[] = {"Repeater Base Codes", "Memory Save #1 Codes",
                                   "Memory Save #2 Codes", "Memory Save #3 Codes",
@@ -114,24 +130,13 @@ TEST(CodesDialog, AnEditRewritesOnlyTheBlocksCodeTable) {
     }
 }
 
-TEST(CodesDialog, CancelledKeypadNormalisesTheWholeTable) {
+TEST(CodesDialog, UnchangedOkNormalisesTheWholeTable) {
     DialogHarness h;
-    Bytes table = writtenTable();
-    const Bytes stored[] = {
-        {3, 0x31, 0x42, 0x93, 0x55, 0, 0, 0},  // high nibbles and a key past the length
-        {9, 1, 2, 3, 4, 5, 6, 7},              // length above 7
-        {0, 5, 5, 5, 5, 5, 5, 5},              // empty, with leftovers
-        {2, 0xAD, 0x1E, 9, 9, 9, 9, 9},        // "AB" and leftovers
-        {0xFF, 10, 0, 11, 12, 13, 14, 15},     // erased length byte
-    };
-    for (int k = 0; k < 5; ++k)
-        std::copy(stored[k].begin(), stored[k].end(), table.begin() + 8 * k);
-    putTable(h.image, 3, table);
+    putTable(h.image, 3, irregularTable());
     h.open<ControlCodesDialog>(blockAt(3));
-    const char* const shown[] = {"123", "1234567", "", "AB", "0D*#ABC"};
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(h.shown(code(k)), QString::fromLatin1(shown[k]));
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(h.shown(code(k)), QString::fromLatin1(IrregularTexts[k]));
 
-    // Cancel on code 6: the keypad gives the field's own text back.
+    // OK on code 6 with the field's own text still rewrites every code from its field.
     h.enterKeys(code(6), QStringLiteral("7"));
 
     Bytes expected = writtenTable();
@@ -142,7 +147,21 @@ TEST(CodesDialog, CancelledKeypadNormalisesTheWholeTable) {
     for (int k = 0; k < 5; ++k)
         std::copy(normalised[k].begin(), normalised[k].end(), expected.begin() + 8 * k);
     expectOnlyWritten(h.before, h.image, 6216, expected);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(h.shown(code(k)), QString::fromLatin1(shown[k]));
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(h.shown(code(k)), QString::fromLatin1(IrregularTexts[k]));
+}
+
+TEST(CodesDialog, CancelledKeypadWritesNothing) {
+    // On an irregular code (the erased length byte) and on a regular one.
+    for (const int k : {4, 6}) {
+        SCOPED_TRACE(k);
+        DialogHarness h;
+        putTable(h.image, 3, irregularTable());
+        h.open<ControlCodesDialog>(blockAt(3));
+        h.cancelKeys(code(k));
+        ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+        EXPECT_TRUE(h.image == h.before) << changedOffsets(h.image, h.before);
+        EXPECT_EQ(h.shown(code(4)), QStringLiteral("0D*#ABC"));
+    }
 }
 
 TEST(CodesDialog, EmptyEntryStoresAnEmptyCode) {

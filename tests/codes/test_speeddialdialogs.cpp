@@ -87,7 +87,7 @@ TEST(SpeedDialDialogs, GroupSwitchesKeepLabelsAndHeadingsTogether) {
     EXPECT_TRUE(h.image == h.before) << changedOffsets(h.image, h.before);
 }
 
-TEST(SpeedDialDialogs, KeypadReturnsRewriteTheNumberAndKeepTheIdentification) {
+TEST(SpeedDialDialogs, OkReturnsRewriteTheNumberAndKeepTheIdentification) {
     for (const Table& table : Tables) {
         SCOPED_TRACE(table.name);
         DialogHarness h;
@@ -97,7 +97,7 @@ TEST(SpeedDialDialogs, KeypadReturnsRewriteTheNumberAndKeepTheIdentification) {
         const QString number = named("lblNum%1", table.row);
         const QString id = named("lblID%1", table.row);
 
-        // Cancel: the shown number comes back and is stored in its written form.
+        // OK on the shown number stores it in its written form.
         h.enterKeys(number, QStringLiteral("9,11"));
         ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
         EXPECT_EQ(h.prompts.keypadCalls[0],
@@ -113,6 +113,30 @@ TEST(SpeedDialDialogs, KeypadReturnsRewriteTheNumberAndKeepTheIdentification) {
         h.enterKeys(number, QStringLiteral("5,5"));
         expectOnlyWritten(h.before, h.image, table.record, {2, 5, 0x15, 0, 0, 0, 0, 0, 0, 0, 0, 0});
         EXPECT_EQ(h.shown(id), QStringLiteral(" A 5"));
+    }
+}
+
+TEST(SpeedDialDialogs, CancelledKeypadWritesNothing) {
+    // clang-format off
+    const struct { int digitCount; const char* userId; const char* emergencyId; } cases[] = {
+        {3,    " A 5", " A 5"},
+        {12,   "",     " A 5"},  // above the limit: the emergency row shows no number
+        {0xFF, "",     " A 5"},  // erased memory
+    };
+    // clang-format on
+    for (const Table& table : Tables) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(table.name) + ", count " + std::to_string(c.digitCount));
+            DialogHarness h;
+            putRecord(h.image, table.record, c.digitCount);
+            table.open(h);
+            h.cancelKeys(named("lblNum%1", table.row));
+            ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+            EXPECT_TRUE(h.image == h.before) << changedOffsets(h.image, h.before);
+            const bool emergency = std::string(table.name) == "emergency";
+            EXPECT_EQ(h.shown(named("lblID%1", table.row)),
+                      QLatin1String(emergency ? c.emergencyId : c.userId));
+        }
     }
 }
 

@@ -93,7 +93,7 @@ TEST(CourtesyTonesDialogTest, ShowsTheGridAndStoresEachEditAtOnce) {
     EXPECT_EQ(h.image[835], 2);
 }
 
-TEST(CourtesyTonesDialogTest, EraseAndBlankRows) {
+TEST(CourtesyTonesDialogTest, EraseAndUnchangedOkOnABlankRow) {
     DialogHarness h;
     h.image[842] = 0;  // row 3 blank, its other bytes set
     h.open<CourtesyTonesDialog>();
@@ -102,7 +102,7 @@ TEST(CourtesyTonesDialogTest, EraseAndBlankRows) {
     EXPECT_EQ(h.shown(toneField("lblTD3", 7)), QString());
     EXPECT_EQ(h.prompts.keypadCalls.size(), 0u);
 
-    // A cancelled keypad on an empty time field of a blank row hands back the empty text: 0.
+    // OK with the empty text on an empty time field of a blank row stores 0.
     EXPECT_EQ(h.shown(toneField("lblD1", 2)), QString());
     const Image before = h.image;
     h.prompts.keypadAnswers.push_back(QString());
@@ -112,6 +112,19 @@ TEST(CourtesyTonesDialogTest, EraseAndBlankRows) {
     ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
     EXPECT_EQ(h.prompts.keypadCalls[0].initial, QString());
     expectOnlyWritten(before, h.image, 844, {0});
+}
+
+TEST(CourtesyTonesDialogTest, CancelledKeypadWritesNothing) {
+    DialogHarness h;
+    h.image[842] = 0;  // row 3 blank: its fields show nothing of the bytes behind them
+    h.open<CourtesyTonesDialog>();
+    for (const char* column : {"lblD1", "lblT1"}) {
+        SCOPED_TRACE(column);
+        h.cancelKeys(toneField(column, 2));
+        EXPECT_TRUE(h.image == h.before) << changedOffsets(h.image, h.before);
+        EXPECT_EQ(h.shown(toneField(column, 2)), QString());
+    }
+    EXPECT_EQ(h.prompts.keypadCalls.size(), 2u);
 }
 
 TEST(CwMessageDialogTest, ShowsTheStoredMessageWithTheListOutOfUse) {

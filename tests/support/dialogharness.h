@@ -38,9 +38,14 @@ public:
     QString shown(const QString& name) { return ::shown(*m_dialog, name); }
     ValueField* field(const QString& name) { return child<ValueField>(*m_dialog, name); }
 
-    // Clicks the value field `name` with `answer` queued as what the keypad returns.
+    // Clicks the value field `name` with `answer` queued as what the keypad returns after OK.
     void enterKeys(const QString& name, const QString& answer) {
         prompts.keypadAnswers.push_back(answer);
+        click(name);
+    }
+    // Clicks the value field `name` with the keypad answering Cancel.
+    void cancelKeys(const QString& name) {
+        prompts.keypadAnswers.push_back(std::nullopt);
         click(name);
     }
 

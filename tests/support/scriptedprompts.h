@@ -23,8 +23,14 @@ public:
     std::deque<Answer> answers;  // askYesNo (Yes/No), askYesNoCancel, askOkCancel (Ok/Cancel)
     std::deque<QString> files;   // for both file choosers; "" = cancelled
     std::deque<std::optional<QFont>> fonts;
-    std::deque<QString> keypadAnswers;
+    // A text: OK with this text on the display; nothing: Cancel (or the window closed).
+    std::deque<std::optional<QString>> keypadAnswers;
+    // A cancelled composer hands back the initial text with no new words.
     std::deque<ComposeResult> composeAnswers;
+    // When set, a keypad or composer call with an empty queue is answered as Cancel answers it
+    // instead of failing the test: for tests that work every field of a dialog without knowing
+    // which of the two each field opens.
+    bool cancelUnscripted = false;
 
     // What the code under test showed or asked.
     std::vector<RecordedMessage> messages;
@@ -46,7 +52,7 @@ public:
     QString chooseOpenFile(const QString& filter) override;
     QString chooseSaveFile(const QString& filter) override;
     std::optional<QFont> choosePrintFont(const QFont& initial) override;
-    QString enterKeys(const KeypadRequest& request) override;
+    std::optional<QString> enterKeys(const KeypadRequest& request) override;
     ComposeResult composeWords(const ComposeRequest& request) override;
 
     QString lastFilter;

@@ -4,9 +4,6 @@
 
 #include <type_traits>
 
-#include "app/memorycopydialog.h"
-#include "app/memoryflushdialog.h"
-#include "app/repeaterconfigdialog.h"
 #include "codes/areacodesdialog.h"
 #include "codes/controlcodesdialog.h"
 #include "codes/predialnumberdialog.h"
@@ -22,6 +19,9 @@
 #include "devices/userinputsdialog.h"
 #include "devices/zonesdialog.h"
 #include "formats/blocks.h"
+#include "memory/memorycopydialog.h"
+#include "memory/memoryflushdialog.h"
+#include "memory/repeaterconfigdialog.h"
 #include "report/printreportdialog.h"
 #include "voice/voicemessagesdialog.h"
 

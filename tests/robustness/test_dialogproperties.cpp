@@ -1,7 +1,9 @@
 // Every editor dialog opened on random images and closed without touching a field: a close other
 // than "OK" changes no byte, and "OK" changes only the bytes its dialog must rewrite, exactly as
-// the area's own store rules make them, so that a second "OK" changes nothing. Covers every row of
-// the editor table (a new row is covered by being there), the scheduled event dialog and the macro
+// the area's own store rules make them, so that a second "OK" changes nothing. On a share of the
+// images every value field is activated first with the keypad and the composer answering Cancel,
+// which must change no byte and nothing the dialog's "OK" then writes. Covers every row of the
+// editor table (a new row is covered by being there), the scheduled event dialog and the macro
 // review.
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <functional>
 #include <iostream>
@@ -19,7 +22,6 @@
 #include <vector>
 
 #include "app/editortable.h"
-#include "app/memoryblocks.h"
 #include "codes/telephonecodes.h"
 #include "commands/macros.h"
 #include "commands/macrosdialog.h"
@@ -28,7 +30,9 @@
 #include "core/regions.h"
 #include "core/settings.h"
 #include "dialogcheck.h"
+#include "memory/memoryblocks.h"
 #include "scriptedprompts.h"
+#include "ui/valuefield.h"
 
 namespace {
 
@@ -36,6 +40,9 @@ constexpr int ImageCount = 300;
 // Each dialog sees every third image (the rows of the table and the events in turn), which keeps
 // the run short and still shows every dialog a hundred images of every kind.
 constexpr int Share = 3;
+// On every CancelShare-th image a dialog sees, every value field is activated and cancelled first,
+// in turn before the close without "OK" and before the "OK".
+constexpr int CancelShare = 4;
 
 // Image `seed`: random throughout, or erased memory (0xFF) or cleared memory (0x00) with 3 % to
 // 25 % of its bytes replaced, half of those by a small value (a count, a key or tone code, a
@@ -103,6 +110,7 @@ const OkRewrite* okRewrite(const QDialog& dialog) {
 }
 
 enum class Close { Ok, Escape, Window, CancelButton };
+enum class CancelFields { Never, BeforeNotOk, BeforeOk };
 
 // The button of the dialog itself (not of a dialog it owns) captioned or named `text`.
 QPushButton* ownButton(QDialog& dialog, const QString& text) {
@@ -116,13 +124,50 @@ class DialogProperties : public ::testing::Test {
 protected:
     enum class Outcome { Closed, Refused, Open };
 
-    // Shows the dialog, closes it the way asked with nothing touched and tells how that went. A
-    // question on the way is answered Cancel, which lets the unlock dialog close on an empty code;
-    // an "OK" refused with a message is followed by Escape.
-    Outcome showAndClose(QDialog& dialog, Close how) {
+    // Activates every value field the dialog shows, the keypad and the composer answering Cancel,
+    // and checks that no byte changed and nothing was asked. A dialog a field runs (the scheduled
+    // event) is closed without "OK"; a window it opens beside (the macro review) is closed after.
+    void cancelEveryField(QDialog& dialog) {
+        const Image shown = image;
+        prompts.cancelUnscripted = true;
+        QTimer closer;
+        closer.setSingleShot(true);
+        closer.setInterval(0);
+        QObject::connect(&closer, &QTimer::timeout, [&dialog] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                modal && modal != &dialog)
+                modal->reject();
+        });
+        for (ValueField* field : dialog.findChildren<ValueField*>()) {
+            if (field->window() != &dialog || !field->isVisible() || !field->isEnabled()) continue;
+            ++cancelledFields;
+            closer.start();
+            field->click();
+            closer.stop();
+            for (QDialog* opened : dialog.findChildren<QDialog*>())
+                if (opened->isVisible()) opened->reject();
+            EXPECT_TRUE(image == shown)
+                << where << ": Cancel on " << field->objectName().toStdString() << " changed "
+                << changedOffsets(shown, image);
+            if (image != shown) break;
+        }
+        prompts.cancelUnscripted = false;
+        prompts.keypadCalls.clear();
+        prompts.composeCalls.clear();
+        for (const RecordedMessage& asked : prompts.messages)
+            ADD_FAILURE() << where << " asked on a Cancel " << asked.title.toStdString() << ": "
+                          << asked.text.toStdString();
+        prompts.messages.clear();
+    }
+
+    // Shows the dialog, cancels every value field when asked to, closes it the way asked and tells
+    // how that went. A question on the way is answered Cancel, which lets the unlock dialog close
+    // on an empty code; an "OK" refused with a message is followed by Escape.
+    Outcome showAndClose(QDialog& dialog, Close how, bool cancelFields = false) {
         ++openings;
         dialog.show();
         QApplication::processEvents();
+        if (cancelFields) cancelEveryField(dialog);
         prompts.answers.assign(1, Answer::Cancel);
         QPushButton* cancel = ownButton(dialog, QStringLiteral("cmdCancel"));
         if (how == Close::Ok) {
@@ -153,20 +198,21 @@ protected:
         return dialog.isVisible() ? Outcome::Open : Outcome::Closed;
     }
 
-    // Opens a dialog twice on the current image, closing it once untouched without "OK" and once
-    // with "OK", and checks what each did to the image; a rewriting "OK" is repeated, which must
-    // then change nothing.
-    void checkCloses(const std::function<QDialog&()>& open, Close notOk) {
+    // Opens a dialog twice on the current image, closing it once without "OK" and once with "OK",
+    // untouched or after every value field was cancelled, and checks what each did to the image;
+    // a rewriting "OK" is repeated, which must then change nothing.
+    void checkCloses(const std::function<QDialog&()>& open, Close notOk, CancelFields cancel) {
         const Image before = image;
         const QString layout = settings.memory4;
-        if (showAndClose(open(), notOk) != Outcome::Closed) return;
+        if (showAndClose(open(), notOk, cancel == CancelFields::BeforeNotOk) != Outcome::Closed)
+            return;
         if (image != before) {
             ADD_FAILURE() << where
                           << " changed on closing without OK: " << changedOffsets(before, image);
             return;
         }
         QDialog& dialog = open();
-        const Outcome ok = showAndClose(dialog, Close::Ok);
+        const Outcome ok = showAndClose(dialog, Close::Ok, cancel == CancelFields::BeforeOk);
         if (ok == Outcome::Open) return;
         EXPECT_EQ(settings.memory4, layout) << where;
         Image want = before;
@@ -206,10 +252,11 @@ protected:
 
     void report(const char* what) {
         std::cout << "[ property ] " << ImageCount << " images, " << openings << " " << what
-                  << " openings; " << rewrites << " OK rewrote bytes, " << refusals << " OK refused"
-                  << std::endl;
+                  << " openings; " << rewrites << " OK rewrote bytes, " << refusals
+                  << " OK refused, " << cancelledFields << " fields cancelled" << std::endl;
         RecordProperty("images", ImageCount);
         RecordProperty("openings", openings);
+        RecordProperty("cancelledFields", cancelledFields);
     }
 
     Image image;  // overwritten in place for every image, as opening a file does
@@ -226,9 +273,16 @@ protected:
     int openings = 0;
     int refusals = 0;
     int rewrites = 0;
+    int cancelledFields = 0;
 };
 
 constexpr Close NotOk[] = {Close::Escape, Close::Window, Close::CancelButton};
+
+// Whether and before which close the fields are cancelled on image `seed`.
+CancelFields cancelsFields(std::uint32_t seed) {
+    if (seed / Share % CancelShare) return CancelFields::Never;
+    return seed / Share / CancelShare % 2 ? CancelFields::BeforeOk : CancelFields::BeforeNotOk;
+}
 
 }  // namespace
 
@@ -250,7 +304,7 @@ TEST_F(DialogProperties, EveryEditorChangesNothingButWhatItsOkMustRewrite) {
                 if (!dialog) dialog.reset(row.build(context));
                 return *dialog;
             };
-            checkCloses(open, NotOk[seed / Share % 3]);
+            checkCloses(open, NotOk[seed / Share % 3], cancelsFields(seed));
             built.reset();
         }
     });
@@ -267,7 +321,7 @@ TEST_F(DialogProperties, TheScheduledEventChangesNothingButItsOwnEvent) {
                 dialog = std::make_unique<ScheduledEventDialog>(image, prompts, n);
                 return *dialog;
             };
-            checkCloses(open, NotOk[seed / Share % 3]);
+            checkCloses(open, NotOk[seed / Share % 3], cancelsFields(seed));
         }
     });
     report("event dialog");

@@ -6,14 +6,14 @@
 #include <functional>
 #include <memory>
 
-#include "app/memorycopydialog.h"
-#include "app/memoryflushdialog.h"
-#include "app/repeaterconfigdialog.h"
 #include "codes/controlcodesdialog.h"
 #include "core/settings.h"
 #include "devices/timersdialog.h"
 #include "devices/zonesdialog.h"
 #include "dialogcheck.h"
+#include "memory/memorycopydialog.h"
+#include "memory/memoryflushdialog.h"
+#include "memory/repeaterconfigdialog.h"
 #include "scriptedprompts.h"
 #include "voice/voicemessagesdialog.h"
 

@@ -1,4 +1,4 @@
-#include "app/repeaterconfigdialog.h"
+#include "memory/repeaterconfigdialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/memoryblocks.h"
 #include "core/settings.h"
+#include "memory/memoryblocks.h"
 #include "ui/groupselector.h"
 
 using namespace MemoryBlocks;

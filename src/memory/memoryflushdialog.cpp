@@ -1,4 +1,4 @@
-#include "app/memoryflushdialog.h"
+#include "memory/memoryflushdialog.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "app/memoryblocks.h"
 #include "core/image.h"
+#include "memory/memoryblocks.h"
 #include "ui/editordialog.h"
 
 class Prompts;

@@ -1,4 +1,4 @@
-#include "app/memorycopydialog.h"
+#include "memory/memorycopydialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/memoryblocks.h"
 #include "core/settings.h"
+#include "memory/memoryblocks.h"
 #include "ui/prompts.h"
 
 using namespace MemoryBlocks;

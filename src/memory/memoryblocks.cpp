@@ -1,4 +1,4 @@
-#include "app/memoryblocks.h"
+#include "memory/memoryblocks.h"
 
 #include <algorithm>
 

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <functional>
 
-#include "app/memorycopydialog.h"
-#include "app/memoryflushdialog.h"
-#include "app/repeaterconfigdialog.h"
 #include "core/settings.h"
 #include "dialogcheck.h"
+#include "memory/memorycopydialog.h"
+#include "memory/memoryflushdialog.h"
+#include "memory/repeaterconfigdialog.h"
 #include "scriptedprompts.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/memorycopydialog.h"
-#include "app/memoryflushdialog.h"
 #include "core/settings.h"
 #include "dialogharness.h"
+#include "memory/memorycopydialog.h"
+#include "memory/memoryflushdialog.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // orvtool's dump and diff: every field of an arbitrary image under its key in both memory layouts,
 // and the field-by-field comparison with the same image edited at the places the rest of the input
 // names (three bytes per edit: offset high, offset low, new value).
+#include "fields/dump.h"
 #include "fuzzimage.h"
-#include "tool/dumpfields.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const Image before = fuzzImage(data, size);

@@ -1,11 +1,13 @@
-// The fourteen control codes of a block: their captions, the keypad headings and the keypad entry
-// of each code.
+// The fourteen control codes of a block: their captions, the keypad headings, the keypad entry
+// of each code, what a code shows and how a keypad answer is stored.
 #pragma once
 
 #include <QString>
 
+#include "core/image.h"
 #include "core/regions.h"
 #include "formats/blocks.h"
+#include "formats/dtmfcodec.h"
 #include "formats/keypadrequest.h"
 
 namespace Codes {
@@ -49,6 +51,24 @@ inline const char* codeHeading(int k) { return Rows[k].heading; }
 inline KeypadRequest codeRequest(int k, const QString& initial) {
     return {KeySet::Codes, CodeKeyLimit, QString::fromLatin1(codeHeading(k)), initial,
             EntryCheck::None};
+}
+
+// What code k (0..13) of a block shows: its keys, at most seven whatever the length byte holds.
+inline QString codeText(const Image& image, int block, int k) {
+    return digitFieldText(image, codeOffset(block, k), CodeKeyLimit);
+}
+
+// Stores a keypad answer for code k (0..13) of a block: every code of the block is rewritten, code
+// k from the answer and the others from the text they show, each with its length byte counting its
+// keys and the code bytes past them 0. One answer so writes the block's whole code table, and a
+// code stored in a form it cannot show (a length above seven, upper nibbles set) is made the form
+// it shows.
+inline void storeCode(Image& image, int block, int k, const QString& answer) {
+    QString texts[Region::Rel::CodeCount];
+    for (int j = 0; j < Region::Rel::CodeCount; ++j)
+        texts[j] = j == k ? answer : codeText(image, block, j);
+    for (int j = 0; j < Region::Rel::CodeCount; ++j)
+        storeDigitField(image, codeOffset(block, j), texts[j], LengthRule::Characters);
 }
 
 static_assert(codeOffset(3, 0) == 6216 && codeOffset(3, 13) + Region::Rel::CodeField == 6328);

@@ -39,6 +39,11 @@ void store(Image& image, const std::array<QString, Count>& fields) {
     }
     image[Region::AreaCodes] = static_cast<std::uint8_t>(count);
 }
+void storeEntry(Image& image, int i, const QString& answer) {
+    std::array<QString, Count> fields;
+    for (int k = 0; k < Count; ++k) fields[k] = k == i ? answer : text(image, k);
+    store(image, fields);
+}
 KeypadRequest request(int i, const QString& shown) {
     return threeDigitRequest(Heading, i + 1, shown);
 }
@@ -56,6 +61,15 @@ void storeGroup(Image& image, int group, const std::array<QString, PerGroup>& fi
         }
         image[lineOffset(group, line)] = static_cast<std::uint8_t>(count);
     }
+}
+void storeEntry(Image& image, int n, const QString& answer) {
+    const int group = n / PerGroup;
+    std::array<QString, PerGroup> fields;
+    for (int c = 0; c < PerGroup; ++c) {
+        const int prefix = PerGroup * group + c;
+        fields[c] = prefix == n ? answer : text(image, prefix);
+    }
+    storeGroup(image, group, fields);
 }
 KeypadRequest request(int n, const QString& shown) { return threeDigitRequest(Heading, n, shown); }
 }  // namespace Prefixes

@@ -45,6 +45,9 @@ QString text(const Image& image, int i);
 // Writes the whole table from the ten fields: each entry in its own place (not compacted) and
 // the number of non-empty ones in the count byte.
 void store(Image& image, const std::array<QString, Count>& fields);
+// Stores a keypad answer for area code i: the whole table is written as `store` writes it, entry i
+// from the answer and the others from the text they show.
+void storeEntry(Image& image, int i, const QString& answer);
 KeypadRequest request(int i, const QString& shown);
 }  // namespace AreaCodes
 
@@ -70,5 +73,8 @@ static_assert(entryOffset(47) == 7159 && lineOffset(2, 1) == 7152);
 QString text(const Image& image, int n);
 // Writes the four lines of group g from its twenty fields (field c = line c / 5, place c % 5).
 void storeGroup(Image& image, int group, const std::array<QString, PerGroup>& fields);
+// Stores a keypad answer for prefix n: the four lines of its group are written as `storeGroup`
+// writes them, prefix n from the answer and the group's others from the text they show.
+void storeEntry(Image& image, int n, const QString& answer);
 KeypadRequest request(int n, const QString& shown);
 }  // namespace Prefixes

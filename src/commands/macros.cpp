@@ -1,9 +1,25 @@
 #include "commands/macros.h"
 
+#include <algorithm>
+
 #include "formats/dtmfcodec.h"
 #include "formats/fields.h"
 
 namespace Macros {
+
+namespace {
+
+// Whether a shown command packs back into the bytes it was read from: the empty text of a row
+// the grid leaves empty, or four decimal digits. A hexadecimal digit ("FFFF", "1A10", "A00")
+// shows bytes the keypad's digits cannot give back.
+bool packsBack(const QString& command) {
+    if (command.isEmpty()) return true;
+    if (command.size() != CommandLimit) return false;
+    return std::all_of(command.begin(), command.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+}  // namespace
 
 MacroRow macroRow(const Image& image, int n) {
     MacroRow row;
@@ -18,6 +34,21 @@ void storeMacro(Image& image, int n, const MacroRow& row) {
     storeDigitField(image, macroOffset(n), row.trigger, LengthRule::Characters);
     for (int k = 1; k <= CommandsPerMacro; ++k)
         CommandField{commandOffset(n, k)}.store(image, row.commands[k - 1]);
+}
+
+void storeTrigger(Image& image, int n, const QString& answer) {
+    MacroRow row = macroRow(image, n);
+    row.trigger = answer;
+    storeMacro(image, n, row);
+}
+
+bool storeCommand(Image& image, int n, int k, const QString& answer) {
+    MacroRow row = macroRow(image, n);
+    QString& command = row.commands[k - 1];
+    if (answer == command && !packsBack(command)) return false;
+    command = answer;
+    storeMacro(image, n, row);
+    return true;
 }
 
 QString numberText(int n) { return QLatin1Char(' ') + QString::number(n); }

@@ -24,6 +24,11 @@ inline constexpr char Instruction[] =
 inline constexpr char TriggerHeading[] = "Macro Command #";
 inline constexpr const char* CommandHeading = Commands::EntryHeading;
 inline constexpr char ReviewTitle[] = "Macro %1 Review";
+// The grid's column headings over the trigger codes and the commands (the editor's own, so
+// translated in the grid's context).
+inline constexpr char GridContext[] = "MacrosDialog";
+inline constexpr char TriggerColumnHeading[] = "Trigger Code";
+inline constexpr char CommandColumnHeading[] = "Command %1";
 
 // Macro n (1..10).
 constexpr int macroOffset(int n) { return Region::Macros + Region::MacroRecord * (n - 1); }
@@ -44,6 +49,15 @@ MacroRow macroRow(const Image& image, int n);
 // Writes all eighteen bytes of macro n from a grid row: the trigger as a DTMF digit field, each
 // command as two packed digit pairs (an empty or non-digit text gives zeros).
 void storeMacro(Image& image, int n, const MacroRow& row);
+
+// The grid's store of one confirmed keypad answer: the answer takes the place of the trigger, or
+// of command k (1..5), in macro n's row as the grid shows it, and the whole macro is written from
+// that row with storeMacro, so the other fields are written as shown (all of them empty for a
+// trigger length byte of 0).
+void storeTrigger(Image& image, int n, const QString& answer);
+// False when nothing was written: a command whose bytes hold no four decimal digits ("FFFF",
+// "A00") that comes back as shown keeps its bytes, since the keypad's digits cannot stand for it.
+bool storeCommand(Image& image, int n, int k, const QString& answer);
 
 // " 1" .. " 10": the number column and the review's row numbers.
 QString numberText(int n);

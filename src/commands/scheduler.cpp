@@ -18,24 +18,32 @@ bool twoDigitsUpTo(const QString& text, int max) {
 
 }  // namespace
 
-OverviewRow overviewRow(const Image& image, int event) {
+std::optional<EventTexts> eventTexts(const Image& image, int event) {
     const std::uint8_t* e = image.data() + eventOffset(event);
+    if (e[MonthByte] == Erased) return std::nullopt;
+    EventTexts texts;
+    texts.everyHour = e[HourByte] == EveryHourCode;
+    if (!texts.everyHour) texts.hour = commandByteDigits(e[HourByte]);
+    texts.minute = commandByteDigits(e[MinuteByte]);
+    texts.byWeekday = e[MonthByte] == Calendar::ByWeekday;
+    texts.weekday = weekdayText(e[WeekdayByte]);
+    texts.month = monthText(e[MonthByte]);
+    texts.dayOfMonth = dayOfMonthText(e[DayByte]);
+    texts.command = commandDigits(e[OpcodeByte], e[ArgumentByte]);
+    return texts;
+}
+
+OverviewRow overviewRow(const Image& image, int event) {
     OverviewRow row;
     row.number = QLatin1Char(' ') + QString::number(event);
-    if (e[MonthByte] == Erased) return row;
-    row.month = monthText(e[MonthByte]);
-    if (e[MonthByte] == Calendar::ByWeekday) {
-        row.dayOfWeek = weekdayText(e[WeekdayByte]);
-        row.dayOfMonth = QLatin1String(NotApplicable);
-    } else {
-        row.dayOfMonth = dayOfMonthText(e[DayByte]);
-        row.dayOfWeek = QLatin1String(NotApplicable);
-    }
-    row.time =
-        e[HourByte] == EveryHourCode
-            ? QLatin1String(EveryHourTime) + commandByteDigits(e[MinuteByte])
-            : commandByteDigits(e[HourByte]) + QLatin1Char(':') + commandByteDigits(e[MinuteByte]);
-    row.command = commandDigits(e[OpcodeByte], e[ArgumentByte]);
+    const std::optional<EventTexts> e = eventTexts(image, event);
+    if (!e) return row;
+    row.month = e->month;
+    row.dayOfWeek = e->byWeekday ? e->weekday : QLatin1String(NotApplicable);
+    row.dayOfMonth = e->byWeekday ? QLatin1String(NotApplicable) : e->dayOfMonth;
+    row.time = e->everyHour ? QLatin1String(EveryHourTime) + e->minute
+                            : e->hour + QLatin1Char(':') + e->minute;
+    row.command = e->command;
     return row;
 }
 

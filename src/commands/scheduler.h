@@ -41,6 +41,10 @@ inline constexpr std::array<const char*, GroupCount> GroupOptions = {"1-10", "11
                                                                      "31-40"};
 inline constexpr std::array<const char*, 4> ColumnCaptions = {"Time", "Day Of Week",
                                                               "Month/Day Of Year", "Cmd"};
+// The overview's five value columns by name (the month and the day of the month stand under one
+// caption), as the printed listing heads them; the field keys are made from them.
+inline constexpr std::array<const char*, 5> ColumnHeadings = {"Time", "Day Of Week", "Month",
+                                                              "Day Of Month", "Command"};
 inline constexpr char NotApplicable[] = "----";
 inline constexpr char EveryHourTime[] = "----:";
 
@@ -61,6 +65,20 @@ inline constexpr char TimeRefusalTitle[] = "Scheduled Time";
 inline constexpr char HourRefused[] = "Error! The hour must be two digits from 00 to 23";
 inline constexpr char MinuteRefused[] = "Error! The minutes must be two digits from 00 to 59";
 
+// What a stored event says, decoded once for the overview and the printed listing, which show it
+// each in their own words. Nothing for an erased event.
+struct EventTexts {
+    bool everyHour = false;
+    QString hour;  // two digits, empty for every hour
+    QString minute;
+    bool byWeekday = false;  // then the weekday counts, else the day of the month
+    QString weekday;
+    QString month;
+    QString dayOfMonth;
+    QString command;
+};
+std::optional<EventTexts> eventTexts(const Image& image, int event);
+
 // One row of the overview, as shown.
 struct OverviewRow {
     QString number;  // with one leading space
@@ -71,6 +89,10 @@ struct OverviewRow {
     QString command;
 };
 OverviewRow overviewRow(const Image& image, int event);
+// The row's value columns in the order of ColumnHeadings.
+inline constexpr std::array<QString OverviewRow::*, ColumnHeadings.size()> OverviewColumns = {
+    &OverviewRow::time, &OverviewRow::dayOfWeek, &OverviewRow::month, &OverviewRow::dayOfMonth,
+    &OverviewRow::command};
 // "Schedular Position" followed by one space and the event number.
 QString eventTitle(int event);
 

@@ -20,11 +20,13 @@ std::array<QString, FieldCount> rowTexts(const Image& image, int row) {
     return texts;
 }
 
+QString keypadText(int field, const QString& shown) {
+    return isFrequency(field) ? Tones::frequencyCode(shown) : Tones::timeCode(shown);
+}
+
 KeypadRequest request(int field, const QString& shown) {
-    const bool frequency = isFrequency(field);
-    return {KeySet::Digits, 1, QLatin1String(Fields[field].heading),
-            frequency ? Tones::frequencyCode(shown) : Tones::timeCode(shown),
-            frequency ? EntryCheck::OneDigit : EntryCheck::ToneDelay};
+    return {KeySet::Digits, 1, QLatin1String(Fields[field].heading), keypadText(field, shown),
+            isFrequency(field) ? EntryCheck::OneDigit : EntryCheck::ToneDelay};
 }
 
 QString shownAfter(int field, const QString& code) {
@@ -34,6 +36,12 @@ QString shownAfter(int field, const QString& code) {
 void store(Image& image, int row, int field, const QString& shown) {
     image[toneOffset(row) + field] =
         isFrequency(field) ? Tones::frequencyByte(shown) : Tones::timeByte(shown);
+}
+
+bool storeAnswer(Image& image, int row, int field, const QString& code) {
+    if (code.isEmpty() && rowTexts(image, row)[field].isEmpty()) return false;
+    store(image, row, field, shownAfter(field, code));
+    return true;
 }
 
 void erase(Image& image, int row) {

@@ -47,12 +47,21 @@ static_assert(toneOffset(7) == 882 && toneOffset(7) + 8 == Region::Macros);
 // The eight texts of a row; all empty for a blank tone (frequency of tone 1 is 0), and empty for
 // a byte outside its code table.
 std::array<QString, FieldCount> rowTexts(const Image& image, int row);
+// The code digit of a shown text, the keypad's starting text ("500" -> "3" for a frequency);
+// empty for an empty field.
+QString keypadText(int field, const QString& shown);
 // The keypad request for a field showing `shown`: its code digit as the starting text.
 KeypadRequest request(int field, const QString& shown);
 // The text the field shows after the keypad returned `code`.
 QString shownAfter(int field, const QString& code);
 // Stores the byte of a field from the text it now shows.
 void store(Image& image, int row, int field, const QString& shown);
+// Stores a confirmed keypad answer (a code digit) in one field of row 0..7: the field's byte
+// becomes the code of the text the answer shows, 0 for a digit outside the field's table ("9" for
+// a frequency) or any other answer, as the dialog does. An empty answer on a field that shows
+// nothing (a blank row, or a byte outside its table) leaves the byte: nothing was entered over a
+// value the field cannot show. True when written.
+bool storeAnswer(Image& image, int row, int field, const QString& code);
 // "E": zeroes the row's eight bytes.
 void erase(Image& image, int row);
 

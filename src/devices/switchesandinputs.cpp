@@ -17,6 +17,11 @@ void toggle(Image& image, int bank, int row, int bit) {
     image[groupOffset(bank, row)] ^= static_cast<std::uint8_t>(1 << bit);
 }
 
+void setSwitch(Image& image, int bank, int row, int bit, bool on) {
+    if (bit >= 0 && bit < SwitchesPerRow && isOn(image, bank, row, bit) != on)
+        toggle(image, bank, row, bit);
+}
+
 }  // namespace ExpandedSwitches
 
 namespace UserInputs {

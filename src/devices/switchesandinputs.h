@@ -27,6 +27,9 @@ QString rowLabel(int bank, int row);
 bool isOn(const Image& image, int bank, int row, int bit);
 // Flips one switch; the other bits of the group keep their state.
 void toggle(Image& image, int bank, int row, int bit);
+// Puts one switch on or off, as a flip does when it shows the other state; the other bits of the
+// group keep their state.
+void setSwitch(Image& image, int bank, int row, int bit, bool on);
 
 }  // namespace ExpandedSwitches
 

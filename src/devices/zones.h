@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/image.h"
 #include "core/regions.h"
 #include "formats/bitfields.h"
 
@@ -52,6 +53,13 @@ int firstZoneOffset(int block);
 QString zoneTabCaption(int zone);
 // Caption of flag 1..8 of zone 1..8; empty outside.
 QString zoneFlagCaption(int zone, int flag);
+
+// Flag 1..8 of zone 1..8 of block 0..4 as its check box shows it: bit flag - 1 of the zone byte;
+// false outside.
+bool zoneFlag(const Image& image, int block, int zone, int flag);
+// Sets or clears one flag as its check box does; the zone's other seven flags keep their state.
+// Nothing is written outside the zones.
+void setZoneFlag(Image& image, int block, int zone, int flag, bool on);
 
 // The zone byte for eight flags: bit k - 1 set exactly when flag k is on.
 constexpr std::uint8_t zoneByte(const std::array<bool, FlagsPerZone>& flags) {

@@ -19,6 +19,7 @@
 #include "report/printports.h"
 #include "report/reportpainter.h"
 #include "ui/prompts.h"
+#include "ui/windows.h"
 
 using namespace ReportTexts;
 
@@ -28,15 +29,6 @@ constexpr char HelpPage[] = "report.html";
 constexpr int BlinkMilliseconds = 500;
 
 QString latin(const char* text) { return QString::fromLatin1(text); }
-
-// The busy pointer while the jobs are composed and sent.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // The frames and the boxes they hold, top to bottom.
 struct FrameInfo {
@@ -164,7 +156,7 @@ void PrintReportDialog::printReport() {
         return;
     }
     {
-        const BusyCursor busy;
+        const BusyPointer busy;
         const ReportDocument document = composeChecked();
         for (int job = 0; job < static_cast<int>(document.jobs.size()); ++job) {
             if (!m_ports->printJob(document, job)) {
@@ -183,7 +175,7 @@ void PrintReportDialog::previewReport() {
     if (!anyChecked()) return;
     ReportDocument document;
     {
-        const BusyCursor busy;
+        const BusyPointer busy;
         document = composeChecked();
     }
     m_ports->preview(document);
@@ -209,7 +201,7 @@ void PrintReportDialog::exportPdf() {
     }
     QString failure;
     {
-        const BusyCursor busy;
+        const BusyPointer busy;
         failure = writeReportPdf(composeChecked(), path);
     }
     if (!failure.isEmpty()) {

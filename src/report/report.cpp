@@ -16,6 +16,7 @@
 #include "core/settings.h"
 #include "devices/courtesytones.h"
 #include "devices/timers.h"
+#include "devices/zones.h"
 #include "formats/calendar.h"
 #include "formats/commands.h"
 #include "formats/cwcode.h"
@@ -215,16 +216,14 @@ void ReportWriter::macros() {
 }
 
 void ReportWriter::macroLine(int macro) {
-    const int record = Macros::macroOffset(macro);
     m_out.number(8, macro);
-    if (m_image[record] != 0) {
-        m_out.text(14, digitFieldText(m_image, record, Codec::DigitFieldKeys));
-        QStringList commands;
-        for (int k = 1; k <= Macros::CommandsPerMacro; ++k) {
-            const int at = Macros::commandOffset(macro, k);
-            commands << commandDigits(m_image[at], m_image[at + 1]);
-        }
-        m_out.text(28, commands.join(latin(CommandSeparator)));
+    // The row as the macro grid shows it; nothing for a macro without a trigger.
+    const Macros::MacroRow row = Macros::macroRow(m_image, macro);
+    if (m_image[Macros::macroOffset(macro)] != 0) {
+        m_out.text(14, row.trigger);
+        m_out.text(
+            28,
+            QStringList(row.commands.begin(), row.commands.end()).join(latin(CommandSeparator)));
     }
     m_out.endEntry();
 }
@@ -235,22 +234,14 @@ void ReportWriter::scheduler(int page) {
 }
 
 void ReportWriter::schedulerLine(int event) {
-    using namespace Scheduler;
-    const int record = eventOffset(event);
-    auto byte = [&](int k) { return m_image[record + k]; };
     m_out.number(8, event);
-    const std::uint8_t month = byte(MonthByte);
-    if (month != Erased) {
-        const QString minute = commandByteDigits(byte(MinuteByte));
-        m_out.text(15, byte(HourByte) == EveryHourCode
-                           ? latin(EveryHour) + minute
-                           : commandByteDigits(byte(HourByte)) + latin(TimeSeparator) + minute);
-        const bool byWeekday = month == Calendar::ByWeekday;
-        m_out.text(25, byWeekday ? weekdayText(byte(WeekdayByte)) : latin(NoWeekday));
-        m_out.text(45, monthText(month));
-        // The day is stored as a packed digit pair, so its hexadecimal form is the day number.
-        if (!byWeekday) m_out.text(55, dayOfMonthText(byte(DayByte)));
-        m_out.text(75, commandDigits(byte(OpcodeByte), byte(ArgumentByte)));
+    if (const std::optional<Scheduler::EventTexts> e = Scheduler::eventTexts(m_image, event)) {
+        m_out.text(15, e->everyHour ? latin(EveryHour) + e->minute
+                                    : e->hour + latin(TimeSeparator) + e->minute);
+        m_out.text(25, e->byWeekday ? e->weekday : latin(NoWeekday));
+        m_out.text(45, e->month);
+        if (!e->byWeekday) m_out.text(55, e->dayOfMonth);
+        m_out.text(75, e->command);
     }
     m_out.endEntry();
 }
@@ -279,43 +270,38 @@ void ReportWriter::emergencySpeedDials() {
 }
 
 void ReportWriter::zonePair(int block, int leftZone) {
-    const int left = m_image[Region::zonesStart(block) + leftZone];
-    const int right = m_image[Region::zonesStart(block) + leftZone + 1];
     m_out.setBold(true);
     m_out.text(8, latin(ZoneTitles[leftZone]));
     m_out.text(60, latin(ZoneTitles[leftZone + 1]));
     m_out.setBold(false);
     m_out.lineBreak();
-    auto mark = [](int byte, int bit) { return latin((byte >> bit) & 1 ? FlagSet : FlagClear); };
+    // Zones count from 1 in the zones model.
+    auto mark = [&](int zone, int flag) {
+        return latin(zoneFlag(m_image, block, zone + 1, flag) ? FlagSet : FlagClear);
+    };
     for (int k = 1; k <= 8; ++k) {
         m_out.number(8, k);
-        m_out.text(11, mark(left, k - 1));
+        m_out.text(11, mark(leftZone, k));
         m_out.text(14, latin(ZoneLabels[leftZone][k - 1]));
         m_out.number(60, k);
-        m_out.text(63, mark(right, k - 1));
+        m_out.text(63, mark(leftZone + 1, k));
         m_out.text(66, latin(ZoneLabels[leftZone + 1][k - 1]));
         m_out.endEntry();
     }
 }
 
 void ReportWriter::courtesyTones() {
+    // Each row's texts as the courtesy tone grid shows them, a dash after each frequency.
+    constexpr int Columns[CourtesyTones::FieldCount] = {15, 24, 35, 45, 54, 65, 75, 84};
     for (int t = 1; t <= Region::CourtesyToneCount; ++t) {
-        const int record = CourtesyTones::toneOffset(t - 1);
-        auto frequency = [&](int k) { return Tones::frequencyText(m_image[record + k]); };
-        auto time = [&](int k) { return Tones::timeText(m_image[record + k]); };
         m_out.number(8, t);
-        if (m_image[record] != 0) {
-            m_out.text(15, frequency(0));
-            m_out.text(21, latin(ToneDash));
-            m_out.text(24, time(1));
-            m_out.text(35, time(2));
-            m_out.text(45, frequency(3));
-            m_out.text(51, latin(ToneDash));
-            m_out.text(54, time(4));
-            m_out.text(65, time(5));
-            m_out.text(75, frequency(6));
-            m_out.text(81, latin(ToneDash));
-            m_out.text(84, time(7));
+        const auto texts = CourtesyTones::rowTexts(m_image, t - 1);
+        if (m_image[CourtesyTones::toneOffset(t - 1)] != 0) {
+            for (int f = 0; f < CourtesyTones::FieldCount; ++f) {
+                m_out.text(Columns[f], texts[f]);
+                if (CourtesyTones::Fields[f].kind == CourtesyTones::FieldKind::Frequency)
+                    m_out.text(Columns[f] + 6, latin(ToneDash));
+            }
         }
         m_out.endEntry();
     }
@@ -355,10 +341,10 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
 
     for (int box = 0; box < BoxCount; ++box) {
         if (!inputs.boxes[box]) continue;
-        switch (box) {
+        switch (static_cast<ReportBox>(box)) {
             case ReportBox::BaseCodes:
             case ReportBox::MemoryCodes:
-                for (int n : blocks(box == ReportBox::BaseCodes)) {
+                for (int n : blocks(box == int(ReportBox::BaseCodes))) {
                     out.startJob(sectionTitle(CodesCode + n));
                     writer.pageHeading();
                     writer.codes(n);
@@ -366,7 +352,7 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
                 break;
             case ReportBox::BaseTimers:
             case ReportBox::MemoryTimers:
-                for (int n : blocks(box == ReportBox::BaseTimers)) {
+                for (int n : blocks(box == int(ReportBox::BaseTimers))) {
                     out.startJob(sectionTitle(TimersCode + n));
                     writer.pageHeading();
                     writer.timers(n);
@@ -374,7 +360,7 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
                 break;
             case ReportBox::BaseVoice:
             case ReportBox::MemoryVoice:
-                for (int n : blocks(box == ReportBox::BaseVoice)) {
+                for (int n : blocks(box == int(ReportBox::BaseVoice))) {
                     out.startJob(voiceTitle(n));
                     writer.voicePageHeading(n);
                     writer.voiceMessages(n);

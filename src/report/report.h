@@ -14,22 +14,23 @@ struct Settings;
 
 using ReportBoxes = std::array<bool, ReportTexts::BoxCount>;
 
-// The check box numbers, which fix the printing order.
-namespace ReportBox {
-inline constexpr int BaseCodes = 0;
-inline constexpr int MemoryCodes = 1;
-inline constexpr int BaseTimers = 2;
-inline constexpr int MemoryTimers = 3;
-inline constexpr int BaseVoice = 4;
-inline constexpr int MemoryVoice = 5;
-inline constexpr int Macros = 6;
-inline constexpr int Scheduler = 7;
-inline constexpr int UserSpeedDial = 8;
-inline constexpr int EmergencySpeedDial = 9;
-inline constexpr int BaseZones = 10;
-inline constexpr int MemoryZones = 11;
-inline constexpr int TonesAndCw = 12;
-}  // namespace ReportBox
+// The check boxes by number; the number fixes the printing order.
+enum class ReportBox {
+    BaseCodes,
+    MemoryCodes,
+    BaseTimers,
+    MemoryTimers,
+    BaseVoice,
+    MemoryVoice,
+    Macros,
+    Scheduler,
+    UserSpeedDial,
+    EmergencySpeedDial,
+    BaseZones,
+    MemoryZones,
+    TonesAndCw,
+};
+static_assert(int(ReportBox::TonesAndCw) + 1 == ReportTexts::BoxCount);
 
 // The names and the date the headings show.
 struct ReportHeadings {

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "commands/scheduler.h"
 #include "devices/timers.h"
 
 namespace ReportTexts {
@@ -16,7 +17,6 @@ inline constexpr char MemoryFrame[] = "Memory Saves";
 inline constexpr char MiscFrame[] = "Miscellaneous";
 inline constexpr char TelephoneFrame[] = "Telephone";
 inline constexpr char ActionFrame[] = "Print Action";
-inline constexpr char Ok[] = "OK";
 
 // The check boxes by number; the number is the printing order.
 struct BoxInfo {
@@ -80,12 +80,13 @@ struct Heading {
     const char* text;
 };
 inline constexpr std::array<Heading, 2> MacroHeadings = {{{14, "Code"}, {28, "Commands"}}};
-inline constexpr std::array<Heading, 5> SchedulerHeadings = {{
-    {15, "Time"},
-    {25, "Day Of Week"},
-    {45, "Month"},
-    {55, "Day Of Month"},
-    {75, "Command"},
+// The scheduler overview's column headings, each at its column of the listing.
+inline constexpr std::array<Heading, Scheduler::ColumnHeadings.size()> SchedulerHeadings = {{
+    {15, Scheduler::ColumnHeadings[0]},
+    {25, Scheduler::ColumnHeadings[1]},
+    {45, Scheduler::ColumnHeadings[2]},
+    {55, Scheduler::ColumnHeadings[3]},
+    {75, Scheduler::ColumnHeadings[4]},
 }};
 inline constexpr std::array<Heading, 5> ToneHeadings = {{
     {15, "Tone #1"},

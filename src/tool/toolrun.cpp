@@ -8,12 +8,12 @@
 #include <memory>
 #include <optional>
 
-#include "app/memoryblocks.h"
 #include "core/document.h"
 #include "core/filewriter.h"
 #include "core/settings.h"
 #include "core/texts.h"
-#include "tool/dumpfields.h"
+#include "fields/dump.h"
+#include "memory/memoryblocks.h"
 
 namespace Tool {
 

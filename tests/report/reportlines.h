@@ -53,12 +53,12 @@ inline void putWords(Image& image, int offset, std::initializer_list<int> number
 }
 
 // Report inputs with fixed headings and the given boxes checked.
-inline ReportInputs inputsFor(std::initializer_list<int> boxes, bool fourMemorySaves = true) {
+inline ReportInputs inputsFor(std::initializer_list<ReportBox> boxes, bool fourMemorySaves = true) {
     ReportInputs inputs;
     inputs.headings = {QStringLiteral("/home/ham/club.orv"), QStringLiteral("/home/ham/copy.orv"),
                        QStringLiteral("02/01/24")};
     inputs.fourMemorySaves = fourMemorySaves;
-    for (int box : boxes) inputs.boxes[box] = true;
+    for (ReportBox box : boxes) inputs.boxes[int(box)] = true;
     return inputs;
 }
 

@@ -6,15 +6,15 @@
 #include "core/settings.h"
 #include "reportlines.h"
 
-using namespace ReportBox;
-
 namespace {
+
+using enum ReportBox;
 
 const QString File = QStringLiteral("/home/ham/club.orv");
 const QString Chooser = QStringLiteral("/home/ham/copy.orv");
 const QString Date = QStringLiteral("02/01/24");
 
-ReportDocument compose(const Image& image, std::initializer_list<int> boxes,
+ReportDocument compose(const Image& image, std::initializer_list<ReportBox> boxes,
                        bool fourMemorySaves = true) {
     return composeReport(image, inputsFor(boxes, fourMemorySaves));
 }
@@ -83,7 +83,8 @@ Image sampleImage() {
 
 TEST(ReportSections, LinesPlaceEachFieldAtItsColumn) {
     struct Spot {
-        int box, job, page, line;
+        ReportBox box;
+        int job, page, line;
         QString text;
     };
     const QString five = QString("5 ").repeated(22) + "5";
@@ -113,22 +114,22 @@ TEST(ReportSections, LinesPlaceEachFieldAtItsColumn) {
         {Macros, 0, 0, 14, cols({{8, " 1"}, {14, "123"}, {28, "1110   A00   FFFF   0000   3005"}})},
         {Macros, 0, 0, 16, "        2"},
         {Macros, 0, 0, 32, cols({{8, " 10"}, {14, "0*#ABCD"}, {28, "0000   0000   0000   0000   0000"}})},
-        {Scheduler, 0, 0, 11, cols({{15, "Time"}, {25, "Day Of Week"}, {45, "Month"},
+        {ReportBox::Scheduler, 0, 0, 11, cols({{15, "Time"}, {25, "Day Of Week"}, {45, "Month"},
                                     {55, "Day Of Month"}, {75, "Command"}})},
-        {Scheduler, 0, 0, 12, ""},
-        {Scheduler, 0, 0, 13, cols({{8, " 1"}, {15, "---:30"}, {25, "Weekdays"}, {45, "Skip"},
+        {ReportBox::Scheduler, 0, 0, 12, ""},
+        {ReportBox::Scheduler, 0, 0, 13, cols({{8, " 1"}, {15, "---:30"}, {25, "Weekdays"}, {45, "Skip"},
                                     {75, "1111"}})},
-        {Scheduler, 0, 0, 15, cols({{8, " 2"}, {15, "07:05"}, {31, "----"}, {45, "December"},
+        {ReportBox::Scheduler, 0, 0, 15, cols({{8, " 2"}, {15, "07:05"}, {31, "----"}, {45, "December"},
                                     {55, "25"}, {75, "2000"}})},
-        {Scheduler, 0, 0, 17, cols({{8, " 3"}, {15, "A:F"}, {31, "----"}, {45, "Error"},
+        {ReportBox::Scheduler, 0, 0, 17, cols({{8, " 3"}, {15, "A:F"}, {31, "----"}, {45, "Error"},
                                     {55, "A"}, {75, "AB"}})},
-        {Scheduler, 0, 0, 19, "        4"},
-        {Scheduler, 0, 0, 21, cols({{8, " 5"}, {15, "23:59"}, {25, "Daily"}, {45, "Skip"},
+        {ReportBox::Scheduler, 0, 0, 19, "        4"},
+        {ReportBox::Scheduler, 0, 0, 21, cols({{8, " 5"}, {15, "23:59"}, {25, "Daily"}, {45, "Skip"},
                                     {75, "5002"}})},
-        {Scheduler, 0, 0, 51, "        20"},
-        {Scheduler, 0, 1, 13, cols({{8, " 21"}, {15, "00:00"}, {31, "----"}, {45, "January"},
+        {ReportBox::Scheduler, 0, 0, 51, "        20"},
+        {ReportBox::Scheduler, 0, 1, 13, cols({{8, " 21"}, {15, "00:00"}, {31, "----"}, {45, "January"},
                                     {55, "1"}, {75, "0000"}})},
-        {Scheduler, 0, 1, 51, cols({{8, " 40"}, {15, "12:00"}, {25, "Error"}, {45, "Skip"},
+        {ReportBox::Scheduler, 0, 1, 51, cols({{8, " 40"}, {15, "12:00"}, {25, "Error"}, {45, "Skip"},
                                     {75, "6201"}})},
         {UserSpeedDial, 0, 0, 11, cols({{8, " 0"}, {15, "5551212"}, {32, " The H"}})},
         {UserSpeedDial, 0, 0, 13, cols({{8, " 1"}, {32, " A"}})},
@@ -178,15 +179,16 @@ TEST(ReportSections, LinesPlaceEachFieldAtItsColumn) {
     const Image image = sampleImage();
     for (const Spot& s : spots) {
         const QStringList lines = pageLines(compose(image, {s.box}), s.job, s.page);
-        ASSERT_LT(s.line, lines.size()) << "box " << s.box;
-        EXPECT_EQ(lines[s.line], s.text)
-            << "box " << s.box << ", job " << s.job << ", page " << s.page << ", line " << s.line;
+        ASSERT_LT(s.line, lines.size()) << "box " << int(s.box);
+        EXPECT_EQ(lines[s.line], s.text) << "box " << int(s.box) << ", job " << s.job << ", page "
+                                         << s.page << ", line " << s.line;
     }
 }
 
 TEST(ReportSections, EveryPageStartsWithItsHeadingAndTitle) {
     struct Shape {
-        int box, jobs, pages, lines;
+        ReportBox box;
+        int jobs, pages, lines;
         const char* title;  // of the first job
     };
     // clang-format off
@@ -196,7 +198,7 @@ TEST(ReportSections, EveryPageStartsWithItsHeadingAndTitle) {
         {BaseTimers,         1, 1, 43, "Base Timers"},
         {MemoryTimers,       4, 1, 43, "Memory Save 1 Timers"},
         {Macros,             1, 1, 34, "Macro Commands"},
-        {Scheduler,          1, 2, 53, "Schedular Operations"},
+        {ReportBox::Scheduler,          1, 2, 53, "Schedular Operations"},
         {UserSpeedDial,      1, 5, 51, "Speed Dial Numbers"},
         {EmergencySpeedDial, 1, 1, 21, "Emergency Speed Dial Numbers"},
         {BaseZones,          2, 1, 53, "ORVANE Base Control Zones"},

@@ -1,31 +1,20 @@
-// Every value the editors show, each under a stable key, read with the editors' own decoders: the
-// key table of `orvtool dump` and `orvtool diff`, with the bytes each value is read from.
+// `orvtool dump` and `orvtool diff`: every field of the catalogue with its shown text, and what
+// differs between two images field by field.
 #pragma once
 
 #include <QString>
 #include <vector>
 
 #include "core/image.h"
+#include "formats/fieldtable.h"
 
 namespace Dump {
 
-// A run of image bytes a value is read from.
-struct ByteRange {
-    int first = 0;
-    int length = 0;
-};
-
 struct Field {
-    QString key;    // "timers.base.repeater-time-out"
-    QString value;  // exactly the text the dialog shows, leading spaces included
-    std::vector<ByteRange> bytes;
+    QString key;               // "timers.base.repeater-time-out"
+    QString value;             // exactly the text the dialog shows, leading spaces included
+    Fields::ByteRanges bytes;  // the bytes the value is read from
 };
-
-// The block names of the keys: "base", "mem1" .. "mem4".
-QString blockKey(int block);
-// A caption as a key word: lower case, every run of other characters than letters and digits
-// made one dash, none at the ends ("Repeater Time-Out" -> "repeater-time-out").
-QString keyWord(const QString& caption);
 
 // Every field in dump order. The memory layout decides which editors exist: the four memory
 // saves, or three and the area-code and prefix tables in the region of the fourth.

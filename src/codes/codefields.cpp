@@ -1,0 +1,175 @@
+#include "codes/codefields.h"
+
+#include <algorithm>
+
+#include "codes/controlcodes.h"
+#include "codes/speeddial.h"
+#include "codes/telephonecodes.h"
+#include "formats/dtmfcodec.h"
+#include "formats/keypadrules.h"
+
+namespace CodeFields {
+
+namespace {
+
+using TextRule = std::function<QString(const Image&)>;
+using RequestRule = std::function<KeypadRequest(const QString& shown)>;
+using WriteRule = std::function<void(Image&, const QString& answer)>;
+
+QString latin(const char* text) { return QString::fromLatin1(text); }
+
+// True when the keypad can hand back `answer` after OK: its starting text untouched, or keys typed
+// on it. The first key replaces the starting text and further keys stop at the limit; a second
+// Delay straight after one is refused by the pad.
+bool keypadGives(const KeypadRequest& request, const QString& answer) {
+    if (answer == request.initial) return true;
+    if (answer.size() > std::max(1, request.limit)) return false;
+    for (qsizetype i = 0; i < answer.size(); ++i) {
+        if (!KeyPad::keyShown(request.keySet, answer.at(i))) return false;
+        if (i > 0 && answer.at(i) == KeyPad::DelayKey && answer.at(i - 1) == KeyPad::DelayKey)
+            return false;
+    }
+    return true;
+}
+
+Fields::Stored storeAnswer(Image& image, const TextRule& text, const RequestRule& request,
+                           const WriteRule& write, const QString& answer) {
+    const QString shown = text(image);
+    const KeypadRequest entry = request(shown);
+    if (!keypadGives(entry, answer) || KeyPad::check(entry.check, answer))
+        return Fields::Stored::Refused;
+    Image stored = image;
+    write(stored, answer);
+    // The starting text came back, but written it would show otherwise: it stands for the value
+    // stored, which stays as it is.
+    if (answer == shown && text(stored) != shown) return Fields::Stored::Unchanged;
+    image = stored;
+    return Fields::Stored::Written;
+}
+
+// A keypad field read from and written to fixed bytes. Its refusal is the message of the check
+// the keypad applies on OK (none for a field without a check).
+Fields::Field keypadField(const QString& key, const QString& caption, const TextRule& text,
+                          const Fields::ByteRanges& reads, const Fields::ByteRanges& writes,
+                          const RequestRule& request, const WriteRule& write) {
+    Fields::Field field;
+    field.key = key;
+    field.caption = caption;
+    field.edit = Fields::Edit::Keypad;
+    field.text = text;
+    field.reads = Fields::fixedRanges(reads);
+    field.writes = writes;
+    field.request = [text, request](const Image& image) { return request(text(image)); };
+    field.store = [text, request, write](Image& image, const QString& answer) {
+        return storeAnswer(image, text, request, write, answer);
+    };
+    const EntryCheck check = request(QString()).check;
+    for (const KeyPad::CheckRow& row : KeyPad::Checks) {
+        if (row.check != check) continue;
+        field.refusalTitle = latin(row.title);
+        field.refusal = latin(row.text);
+    }
+    return field;
+}
+
+// The number and the identification of the speed-dial record at `record`; `position` is the row
+// label its dialog shows beside it.
+void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& position, int record,
+                  const std::function<SpeedDial::EntryText(const Image&)>& entry,
+                  const RequestRule& request) {
+    const auto caption = [&position](const char* column) {
+        return position + QStringLiteral(", ") + latin(column);
+    };
+    const TelephoneNumberField number = SpeedDial::numberField(record);
+    list.push_back(keypadField(
+        key + QStringLiteral(".number"), caption(SpeedDial::NumberColumn),
+        [entry](const Image& image) { return entry(image).number; }, {{record, Codec::TelNumSize}},
+        {{record, Codec::TelNumSize}}, request,
+        [number](Image& image, const QString& answer) { number.store(image, answer); }));
+
+    // Both texts show only for a digit count the dialog accepts. The composer writes the words
+    // only when they were composed anew, which a shown text cannot say: no store here.
+    const WordStringField words = SpeedDial::identificationField(record);
+    Fields::Field identification;
+    identification.key = key + QStringLiteral(".identification");
+    identification.caption = caption(SpeedDial::IdentificationColumn);
+    identification.edit = Fields::Edit::Composer;
+    identification.text = [entry](const Image& image) { return entry(image).identification; };
+    identification.reads = Fields::fixedRanges({{record, 1}, {words.offset, words.size}});
+    identification.writes = {{words.offset, words.size}};
+    list.push_back(std::move(identification));
+}
+
+}  // namespace
+
+Fields::FieldList unlockNumber() {
+    const Fields::ByteRanges bytes = {{Region::UnlockNumber, Codec::DigitFieldSize}};
+    return {keypadField(QStringLiteral("unlock.number"), latin(Unlock::Caption), Unlock::text,
+                        bytes, bytes, Unlock::request, Unlock::store)};
+}
+
+Fields::FieldList preDialNumber() {
+    // The window title is the field's only caption.
+    const Fields::ByteRanges bytes = {{Region::PreDialNumber, Codec::DigitFieldSize}};
+    return {keypadField(QStringLiteral("pre-dial.number"), latin(PreDial::Title), PreDial::text,
+                        bytes, bytes, PreDial::request, PreDial::store)};
+}
+
+Fields::FieldList controlCodes(int block) {
+    const Fields::ByteRanges table = {{Region::codesStart(block), Region::Rel::CodesSize}};
+    Fields::FieldList list;
+    for (int k = 0; k < Region::Rel::CodeCount; ++k) {
+        const QString label = latin(Codes::Rows[k].label);
+        list.push_back(keypadField(
+            QStringLiteral("codes.%1.%2").arg(Fields::blockKey(block), Fields::keyWord(label)),
+            label, [block, k](const Image& image) { return Codes::codeText(image, block, k); },
+            {{Codes::codeOffset(block, k), Codec::DigitFieldSize}}, table,
+            [k](const QString& shown) { return Codes::codeRequest(k, shown); },
+            [block, k](Image& image, const QString& answer) {
+                Codes::storeCode(image, block, k, answer);
+            }));
+    }
+    return list;
+}
+
+Fields::FieldList speedDials() {
+    using namespace SpeedDial;
+    Fields::FieldList list;
+    for (int n = 0; n < Region::UserSpeedDialCount; ++n)
+        addSpeedDial(
+            list, QStringLiteral("speed-dial.") + Fields::twoDigits(n), QString::number(n),
+            userOffset(n), [n](const Image& image) { return userEntry(image, n); },
+            [n](const QString& shown) { return userNumberRequest(n, shown); });
+    for (int k = 0; k < EmergencyCount; ++k)
+        addSpeedDial(
+            list, QStringLiteral("emergency-speed-dial.%1").arg(k), QString::number(k),
+            emergencyOffset(k), [k](const Image& image) { return emergencyEntry(image, k); },
+            [k](const QString& shown) { return emergencyNumberRequest(k, shown); });
+    return list;
+}
+
+Fields::FieldList areaCodesAndPrefixes() {
+    Fields::FieldList list;
+    const Fields::ByteRanges areaTable = {
+        {Region::AreaCodes, AreaCodes::entryOffset(AreaCodes::Count) - Region::AreaCodes}};
+    for (int i = 0; i < AreaCodes::Count; ++i)
+        list.push_back(keypadField(
+            QStringLiteral("area-codes.") + Fields::twoDigits(i + 1), QString::number(i + 1),
+            [i](const Image& image) { return AreaCodes::text(image, i); },
+            {{AreaCodes::entryOffset(i), Codec::ThreeDigitSize}}, areaTable,
+            [i](const QString& shown) { return AreaCodes::request(i, shown); },
+            [i](Image& image, const QString& answer) { AreaCodes::storeEntry(image, i, answer); }));
+    for (int n = 0; n < Prefixes::PerGroup * Region::PrefixGroupCount; ++n) {
+        const Fields::ByteRanges group = {{Prefixes::lineOffset(n / Prefixes::PerGroup, 0),
+                                           Prefixes::LinesPerGroup * Prefixes::LineSize}};
+        list.push_back(keypadField(
+            QStringLiteral("prefixes.") + Fields::twoDigits(n), QString::number(n),
+            [n](const Image& image) { return Prefixes::text(image, n); },
+            {{Prefixes::entryOffset(n), Codec::ThreeDigitSize}}, group,
+            [n](const QString& shown) { return Prefixes::request(n, shown); },
+            [n](Image& image, const QString& answer) { Prefixes::storeEntry(image, n, answer); }));
+    }
+    return list;
+}
+
+}  // namespace CodeFields

@@ -1,0 +1,119 @@
+#include "commands/commandfields.h"
+
+#include <QCoreApplication>
+
+#include "commands/macros.h"
+#include "commands/scheduler.h"
+#include "formats/dtmfcodec.h"
+
+namespace CommandFields {
+
+namespace {
+
+QString gridHeading(const char* text) {
+    return QCoreApplication::translate(Macros::GridContext, text);
+}
+
+// A trigger or command of the macro grid: read and edited on the keypad as the grid shows it,
+// stored with the whole macro.
+Fields::Field macroField(int n, const QString& key, const QString& caption) {
+    Fields::Field field;
+    field.key = key;
+    field.caption = caption;
+    field.edit = Fields::Edit::Keypad;
+    field.writes = {{Macros::macroOffset(n), Region::MacroRecord}};
+    return field;
+}
+
+}  // namespace
+
+Fields::FieldList macros() {
+    using namespace Macros;
+    Fields::FieldList list;
+    for (int n = 1; n <= Count; ++n) {
+        const QString key = QStringLiteral("macros.") + Fields::twoDigits(n);
+
+        Fields::Field trigger =
+            macroField(n, key + QStringLiteral(".trigger"), gridHeading(TriggerColumnHeading));
+        trigger.text = [n](const Image& image) { return macroRow(image, n).trigger; };
+        trigger.reads = Fields::fixedRanges({{macroOffset(n), Codec::DigitFieldSize}});
+        trigger.request = [n](const Image& image) {
+            return triggerRequest(n, macroRow(image, n).trigger);
+        };
+        trigger.store = [n](Image& image, const QString& answer) {
+            storeTrigger(image, n, answer);
+            return Fields::Stored::Written;
+        };
+        list.push_back(std::move(trigger));
+
+        for (int k = 1; k <= CommandsPerMacro; ++k) {
+            Fields::Field command = macroField(n, key + QStringLiteral(".command-%1").arg(k),
+                                               gridHeading(CommandColumnHeading).arg(k));
+            command.text = [n, k](const Image& image) {
+                return macroRow(image, n).commands[k - 1];
+            };
+            // The grid shows no command of a macro whose trigger length byte is 0.
+            command.reads = Fields::fixedRanges(
+                {{macroOffset(n), 1}, {commandOffset(n, k), Codec::PackedCommandSize}});
+            command.request = [n, k](const Image& image) {
+                return commandRequest(macroRow(image, n).commands[k - 1]);
+            };
+            command.store = [n, k](Image& image, const QString& answer) {
+                return storeCommand(image, n, k, answer) ? Fields::Stored::Written
+                                                         : Fields::Stored::Unchanged;
+            };
+            list.push_back(std::move(command));
+        }
+
+        // The review dialog spells out each command from its bytes, whatever the grid shows.
+        for (int k = 1; k <= CommandsPerMacro; ++k) {
+            Fields::Field review;
+            review.key = key + QStringLiteral(".review-%1").arg(k);
+            review.caption = numberText(k);
+            review.edit = Fields::Edit::ReadOnly;
+            review.text = [n, k](const Image& image) { return reviewText(image, n, k); };
+            review.reads = Fields::fixedRanges({{commandOffset(n, k), Codec::PackedCommandSize}});
+            list.push_back(std::move(review));
+        }
+    }
+    return list;
+}
+
+// The overview's columns are written only by the event dialog's "OK", which stores all seven
+// bytes of the event from the whole dialog; no column text is stored on its own.
+Fields::FieldList scheduler() {
+    using namespace Scheduler;
+    Fields::FieldList list;
+    for (int n = 1; n <= EventCount; ++n) {
+        const QString key = QStringLiteral("scheduler.") + Fields::twoDigits(n) + QLatin1Char('.');
+        const Fields::ByteRanges event = {{eventOffset(n), EventSize}};
+        for (std::size_t c = 0; c < ColumnHeadings.size(); ++c) {
+            Fields::Field column;
+            column.caption = QString::fromLatin1(ColumnHeadings[c]);
+            column.key = key + Fields::keyWord(column.caption);
+            column.edit = Fields::Edit::Event;
+            column.text = [n, value = OverviewColumns[c]](const Image& image) {
+                return overviewRow(image, n).*value;
+            };
+            column.reads = Fields::fixedRanges(event);
+            column.writes = event;
+            list.push_back(std::move(column));
+        }
+        // The event dialog hides the review of an erased event.
+        Fields::Field review;
+        review.key = key + QStringLiteral("review");
+        review.caption = QString::fromLatin1(FieldCaptions[2]);
+        review.edit = Fields::Edit::ReadOnly;
+        review.text = [n](const Image& image) {
+            const EventEditor editor(image, n);
+            return editor.erased() ? QString() : editor.reviewText();
+        };
+        review.reads =
+            Fields::fixedRanges({{eventOffset(n) + MonthByte, 1},
+                                 {eventOffset(n) + OpcodeByte, Codec::PackedCommandSize}});
+        list.push_back(std::move(review));
+    }
+    return list;
+}
+
+}  // namespace CommandFields

@@ -1,0 +1,173 @@
+#include "devices/devicefields.h"
+
+#include <algorithm>
+
+#include "devices/courtesytones.h"
+#include "devices/cwmessage.h"
+#include "devices/switchesandinputs.h"
+#include "devices/zones.h"
+
+namespace DeviceFields {
+
+namespace {
+
+// A check box or switch bit: "on" sets it, "off" clears it, any other answer is no state of it.
+Fields::Stored storeOnOff(const QString& answer, const std::function<void(bool)>& set) {
+    const std::optional<bool> on = Fields::onOffAnswer(answer);
+    if (!on) return Fields::Stored::Refused;
+    set(*on);
+    return Fields::Stored::Written;
+}
+
+}  // namespace
+
+Fields::FieldList zones(int block) {
+    Fields::FieldList list;
+    for (int zone = 1; zone <= ZoneCount; ++zone) {
+        const Fields::ByteRanges zoneByte = {{firstZoneOffset(block) + zone - 1, 1}};
+        const QString prefix =
+            QStringLiteral("zones.%1.%2.flag-")
+                .arg(Fields::blockKey(block), Fields::keyWord(zoneTabCaption(zone)));
+        for (int flag = 1; flag <= FlagsPerZone; ++flag) {
+            Fields::Field field;
+            field.key = prefix + QString::number(flag);
+            field.caption = zoneFlagCaption(zone, flag);
+            field.edit = Fields::Edit::CheckBox;
+            field.text = [block, zone, flag](const Image& image) {
+                return Fields::onOff(zoneFlag(image, block, zone, flag));
+            };
+            field.reads = Fields::fixedRanges(zoneByte);
+            // The dialog writes the whole zone byte from its boxes; this flag's bit is the one
+            // an answer changes.
+            field.writes = zoneByte;
+            field.store = [block, zone, flag](Image& image, const QString& answer) {
+                return storeOnOff(answer,
+                                  [&](bool on) { setZoneFlag(image, block, zone, flag, on); });
+            };
+            list.push_back(std::move(field));
+        }
+    }
+    return list;
+}
+
+Fields::FieldList courtesyTones() {
+    // Not "using namespace": CourtesyTones::Fields would hide the Fields namespace.
+    namespace Courtesy = CourtesyTones;
+    Fields::FieldList list;
+    for (int row = 0; row < Courtesy::RowCount; ++row) {
+        const int record = Courtesy::toneOffset(row);
+        for (int f = 0; f < Courtesy::FieldCount; ++f) {
+            const QString group = QLatin1String(Courtesy::Fields[f].group);
+            const QString unit = QLatin1String(
+                Courtesy::Fields[f].kind == Courtesy::FieldKind::Frequency ? Courtesy::FrequencyUnit
+                                                                           : Courtesy::TimeUnit);
+            Fields::Field field;
+            field.key = QStringLiteral("courtesy-tones.%1.%2")
+                            .arg(row + 1)
+                            .arg(Fields::keyWord(group + QLatin1Char(' ') + unit));
+            // The row number beside the grid row, then the column captions over the field.
+            field.caption = QStringLiteral("%1: %2 %3").arg(row + 1).arg(group, unit);
+            field.edit = Fields::Edit::Keypad;
+            field.text = [row, f](const Image& image) { return Courtesy::rowTexts(image, row)[f]; };
+            // Every field reads the row's tone 1 frequency too: 0 blanks the whole row.
+            field.reads = Fields::fixedRanges({{record, 1}, {record + f, 1}});
+            field.writes = {{record + f, 1}};
+            field.request = [row, f](const Image& image) {
+                return Courtesy::request(f, Courtesy::rowTexts(image, row)[f]);
+            };
+            field.answer = [f](const QString& shown) { return Courtesy::keypadText(f, shown); };
+            field.store = [row, f](Image& image, const QString& answer) {
+                return Courtesy::storeAnswer(image, row, f, answer) ? Fields::Stored::Written
+                                                                    : Fields::Stored::Unchanged;
+            };
+            list.push_back(std::move(field));
+        }
+    }
+    return list;
+}
+
+Fields::FieldList cwMessage() {
+    Fields::Field field;
+    field.key = QStringLiteral("cw.message");
+    field.caption = QLatin1String(CwTexts::Frame);
+    field.edit = Fields::Edit::CwText;
+    field.text = cwMessageText;
+    // As many codes as the count byte says: a count above 31 reads on into the following bytes,
+    // as the dialog does, but never past the image.
+    field.reads = [](const Image& image) {
+        const int length = std::min(1 + image[Cw::MessageOffset], ImageSize - Cw::MessageOffset);
+        return Fields::ByteRanges{{Cw::MessageOffset, length}};
+    };
+    field.writes = {{Cw::MessageOffset, Region::Rel::CwMessageSize}};
+    // No store: the text does not give the codes back (a code above 46 shows nothing), so the
+    // message is only written by the CW dialog's composition.
+    return {field};
+}
+
+Fields::FieldList expandedSwitches() {
+    using namespace ExpandedSwitches;
+    Fields::FieldList list;
+    for (int bank = 0; bank < int(BankOptions.size()); ++bank)
+        for (int row = 0; row < RowsPerBank; ++row) {
+            const QString group = rowLabel(bank, row);
+            const Fields::ByteRanges groupByte = {{groupOffset(bank, row), 1}};
+            for (int bit = 0; bit < SwitchesPerRow; ++bit) {
+                Fields::Field field;
+                field.key = QStringLiteral("expanded-switches.%1.bit-%2").arg(group).arg(bit + 1);
+                // The group's row label and the bit's column header under "BITS".
+                field.caption =
+                    QStringLiteral("%1 %2, %3 %4")
+                        .arg(QLatin1String(GroupFrame), group, QLatin1String(BitsCaption))
+                        .arg(bit + 1);
+                field.edit = Fields::Edit::SwitchBit;
+                field.text = [bank, row, bit](const Image& image) {
+                    return Fields::onOff(isOn(image, bank, row, bit));
+                };
+                field.reads = Fields::fixedRanges(groupByte);
+                field.writes = groupByte;
+                field.store = [bank, row, bit](Image& image, const QString& answer) {
+                    return storeOnOff(answer,
+                                      [&](bool on) { setSwitch(image, bank, row, bit, on); });
+                };
+                list.push_back(std::move(field));
+            }
+        }
+    return list;
+}
+
+Fields::FieldList userInputs() {
+    using namespace UserInputs;
+    Fields::FieldList list;
+    for (int input = 0; input < Count; ++input) {
+        const QString caption = QLatin1String(RowCaptions[input]);
+        const QString key = QStringLiteral("user-inputs.") + Fields::keyWord(caption);
+        const Fields::ByteRanges record = {{inputOffset(input), Region::UserInputRecord}};
+
+        Fields::Field command;
+        command.key = key + QStringLiteral(".command");
+        command.caption = caption;
+        command.edit = Fields::Edit::Keypad;
+        command.text = [input](const Image& image) { return numberText(image, input); };
+        command.reads = Fields::fixedRanges(record);
+        command.writes = record;
+        command.request = [input](const Image& image) { return request(numberText(image, input)); };
+        command.store = [input](Image& image, const QString& answer) {
+            return store(image, input, numberText(image, input), answer)
+                       ? Fields::Stored::Written
+                       : Fields::Stored::Unchanged;
+        };
+        list.push_back(std::move(command));
+
+        // The command's text beside the number, shown only.
+        Fields::Field review;
+        review.key = key + QStringLiteral(".review");
+        review.caption = caption;
+        review.edit = Fields::Edit::ReadOnly;
+        review.text = [input](const Image& image) { return reviewText(image, input); };
+        review.reads = Fields::fixedRanges(record);
+        list.push_back(std::move(review));
+    }
+    return list;
+}
+
+}  // namespace DeviceFields

@@ -1,0 +1,22 @@
+// The field tables of the devices: the timers and zones of a block, the courtesy tones, the CW
+// message, the expanded switches and the user inputs, in the order their dialogs show them.
+#pragma once
+
+#include "formats/fieldtable.h"
+
+namespace DeviceFields {
+
+// The sixteen timers of block 0..4: "timers.BLOCK.repeater-time-out" ..
+Fields::FieldList timers(int block);
+// The sixty-four zone flags of block 0..4: "zones.BLOCK.zone-1.flag-1" ..
+Fields::FieldList zones(int block);
+// The courtesy tone grid: "courtesy-tones.1.tone-1-hertz" ..
+Fields::FieldList courtesyTones();
+// "cw.message".
+Fields::FieldList cwMessage();
+// Every switch bit of both banks: "expanded-switches.1.bit-1" ..
+Fields::FieldList expandedSwitches();
+// The two hardware inputs, command and review: "user-inputs.input-1.command" ..
+Fields::FieldList userInputs();
+
+}  // namespace DeviceFields

@@ -1,0 +1,13 @@
+// Every field the editors show, from every area's table, in the order of the menus' areas: the
+// one list the dump, the diff and every view of the whole configuration walk.
+#pragma once
+
+#include "formats/fieldtable.h"
+
+namespace Fields {
+
+// The fields of the memory layout in use: with four memory saves the fourth save's codes,
+// timers, messages and zones; with three, the area-code and prefix tables in their place.
+FieldList catalogue(bool fourMemorySaves);
+
+}  // namespace Fields

@@ -1,0 +1,91 @@
+// The field tables: every value an editor shows is described once, by its area's model, as a row
+// of its area's table: a stable key, the caption beside it, the bytes it is read from and those its
+// store may write, its shown text, how it is edited and how an answer is stored. The dump, the diff
+// and every later view of the whole configuration are loops over these tables.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+#include "core/image.h"
+#include "formats/keypadrequest.h"
+
+namespace Fields {
+
+// A run of image bytes.
+struct ByteRange {
+    int first = 0;
+    int length = 0;
+
+    bool operator==(const ByteRange&) const = default;
+};
+using ByteRanges = std::vector<ByteRange>;
+
+// How the user changes a field.
+enum class Edit {
+    Keypad,       // the keypad entry dialog; the answer is the keypad's text
+    Composer,     // the voice message composer
+    CwText,       // the CW character list of the CW message dialog
+    List,         // a choice from a list
+    CheckBox,     // a check box: "on" or "off"
+    SwitchBit,    // one switch of a bank: "on" or "off"
+    OptionGroup,  // one of a group of option buttons: the option's caption
+    Event,        // part of a scheduled event, written whole by the event dialog's "OK"
+    Setting,      // a choice kept in the settings store, not in the image
+    ReadOnly,     // shown only (a review text)
+};
+
+// What storing an answer did.
+enum class Stored {
+    Written,    // the field's bytes hold the answer
+    Unchanged,  // the answer stands for what is stored (an unchanged value it cannot show)
+    Refused,    // the answer is no value of the field: nothing written
+};
+
+struct Field {
+    QString key;      // stable: "timers.base.repeater-time-out"
+    QString caption;  // beside the value in its dialog: "Repeater Time-Out"
+    Edit edit = Edit::ReadOnly;
+    // The text the dialog shows, leading spaces included.
+    std::function<QString(const Image&)> text;
+    // The bytes the shown text is read from (a stored count may decide how many).
+    std::function<ByteRanges(const Image&)> reads;
+    // The bytes a store may write; empty for a field that is not stored in the image.
+    ByteRanges writes;
+
+    // Keypad fields: the entry the keypad is opened with.
+    std::function<KeypadRequest(const Image&)> request;
+    // The answer that stands for a shown text ("05:00" -> "300"); the shown text itself where
+    // none is given.
+    std::function<QString(const QString& shown)> answer;
+    // Stores an answer by the area's own rule; none where the field is written another way.
+    std::function<Stored(Image&, const QString& answer)> store;
+    // The message a refused answer gets, and its title.
+    QString refusalTitle;
+    QString refusal;
+
+    QString answerFor(const QString& shown) const { return answer ? answer(shown) : shown; }
+};
+using FieldList = std::vector<Field>;
+
+// The same bytes whatever the image holds.
+inline std::function<ByteRanges(const Image&)> fixedRanges(ByteRanges ranges) {
+    return [ranges = std::move(ranges)](const Image&) { return ranges; };
+}
+
+// The block names of the keys: "base", "mem1" .. "mem4".
+QString blockKey(int block);
+// A caption as a key word: lower case, every run of characters other than letters and digits
+// made one dash, none at the ends ("Repeater Time-Out" -> "repeater-time-out").
+QString keyWord(const QString& caption);
+// Two digits, so the numbered records of an area keep their order in a sorted listing.
+QString twoDigits(int n);
+// "on" or "off", as check boxes and switch bits read.
+QString onOff(bool on);
+// The answer "on" or "off" as a bit; nothing for any other text.
+std::optional<bool> onOffAnswer(const QString& answer);
+
+}  // namespace Fields

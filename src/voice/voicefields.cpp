@@ -1,0 +1,32 @@
+#include "voice/voicefields.h"
+
+#include "voice/voicemessages.h"
+
+namespace VoiceFields {
+
+// A message is recomposed in the voice composer, which hands back the chosen words' numbers;
+// the shown text cannot be turned back into them (a word the vocabulary lacks shows nothing,
+// display texts hold spaces), so the rows have no text store: the dialog stores the composed
+// words with VoiceMessages::storeMessage.
+Fields::FieldList messages(int block) {
+    using namespace VoiceMessages;
+    Fields::FieldList list;
+    for (int m = 1; m <= Count; ++m) {
+        // The count byte and the words a record holds; the byte behind them is never read or
+        // written.
+        const Fields::ByteRanges words = {
+            {messageOffset(block, m), 1 + Vocabulary::StoredWordSize * WordLimit}};
+        Fields::Field field;
+        field.key = QStringLiteral("voice.%1.message-%2")
+                        .arg(Fields::blockKey(block), Fields::twoDigits(m));
+        field.caption = rowNumberText(m);
+        field.edit = Fields::Edit::Composer;
+        field.text = [block, m](const Image& image) { return messageText(image, block, m); };
+        field.reads = Fields::fixedRanges(words);
+        field.writes = words;
+        list.push_back(std::move(field));
+    }
+    return list;
+}
+
+}  // namespace VoiceFields

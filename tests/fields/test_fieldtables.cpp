@@ -1,0 +1,42 @@
+// The timers' and zones' tables and the repeater configuration's.
+#include "devices/devicefields.h"
+#include "fieldcheck.h"
+#include "fields/catalogue.h"
+#include "memory/configfields.h"
+
+TEST(FieldTables, TimersOfEveryBlock) {
+    for (int block = 0; block <= 4; ++block) {
+        const Fields::FieldList table = DeviceFields::timers(block);
+        expectTableMatchesDump(table);
+        expectStoresStayInside(table);
+    }
+}
+
+TEST(FieldTables, RepeaterConfiguration) {
+    for (const bool four : {true, false}) {
+        const Fields::FieldList table = ConfigFields::configuration(four);
+        expectTableMatchesDump(table, four);
+        expectStoresStayInside(table);
+    }
+    // An option's caption selects it; anything else is refused and writes nothing.
+    const Fields::Field clock = ConfigFields::configuration(true).at(1);
+    Image image = zeroImage();
+    EXPECT_EQ(clock.store(image, QStringLiteral("24 Hour")), Fields::Stored::Written);
+    EXPECT_EQ(image[1095], 1);
+    EXPECT_EQ(clock.store(image, QStringLiteral("24 hour")), Fields::Stored::Refused);
+    EXPECT_EQ(image[1095], 1);
+    EXPECT_EQ(clock.text(image), QStringLiteral("24 Hour"));
+}
+
+TEST(FieldTables, TheCatalogueHoldsEveryKeyOnceAsRecorded) {
+    for (const bool four : {true, false}) {
+        const Fields::FieldList all = Fields::catalogue(four);
+        QSet<QString> keys;
+        for (const Fields::Field& field : all) keys.insert(field.key);
+        EXPECT_EQ(keys.size(), qsizetype(all.size()));
+        // Memory save #4's fields or the area-code and prefix tables, never both.
+        EXPECT_EQ(keys.contains(QStringLiteral("timers.mem4.repeater-time-out")), four);
+        EXPECT_EQ(keys.contains(QStringLiteral("prefixes.99")), !four);
+        expectTableMatchesDump(all, four);
+    }
+}

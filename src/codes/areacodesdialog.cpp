@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codes/codefields.h"
 #include "codes/telephonecodes.h"
 #include "ui/prompts.h"
 #include "ui/valuefieldgrid.h"
@@ -17,6 +18,8 @@ AreaCodesDialog::AreaCodesDialog(Image& image, Prompts& prompts, QWidget* parent
     setObjectName(QStringLiteral("frmAreaCodes"));
     setWindowTitle(QLatin1String(AreaCodes::Title));
     setHelpTopic(QLatin1String(HelpPage));
+    watchFields(m_image, Fields::withKeyPrefix(CodeFields::areaCodesAndPrefixes(),
+                                               QStringLiteral("area-codes.")));
 
     ValueRows rows;
     for (int i = 0; i < AreaCodes::Count; ++i) rows.labels << QString::number(i + 1);
@@ -33,11 +36,6 @@ AreaCodesDialog::AreaCodesDialog(Image& image, Prompts& prompts, QWidget* parent
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 
     display();
-}
-
-std::optional<QByteArray> AreaCodesDialog::shownValues() const {
-    return storedBytes(m_image, Region::AreaCodes,
-                       AreaCodes::entryOffset(AreaCodes::Count) - Region::AreaCodes);
 }
 
 void AreaCodesDialog::display() {

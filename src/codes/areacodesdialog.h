@@ -18,8 +18,6 @@ public:
 protected:
     // A field whose stored entry is empty keeps the text it shows.
     void display() override;
-    // The area code table with its count byte.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     void editAreaCode(int i);

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codes/codefields.h"
 #include "codes/controlcodes.h"
 #include "formats/dtmfcodec.h"
 #include "ui/prompts.h"
@@ -12,6 +13,7 @@ ControlCodesDialog::ControlCodesDialog(Image& image, Prompts& prompts, Block blo
     : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
     setObjectName(QStringLiteral("frmCodes_1"));
     setHelpTopic(QStringLiteral("codes.html"));
+    watchFields(m_image, CodeFields::controlCodes(blockIndex(m_block)));
 
     ValueRows rows;
     for (const Codes::CodeRow& code : Codes::Rows)
@@ -28,10 +30,6 @@ ControlCodesDialog::ControlCodesDialog(Image& image, Prompts& prompts, Block blo
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 
     showCodes();
-}
-
-std::optional<QByteArray> ControlCodesDialog::shownValues() const {
-    return storedBytes(m_image, Region::codesStart(blockIndex(m_block)), Region::Rel::CodesSize);
 }
 
 void ControlCodesDialog::showCodes() {

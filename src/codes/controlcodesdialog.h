@@ -18,8 +18,6 @@ public:
 
 protected:
     void display() override { showCodes(); }
-    // The block's code table.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     // Title for the block, and every field from the block's code table.

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codes/codefields.h"
 #include "codes/telephonecodes.h"
 #include "ui/prompts.h"
 #include "ui/valuefield.h"
@@ -17,6 +18,7 @@ PreDialNumberDialog::PreDialNumberDialog(Image& image, Prompts& prompts, QWidget
     setObjectName(QStringLiteral("frmPreDial"));
     setWindowTitle(QLatin1String(PreDial::Title));
     setHelpTopic(QLatin1String(HelpPage));
+    watchFields(m_image, CodeFields::preDialNumber());
 
     m_number = new ValueField(this);
     m_number->setObjectName(QStringLiteral("lblNum"));
@@ -31,10 +33,6 @@ PreDialNumberDialog::PreDialNumberDialog(Image& image, Prompts& prompts, QWidget
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::close);
 
     display();
-}
-
-std::optional<QByteArray> PreDialNumberDialog::shownValues() const {
-    return storedBytes(m_image, Region::PreDialNumber, 1 + PreDial::Limit);
 }
 
 void PreDialNumberDialog::display() { m_number->setValue(PreDial::text(m_image)); }

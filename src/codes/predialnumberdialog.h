@@ -16,8 +16,6 @@ public:
 
 protected:
     void display() override;
-    // The pre-dial field.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     void editNumber();

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codes/codefields.h"
 #include "codes/telephonecodes.h"
 #include "ui/groupselector.h"
 #include "ui/prompts.h"
@@ -20,6 +21,8 @@ PrefixCodesDialog::PrefixCodesDialog(Image& image, Prompts& prompts, QWidget* pa
     setObjectName(QStringLiteral("frmPrefix"));
     setWindowTitle(QLatin1String(Prefixes::Title));
     setHelpTopic(QLatin1String(HelpPage));
+    watchFields(m_image, Fields::withKeyPrefix(CodeFields::areaCodesAndPrefixes(),
+                                               QStringLiteral("prefixes.")));
 
     QStringList options;
     for (const char* option : Prefixes::GroupOptions) options << QLatin1String(option);
@@ -53,11 +56,6 @@ PrefixCodesDialog::PrefixCodesDialog(Image& image, Prompts& prompts, QWidget* pa
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 
     display();
-}
-
-std::optional<QByteArray> PrefixCodesDialog::shownValues() const {
-    return storedBytes(m_image, Region::Prefixes,
-                       Region::PrefixGroupSize * Region::PrefixGroupCount);
 }
 
 int PrefixCodesDialog::prefix(int c) const { return Prefixes::PerGroup * m_group + c; }

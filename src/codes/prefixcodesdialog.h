@@ -22,8 +22,6 @@ public:
 
 protected:
     void display() override;
-    // The whole prefix table.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     int prefix(int c) const;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codes/codefields.h"
 #include "ui/groupselector.h"
 #include "ui/prompts.h"
 #include "ui/valuefield.h"
@@ -102,6 +103,8 @@ void SpeedDialTableDialog::editIdentification(int row) {
 
 SpeedDialDialog::SpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent)
     : SpeedDialTableDialog(image, prompts, parent) {
+    watchFields(m_image,
+                Fields::withKeyPrefix(CodeFields::speedDials(), QStringLiteral("speed-dial.")));
     setObjectName(QStringLiteral("frmSpeed"));
     setWindowTitle(QLatin1String(SpeedDial::UserTitle));
 
@@ -127,10 +130,6 @@ SpeedDialDialog::SpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 
     display();
-}
-
-std::optional<QByteArray> SpeedDialDialog::shownValues() const {
-    return storedBytes(m_image, Region::UserSpeedDial, Region::UserSpeedDialSize);
 }
 
 void SpeedDialDialog::display() {
@@ -159,6 +158,8 @@ void SpeedDialDialog::changeGroup(int group) {
 
 EmergencySpeedDialDialog::EmergencySpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent)
     : SpeedDialTableDialog(image, prompts, parent) {
+    watchFields(m_image, Fields::withKeyPrefix(CodeFields::speedDials(),
+                                               QStringLiteral("emergency-speed-dial.")));
     setObjectName(QStringLiteral("frmEmer"));
     setWindowTitle(QLatin1String(SpeedDial::EmergencyTitle));
 
@@ -172,10 +173,6 @@ EmergencySpeedDialDialog::EmergencySpeedDialDialog(Image& image, Prompts& prompt
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 
     showRows();
-}
-
-std::optional<QByteArray> EmergencySpeedDialDialog::shownValues() const {
-    return storedBytes(m_image, Region::EmergencySpeedDial, Region::EmergencySpeedDialSize);
 }
 
 SpeedDial::EntryText EmergencySpeedDialDialog::entryText(int row) const {

@@ -59,8 +59,6 @@ public:
 
 protected:
     void display() override;
-    // The whole user speed-dial table.
-    std::optional<QByteArray> shownValues() const override;
 
     int recordOffset(int row) const override;
     SpeedDial::EntryText entryText(int row) const override;
@@ -83,8 +81,6 @@ public:
 
 protected:
     void display() override { showRows(); }
-    // The five emergency records.
-    std::optional<QByteArray> shownValues() const override;
 
     int recordOffset(int row) const override { return SpeedDial::emergencyOffset(row); }
     SpeedDial::EntryText entryText(int row) const override;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codes/codefields.h"
 #include "codes/telephonecodes.h"
 #include "ui/prompts.h"
 #include "ui/valuefield.h"
@@ -18,6 +19,7 @@ UnlockCodeDialog::UnlockCodeDialog(Image& image, Prompts& prompts, QWidget* pare
     setObjectName(QStringLiteral("frmUnlock"));
     setWindowTitle(QLatin1String(Unlock::Title));
     setHelpTopic(QLatin1String(HelpPage));
+    watchFields(m_image, CodeFields::unlockNumber());
 
     auto* caption = new QLabel(QLatin1String(Unlock::Caption), this);
     caption->setObjectName(QStringLiteral("lblCaption"));
@@ -34,10 +36,6 @@ UnlockCodeDialog::UnlockCodeDialog(Image& image, Prompts& prompts, QWidget* pare
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 
     display();
-}
-
-std::optional<QByteArray> UnlockCodeDialog::shownValues() const {
-    return storedBytes(m_image, Region::UnlockNumber, 1 + Unlock::Limit);
 }
 
 void UnlockCodeDialog::display() { m_code->setValue(Unlock::text(m_image)); }

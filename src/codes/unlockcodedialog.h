@@ -27,8 +27,6 @@ public slots:
 
 protected:
     void display() override;
-    // The unlock field.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     void editCode();

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "commands/commandfields.h"
 #include "commands/macros.h"
 #include "ui/prompts.h"
 #include "ui/valuefield.h"
@@ -25,6 +26,7 @@ MacrosDialog::MacrosDialog(Image& image, Prompts& prompts, QWidget* parent)
     setObjectName(QStringLiteral("frmMacro"));
     setWindowTitle(QLatin1String(Title));
     setHelpTopic(QLatin1String(HelpPage));
+    watchFields(m_image, CommandFields::macros());
 
     auto* instruction = new QLabel(QLatin1String(Instruction), this);
     instruction->setObjectName(QStringLiteral("lblInstruction"));
@@ -66,10 +68,6 @@ MacrosDialog::MacrosDialog(Image& image, Prompts& prompts, QWidget* parent)
 
     m_review = new MacroReviewDialog(m_image, this);
     showMacros();
-}
-
-std::optional<QByteArray> MacrosDialog::shownValues() const {
-    return storedBytes(m_image, Region::Macros, Region::MacrosSize);
 }
 
 void MacrosDialog::showMacros() {

@@ -21,7 +21,6 @@ public:
 
 protected:
     void display() override { showMacros(); }
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     void showMacros();

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "commands/commandfields.h"
 #include "formats/calendar.h"
 #include "ui/groupselector.h"
 #include "ui/prompts.h"
@@ -39,6 +40,7 @@ SchedulerDialog::SchedulerDialog(Image& image, Prompts& prompts, QWidget* parent
     setObjectName(QStringLiteral("frmsched"));
     setWindowTitle(QLatin1String(OverviewTitle));
     setHelpTopic(QLatin1String(HelpPage));
+    watchFields(m_image, CommandFields::scheduler());
 
     m_groups = new GroupSelector(QLatin1String(GroupFrame), texts(GroupOptions),
                                  QStringLiteral("fraGroup"), QStringLiteral("optGroup%1"),
@@ -87,10 +89,6 @@ SchedulerDialog::SchedulerDialog(Image& image, Prompts& prompts, QWidget* parent
     layout->addSpacing(8);
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::hide);
     showGroup();
-}
-
-std::optional<QByteArray> SchedulerDialog::shownValues() const {
-    return storedBytes(m_image, Region::Scheduler, Region::SchedulerSize);
 }
 
 void SchedulerDialog::showGroup() {

@@ -28,7 +28,6 @@ public:
 
 protected:
     void display() override { showGroup(); }
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     void showGroup();

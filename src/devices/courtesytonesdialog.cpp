@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "devices/devicefields.h"
 #include "ui/prompts.h"
 #include "ui/valuefield.h"
 
@@ -19,7 +20,7 @@ constexpr int FirstToneRow = 2;
 constexpr int FieldWidth = 64;
 
 QString unitCaption(int field) {
-    return QLatin1String(Fields[field].kind == FieldKind::Frequency ? FrequencyUnit : TimeUnit);
+    return QLatin1String(CourtesyTones::Fields[field].kind == FieldKind::Frequency ? FrequencyUnit : TimeUnit);
 }
 }  // namespace
 
@@ -28,6 +29,7 @@ CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget
     setObjectName(QStringLiteral("frmCTones"));
     setWindowTitle(QLatin1String(Title));
     setHelpTopic(QStringLiteral("tones.html"));
+    watchFields(m_image, DeviceFields::courtesyTones());
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -38,9 +40,9 @@ CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget
     for (int f = 0; f < FieldCount;) {
         int span = 1;
         while (f + span < FieldCount &&
-               QLatin1String(Fields[f + span].group) == QLatin1String(Fields[f].group))
+               QLatin1String(CourtesyTones::Fields[f + span].group) == QLatin1String(CourtesyTones::Fields[f].group))
             ++span;
-        auto* group = new QLabel(QLatin1String(Fields[f].group), this);
+        auto* group = new QLabel(QLatin1String(CourtesyTones::Fields[f].group), this);
         group->setObjectName(QStringLiteral("lblGroup%1").arg(f));
         group->setAlignment(Qt::AlignCenter);
         grid->addWidget(group, 0, FirstFieldColumn + f, 1, span);
@@ -62,12 +64,12 @@ CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget
         for (int f = 0; f < FieldCount; ++f) {
             auto* field = new ValueField(this);
             field->setObjectName(
-                QStringLiteral("%1_%2").arg(QLatin1String(Fields[f].objectName)).arg(r));
+                QStringLiteral("%1_%2").arg(QLatin1String(CourtesyTones::Fields[f].objectName)).arg(r));
             field->setMinimumWidth(FieldWidth);
             if (f == 0) field->setRowLabel(label);
             field->setAccessibleDescription(
                 tr("Courtesy tone %1, %2 %3")
-                    .arg(number, QLatin1String(Fields[f].group), unitCaption(f)));
+                    .arg(number, QLatin1String(CourtesyTones::Fields[f].group), unitCaption(f)));
             connect(field, &ValueField::clicked, this, [this, r, f] { editField(r, f); });
             grid->addWidget(field, FirstToneRow + r, FirstFieldColumn + f);
             m_fields[r][f] = field;
@@ -90,10 +92,6 @@ CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     display();
-}
-
-std::optional<QByteArray> CourtesyTonesDialog::shownValues() const {
-    return storedBytes(m_image, toneOffset(0), RowCount * FieldCount);
 }
 
 void CourtesyTonesDialog::display() {

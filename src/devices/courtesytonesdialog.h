@@ -29,8 +29,6 @@ public:
 
 protected:
     void display() override;
-    // The whole courtesy tone table.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     Image& m_image;

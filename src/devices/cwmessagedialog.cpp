@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "devices/devicefields.h"
 #include "ui/prompts.h"
 
 namespace {
@@ -20,6 +21,7 @@ CwMessageDialog::CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent
     setObjectName(QStringLiteral("frmCwEdit"));
     setWindowTitle(QLatin1String(CwTexts::Title));
     setHelpTopic(QStringLiteral("cw.html"));
+    watchFields(m_image, DeviceFields::cwMessage());
     setModal(false);
 
     auto* frame = new QGroupBox(QLatin1String(CwTexts::Frame), this);
@@ -95,10 +97,6 @@ CwMessageDialog::CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     display();
-}
-
-std::optional<QByteArray> CwMessageDialog::shownValues() const {
-    return storedBytes(m_image, Cw::MessageOffset, 1 + m_image[Cw::MessageOffset]);
 }
 
 void CwMessageDialog::display() {

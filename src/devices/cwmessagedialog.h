@@ -25,8 +25,6 @@ public:
 protected:
     // Viewing: the stored message, the pick list disabled, any composition dropped.
     void display() override;
-    // The count byte and the codes it shows (a count above 31 reads on past the area).
-    std::optional<QByteArray> shownValues() const override;
     // Enter or Space on the pick list picks its current character.
     bool eventFilter(QObject* watched, QEvent* event) override;
 

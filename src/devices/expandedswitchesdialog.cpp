@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "devices/devicefields.h"
 #include "ui/groupselector.h"
 
 using namespace ExpandedSwitches;
@@ -53,6 +54,7 @@ ExpandedSwitchesDialog::ExpandedSwitchesDialog(Image& image, QWidget* parent)
     setObjectName(QStringLiteral("frmExp"));
     setWindowTitle(QLatin1String(Title));
     setHelpTopic(QStringLiteral("switches.html"));
+    watchFields(m_image, DeviceFields::expandedSwitches());
 
     QStringList options;
     for (const char* option : BankOptions) options.append(QLatin1String(option));
@@ -103,10 +105,6 @@ ExpandedSwitchesDialog::ExpandedSwitchesDialog(Image& image, QWidget* parent)
 }
 
 int ExpandedSwitchesDialog::bank() const { return m_banks->current() == 1 ? 1 : 0; }
-
-std::optional<QByteArray> ExpandedSwitchesDialog::shownValues() const {
-    return storedBytes(m_image, groupOffset(0, 0), 2 * RowsPerBank);
-}
 
 void ExpandedSwitchesDialog::showEvent(QShowEvent* event) {
     // A window restored from the task bar (a spontaneous show) keeps the bank it showed.

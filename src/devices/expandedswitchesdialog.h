@@ -47,8 +47,6 @@ public:
 protected:
     // The rows of the bank selected.
     void display() override;
-    // All sixteen group bytes.
-    std::optional<QByteArray> shownValues() const override;
     // Every opening starts on "1-8".
     void showEvent(QShowEvent* event) override;
 

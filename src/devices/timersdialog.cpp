@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "devices/devicefields.h"
 #include "ui/prompts.h"
 #include "ui/valuefieldgrid.h"
 
@@ -10,6 +11,7 @@ TimersDialog::TimersDialog(Image& image, Prompts& prompts, Block block, QWidget*
     : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
     setObjectName(QStringLiteral("frmTimer1"));
     setHelpTopic(QStringLiteral("timers.html"));
+    watchFields(m_image, DeviceFields::timers(blockIndex(m_block)));
     setWindowTitle(blockTitle(BlockArea::Timers, m_block));
 
     // Timers 0..7 down the left column, 8..15 down the right, each with its unit.
@@ -36,10 +38,6 @@ TimersDialog::TimersDialog(Image& image, Prompts& prompts, Block block, QWidget*
 }
 
 int TimersDialog::timerOffset(int timer) const { return ::timerOffset(blockIndex(m_block), timer); }
-
-std::optional<QByteArray> TimersDialog::shownValues() const {
-    return storedBytes(m_image, Region::timersStart(blockIndex(m_block)), Region::Rel::TimersSize);
-}
 
 void TimersDialog::showTimers() {
     setWindowTitle(blockTitle(BlockArea::Timers, m_block));

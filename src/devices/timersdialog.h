@@ -31,8 +31,6 @@ public:
 
 protected:
     void display() override { showTimers(); }
-    // The block's timer table.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     Image& m_image;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "devices/devicefields.h"
 #include "devices/switchesandinputs.h"
 #include "ui/prompts.h"
 #include "ui/valuefield.h"
@@ -20,6 +21,7 @@ UserInputsDialog::UserInputsDialog(Image& image, Prompts& prompts, QWidget* pare
     setObjectName(QStringLiteral("frmUser"));
     setWindowTitle(QLatin1String(Title));
     setHelpTopic(QStringLiteral("inputs.html"));
+    watchFields(m_image, DeviceFields::userInputs());
 
     // The command text stands in the grid's unit column, right of its number.
     ValueRows rows;
@@ -45,10 +47,6 @@ UserInputsDialog::UserInputsDialog(Image& image, Prompts& prompts, QWidget* pare
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     display();
-}
-
-std::optional<QByteArray> UserInputsDialog::shownValues() const {
-    return storedBytes(m_image, inputOffset(0), Count * Region::UserInputRecord);
 }
 
 void UserInputsDialog::display() {

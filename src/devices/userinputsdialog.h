@@ -20,8 +20,6 @@ public:
 
 protected:
     void display() override;
-    // The four bytes of the two inputs.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     Image& m_image;

@@ -8,10 +8,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "devices/devicefields.h"
+
 ZonesDialog::ZonesDialog(Image& image, Block block, QWidget* parent)
     : EditorDialog(parent), m_image(image), m_start(firstZoneOffset(blockIndex(block))) {
     setObjectName(QStringLiteral("frmZones1"));
     setHelpTopic(QStringLiteral("zones.html"));
+    watchFields(m_image, DeviceFields::zones(blockIndex(block)));
     setWindowTitle(blockTitle(BlockArea::Zones, block));
 
     m_tabs = new QTabWidget;
@@ -48,10 +51,6 @@ void ZonesDialog::showZones() {
     for (int z = 0; z < ZoneCount; ++z)
         for (int k = 0; k < FlagsPerZone; ++k)
             m_boxes[z][k]->setChecked(bitValue(m_image[m_start + z], k) == 1);
-}
-
-std::optional<QByteArray> ZonesDialog::shownValues() const {
-    return storedBytes(m_image, m_start, ZoneCount);
 }
 
 std::uint8_t ZonesDialog::zoneByteFromBoxes(int zone) const {

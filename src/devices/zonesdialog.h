@@ -34,9 +34,6 @@ public:
 
 protected:
     void display() override { showZones(); }
-    // The block's eight zone bytes. Boxes the user changed are not re-read on activation while
-    // these stay as shown, so a change not yet written survives a click on another window.
-    std::optional<QByteArray> shownValues() const override;
     void showEvent(QShowEvent* event) override;
 
 private:

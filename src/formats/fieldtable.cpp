@@ -2,6 +2,11 @@
 
 namespace Fields {
 
+FieldList withKeyPrefix(FieldList list, const QString& prefix) {
+    std::erase_if(list, [&prefix](const Field& field) { return !field.key.startsWith(prefix); });
+    return list;
+}
+
 QString blockKey(int block) {
     return block == 0 ? QStringLiteral("base") : QStringLiteral("mem%1").arg(block);
 }

@@ -76,6 +76,9 @@ inline std::function<ByteRanges(const Image&)> fixedRanges(ByteRanges ranges) {
     return [ranges = std::move(ranges)](const Image&) { return ranges; };
 }
 
+// The rows of `list` whose keys begin with `prefix`, in their order.
+FieldList withKeyPrefix(FieldList list, const QString& prefix);
+
 // The block names of the keys: "base", "mem1" .. "mem4".
 QString blockKey(int block);
 // A caption as a key word: lower case, every run of characters other than letters and digits

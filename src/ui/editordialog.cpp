@@ -18,6 +18,20 @@ QByteArray EditorDialog::storedBytes(const Image& image, int offset, int length)
     return QByteArray(reinterpret_cast<const char*>(image.data()) + first, end - first);
 }
 
+void EditorDialog::watchFields(const Image& image, Fields::FieldList fields) {
+    m_watchedImage = &image;
+    m_watched = std::move(fields);
+}
+
+std::optional<QByteArray> EditorDialog::shownValues() const {
+    if (!m_watchedImage) return std::nullopt;
+    QByteArray values;
+    for (const Fields::Field& field : m_watched)
+        for (const Fields::ByteRange& range : field.reads(*m_watchedImage))
+            values += storedBytes(*m_watchedImage, range.first, range.length);
+    return values;
+}
+
 void EditorDialog::showStoredValues() {
     display();
     rememberShownValues();

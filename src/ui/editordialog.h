@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/image.h"
+#include "formats/fieldtable.h"
 
 // The caption of every editor's closing button.
 inline constexpr char OkCaption[] = "OK";
@@ -35,11 +36,16 @@ protected:
     // The stored values the fields show (image bytes, settings values) as they stand now. When
     // the dialog becomes active again it reads its fields afresh only if these differ from the
     // ones it showed last, so a choice made but not yet confirmed survives a click on another
-    // window or a look at the help. Nothing (the default) reads afresh on every activation.
-    virtual std::optional<QByteArray> shownValues() const { return std::nullopt; }
+    // window or a look at the help. By default, the bytes the watched fields are read from;
+    // nothing (no fields watched) reads afresh on every activation.
+    virtual std::optional<QByteArray> shownValues() const;
 
     // The image bytes offset .. offset + length - 1 (those inside the image), for shownValues.
     static QByteArray storedBytes(const Image& image, int offset, int length);
+
+    // The fields the dialog shows, from its area's table: unless the dialog says otherwise, the
+    // stored values it watches are the bytes these fields are read from.
+    void watchFields(const Image& image, Fields::FieldList fields);
 
     // Reads and shows every field now; the dialogs call it after each keypad or composer return.
     void showStoredValues();
@@ -59,4 +65,6 @@ private:
     bool m_centred = false;
     QString m_helpTopic;
     std::optional<QByteArray> m_shown;  // the stored values as last shown
+    const Image* m_watchedImage = nullptr;
+    Fields::FieldList m_watched;
 };

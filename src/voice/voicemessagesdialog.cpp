@@ -5,6 +5,7 @@
 
 #include "ui/valuefield.h"
 #include "ui/valuefieldgrid.h"
+#include "voice/voicefields.h"
 #include "voice/voicemessages.h"
 #include "voice/voicetexts.h"
 
@@ -13,6 +14,7 @@ VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, Block b
     : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
     setObjectName(QStringLiteral("frmVoc"));
     setHelpTopic(QString::fromUtf8(VoiceTexts::HelpPage));
+    watchFields(m_image, VoiceFields::messages(blockIndex(m_block)));
     setWindowTitle(blockTitle(BlockArea::Voice, m_block));
 
     ValueRows rows;
@@ -35,10 +37,6 @@ VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, Block b
     layout->addWidget(m_messages);
     layout->addSpacing(8);
     connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-}
-
-std::optional<QByteArray> VoiceMessagesDialog::shownValues() const {
-    return storedBytes(m_image, Region::voiceStart(blockIndex(m_block)), Region::Rel::VoiceSize);
 }
 
 void VoiceMessagesDialog::showMessages() {

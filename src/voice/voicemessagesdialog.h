@@ -18,8 +18,6 @@ public:
 
 protected:
     void display() override { showMessages(); }
-    // The block's twelve message records.
-    std::optional<QByteArray> shownValues() const override;
 
 private:
     void showMessages();

@@ -115,3 +115,35 @@ TEST(EditorDialog, ReadsAgainOnActivationOnlyWhenTheStoredValuesChanged) {
         EXPECT_EQ(dialog.reads, s.reads);
     }
 }
+
+TEST(EditorDialog, WatchedFieldsDecideWhenActivationReadsAgain) {
+    // A dialog showing one field read from byte 5 and, by its count byte, the bytes after it.
+    struct Watching : EditorDialog {
+        Image image{};
+        int displays = 0;
+        Watching() {
+            Fields::Field field;
+            field.text = [](const Image& i) { return QString::number(i[5]); };
+            field.reads = [](const Image& i) { return Fields::ByteRanges{{5, 1 + i[5]}}; };
+            watchFields(image, {field});
+        }
+        void display() override { ++displays; }
+    } dialog;
+    dialog.show();
+    const int shown = dialog.displays;
+    // clang-format off
+    const struct { int offset; std::uint8_t value; bool readsAgain; } cases[] = {
+        {7, 9, false},  // not read while the count is 0
+        {5, 2, true},   // the count: bytes 6 and 7 are read from now on
+        {7, 4, true},
+        {8, 4, false},
+    };
+    // clang-format on
+    int expected = shown;
+    for (const auto& c : cases) {
+        dialog.image[c.offset] = c.value;
+        reactivate(dialog);
+        expected += c.readsAgain ? 1 : 0;
+        EXPECT_EQ(dialog.displays, expected) << c.offset;
+    }
+}

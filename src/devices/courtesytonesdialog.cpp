@@ -20,7 +20,8 @@ constexpr int FirstToneRow = 2;
 constexpr int FieldWidth = 64;
 
 QString unitCaption(int field) {
-    return QLatin1String(CourtesyTones::Fields[field].kind == FieldKind::Frequency ? FrequencyUnit : TimeUnit);
+    return QLatin1String(CourtesyTones::Fields[field].kind == FieldKind::Frequency ? FrequencyUnit
+                                                                                   : TimeUnit);
 }
 }  // namespace
 
@@ -39,8 +40,8 @@ CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget
     // spans the run of fields that share it.
     for (int f = 0; f < FieldCount;) {
         int span = 1;
-        while (f + span < FieldCount &&
-               QLatin1String(CourtesyTones::Fields[f + span].group) == QLatin1String(CourtesyTones::Fields[f].group))
+        while (f + span < FieldCount && QLatin1String(CourtesyTones::Fields[f + span].group) ==
+                                            QLatin1String(CourtesyTones::Fields[f].group))
             ++span;
         auto* group = new QLabel(QLatin1String(CourtesyTones::Fields[f].group), this);
         group->setObjectName(QStringLiteral("lblGroup%1").arg(f));
@@ -63,8 +64,9 @@ CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget
         grid->addWidget(label, FirstToneRow + r, 0);
         for (int f = 0; f < FieldCount; ++f) {
             auto* field = new ValueField(this);
-            field->setObjectName(
-                QStringLiteral("%1_%2").arg(QLatin1String(CourtesyTones::Fields[f].objectName)).arg(r));
+            field->setObjectName(QStringLiteral("%1_%2")
+                                     .arg(QLatin1String(CourtesyTones::Fields[f].objectName))
+                                     .arg(r));
             field->setMinimumWidth(FieldWidth);
             if (f == 0) field->setRowLabel(label);
             field->setAccessibleDescription(

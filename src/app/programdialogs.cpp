@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "codes/keypaddialog.h"
+#include "ui/keypaddialog.h"
 #include "ui/qtprompts.h"
-#include "voice/voicecomposerdialog.h"
+#include "ui/voicecomposerdialog.h"
 
 void bindProgramDialogs(QtPrompts& prompts) {
     prompts.setKeypad([&prompts](const KeypadRequest& request) {

@@ -5,9 +5,9 @@
 
 #include "ui/valuefield.h"
 #include "ui/valuefieldgrid.h"
+#include "ui/voicetexts.h"
 #include "voice/voicefields.h"
 #include "voice/voicemessages.h"
-#include "voice/voicetexts.h"
 
 VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, Block block,
                                          QWidget* parent)

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "codes/keypaddialog.h"
 #include "dialogcheck.h"
 #include "scriptedprompts.h"
+#include "ui/keypaddialog.h"
 
 struct KeypadFixture {
     explicit KeypadFixture(int armDelayMs = 0) : pad(prompts, nullptr, armDelayMs) {}

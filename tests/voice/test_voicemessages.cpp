@@ -3,8 +3,8 @@
 
 #include "formats/blocks.h"
 #include "imagecheck.h"
+#include "ui/voicetexts.h"
 #include "voice/voicemessages.h"
-#include "voice/voicetexts.h"
 #include "voicewords.h"
 
 TEST(VoiceMessages, RecordsLieWhereTheBlocksPutThem) {

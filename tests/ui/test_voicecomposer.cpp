@@ -17,7 +17,7 @@
 #include "dialogcheck.h"
 #include "formats/vocabulary.h"
 #include "scriptedprompts.h"
-#include "voice/voicecomposerdialog.h"
+#include "ui/voicecomposerdialog.h"
 
 namespace {
 

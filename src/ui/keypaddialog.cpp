@@ -1,4 +1,4 @@
-#include "codes/keypaddialog.h"
+#include "ui/keypaddialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "voice/voicecomposerdialog.h"
+#include "ui/voicecomposerdialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "formats/vocabulary.h"
-#include "voice/voicetexts.h"
+#include "ui/voicetexts.h"
 
 namespace {
 constexpr Vocabulary::PickList Lists[] = {Vocabulary::PickList::AllWords,

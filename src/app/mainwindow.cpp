@@ -18,9 +18,9 @@
 #include "app/aboutdialog.h"
 #include "app/editortable.h"
 #include "app/menus.h"
-#include "codes/unlockcodedialog.h"
 #include "core/regions.h"
 #include "core/texts.h"
+#include "ui/editordialog.h"
 #include "ui/helpviewer.h"
 #include "ui/prompts.h"
 #include "ui/windows.h"
@@ -433,11 +433,9 @@ QDialog* MainWindow::buildEditor(const EditorRow& row) {
 
 void MainWindow::closeModelessEditors() {
     for (const QPointer<QDialog>& open : std::as_const(m_modeless)) {
-        if (!open) continue;
-        // The unlock dialog would otherwise ask about an empty code.
-        if (auto* unlock = qobject_cast<UnlockCodeDialog*>(open.data()))
-            unlock->closeWithoutAsking();
-        else
+        if (auto* editor = qobject_cast<EditorDialog*>(open.data()))
+            editor->closeForEnd();
+        else if (open)
             open->close();
     }
 }

@@ -47,7 +47,7 @@ void UnlockCodeDialog::editCode() {
     showStoredValues();
 }
 
-void UnlockCodeDialog::closeWithoutAsking() {
+void UnlockCodeDialog::closeForEnd() {
     m_asking = false;
     close();
     m_asking = true;

@@ -15,9 +15,8 @@ public:
     // The caption lblCaption above the value field lblNum; cmdOK closes.
     UnlockCodeDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
 
-    // Closes the dialog without the question about an empty code. The main window calls it when
-    // the program ends, so the end is never held up by this dialog.
-    void closeWithoutAsking();
+    // Closes the dialog without the question about an empty code.
+    void closeForEnd() override;
 
 public slots:
     // Every way the user closes the dialog ends here: "OK", the window's close button and Escape.

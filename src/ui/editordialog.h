@@ -24,6 +24,10 @@ public:
 
     void setHelpTopic(const QString& page) { m_helpTopic = page; }
 
+    // Closes the dialog because the program ends: without the questions a user's close may ask,
+    // so nothing holds up the end.
+    virtual void closeForEnd() { close(); }
+
     // Adds the dialog's "OK" button, right-aligned on a row of its own, at the foot of `layout`.
     // Like every button of an editor it is never the default button: Enter on a value field
     // edits the field, and Enter on a list, combo box or check box leaves the dialog open.

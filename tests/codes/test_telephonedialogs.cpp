@@ -94,7 +94,7 @@ TEST(UnlockDialog, EveryWayOfClosingWithNoCodeAsksFirst) {
     // The program's own end does not ask.
     DialogHarness h(zeroImage());
     auto& dialog = h.open<UnlockCodeDialog>();
-    dialog.closeWithoutAsking();
+    dialog.closeForEnd();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(h.prompts.messages.empty());
 }

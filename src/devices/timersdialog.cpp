@@ -11,13 +11,14 @@ TimersDialog::TimersDialog(Image& image, Prompts& prompts, Block block, QWidget*
     : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
     setObjectName(QStringLiteral("frmTimer1"));
     setHelpTopic(QStringLiteral("timers.html"));
-    watchFields(m_image, DeviceFields::timers(blockIndex(m_block)));
+    m_fields = DeviceFields::timers(blockIndex(m_block));
+    watchFields(m_image, m_fields);
     setWindowTitle(blockTitle(BlockArea::Timers, m_block));
 
     // Timers 0..7 down the left column, 8..15 down the right, each with its unit.
     ValueRows rows;
     for (int i = 0; i < TimerCount; ++i) {
-        rows.labels.append(timerLabel(i));
+        rows.labels.append(m_fields[i].caption);
         rows.units.append(timerUnit(i));
     }
     rows.labelName = QStringLiteral("lblName%1");
@@ -37,38 +38,17 @@ TimersDialog::TimersDialog(Image& image, Prompts& prompts, Block block, QWidget*
     showTimers();
 }
 
-int TimersDialog::timerOffset(int timer) const { return ::timerOffset(blockIndex(m_block), timer); }
-
 void TimersDialog::showTimers() {
     setWindowTitle(blockTitle(BlockArea::Timers, m_block));
-    for (int i = 0; i < TimerCount; ++i)
-        m_timers->setValue(i, 0,
-                           timerText(timerCount(m_image, timerOffset(i)), TimerTable[i].kind));
-}
-
-TimerStore TimersDialog::storeTenthsTimer(int offset, const QString& text) {
-    return ::storeTenthsTimer(m_image, offset, text);
-}
-
-TimerStore TimersDialog::storeSecondsTimer(int offset, const QString& text) {
-    return ::storeSecondsTimer(m_image, offset, text);
+    for (int i = 0; i < TimerCount; ++i) m_timers->setValue(i, 0, m_fields[i].text(m_image));
 }
 
 void TimersDialog::editTimer(int timer) {
-    const KeypadRequest request = timerRequest(timer, m_timers->value(timer, 0));
-    const std::optional<QString> entry = m_prompts.enterKeys(request);
+    const Fields::Field& field = m_fields[timer];
     // A cancelled keypad writes nothing: the upper bits of the entry stay as they are.
-    if (!entry) {
-        showStoredValues();
-        return;
+    if (const std::optional<QString> entry = m_prompts.enterKeys(field.request(m_image))) {
+        if (field.store(m_image, *entry) == Fields::Stored::Refused)
+            m_prompts.message(Icon::Exclamation, field.refusalTitle, field.refusal);
     }
-
-    const bool seconds = TimerTable[timer].kind == TimerKind::Seconds;
-    const TimerStore stored = seconds ? storeSecondsTimer(timerOffset(timer), *entry)
-                                      : storeTenthsTimer(timerOffset(timer), *entry);
-    if (stored == TimerStore::Refused)
-        m_prompts.message(
-            Icon::Exclamation, request.heading,
-            QString::fromLatin1(seconds ? TimerTexts::SecondsRefused : TimerTexts::TenthsRefused));
     showStoredValues();
 }

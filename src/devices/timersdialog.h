@@ -18,13 +18,9 @@ public:
     TimersDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
 
     Block block() const { return m_block; }
-    int timerOffset(int timer) const;
 
     // Sets the title from the block and shows all sixteen values.
     void showTimers();
-    // Store a keypad answer into the entry at `offset`; see the model functions of the same names.
-    TimerStore storeTenthsTimer(int offset, const QString& text);
-    TimerStore storeSecondsTimer(int offset, const QString& text);
 
     // Edits one timer on the keypad (the value field's click).
     void editTimer(int timer);
@@ -36,5 +32,6 @@ private:
     Image& m_image;
     Prompts& m_prompts;
     Block m_block;
+    Fields::FieldList m_fields;  // the block's sixteen timers
     ValueFieldGrid* m_timers;
 };

@@ -105,18 +105,3 @@ std::uint8_t packDigitPair(const QString& pair) {
     };
     return static_cast<std::uint8_t>(digit(0) * 16 + digit(1));
 }
-
-QString packedPairText(std::uint8_t byte) {
-    return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
-}
-
-QString packedCommandText(const Image& image, int offset) {
-    if (!fits(offset, Codec::PackedCommandSize)) return {};
-    return packedPairText(image[offset]) + packedPairText(image[offset + 1]);
-}
-
-void storePackedCommand(Image& image, int offset, const QString& digits) {
-    if (!fits(offset, Codec::PackedCommandSize)) return;
-    image[offset] = packDigitPair(digits.mid(0, 2));
-    image[offset + 1] = packDigitPair(digits.mid(2, 2));
-}

@@ -55,11 +55,3 @@ void storeThreeDigits(Image& image, int offset, const QString& text);
 // Two decimal digits packed into one byte, the first in the high nibble; any key other than
 // "0".."9" counts as 0, a missing character too.
 std::uint8_t packDigitPair(const QString& pair);
-// A packed digit pair shown as two hexadecimal digits ("0123" for the bytes 0x01 0x23 of a
-// command), so bytes that do not hold decimal digits still show what is stored.
-QString packedPairText(std::uint8_t byte);
-// The two bytes of a command number at offset as four hexadecimal digits.
-QString packedCommandText(const Image& image, int offset);
-// Writes a four-digit command number as two packed pairs (characters 1-2, then 3-4); the empty
-// text gives two 0 bytes.
-void storePackedCommand(Image& image, int offset, const QString& digits);

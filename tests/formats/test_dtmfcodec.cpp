@@ -1,7 +1,9 @@
 // The DTMF key code table and the four stored key forms, byte for byte.
 #include <gtest/gtest.h>
 
+#include "formats/commands.h"
 #include "formats/dtmfcodec.h"
+#include "formats/fields.h"
 #include "imagecheck.h"
 
 namespace {
@@ -102,7 +104,7 @@ TEST(Codec, EncodeDigitsOutsideTheImageWritesNothing) {
     storeDigitField(image, -1, QStringLiteral("12"), LengthRule::Characters);
     storeTelephoneNumber(image, ImageSize - 11, QStringLiteral("12"));
     storeThreeDigits(image, ImageSize - 2, QStringLiteral("123"));
-    storePackedCommand(image, ImageSize - 1, QStringLiteral("1234"));
+    CommandField{ImageSize - 1}.store(image, QStringLiteral("1234"));
     EXPECT_EQ(image, before);
 }
 
@@ -217,20 +219,21 @@ TEST(Codec, PackPairPacksDecimalDigitsOnly) {
     }
 }
 
-TEST(Codec, PackedPairsShowAsHexadecimalDigits) {
+TEST(Codec, CommandNumbersShowAsTwoHexadecimalPairs) {
+    // A pair above 9 shows without its leading zero, as the dialogs show commands.
     const struct {
         Bytes bytes;
         const char* text;
     } cases[] = {
         {{0x01, 0x23}, "0123"}, {{0x00, 0x00}, "0000"}, {{0xFF, 0xFF}, "FFFF"},
-        {{0x0A, 0x00}, "0A00"}, {{0x11, 0x10}, "1110"}, {{0x9B, 0x07}, "9B07"},
+        {{0x0A, 0x00}, "A00"},  {{0x11, 0x10}, "1110"}, {{0x9B, 0x07}, "9B07"},
     };
     for (const auto& c : cases) {
         Image image = patternedImage();
         put(image, 898, c.bytes);
-        EXPECT_EQ(packedCommandText(image, 898), QString::fromLatin1(c.text)) << c.text;
+        EXPECT_EQ(CommandField{898}.digits(image), QString::fromLatin1(c.text)) << c.text;
     }
-    EXPECT_EQ(packedPairText(0x05), QStringLiteral("05"));
+    EXPECT_EQ(commandByteDigits(0x05), QStringLiteral("05"));
 }
 
 TEST(Codec, CommandNumbersArePackedInTwoPairs) {
@@ -238,16 +241,14 @@ TEST(Codec, CommandNumbersArePackedInTwoPairs) {
         const char* text;
         Bytes bytes;
     } cases[] = {
-        {"0123", {0x01, 0x23}},
-        {"", {0x00, 0x00}},
-        {"1110", {0x11, 0x10}},
-        {"*5#9", {0x05, 0x09}},
+        {"0123", {0x01, 0x23}}, {"", {0x00, 0x00}},    {"1110", {0x11, 0x10}},
+        {"*5#9", {0x05, 0x09}}, {"B12", {0x01, 0x12}},  // the first two and the last two characters
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const Image before = patternedImage();
         Image image = before;
-        storePackedCommand(image, 898, QString::fromLatin1(c.text));
+        CommandField{898}.store(image, QString::fromLatin1(c.text));
         expectOnlyWritten(before, image, 898, c.bytes);
     }
 }

@@ -16,8 +16,6 @@ using TextRule = std::function<QString(const Image&)>;
 using RequestRule = std::function<KeypadRequest(const QString& shown)>;
 using WriteRule = std::function<void(Image&, const QString& answer)>;
 
-QString latin(const char* text) { return QString::fromLatin1(text); }
-
 // True when the keypad can hand back `answer` after OK: its starting text untouched, or keys typed
 // on it. The first key replaces the starting text and further keys stop at the limit; a second
 // Delay straight after one is refused by the pad.
@@ -25,8 +23,8 @@ bool keypadGives(const KeypadRequest& request, const QString& answer) {
     if (answer == request.initial) return true;
     if (answer.size() > std::max(1, request.limit)) return false;
     for (qsizetype i = 0; i < answer.size(); ++i) {
-        if (!KeyPad::keyShown(request.keySet, answer.at(i))) return false;
-        if (i > 0 && answer.at(i) == KeyPad::DelayKey && answer.at(i - 1) == KeyPad::DelayKey)
+        if (!Keypad::keyShown(request.keySet, answer.at(i))) return false;
+        if (i > 0 && answer.at(i) == Keypad::DelayKey && answer.at(i - 1) == Keypad::DelayKey)
             return false;
     }
     return true;
@@ -36,7 +34,7 @@ Fields::Stored storeAnswer(Image& image, const TextRule& text, const RequestRule
                            const WriteRule& write, const QString& answer) {
     const QString shown = text(image);
     const KeypadRequest entry = request(shown);
-    if (!keypadGives(entry, answer) || KeyPad::check(entry.check, answer))
+    if (!keypadGives(entry, answer) || Keypad::check(entry.check, answer))
         return Fields::Stored::Refused;
     Image stored = image;
     write(stored, answer);
@@ -64,10 +62,10 @@ Fields::Field keypadField(const QString& key, const QString& caption, const Text
         return storeAnswer(image, text, request, write, answer);
     };
     const EntryCheck check = request(QString()).check;
-    for (const KeyPad::CheckRow& row : KeyPad::Checks) {
+    for (const Keypad::CheckRow& row : Keypad::Checks) {
         if (row.check != check) continue;
-        field.refusalTitle = latin(row.title);
-        field.refusal = latin(row.text);
+        field.refusalTitle = QLatin1String(row.title);
+        field.refusal = QLatin1String(row.text);
     }
     return field;
 }
@@ -78,7 +76,7 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
                   const std::function<SpeedDial::EntryText(const Image&)>& entry,
                   const RequestRule& request) {
     const auto caption = [&position](const char* column) {
-        return position + QStringLiteral(", ") + latin(column);
+        return position + QStringLiteral(", ") + QLatin1String(column);
     };
     const TelephoneNumberField number = SpeedDial::numberField(record);
     list.push_back(keypadField(
@@ -104,22 +102,22 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
 
 Fields::FieldList unlockNumber() {
     const Fields::ByteRanges bytes = {{Region::UnlockNumber, Codec::DigitFieldSize}};
-    return {keypadField(QStringLiteral("unlock.number"), latin(Unlock::Caption), Unlock::text,
-                        bytes, bytes, Unlock::request, Unlock::store)};
+    return {keypadField(QStringLiteral("unlock.number"), QLatin1String(Unlock::Caption),
+                        Unlock::text, bytes, bytes, Unlock::request, Unlock::store)};
 }
 
 Fields::FieldList preDialNumber() {
     // The window title is the field's only caption.
     const Fields::ByteRanges bytes = {{Region::PreDialNumber, Codec::DigitFieldSize}};
-    return {keypadField(QStringLiteral("pre-dial.number"), latin(PreDial::Title), PreDial::text,
-                        bytes, bytes, PreDial::request, PreDial::store)};
+    return {keypadField(QStringLiteral("pre-dial.number"), QLatin1String(PreDial::Title),
+                        PreDial::text, bytes, bytes, PreDial::request, PreDial::store)};
 }
 
 Fields::FieldList controlCodes(int block) {
     const Fields::ByteRanges table = {{Region::codesStart(block), Region::Rel::CodesSize}};
     Fields::FieldList list;
     for (int k = 0; k < Region::Rel::CodeCount; ++k) {
-        const QString label = latin(Codes::Rows[k].label);
+        const QString label = QLatin1String(Codes::Rows[k].label);
         list.push_back(keypadField(
             QStringLiteral("codes.%1.%2").arg(Fields::blockKey(block), Fields::keyWord(label)),
             label, [block, k](const Image& image) { return Codes::codeText(image, block, k); },

@@ -90,9 +90,10 @@ void SpeedDialTableDialog::editNumber(int row) {
 }
 
 void SpeedDialTableDialog::editIdentification(int row) {
-    // -1: the composer's heading keeps the message number of its last voice-message caller.
-    const ComposeResult result = m_prompts.composeWords(ComposeRequest{
-        SpeedDial::IdentificationWords, -1, m_rows->value(row, m_identificationColumn).trimmed()});
+    // No number: the composer's heading keeps the message number of its last voice-message caller.
+    const ComposeResult result = m_prompts.composeWords(
+        ComposeRequest{SpeedDial::IdentificationWords, std::nullopt,
+                       m_rows->value(row, m_identificationColumn).trimmed()});
     m_rows->setValue(row, m_identificationColumn, result.text);
     // Only words composed anew are written: a Cancel, or an identification that the row did not
     // show (its number is empty), leaves the stored words alone.

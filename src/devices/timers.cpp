@@ -75,7 +75,7 @@ QString timerKeypadText(const QString& displayed, TimerKind kind) {
 KeypadRequest timerRequest(int timer, const QString& shownValue) {
     const TimerKind kind = validTimer(timer) ? TimerTable[timer].kind : TimerKind::Seconds;
     const bool seconds = kind == TimerKind::Seconds;
-    return {KeySet::Digits, seconds ? SecondsKeyPadLimit : TenthsKeyPadLimit, timerHeading(timer),
+    return {KeySet::Digits, seconds ? SecondsKeypadLimit : TenthsKeypadLimit, timerHeading(timer),
             timerKeypadText(shownValue, kind),
             seconds ? EntryCheck::Range1To1800 : EntryCheck::None};
 }

@@ -23,8 +23,8 @@ inline constexpr int TimerCountMax = 2047;    // eleven bits
 inline constexpr int TenthsEntryMax = 99;     // two keypad digits
 inline constexpr int SecondsEntryMax = 1800;  // thirty minutes
 // Keypad length limits: two digits for a tenths timer, four for a seconds timer.
-inline constexpr int TenthsKeyPadLimit = 2;
-inline constexpr int SecondsKeyPadLimit = 4;
+inline constexpr int TenthsKeypadLimit = 2;
+inline constexpr int SecondsKeypadLimit = 4;
 
 inline constexpr std::array<TimerInfo, TimerCount> TimerTable = {{
     {"Repeater Time-Out", "Repeater Time-Out", TimerKind::Seconds},

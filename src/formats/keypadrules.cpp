@@ -1,6 +1,6 @@
 #include "formats/keypadrules.h"
 
-namespace KeyPad {
+namespace Keypad {
 
 bool keyShown(KeySet keySet, QChar key) {
     if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) return true;
@@ -39,4 +39,4 @@ std::optional<Refusal> check(EntryCheck check, const QString& text) {
     return std::nullopt;
 }
 
-}  // namespace KeyPad
+}  // namespace Keypad

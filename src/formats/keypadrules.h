@@ -8,7 +8,7 @@
 
 #include "formats/keypadrequest.h"
 
-namespace KeyPad {
+namespace Keypad {
 
 // The sixteen keys as the pad shows them, rows top to bottom.
 inline constexpr int PadRows = 4;
@@ -75,4 +75,4 @@ struct Refusal {
 // everything.
 std::optional<Refusal> check(EntryCheck check, const QString& text);
 
-}  // namespace KeyPad
+}  // namespace Keypad

@@ -28,8 +28,6 @@ namespace {
 constexpr char HelpPage[] = "report.html";
 constexpr int BlinkMilliseconds = 500;
 
-QString latin(const char* text) { return QString::fromLatin1(text); }
-
 // The frames and the boxes they hold, top to bottom.
 struct FrameInfo {
     const char* caption;
@@ -54,19 +52,19 @@ PrintReportDialog::PrintReportDialog(const Image& image, Prompts& prompts, const
       m_settings(settings),
       m_headings(std::move(headings)) {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(latin(DialogTitle));
-    setHelpTopic(latin(HelpPage));
+    setWindowTitle(QLatin1String(DialogTitle));
+    setHelpTopic(QLatin1String(HelpPage));
     if (!ports) m_ownPorts = std::make_unique<QtPrintPorts>(this);
     m_ports = ports ? ports : m_ownPorts.get();
 
     auto* frames = new QGridLayout;
     for (const FrameInfo& info : Frames) {
-        auto* frame = new QGroupBox(latin(info.caption), this);
-        frame->setObjectName(latin(info.objectName));
+        auto* frame = new QGroupBox(QLatin1String(info.caption), this);
+        frame->setObjectName(QLatin1String(info.objectName));
         auto* column = new QVBoxLayout(frame);
         for (int box = 0; box < BoxCount; ++box) {
             if (qstrcmp(Boxes[box].frame, info.caption) != 0) continue;
-            auto* check = new QCheckBox(latin(Boxes[box].caption), frame);
+            auto* check = new QCheckBox(QLatin1String(Boxes[box].caption), frame);
             check->setObjectName(QStringLiteral("chkPrint%1").arg(box));
             column->addWidget(check);
             m_boxes[box] = check;
@@ -75,19 +73,21 @@ PrintReportDialog::PrintReportDialog(const Image& image, Prompts& prompts, const
         frames->addWidget(frame, info.row, info.column);
     }
 
-    auto* action = new QGroupBox(latin(ActionFrame), this);
+    auto* action = new QGroupBox(QLatin1String(ActionFrame), this);
     action->setObjectName(QStringLiteral("fraAction"));
-    m_print = new QPushButton(latin(NoJobsSelected), action);
+    m_print = new QPushButton(QLatin1String(NoJobsSelected), action);
     m_print->setObjectName(QStringLiteral("cmdPrint"));
     // Wide enough for every caption, so the button keeps its size while it blinks.
-    m_print->setMinimumWidth(m_print->fontMetrics().horizontalAdvance(latin(NoJobsSelected)) + 40);
+    m_print->setMinimumWidth(
+        m_print->fontMetrics().horizontalAdvance(QLatin1String(NoJobsSelected)) + 40);
     auto* preview = new QPushButton(tr("Preview..."), action);
     preview->setObjectName(QStringLiteral("cmdPreview"));
     auto* pdf = new QPushButton(tr("Export PDF..."), action);
     pdf->setObjectName(QStringLiteral("cmdPdf"));
     m_status = new QLabel(action);
     m_status->setObjectName(QStringLiteral("lblStatus"));
-    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(latin(JobsDispatched)));
+    m_status->setMinimumWidth(
+        m_status->fontMetrics().horizontalAdvance(QLatin1String(JobsDispatched)));
     auto* actionRow = new QHBoxLayout(action);
     actionRow->addWidget(m_print);
     actionRow->addWidget(preview);
@@ -110,7 +110,7 @@ PrintReportDialog::PrintReportDialog(const Image& image, Prompts& prompts, const
     m_blinkTimer->setInterval(BlinkMilliseconds);
     connect(m_blinkTimer, &QTimer::timeout, this, &PrintReportDialog::blink);
     m_blinkTimer->start();
-    m_print->setAccessibleName(latin(NoJobsSelected));
+    m_print->setAccessibleName(QLatin1String(NoJobsSelected));
 }
 
 PrintReportDialog::~PrintReportDialog() = default;
@@ -125,13 +125,13 @@ void PrintReportDialog::blink() {
     const ReportBoxes boxes = checkedBoxes();
     const bool selected = std::find(boxes.begin(), boxes.end(), true) != boxes.end();
     if (!selected)
-        m_print->setText(latin(NoJobsSelected));
-    else if (m_print->text() == latin(StartPrintJobs))
+        m_print->setText(QLatin1String(NoJobsSelected));
+    else if (m_print->text() == QLatin1String(StartPrintJobs))
         m_print->setText(QString());
     else
-        m_print->setText(latin(StartPrintJobs));
+        m_print->setText(QLatin1String(StartPrintJobs));
     // A screen reader hears what the button does, not the blank phase of the blinking.
-    m_print->setAccessibleName(latin(selected ? StartPrintJobs : NoJobsSelected));
+    m_print->setAccessibleName(QLatin1String(selected ? StartPrintJobs : NoJobsSelected));
 }
 
 ReportDocument PrintReportDialog::composeChecked() const {
@@ -143,7 +143,7 @@ ReportDocument PrintReportDialog::composeChecked() const {
 bool PrintReportDialog::anyChecked() {
     const ReportBoxes boxes = checkedBoxes();
     if (std::find(boxes.begin(), boxes.end(), true) != boxes.end()) return true;
-    m_prompts.message(Icon::Warning, latin(PrintJobsTitle), latin(NoJobsError));
+    m_prompts.message(Icon::Warning, QLatin1String(PrintJobsTitle), QLatin1String(NoJobsError));
     return false;
 }
 
@@ -152,7 +152,7 @@ void PrintReportDialog::setStatus(const QString& text) { m_status->setText(text)
 void PrintReportDialog::printReport() {
     if (!anyChecked()) return;
     if (!m_ports->choosePrinter()) {
-        setStatus(latin(PrintCancelled));
+        setStatus(QLatin1String(PrintCancelled));
         return;
     }
     {
@@ -162,12 +162,12 @@ void PrintReportDialog::printReport() {
             if (!m_ports->printJob(document, job)) {
                 // The jobs already sent stay sent; the rest is skipped and the boxes stay
                 // checked for another try.
-                setStatus(latin(PrinterError));
+                setStatus(QLatin1String(PrinterError));
                 return;
             }
         }
     }
-    setStatus(latin(JobsDispatched));
+    setStatus(QLatin1String(JobsDispatched));
     for (QCheckBox* box : m_boxes) box->setChecked(false);
 }
 

@@ -48,10 +48,8 @@ constexpr int SpeedDialsPerPage = 20;
 constexpr int SpeedDialPages = 5;
 constexpr int ZonesPerJob = 4;
 
-QString latin(const char* text) { return QString::fromLatin1(text); }
-
 QString memorySaveTitle(const char* prefix, int n, const char* suffix) {
-    return latin(prefix) + QString::number(n) + latin(suffix);
+    return QLatin1String(prefix) + QString::number(n) + QLatin1String(suffix);
 }
 
 // The bytes from `offset` on, as many as `length` but never past the end of the image.
@@ -64,35 +62,35 @@ std::span<const std::uint8_t> imageBytes(const Image& image, int offset, int len
 }  // namespace
 
 QString sectionTitle(int code) {
-    if (code == CodesCode) return latin(BaseControlCodes);
+    if (code == CodesCode) return QLatin1String(BaseControlCodes);
     if (code > CodesCode && code <= CodesCode + Region::MemorySaveCount)
         return memorySaveTitle(MemorySave, code - CodesCode, ControlCodesSuffix);
-    if (code == TimersCode) return latin(BaseTimers);
+    if (code == TimersCode) return QLatin1String(BaseTimers);
     if (code > TimersCode && code <= TimersCode + Region::MemorySaveCount)
         return memorySaveTitle(MemorySave, code - TimersCode, TimersSuffix);
-    if (code == ZonesCode) return latin(BaseControlZones);
+    if (code == ZonesCode) return QLatin1String(BaseControlZones);
     if (code > ZonesCode && code <= ZonesCode + Region::MemorySaveCount)
         return memorySaveTitle(MemoryZonesPrefix, code - ZonesCode, ZonesSuffix);
     switch (code) {
         case MacrosCode:
-            return latin(MacroCommands);
+            return QLatin1String(MacroCommands);
         case SchedulerCode:
-            return latin(SchedularOperations);
+            return QLatin1String(SchedularOperations);
         case SpeedDialCode:
-            return latin(SpeedDialNumbers);
+            return QLatin1String(SpeedDialNumbers);
         case EmergencyCode:
-            return latin(EmergencySpeedDialNumbers);
+            return QLatin1String(EmergencySpeedDialNumbers);
         case TonesCode:
-            return latin(CourtesyTonesTitle);
+            return QLatin1String(CourtesyTonesTitle);
         case CwCode:
-            return latin(CwMessageTitle);
+            return QLatin1String(CwMessageTitle);
         default:
             return QString();
     }
 }
 
 QString voiceTitle(int block) {
-    return block == 0 ? latin(BaseVoiceMessages)
+    return block == 0 ? QLatin1String(BaseVoiceMessages)
                       : memorySaveTitle(MemorySave, block, VoiceMessagesSuffix);
 }
 
@@ -101,8 +99,8 @@ ReportInputs reportInputs(const Settings& settings, const ReportHeadings& headin
     ReportInputs inputs;
     inputs.headings = headings;
     inputs.fourMemorySaves = settings.fourMemorySaves();
-    inputs.fontFamily =
-        settings.fontName.isEmpty() ? latin(SettingKeys::DefaultFontName) : settings.fontName;
+    inputs.fontFamily = settings.fontName.isEmpty() ? QLatin1String(SettingKeys::DefaultFontName)
+                                                    : settings.fontName;
     inputs.printFontSize = static_cast<int>(std::lround(printFontPoints(settings.fontSize)));
     inputs.boxes = boxes;
     return inputs;
@@ -120,9 +118,10 @@ void ReportWriter::pageHeading() {
     m_out.setSize(m_inputs.printFontSize);
     m_out.lineBreak();
     const QString& name = m_inputs.headings.reportFileName;
-    m_out.text(8, latin(FilePrefix) + (name.isEmpty() ? latin(NoFileName) : visibleFileName(name)));
+    m_out.text(8, QLatin1String(FilePrefix) +
+                      (name.isEmpty() ? QLatin1String(NoFileName) : visibleFileName(name)));
     m_out.endLine();
-    m_out.text(8, latin(PrintDatePrefix) + m_inputs.headings.printDate);
+    m_out.text(8, QLatin1String(PrintDatePrefix) + m_inputs.headings.printDate);
     m_out.endLine();
     m_out.lineBreak();
 }
@@ -132,9 +131,10 @@ void ReportWriter::voicePageHeading(int block) {
     for (int i = 0; i < 3; ++i) m_out.lineBreak();
     m_out.setSize(BodySize);
     const QString& name = m_inputs.headings.chooserFileName;
-    m_out.text(8, latin(FilePrefix) + (name.isEmpty() ? latin(NoFileName) : visibleFileName(name)));
+    m_out.text(8, QLatin1String(FilePrefix) +
+                      (name.isEmpty() ? QLatin1String(NoFileName) : visibleFileName(name)));
     m_out.endLine();
-    m_out.text(8, latin(PrintDatePrefix) + m_inputs.headings.printDate);
+    m_out.text(8, QLatin1String(PrintDatePrefix) + m_inputs.headings.printDate);
     m_out.lineBreak();
     m_out.setSize(TitleSize);
     m_out.centredLine(voiceTitle(block));
@@ -145,7 +145,7 @@ void ReportWriter::voicePageHeading(int block) {
 namespace {
 void boldHeadings(ReportComposer& out, std::span<const Heading> headings) {
     out.setBold(true);
-    for (const Heading& heading : headings) out.text(heading.column, latin(heading.text));
+    for (const Heading& heading : headings) out.text(heading.column, QLatin1String(heading.text));
     out.setBold(false);
 }
 }  // namespace
@@ -179,7 +179,7 @@ void ReportWriter::subHeading(int code) {
 void ReportWriter::codes(int block) {
     subHeading(CodesCode + block);
     for (int k = 0; k < Region::Rel::CodeCount; ++k) {
-        m_out.text(8, latin(CodeLabels[k]));
+        m_out.text(8, QLatin1String(CodeLabels[k]));
         m_out.text(45, digitFieldText(m_image, Codes::codeOffset(block, k), Codec::DigitFieldKeys));
         m_out.endEntry();
     }
@@ -194,9 +194,9 @@ void ReportWriter::timers(int block) {
     subHeading(TimersCode + block);
     for (int i = 0; i < Region::Rel::TimerCount; ++i) {
         const TimerRow& row = TimerRows[i];
-        m_out.text(8, latin(row.label));
+        m_out.text(8, QLatin1String(row.label));
         m_out.text(40, timerTime(timerOffset(block, i), row.kind));
-        m_out.text(48, latin(row.unit));
+        m_out.text(48, QLatin1String(row.unit));
         m_out.endEntry();
     }
     m_out.pageBreak();
@@ -221,9 +221,8 @@ void ReportWriter::macroLine(int macro) {
     const Macros::MacroRow row = Macros::macroRow(m_image, macro);
     if (m_image[Macros::macroOffset(macro)] != 0) {
         m_out.text(14, row.trigger);
-        m_out.text(
-            28,
-            QStringList(row.commands.begin(), row.commands.end()).join(latin(CommandSeparator)));
+        m_out.text(28, QStringList(row.commands.begin(), row.commands.end())
+                           .join(QLatin1String(CommandSeparator)));
     }
     m_out.endEntry();
 }
@@ -236,9 +235,9 @@ void ReportWriter::scheduler(int page) {
 void ReportWriter::schedulerLine(int event) {
     m_out.number(8, event);
     if (const std::optional<Scheduler::EventTexts> e = Scheduler::eventTexts(m_image, event)) {
-        m_out.text(15, e->everyHour ? latin(EveryHour) + e->minute
-                                    : e->hour + latin(TimeSeparator) + e->minute);
-        m_out.text(25, e->byWeekday ? e->weekday : latin(NoWeekday));
+        m_out.text(15, e->everyHour ? QLatin1String(EveryHour) + e->minute
+                                    : e->hour + QLatin1String(TimeSeparator) + e->minute);
+        m_out.text(25, e->byWeekday ? e->weekday : QLatin1String(NoWeekday));
         m_out.text(45, e->month);
         if (!e->byWeekday) m_out.text(55, e->dayOfMonth);
         m_out.text(75, e->command);
@@ -271,21 +270,21 @@ void ReportWriter::emergencySpeedDials() {
 
 void ReportWriter::zonePair(int block, int leftZone) {
     m_out.setBold(true);
-    m_out.text(8, latin(ZoneTitles[leftZone]));
-    m_out.text(60, latin(ZoneTitles[leftZone + 1]));
+    m_out.text(8, QLatin1String(ZoneTitles[leftZone]));
+    m_out.text(60, QLatin1String(ZoneTitles[leftZone + 1]));
     m_out.setBold(false);
     m_out.lineBreak();
     // Zones count from 1 in the zones model.
     auto mark = [&](int zone, int flag) {
-        return latin(zoneFlag(m_image, block, zone + 1, flag) ? FlagSet : FlagClear);
+        return QLatin1String(zoneFlag(m_image, block, zone + 1, flag) ? FlagSet : FlagClear);
     };
     for (int k = 1; k <= 8; ++k) {
         m_out.number(8, k);
         m_out.text(11, mark(leftZone, k));
-        m_out.text(14, latin(ZoneLabels[leftZone][k - 1]));
+        m_out.text(14, QLatin1String(ZoneLabels[leftZone][k - 1]));
         m_out.number(60, k);
         m_out.text(63, mark(leftZone + 1, k));
-        m_out.text(66, latin(ZoneLabels[leftZone + 1][k - 1]));
+        m_out.text(66, QLatin1String(ZoneLabels[leftZone + 1][k - 1]));
         m_out.endEntry();
     }
 }
@@ -300,7 +299,7 @@ void ReportWriter::courtesyTones() {
             for (int f = 0; f < CourtesyTones::FieldCount; ++f) {
                 m_out.text(Columns[f], texts[f]);
                 if (CourtesyTones::Fields[f].kind == CourtesyTones::FieldKind::Frequency)
-                    m_out.text(Columns[f] + 6, latin(ToneDash));
+                    m_out.text(Columns[f] + 6, QLatin1String(ToneDash));
             }
         }
         m_out.endEntry();
@@ -309,7 +308,8 @@ void ReportWriter::courtesyTones() {
 
 void ReportWriter::cwMessage() {
     // A count above 31 runs on into the bytes that follow, as the controller reads it.
-    m_out.text(8, m_image[Cw::MessageOffset] == 0 ? latin(EmptyCw) : cwMessageText(m_image));
+    m_out.text(8,
+               m_image[Cw::MessageOffset] == 0 ? QLatin1String(EmptyCw) : cwMessageText(m_image));
     m_out.endEntry();
 }
 

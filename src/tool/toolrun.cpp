@@ -19,8 +19,6 @@ namespace Tool {
 
 namespace {
 
-QString latin(const char* text) { return QString::fromLatin1(text); }
-
 // Why the editor's open refused the file, in more words than its message has: the file is opened
 // once more the way the editor opens it (never waiting on a FIFO) and looked at through that
 // handle.
@@ -37,7 +35,8 @@ QString openProblem(const QString& path, OpenStatus status) {
     }
     QStringList problems;
     if (!hasOrvExtension(path))
-        problems << QStringLiteral("the name does not end in \"%1\"").arg(latin(Texts::Extension));
+        problems << QStringLiteral("the name does not end in \"%1\"")
+                        .arg(QLatin1String(Texts::Extension));
     if (length != ImageSize)
         problems << QStringLiteral("the file holds %1 bytes, not %2").arg(length).arg(ImageSize);
     return problems.join(QStringLiteral("; "));
@@ -52,8 +51,8 @@ std::optional<Image> openImage(const QString& path, QTextStream& err) {
     const bool badName = status == OpenStatus::BadNameOrLength;
     const QString shown = visibleFileName(path);
     err << "orvtool: " << shown << ": "
-        << latin(badName ? Texts::FilenameErrorTitle : Texts::OpenErrorTitle) << ": "
-        << latin(badName ? Texts::FilenameErrorText : Texts::OpenErrorText) << '\n';
+        << QLatin1String(badName ? Texts::FilenameErrorTitle : Texts::OpenErrorTitle) << ": "
+        << QLatin1String(badName ? Texts::FilenameErrorText : Texts::OpenErrorText) << '\n';
     err << "orvtool: " << shown << ": " << openProblem(path, status) << '\n';
     return std::nullopt;
 }
@@ -140,15 +139,15 @@ QString infoText(const QString& absolutePath, const Image& image, bool fourMemor
     QString text;
     QTextStream out(&text);
     out << "File: " << visibleFileName(absolutePath) << '\n'
-        << "Open: accepted (the name ends in \"" << latin(Texts::Extension)
+        << "Open: accepted (the name ends in \"" << QLatin1String(Texts::Extension)
         << "\" and the file holds " << ImageSize << " bytes)\n"
         << "Byte sum: " << byteSum(image) << '\n'
-        << latin(MemoryLayoutGroup.frame) << ": "
-        << latin(MemoryLayoutGroup.options[fourMemorySaves ? 0 : 1]) << '\n'
-        << latin(FlushLegend) << '\n';
+        << QLatin1String(MemoryLayoutGroup.frame) << ": "
+        << QLatin1String(MemoryLayoutGroup.options[fourMemorySaves ? 0 : 1]) << '\n'
+        << QLatin1String(FlushLegend) << '\n';
     for (int row = 0; row < FlushRowCount; ++row)
         out << (holdsData(image, row) ? "[x] " : "[ ] ")
-            << latin(flushCaption(row, fourMemorySaves)) << '\n';
+            << QLatin1String(flushCaption(row, fourMemorySaves)) << '\n';
     out.flush();
     return text;
 }

@@ -41,9 +41,9 @@ KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
     QFont keyFont = font();
     keyFont.setBold(true);
     keyFont.setPointSizeF(keyFont.pointSizeF() * 1.8);
-    for (int row = 0; row < KeyPad::PadRows; ++row) {
-        for (int column = 0; column < KeyPad::PadColumns; ++column) {
-            const QChar key = QLatin1Char(KeyPad::PadKeys[row][column]);
+    for (int row = 0; row < Keypad::PadRows; ++row) {
+        for (int column = 0; column < Keypad::PadColumns; ++column) {
+            const QChar key = QLatin1Char(Keypad::PadKeys[row][column]);
             QPushButton* button = addButton(key, keyButtonName(key));
             button->setFixedSize(KeyWidth, KeyHeight);
             button->setFont(keyFont);
@@ -55,12 +55,12 @@ KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
 
     auto* commands = new QVBoxLayout;
     commands->setSpacing(6);
-    m_ok = addButton(QString::fromLatin1(KeyPad::OkCaption), QStringLiteral("cmdOK"));
+    m_ok = addButton(QString::fromLatin1(Keypad::OkCaption), QStringLiteral("cmdOK"));
     QPushButton* cmdCancel =
-        addButton(QString::fromLatin1(KeyPad::CancelCaption), QStringLiteral("cmdCancel"));
+        addButton(QString::fromLatin1(Keypad::CancelCaption), QStringLiteral("cmdCancel"));
     QPushButton* cmdClear =
-        addButton(QString::fromLatin1(KeyPad::ClearCaption), QStringLiteral("cmdClear"));
-    m_delay = addButton(QString::fromLatin1(KeyPad::DelayCaption), QStringLiteral("cmdDelay"));
+        addButton(QString::fromLatin1(Keypad::ClearCaption), QStringLiteral("cmdClear"));
+    m_delay = addButton(QString::fromLatin1(Keypad::DelayCaption), QStringLiteral("cmdDelay"));
     for (QPushButton* button : {m_ok, cmdCancel, cmdClear, m_delay}) {
         button->setFixedSize(CommandWidth, KeyHeight);
         commands->addWidget(button);
@@ -126,8 +126,8 @@ void KeypadDialog::begin(const KeypadRequest& request) {
     m_arming->start();
 
     for (QPushButton* button : m_keys)
-        button->setVisible(KeyPad::keyShown(m_keySet, button->text().at(0)));
-    m_delay->setVisible(KeyPad::keyShown(m_keySet, KeyPad::DelayKey));
+        button->setVisible(Keypad::keyShown(m_keySet, button->text().at(0)));
+    m_delay->setVisible(Keypad::keyShown(m_keySet, Keypad::DelayKey));
 
     m_heading->setText(request.heading);
     // The window manager needs a title; the heading is the only one the pad has.
@@ -157,7 +157,7 @@ void KeypadDialog::setDisplay(const QString& text) {
 }
 
 void KeypadDialog::typeKey(QChar key) {
-    if (!isArmed() || !KeyPad::keyShown(m_keySet, key)) return;
+    if (!isArmed() || !Keypad::keyShown(m_keySet, key)) return;
     if (m_firstKey) {
         // The first key replaces the initial text, whatever the limit.
         setDisplay(QString(key));
@@ -171,17 +171,17 @@ void KeypadDialog::typeKey(QChar key) {
 }
 
 void KeypadDialog::typeDelay() {
-    if (!isArmed() || !KeyPad::keyShown(m_keySet, KeyPad::DelayKey)) return;
+    if (!isArmed() || !Keypad::keyShown(m_keySet, Keypad::DelayKey)) return;
     if (m_firstKey) {
-        setDisplay(QString(KeyPad::DelayKey));
+        setDisplay(QString(Keypad::DelayKey));
         m_firstKey = false;
         m_lastWasDelay = true;
     } else if (m_lastWasDelay) {
         // The controller stores one delay per digit; two in a row cannot be kept.
-        m_prompts.message(Icon::Exclamation, QString::fromLatin1(KeyPad::DelayRefusedTitle),
-                          QString::fromLatin1(KeyPad::DelayRefusedText));
+        m_prompts.message(Icon::Exclamation, QString::fromLatin1(Keypad::DelayRefusedTitle),
+                          QString::fromLatin1(Keypad::DelayRefusedText));
     } else if (m_display.size() < m_limit) {
-        setDisplay(m_display + KeyPad::DelayKey);
+        setDisplay(m_display + Keypad::DelayKey);
         m_lastWasDelay = true;
     }
 }
@@ -194,7 +194,7 @@ void KeypadDialog::clearDisplay() {
 
 void KeypadDialog::acceptEntry() {
     if (!isArmed()) return;
-    if (const auto refusal = KeyPad::check(m_check, m_display)) {
+    if (const auto refusal = Keypad::check(m_check, m_display)) {
         m_prompts.message(Icon::Exclamation, refusal->title, refusal->text);
         return;
     }
@@ -234,8 +234,8 @@ void KeypadDialog::keyPressEvent(QKeyEvent* event) {
     if (typed.size() == 1) {
         const QChar key = typed.at(0);
         // Only the keys the key set shows take their keyboard key; others pass on.
-        if (KeyPad::keyShown(m_keySet, key)) {
-            if (key == KeyPad::DelayKey) {
+        if (Keypad::keyShown(m_keySet, key)) {
+            if (key == Keypad::DelayKey) {
                 typeDelay();
                 return;
             }

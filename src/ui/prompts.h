@@ -15,8 +15,8 @@ enum class Answer { Ok, Yes, No, Cancel };
 // What the voice composer is asked for and what it hands back.
 struct ComposeRequest {
     int wordLimit = 23;  // 23 for a voice message, 8 for an identification
-    int messageNumber =
-        -1;  // shown in the heading; -1 keeps the number of the last caller that set one
+    // Shown in the heading; nothing keeps the number of the last caller that gave one.
+    std::optional<int> messageNumber;
     QString initialText;  // the field's current text, trimmed
 };
 

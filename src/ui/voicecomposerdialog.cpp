@@ -118,7 +118,7 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
 
 ComposeResult VoiceComposerDialog::compose(const ComposeRequest& request) {
     m_wordLimit = request.wordLimit;
-    if (request.messageNumber >= 0) m_messageNumber = request.messageNumber;
+    if (request.messageNumber) m_messageNumber = *request.messageNumber;
     m_initialText = request.initialText.trimmed();
     m_resultText = m_initialText;
 

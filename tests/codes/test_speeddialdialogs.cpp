@@ -166,7 +166,7 @@ TEST(SpeedDialDialogs, OnlyNewlyComposedWordsAreStored) {
             h.click(named("lblID%1", table.row));
             ASSERT_EQ(h.prompts.composeCalls.size(), 1u);
             EXPECT_EQ(h.prompts.composeCalls[0].wordLimit, 8);
-            EXPECT_EQ(h.prompts.composeCalls[0].messageNumber, -1);
+            EXPECT_FALSE(h.prompts.composeCalls[0].messageNumber.has_value());
             EXPECT_EQ(h.prompts.composeCalls[0].initialText, QLatin1String(c.initial));
             if (c.written.empty())
                 EXPECT_TRUE(h.image == h.before) << changedOffsets(h.image, h.before);

@@ -48,7 +48,7 @@ TEST(TimerModel, CountDecodingAndTexts) {
     }
 }
 
-TEST(TimerModel, KeyPadTextFromDisplayedValue) {
+TEST(TimerModel, KeypadTextFromDisplayedValue) {
     struct Case {
         const char* shown;
         TimerKind kind;
@@ -136,7 +136,7 @@ TEST(TimersDialog, ShowsTitleColumnsAndValues) {
     EXPECT_EQ(done->text(), QStringLiteral("OK"));
 }
 
-TEST(TimersDialog, ClickEditsOneTimerThroughTheKeyPad) {
+TEST(TimersDialog, ClickEditsOneTimerThroughTheKeypad) {
     struct Case {
         const char* what;
         int block, timer;
@@ -218,7 +218,7 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
     }
 }
 
-TEST(TimersDialog, RedisplaysAllTimersAfterTheKeyPadAndOkClosesWithoutWriting) {
+TEST(TimersDialog, RedisplaysAllTimersAfterTheKeypadAndOkClosesWithoutWriting) {
     DialogHarness h(zeroImage());
     auto& dialog = h.open<TimersDialog>(blockAt(0));
     // While the keypad is open something else changes timer 5; the dialog shows it afterwards.

@@ -29,7 +29,7 @@ void expectMessages(const ScriptedPrompts& prompts, const std::vector<Msg>& expe
     }
 }
 
-TEST(KeyPad, KeySetsShowTheirKeys) {
+TEST(Keypad, KeySetsShowTheirKeys) {
     const struct {
         KeySet keySet;
         const char* visible;  // of the sixteen keys and Delay (",")
@@ -52,7 +52,7 @@ TEST(KeyPad, KeySetsShowTheirKeys) {
     }
 }
 
-TEST(KeyPad, PadIsLaidOutLikeATelephone) {
+TEST(Keypad, PadIsLaidOutLikeATelephone) {
     KeypadFixture f;
     f.begin({KeySet::Codes, 7, QStringLiteral("Control Op Prefix"), QStringLiteral("12"),
              EntryCheck::None});
@@ -86,7 +86,7 @@ TEST(KeyPad, PadIsLaidOutLikeATelephone) {
     EXPECT_EQ(f.pad.focusWidget(), f.button("cmdOK"));
 }
 
-TEST(KeyPad, KeysEditTheDisplay) {
+TEST(Keypad, KeysEditTheDisplay) {
     // clang-format off
     const struct {
         const char* what;
@@ -127,7 +127,7 @@ TEST(KeyPad, KeysEditTheDisplay) {
     }
 }
 
-TEST(KeyPad, OkAppliesTheCheckKind) {
+TEST(Keypad, OkAppliesTheCheckKind) {
     const Msg OutOf1800{"Macro Command", "Error! Entry must be between 1 and 1800"};
     // clang-format off
     const struct {
@@ -183,7 +183,7 @@ TEST(KeyPad, OkAppliesTheCheckKind) {
     }
 }
 
-TEST(KeyPad, OkAcceptsAnEmptyDisplayForEveryCheck) {
+TEST(Keypad, OkAcceptsAnEmptyDisplayForEveryCheck) {
     for (const EntryCheck kind :
          {EntryCheck::None, EntryCheck::FourDigits, EntryCheck::Range1To1800, EntryCheck::AtMost15,
           EntryCheck::TwoDigits, EntryCheck::OneDigit, EntryCheck::ToneDelay,
@@ -199,7 +199,7 @@ TEST(KeyPad, OkAcceptsAnEmptyDisplayForEveryCheck) {
     }
 }
 
-TEST(KeyPad, LeavingWithoutOkRestoresTheInitialDisplay) {
+TEST(Keypad, LeavingWithoutOkRestoresTheInitialDisplay) {
     const struct {
         const char* what;
         std::function<void(KeypadFixture&)> leave;
@@ -223,7 +223,7 @@ TEST(KeyPad, LeavingWithoutOkRestoresTheInitialDisplay) {
     }
 }
 
-TEST(KeyPad, ClicksBeforeArmingChangeNothing) {
+TEST(Keypad, ClicksBeforeArmingChangeNothing) {
     KeypadFixture f(60000);
     f.begin({KeySet::Telephone, 3, QStringLiteral("Tel Pre-Dial"), QStringLiteral("123"),
              EntryCheck::SevenDigits});
@@ -249,7 +249,7 @@ TEST(KeyPad, ClicksBeforeArmingChangeNothing) {
     EXPECT_EQ(f.display(), QStringLiteral("4"));
 }
 
-TEST(KeyPad, CloseBoxWorksBeforeArming) {
+TEST(Keypad, CloseBoxWorksBeforeArming) {
     KeypadFixture f(60000);
     f.begin({KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("1234567"),
              EntryCheck::SevenDigits});
@@ -259,7 +259,7 @@ TEST(KeyPad, CloseBoxWorksBeforeArming) {
     EXPECT_EQ(f.pad.displayText(), QStringLiteral("1234567"));
 }
 
-TEST(KeyPad, EachEntryStartsUnarmedWithTheHalfSecondDelay) {
+TEST(Keypad, EachEntryStartsUnarmedWithTheHalfSecondDelay) {
     ScriptedPrompts prompts;
     KeypadDialog pad(prompts);
     auto* timer = pad.findChild<QTimer*>("Timer1");
@@ -283,7 +283,7 @@ TEST(KeyPad, EachEntryStartsUnarmedWithTheHalfSecondDelay) {
     EXPECT_TRUE(quick.pad.isArmed());
 }
 
-TEST(KeyPad, KeyboardTypesTheVisibleKeysOnly) {
+TEST(Keypad, KeyboardTypesTheVisibleKeysOnly) {
     const struct {
         const char* what;
         KeySet keySet;
@@ -309,7 +309,7 @@ TEST(KeyPad, KeyboardTypesTheVisibleKeysOnly) {
     }
 }
 
-TEST(KeyPad, KeyboardCommandsClearAndConfirm) {
+TEST(Keypad, KeyboardCommandsClearAndConfirm) {
     KeypadFixture f;
     f.begin({KeySet::Telephone, 11, QStringLiteral("Entry"), QStringLiteral("12"),
              EntryCheck::FourDigits});
@@ -332,7 +332,7 @@ TEST(KeyPad, KeyboardCommandsClearAndConfirm) {
     EXPECT_EQ(f.pad.displayText(), QStringLiteral("5,55"));
 }
 
-TEST(KeyPad, ShowKeyPadRunsModallyAndReturnsTheText) {
+TEST(Keypad, ShowKeypadRunsModallyAndReturnsTheText) {
     const struct {
         const char* script;
         std::optional<QString> returned;
@@ -357,7 +357,7 @@ TEST(KeyPad, ShowKeyPadRunsModallyAndReturnsTheText) {
     }
 }
 
-TEST(KeyPad, AModalEntryLeftWithoutOkReturnsNothing) {
+TEST(Keypad, AModalEntryLeftWithoutOkReturnsNothing) {
     const struct {
         const char* what;
         std::function<void(KeypadFixture&)> leave;

@@ -269,7 +269,7 @@ TEST_F(Composer, TextBoxCannotBeTypedInto) {
 }
 
 TEST_F(Composer, HeadingKeepsTheLastCallersNumber) {
-    compose(dialog, {8, -1, QString()}, [&] {
+    compose(dialog, {8, std::nullopt, QString()}, [&] {
         EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(),
                   QStringLiteral("Word Construction For Message 0"));
         click(dialog, "cmdCancel");
@@ -279,7 +279,7 @@ TEST_F(Composer, HeadingKeepsTheLastCallersNumber) {
                   QStringLiteral("Word Construction For Message 12"));
         click(dialog, "cmdCancel");
     });
-    compose(dialog, {8, -1, QString()}, [&] {
+    compose(dialog, {8, std::nullopt, QString()}, [&] {
         EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(),
                   QStringLiteral("Word Construction For Message 12"));
         click(dialog, "cmdCancel");

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool fourMemorySaves : {true, false}) {
         const std::vector<Dump::Field> fields = Dump::fields(before, fourMemorySaves);
         for (const Dump::Field& field : fields)
-            for (const Dump::ByteRange& range : field.bytes)
+            for (const Fields::ByteRange& range : field.bytes)
                 FUZZ_CHECK(range.first >= 0 && range.length > 0 &&
                            range.first + range.length <= ImageSize);
         consume(Dump::dumpText(fields));

@@ -17,7 +17,9 @@ void append(FieldList& to, FieldList from) {
 
 }  // namespace
 
-FieldList catalogue(bool fourMemorySaves) {
+namespace {
+
+FieldList makeCatalogue(bool fourMemorySaves) {
     // The blocks that have editors: memory save #4 only in the four-saves layout.
     const int lastBlock = fourMemorySaves ? Region::MemorySaveCount : Region::MemorySaveCount - 1;
     FieldList all;
@@ -37,6 +39,14 @@ FieldList catalogue(bool fourMemorySaves) {
     append(all, DeviceFields::expandedSwitches());
     append(all, DeviceFields::userInputs());
     return all;
+}
+
+}  // namespace
+
+const FieldList& catalogue(bool fourMemorySaves) {
+    static const FieldList four = makeCatalogue(true);
+    static const FieldList three = makeCatalogue(false);
+    return fourMemorySaves ? four : three;
 }
 
 }  // namespace Fields

@@ -8,6 +8,7 @@ namespace Fields {
 
 // The fields of the memory layout in use: with four memory saves the fourth save's codes,
 // timers, messages and zones; with three, the area-code and prefix tables in their place.
-FieldList catalogue(bool fourMemorySaves);
+// The tables describe fields, not values, so each layout's list is made once and kept.
+const FieldList& catalogue(bool fourMemorySaves);
 
 }  // namespace Fields

@@ -11,12 +11,25 @@ namespace DeviceFields {
 
 namespace {
 
-// A check box or switch bit: "on" sets it, "off" clears it, any other answer is no state of it.
-Fields::Stored storeOnOff(const QString& answer, const std::function<void(bool)>& set) {
-    const std::optional<bool> on = Fields::onOffAnswer(answer);
-    if (!on) return Fields::Stored::Refused;
-    set(*on);
-    return Fields::Stored::Written;
+// A check box or switch bit kept in one byte: shown "on" or "off"; the answer "on" sets it, "off"
+// clears it, any other answer is no state of it.
+Fields::Field onOffField(QString key, QString caption, Fields::Edit edit, int byte,
+                         std::function<bool(const Image&)> get,
+                         std::function<void(Image&, bool)> set) {
+    Fields::Field field;
+    field.key = std::move(key);
+    field.caption = std::move(caption);
+    field.edit = edit;
+    field.text = [get](const Image& image) { return Fields::onOff(get(image)); };
+    field.reads = Fields::fixedRanges({{byte, 1}});
+    field.writes = {{byte, 1}};
+    field.store = [set](Image& image, const QString& answer) {
+        const std::optional<bool> on = Fields::onOffAnswer(answer);
+        if (!on) return Fields::Stored::Refused;
+        set(image, *on);
+        return Fields::Stored::Written;
+    };
+    return field;
 }
 
 }  // namespace
@@ -24,28 +37,21 @@ Fields::Stored storeOnOff(const QString& answer, const std::function<void(bool)>
 Fields::FieldList zones(int block) {
     Fields::FieldList list;
     for (int zone = 1; zone <= ZoneCount; ++zone) {
-        const Fields::ByteRanges zoneByte = {{firstZoneOffset(block) + zone - 1, 1}};
+        const int zoneByte = firstZoneOffset(block) + zone - 1;
         const QString prefix =
             QStringLiteral("zones.%1.%2.flag-")
                 .arg(Fields::blockKey(block), Fields::keyWord(zoneTabCaption(zone)));
-        for (int flag = 1; flag <= FlagsPerZone; ++flag) {
-            Fields::Field field;
-            field.key = prefix + QString::number(flag);
-            field.caption = zoneFlagCaption(zone, flag);
-            field.edit = Fields::Edit::CheckBox;
-            field.text = [block, zone, flag](const Image& image) {
-                return Fields::onOff(zoneFlag(image, block, zone, flag));
-            };
-            field.reads = Fields::fixedRanges(zoneByte);
-            // The dialog writes the whole zone byte from its boxes; this flag's bit is the one
-            // an answer changes.
-            field.writes = zoneByte;
-            field.store = [block, zone, flag](Image& image, const QString& answer) {
-                return storeOnOff(answer,
-                                  [&](bool on) { setZoneFlag(image, block, zone, flag, on); });
-            };
-            list.push_back(std::move(field));
-        }
+        // The dialog writes the whole zone byte from its boxes; a flag's answer changes its bit.
+        for (int flag = 1; flag <= FlagsPerZone; ++flag)
+            list.push_back(onOffField(
+                prefix + QString::number(flag), zoneFlagCaption(zone, flag), Fields::Edit::CheckBox,
+                zoneByte,
+                [block, zone, flag](const Image& image) {
+                    return zoneFlag(image, block, zone, flag);
+                },
+                [block, zone, flag](Image& image, bool on) {
+                    setZoneFlag(image, block, zone, flag, on);
+                }));
     }
     return list;
 }
@@ -110,26 +116,19 @@ Fields::FieldList expandedSwitches() {
     for (int bank = 0; bank < int(BankOptions.size()); ++bank)
         for (int row = 0; row < RowsPerBank; ++row) {
             const QString group = rowLabel(bank, row);
-            const Fields::ByteRanges groupByte = {{groupOffset(bank, row), 1}};
+            const int groupByte = groupOffset(bank, row);
             for (int bit = 0; bit < SwitchesPerRow; ++bit) {
-                Fields::Field field;
-                field.key = QStringLiteral("expanded-switches.%1.bit-%2").arg(group).arg(bit + 1);
                 // The group's row label and the bit's column header under "BITS".
-                field.caption =
+                list.push_back(onOffField(
+                    QStringLiteral("expanded-switches.%1.bit-%2").arg(group).arg(bit + 1),
                     QStringLiteral("%1 %2, %3 %4")
                         .arg(QLatin1String(GroupFrame), group, QLatin1String(BitsCaption))
-                        .arg(bit + 1);
-                field.edit = Fields::Edit::SwitchBit;
-                field.text = [bank, row, bit](const Image& image) {
-                    return Fields::onOff(isOn(image, bank, row, bit));
-                };
-                field.reads = Fields::fixedRanges(groupByte);
-                field.writes = groupByte;
-                field.store = [bank, row, bit](Image& image, const QString& answer) {
-                    return storeOnOff(answer,
-                                      [&](bool on) { setSwitch(image, bank, row, bit, on); });
-                };
-                list.push_back(std::move(field));
+                        .arg(bit + 1),
+                    Fields::Edit::SwitchBit, groupByte,
+                    [bank, row, bit](const Image& image) { return isOn(image, bank, row, bit); },
+                    [bank, row, bit](Image& image, bool on) {
+                        setSwitch(image, bank, row, bit, on);
+                    }));
             }
         }
     return list;

@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(Prompts& prompts, Mode mode, QWidget* parent)
         new QLabel(tr("Configuration memory editor for the ORVANE repeater controller"));
     subtitle->setObjectName(QStringLiteral("lblDescription"));
 
-    auto* ok = new QPushButton(QLatin1String(OkCaption));
+    auto* ok = new QPushButton(QLatin1String(Texts::OkCaption));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     auto* sysInfo = new QPushButton(tr("System Info"));

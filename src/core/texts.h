@@ -3,6 +3,9 @@
 
 namespace Texts {
 
+// The caption of every closing "OK" button: the editors, the keypad, the composer, the About box.
+inline constexpr char OkCaption[] = "OK";
+
 inline constexpr char AppTitle[] = "ORVANE 32 Bit Editor Program";
 inline constexpr char VersionLine[] = "Version 2.10    April 1, 2002";
 inline constexpr char FileFilter[] = "ORVANE File(s) *.orv) (*.orv)";

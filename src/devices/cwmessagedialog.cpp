@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/texts.h"
 #include "devices/devicefields.h"
 #include "ui/prompts.h"
 
@@ -74,7 +75,7 @@ CwMessageDialog::CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent
 
     auto* clear = new QPushButton(QLatin1String(CwTexts::Clear), this);
     clear->setObjectName(QStringLiteral("cmdClear"));
-    auto* ok = new QPushButton(QLatin1String(OkCaption), this);
+    auto* ok = new QPushButton(QLatin1String(Texts::OkCaption), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     auto* cancel = new QPushButton(QLatin1String(CwTexts::Cancel), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));

@@ -16,7 +16,6 @@ inline constexpr int PadColumns = 4;
 inline constexpr char PadKeys[PadRows][PadColumns + 1] = {"123A", "456B", "789C", "*0#D"};
 
 // The command buttons right of the pad, top to bottom.
-inline constexpr char OkCaption[] = "OK";
 inline constexpr char CancelCaption[] = "Cancel";
 inline constexpr char ClearCaption[] = "Clear";
 inline constexpr char DelayCaption[] = "Delay";

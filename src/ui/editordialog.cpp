@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "core/texts.h"
 #include "ui/helpviewer.h"
 #include "ui/windows.h"
 
@@ -87,7 +88,7 @@ void EditorDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 QPushButton* EditorDialog::addOkRow(QBoxLayout* layout, const QString& objectName) {
-    auto* ok = new QPushButton(QLatin1String(OkCaption));
+    auto* ok = new QPushButton(QLatin1String(Texts::OkCaption));
     ok->setObjectName(objectName);
     ok->setAutoDefault(false);
     ok->setDefault(false);

@@ -11,9 +11,6 @@
 #include "core/image.h"
 #include "formats/fieldtable.h"
 
-// The caption of every editor's closing button.
-inline constexpr char OkCaption[] = "OK";
-
 class QBoxLayout;
 class QPushButton;
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/texts.h"
 #include "ui/armingdelay.h"
 #include "ui/prompts.h"
 #include "ui/windows.h"
@@ -55,7 +56,7 @@ KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
 
     auto* commands = new QVBoxLayout;
     commands->setSpacing(6);
-    m_ok = addButton(QString::fromLatin1(Keypad::OkCaption), QStringLiteral("cmdOK"));
+    m_ok = addButton(QString::fromLatin1(Texts::OkCaption), QStringLiteral("cmdOK"));
     QPushButton* cmdCancel =
         addButton(QString::fromLatin1(Keypad::CancelCaption), QStringLiteral("cmdCancel"));
     QPushButton* cmdClear =

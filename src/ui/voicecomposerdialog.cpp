@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "core/texts.h"
 #include "formats/vocabulary.h"
 #include "ui/voicetexts.h"
 
@@ -87,7 +88,7 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
 
     m_backSpace = makeButton(VoiceTexts::BackSpace, "cmdBackSpace", this);
     m_clear = makeButton(VoiceTexts::Clear, "cmdClear", this);
-    m_ok = makeButton(VoiceTexts::Ok, "cmdExit", this);
+    m_ok = makeButton(Texts::OkCaption, "cmdExit", this);
     m_cancel = makeButton(VoiceTexts::Cancel, "cmdCancel", this);
     connect(m_backSpace, &QPushButton::clicked, this, &VoiceComposerDialog::takeBackWord);
     connect(m_clear, &QPushButton::clicked, this, &VoiceComposerDialog::clearWords);

@@ -10,7 +10,6 @@ inline constexpr char ComposerHeading[] = "Word Construction For Message ";
 inline constexpr char WordsGroup[] = "Voice Words Table";
 inline constexpr char BackSpace[] = "Back Space";
 inline constexpr char Clear[] = "Clear";
-inline constexpr char Ok[] = "OK";
 inline constexpr char Cancel[] = "Cancel";
 
 inline constexpr char HelpPage[] = "voice.html";

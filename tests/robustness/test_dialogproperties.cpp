@@ -29,6 +29,7 @@
 #include "commands/schedulerdialog.h"
 #include "core/regions.h"
 #include "core/settings.h"
+#include "core/texts.h"
 #include "dialogcheck.h"
 #include "memory/memoryblocks.h"
 #include "scriptedprompts.h"
@@ -171,7 +172,7 @@ protected:
         prompts.answers.assign(1, Answer::Cancel);
         QPushButton* cancel = ownButton(dialog, QStringLiteral("cmdCancel"));
         if (how == Close::Ok) {
-            QPushButton* ok = ownButton(dialog, QLatin1String(OkCaption));
+            QPushButton* ok = ownButton(dialog, QLatin1String(Texts::OkCaption));
             EXPECT_NE(ok, nullptr) << where << " has no \"OK\" button";
             if (ok) ok->click();
         } else if (how == Close::Window) {

@@ -6,9 +6,6 @@ namespace {
 
 bool validTimer(int timer) { return timer >= 0 && timer < TimerCount; }
 
-// Both bytes of an entry lie inside the image.
-bool validEntry(int offset) { return offset >= 0 && offset + 1 < ImageSize; }
-
 // A keypad answer read as a whole number: digits only (surrounding blanks allowed), else nothing.
 std::optional<int> wholeNumber(const QString& text) {
     const QString digits = text.trimmed();
@@ -48,7 +45,7 @@ int timerOffset(int block, int timer) {
 }
 
 int timerCount(const Image& image, int offset) {
-    if (!validEntry(offset)) return 0;
+    if (!inImage(offset, Region::Rel::TimerEntry)) return 0;
     return image[offset] + 256 * (image[offset + 1] & 0x07);
 }
 
@@ -81,7 +78,7 @@ KeypadRequest timerRequest(int timer, const QString& shownValue) {
 }
 
 TimerStore storeTenthsTimer(Image& image, int offset, const QString& text) {
-    if (!validEntry(offset)) return TimerStore::Refused;
+    if (!inImage(offset, Region::Rel::TimerEntry)) return TimerStore::Refused;
     if (text.trimmed().isEmpty()) {
         writeCount(image, offset, 0);
         return TimerStore::Written;
@@ -95,7 +92,7 @@ TimerStore storeTenthsTimer(Image& image, int offset, const QString& text) {
 }
 
 TimerStore storeSecondsTimer(Image& image, int offset, const QString& text) {
-    if (!validEntry(offset)) return TimerStore::Refused;
+    if (!inImage(offset, Region::Rel::TimerEntry)) return TimerStore::Refused;
     if (text.trimmed().isEmpty()) {
         writeCount(image, offset, 0);
         return TimerStore::Written;

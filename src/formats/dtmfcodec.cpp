@@ -9,7 +9,6 @@ constexpr char KeyTable[16] = {'D', '1', '2', '3', '4', '5', '6', '7',
                                '8', '9', '0', '*', '#', 'A', 'B', 'C'};
 
 // Every field lies wholly inside the image; a caller's offset outside it reads and writes nothing.
-bool fits(int offset, int size) { return offset >= 0 && offset + size <= ImageSize; }
 
 }  // namespace
 
@@ -25,7 +24,7 @@ std::uint8_t encodeKey(const QString& key) { return key.size() == 1 ? encodeKey(
 QChar keyChar(int code) { return QLatin1Char(KeyTable[code & 0x0F]); }
 
 QString digitFieldText(const Image& image, int offset, int maxKeys) {
-    if (!fits(offset, Codec::DigitFieldSize)) return {};
+    if (!inImage(offset, Codec::DigitFieldSize)) return {};
     const int count = std::min<int>({image[offset], maxKeys, Codec::DigitFieldKeys});
     QString text;
     for (int i = 1; i <= count; ++i) text += keyChar(image[offset + i]);
@@ -33,7 +32,7 @@ QString digitFieldText(const Image& image, int offset, int maxKeys) {
 }
 
 void storeDigitField(Image& image, int offset, const QString& text, LengthRule rule) {
-    if (!fits(offset, Codec::DigitFieldSize)) return;
+    if (!inImage(offset, Codec::DigitFieldSize)) return;
     // Only seven keys fit in the field; the length byte never claims more than are stored.
     const int keys = std::min<int>(text.size(), Codec::DigitFieldKeys);
     image[offset] = static_cast<std::uint8_t>(rule == LengthRule::Fixed7 ? 7 : keys);
@@ -44,7 +43,7 @@ void storeDigitField(Image& image, int offset, const QString& text, LengthRule r
 int telephoneDigitCount(const QString& text) { return text.size() - text.count(Codec::DelayMark); }
 
 void storeTelephoneNumber(Image& image, int offset, const QString& text) {
-    if (!fits(offset, Codec::TelNumSize)) return;
+    if (!inImage(offset, Codec::TelNumSize)) return;
     std::fill_n(image.begin() + offset, Codec::TelNumSize, 0);
     int slot = 1;
     int delay = 0;
@@ -65,7 +64,7 @@ void storeTelephoneNumber(Image& image, int offset, const QString& text) {
 }
 
 QString telephoneNumberText(const Image& image, int offset) {
-    if (!fits(offset, Codec::TelNumSize)) return {};
+    if (!inImage(offset, Codec::TelNumSize)) return {};
     const int count = image[offset];
     if (count > Codec::TelNumDigits) return {};
     QString text;
@@ -83,7 +82,7 @@ QString telephoneNumberText(const Image& image, int offset) {
 }
 
 QString threeDigitText(const Image& image, int offset) {
-    if (!fits(offset, Codec::ThreeDigitSize) || image[offset] == 0) return {};
+    if (!inImage(offset, Codec::ThreeDigitSize) || image[offset] == 0) return {};
     QString text;
     for (int i = 0; i < Codec::ThreeDigitSize; ++i) {
         const int b = image[offset + i];
@@ -93,7 +92,7 @@ QString threeDigitText(const Image& image, int offset) {
 }
 
 void storeThreeDigits(Image& image, int offset, const QString& text) {
-    if (!fits(offset, Codec::ThreeDigitSize)) return;
+    if (!inImage(offset, Codec::ThreeDigitSize)) return;
     for (int i = 0; i < Codec::ThreeDigitSize; ++i)
         image[offset + i] = i < text.size() ? encodeKey(text.at(i)) : 0;
 }

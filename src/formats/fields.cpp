@@ -6,19 +6,11 @@
 #include "formats/dtmfcodec.h"
 #include "formats/vocabulary.h"
 
-namespace {
-// A field that reaches past the image is cut at its end: nothing is ever read or written outside.
-int clippedSize(int offset, int size) {
-    if (offset < 0 || offset >= ImageSize || size <= 0) return 0;
-    return std::min(size, ImageSize - offset);
-}
-}  // namespace
-
 int WordStringField::capacity() const { return Vocabulary::wordStringCapacity(size); }
 
 std::span<const std::uint8_t> WordStringField::bytes(const Image& image) const {
     return {image.data() + std::clamp(offset, 0, ImageSize),
-            static_cast<std::size_t>(clippedSize(offset, size))};
+            static_cast<std::size_t>(bytesInImage(offset, size))};
 }
 
 int WordStringField::storedCount(const Image& image) const {
@@ -32,7 +24,7 @@ QString WordStringField::text(const Image& image, bool trimmed) const {
 
 bool WordStringField::store(Image& image, const Composed& composed) const {
     if (!composed.newWords) return false;
-    const int usable = clippedSize(offset, size);
+    const int usable = bytesInImage(offset, size);
     if (usable == 0) return false;
     Vocabulary::storeWordString(std::span<std::uint8_t>(image.data() + offset, usable),
                                 composed.words);
@@ -40,7 +32,7 @@ bool WordStringField::store(Image& image, const Composed& composed) const {
 }
 
 int TelephoneNumberField::digitCount(const Image& image) const {
-    return clippedSize(offset, 1) ? image[offset] : 0;
+    return bytesInImage(offset, 1) ? image[offset] : 0;
 }
 
 QString TelephoneNumberField::text(const Image& image) const {
@@ -52,16 +44,16 @@ void TelephoneNumberField::store(Image& image, const QString& text) const {
 }
 
 QString CommandField::digits(const Image& image) const {
-    return clippedSize(offset, 2) == 2 ? commandDigits(image[offset], image[offset + 1])
-                                       : QString();
+    return bytesInImage(offset, 2) == 2 ? commandDigits(image[offset], image[offset + 1])
+                                        : QString();
 }
 
 QString CommandField::reviewText(const Image& image) const {
-    return clippedSize(offset, 2) == 2 ? commandText(image[offset], image[offset + 1]) : QString();
+    return bytesInImage(offset, 2) == 2 ? commandText(image[offset], image[offset + 1]) : QString();
 }
 
 void CommandField::store(Image& image, const QString& digits) const {
-    if (clippedSize(offset, 2) < 2) return;
+    if (bytesInImage(offset, 2) < 2) return;
     // The first two and the last two characters, so a shown "B12" (0x0B 0x12) is read back as
     // "B1" and "12", not "B1" and "2".
     image[offset] = packDigitPair(digits.left(2));

@@ -52,13 +52,6 @@ QString memorySaveTitle(const char* prefix, int n, const char* suffix) {
     return QLatin1String(prefix) + QString::number(n) + QLatin1String(suffix);
 }
 
-// The bytes from `offset` on, as many as `length` but never past the end of the image.
-std::span<const std::uint8_t> imageBytes(const Image& image, int offset, int length) {
-    const int first = std::clamp(offset, 0, ImageSize);
-    const int end = std::clamp(offset + length, first, ImageSize);
-    return {image.data() + first, static_cast<std::size_t>(end - first)};
-}
-
 }  // namespace
 
 QString sectionTitle(int code) {

@@ -14,9 +14,8 @@ EditorDialog::EditorDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QByteArray EditorDialog::storedBytes(const Image& image, int offset, int length) {
-    const int first = qBound(0, offset, ImageSize);
-    const int end = qBound(first, offset + length, ImageSize);
-    return QByteArray(reinterpret_cast<const char*>(image.data()) + first, end - first);
+    const std::span<const std::uint8_t> bytes = imageBytes(image, offset, length);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
 void EditorDialog::watchFields(const Image& image, Fields::FieldList fields) {

@@ -2,14 +2,11 @@
 // and how it is shown. Adding an editor is adding its row.
 #include "app/editortable.h"
 
-#include <type_traits>
-
 #include "codes/areacodesdialog.h"
 #include "codes/controlcodesdialog.h"
-#include "codes/predialnumberdialog.h"
 #include "codes/prefixcodesdialog.h"
+#include "codes/singlecodedialog.h"
 #include "codes/speeddialdialog.h"
-#include "codes/unlockcodedialog.h"
 #include "commands/macrosdialog.h"
 #include "commands/schedulerdialog.h"
 #include "devices/courtesytonesdialog.h"
@@ -27,35 +24,24 @@
 
 namespace {
 
+// Every editor is built on the main window's context, as a child of the main window.
 template <class Dialog>
-constexpr bool NoKnownConstructor = false;
-
-// Builds a dialog from what its constructor asks for, in the order the dialogs take it: the
-// image, then the prompts, the settings or the layout callback, and the main window as parent.
-template <class Dialog>
-QDialog* build(const EditorContext& c) {
-    if constexpr (std::is_constructible_v<Dialog, Image&, Prompts&, Settings&, QWidget*>)
-        return new Dialog(c.image, c.prompts, c.settings, c.parent);
-    else if constexpr (std::is_constructible_v<Dialog, Image&, Settings&, std::function<void()>,
-                                               QWidget*>)
-        return new Dialog(c.image, c.settings, c.layoutChanged, c.parent);
-    else if constexpr (std::is_constructible_v<Dialog, Image&, Prompts&, QWidget*>)
-        return new Dialog(c.image, c.prompts, c.parent);
-    else if constexpr (std::is_constructible_v<Dialog, Image&, QWidget*>)
-        return new Dialog(c.image, c.parent);
-    else
-        static_assert(NoKnownConstructor<Dialog>, "the editor table cannot build this dialog");
+QDialog* build(const EditorSources& s) {
+    return new Dialog(s.context, s.parent);
 }
 
 // The same for the editors of one block (Base or a memory save).
 template <class Dialog>
-QDialog* buildOn(const EditorContext& c, Block block) {
-    if constexpr (std::is_constructible_v<Dialog, Image&, Prompts&, Block, QWidget*>)
-        return new Dialog(c.image, c.prompts, block, c.parent);
-    else if constexpr (std::is_constructible_v<Dialog, Image&, Block, QWidget*>)
-        return new Dialog(c.image, block, c.parent);
-    else
-        static_assert(NoKnownConstructor<Dialog>, "the editor table cannot build this dialog");
+QDialog* buildOn(const EditorSources& s, Block block) {
+    EditorContext context = s.context;
+    context.block = block;
+    return new Dialog(context, s.parent);
+}
+
+// The two dialogs of a single telephone code.
+template <SingleCode (*Code)()>
+QDialog* buildSingleCode(const EditorSources& s) {
+    return new SingleCodeDialog(s.context, Code(), s.parent);
 }
 
 // The five rows of a block editor: the Base item, then the items of memory saves #1..#4, whose
@@ -67,17 +53,16 @@ void addBlockRows(std::vector<EditorRow>& rows, const char* baseItem, const char
         const QString item = block == Block::Base
                                  ? QLatin1String(baseItem)
                                  : QLatin1String(memoryItem) + QString::number(blockIndex(block));
-        rows.push_back({item, [block](const EditorContext& c) { return buildOn<Dialog>(c, block); },
+        rows.push_back({item, [block](const EditorSources& s) { return buildOn<Dialog>(s, block); },
                         EditorMode::Modal, busyPointer});
     }
 }
 
 constexpr bool BusyWhileBuilt = true;
 
-QDialog* buildPrintDialog(const EditorContext& c) {
-    auto* dialog =
-        new PrintReportDialog(c.image, c.prompts, c.settings, c.headings, nullptr, c.parent);
-    dialog->setDocumentFiles(c.documentFiles);
+QDialog* buildPrintDialog(const EditorSources& s) {
+    auto* dialog = new PrintReportDialog(s.context, s.headings, nullptr, s.parent);
+    dialog->setDocumentFiles(s.documentFiles);
     return dialog;
 }
 
@@ -89,8 +74,8 @@ std::vector<EditorRow> editorTable() {
         {QStringLiteral("mnuMemoryConfig"), build<MemoryCopyDialog>, Modal, BusyWhileBuilt},
         {QStringLiteral("mnuFlush"), build<MemoryFlushDialog>, Modal},
         {QStringLiteral("mnuRepeaterConfig"), build<RepeaterConfigDialog>, Modeless},
-        {QStringLiteral("mnuUnlock"), build<UnlockCodeDialog>, Modeless},
-        {QStringLiteral("mnuPreDial"), build<PreDialNumberDialog>, Modeless},
+        {QStringLiteral("mnuUnlock"), buildSingleCode<unlockCode>, Modeless},
+        {QStringLiteral("mnuPreDial"), buildSingleCode<preDialNumber>, Modeless},
         {QStringLiteral("mnuUserSpeed"), build<SpeedDialDialog>, Modal},
         {QStringLiteral("mnuEmergency"), build<EmergencySpeedDialDialog>, Modal},
         {QStringLiteral("mnuAreaCodes"), build<AreaCodesDialog>, Modal},

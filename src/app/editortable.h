@@ -7,21 +7,16 @@
 #include <functional>
 #include <vector>
 
-#include "core/image.h"
 #include "report/report.h"
+#include "ui/editordialog.h"
 
-class Prompts;
 class QDialog;
 class QWidget;
-struct Settings;
 
-// What an editor dialog is built on.
-struct EditorContext {
-    Image& image;
-    Prompts& prompts;
-    Settings& settings;
+// What the main window builds its editors on.
+struct EditorSources {
+    EditorContext context;                       // on Base; a block editor's row sets its block
     QWidget* parent;                             // the main window
-    std::function<void()> layoutChanged;         // re-applies the memory layout to the menus
     std::function<ReportHeadings()> headings;    // the file names and date the report prints
     std::function<QStringList()> documentFiles;  // the configuration files no export may replace
 };
@@ -34,7 +29,7 @@ enum class EditorMode {
 
 struct EditorRow {
     QString action;  // object name of the menu item
-    std::function<QDialog*(const EditorContext&)> build;
+    std::function<QDialog*(const EditorSources&)> build;
     EditorMode mode = EditorMode::Modal;
     bool busyPointer = false;  // the slower dialogs show the busy pointer while they are built
 };

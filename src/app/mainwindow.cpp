@@ -414,21 +414,18 @@ void MainWindow::openEditor(const EditorRow& row) {
 }
 
 QDialog* MainWindow::buildEditor(const EditorRow& row) {
-    const EditorContext context{
-        m_doc.image,
-        m_prompts,
-        m_settings,
+    const EditorSources sources{
+        {m_doc.image, m_prompts, m_settings, Block::Base, [this] { applyMemoryLayout(); }},
         this,
-        [this] { applyMemoryLayout(); },
         [this] {
             return ReportHeadings{m_doc.reportFileName(), m_chooserFileName, todaysPrintDate()};
         },
         [this] {
             return QStringList{m_doc.reportFileName(), m_doc.fileName()};
         }};
-    if (!row.busyPointer) return row.build(context);
+    if (!row.busyPointer) return row.build(sources);
     BusyPointer busy;
-    return row.build(context);
+    return row.build(sources);
 }
 
 void MainWindow::closeModelessEditors() {

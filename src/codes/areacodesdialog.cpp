@@ -13,13 +13,13 @@ constexpr char HelpPage[] = "telephone.html";
 constexpr int FieldWidth = 90;
 }  // namespace
 
-AreaCodesDialog::AreaCodesDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
-    setObjectName(QStringLiteral("frmAreaCodes"));
-    setWindowTitle(QLatin1String(AreaCodes::Title));
-    setHelpTopic(QLatin1String(HelpPage));
-    watchFields(m_image, Fields::withKeyPrefix(CodeFields::areaCodesAndPrefixes(),
-                                               QStringLiteral("area-codes.")));
+AreaCodesDialog::AreaCodesDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmAreaCodes"), QLatin1String(AreaCodes::Title),
+                    QLatin1String(HelpPage)},
+                   parent) {
+    watchFields(
+        Fields::withKeyPrefix(CodeFields::areaCodesAndPrefixes(), QStringLiteral("area-codes.")));
 
     ValueRows rows;
     for (int i = 0; i < AreaCodes::Count; ++i) rows.labels << QString::number(i + 1);
@@ -30,12 +30,9 @@ AreaCodesDialog::AreaCodesDialog(Image& image, Prompts& prompts, QWidget* parent
         this);
     connect(m_codes, &ValueFieldGrid::activated, this, [this](int i, int) { editAreaCode(i); });
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_codes);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-
-    display();
 }
 
 void AreaCodesDialog::display() {

@@ -13,7 +13,7 @@ class AreaCodesDialog : public EditorDialog {
 public:
     // Ten rows: the numbers lblPos0..lblPos9 ("1".."10") and the value fields lblAC0..lblAC9;
     // cmdOK closes.
-    AreaCodesDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit AreaCodesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
 protected:
     // A field whose stored entry is empty keeps the text it shows.
@@ -22,7 +22,5 @@ protected:
 private:
     void editAreaCode(int i);
 
-    Image& m_image;
-    Prompts& m_prompts;
     ValueFieldGrid* m_codes;
 };

@@ -9,11 +9,12 @@
 #include "ui/prompts.h"
 #include "ui/valuefieldgrid.h"
 
-ControlCodesDialog::ControlCodesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
-    setObjectName(QStringLiteral("frmCodes_1"));
-    setHelpTopic(QStringLiteral("codes.html"));
-    watchFields(m_image, CodeFields::controlCodes(blockIndex(m_block)));
+ControlCodesDialog::ControlCodesDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmCodes_1"), blockTitle(BlockArea::Codes, context.block),
+                    QStringLiteral("codes.html")},
+                   parent) {
+    watchFields(CodeFields::controlCodes(blockIndex(m_block)));
 
     ValueRows rows;
     for (const Codes::CodeRow& code : Codes::Rows)
@@ -24,16 +25,12 @@ ControlCodesDialog::ControlCodesDialog(Image& image, Prompts& prompts, Block blo
                                  this);
     connect(m_codes, &ValueFieldGrid::activated, this, [this](int k, int) { editCode(k); });
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_codes);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-
-    showCodes();
 }
 
 void ControlCodesDialog::showCodes() {
-    setWindowTitle(blockTitle(BlockArea::Codes, m_block));
     for (int k = 0; k < Region::Rel::CodeCount; ++k)
         m_codes->setValue(k, 0,
                           digitFieldText(m_image, Codes::codeOffset(blockIndex(m_block), k),

@@ -14,7 +14,7 @@ class ControlCodesDialog : public EditorDialog {
 public:
     // The value fields are lblCode0..lblCode13 beside their captions lblCaption0..lblCaption13;
     // cmdOK closes.
-    ControlCodesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
+    explicit ControlCodesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
 protected:
     void display() override { showCodes(); }
@@ -26,8 +26,5 @@ private:
     void storeCodes();
     void editCode(int k);
 
-    Image& m_image;
-    Prompts& m_prompts;
-    Block m_block;
     ValueFieldGrid* m_codes;
 };

@@ -16,13 +16,13 @@ constexpr char HelpPage[] = "telephone.html";
 constexpr int FieldWidth = 70;
 }  // namespace
 
-PrefixCodesDialog::PrefixCodesDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
-    setObjectName(QStringLiteral("frmPrefix"));
-    setWindowTitle(QLatin1String(Prefixes::Title));
-    setHelpTopic(QLatin1String(HelpPage));
-    watchFields(m_image, Fields::withKeyPrefix(CodeFields::areaCodesAndPrefixes(),
-                                               QStringLiteral("prefixes.")));
+PrefixCodesDialog::PrefixCodesDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(
+          context,
+          {QStringLiteral("frmPrefix"), QLatin1String(Prefixes::Title), QLatin1String(HelpPage)},
+          parent) {
+    watchFields(
+        Fields::withKeyPrefix(CodeFields::areaCodesAndPrefixes(), QStringLiteral("prefixes.")));
 
     QStringList options;
     for (const char* option : Prefixes::GroupOptions) options << QLatin1String(option);
@@ -48,14 +48,11 @@ PrefixCodesDialog::PrefixCodesDialog(Image& image, Prompts& prompts, QWidget* pa
     }
     connect(m_codes, &ValueFieldGrid::activated, this, [this](int c, int) { editPrefix(c); });
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_groups);
     layout->addSpacing(6);
     layout->addWidget(m_codes);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-
-    display();
 }
 
 int PrefixCodesDialog::prefix(int c) const { return Prefixes::PerGroup * m_group + c; }

@@ -16,7 +16,7 @@ public:
     // The frame fraGroup holds the group options optGrp0..optGrp4; twenty fields lblPFX0..lblPFX19
     // in four columns of five (column l holds line l of the group) beside their prefix numbers
     // lblPos0..lblPos19; cmdOK closes. The dialog opens on group 0.
-    PrefixCodesDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit PrefixCodesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     int group() const { return m_group; }
 
@@ -30,8 +30,6 @@ private:
     void editPrefix(int c);
     void changeGroup(int group);
 
-    Image& m_image;
-    Prompts& m_prompts;
     GroupSelector* m_groups;
     ValueFieldGrid* m_codes;
     int m_group = 0;

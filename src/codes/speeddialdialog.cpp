@@ -19,10 +19,9 @@ constexpr int IdentificationWidth = 520;
 constexpr int NumberWidth = 150;
 }  // namespace
 
-SpeedDialTableDialog::SpeedDialTableDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
-    setHelpTopic(QLatin1String(HelpPage));
-}
+SpeedDialTableDialog::SpeedDialTableDialog(const EditorContext& context, const QString& objectName,
+                                           const QString& title, QWidget* parent)
+    : EditorDialog(context, {objectName, title, QLatin1String(HelpPage)}, parent) {}
 
 ValueFieldGrid* SpeedDialTableDialog::buildRows(const QStringList& positions, Order order) {
     ValueRows rows;
@@ -51,7 +50,7 @@ ValueFieldGrid* SpeedDialTableDialog::buildRows(const QStringList& positions, Or
         position->setMinimumWidth(position->fontMetrics().horizontalAdvance(QStringLiteral("99")));
         position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    connect(m_rows, &ValueFieldGrid::activated, this, &SpeedDialTableDialog::editField);
+    connect(m_rows, &ValueFieldGrid::activated, this, &SpeedDialTableDialog::activateCell);
     return m_rows;
 }
 
@@ -72,7 +71,7 @@ void SpeedDialTableDialog::showRows() {
     }
 }
 
-void SpeedDialTableDialog::editField(int row, int column) {
+void SpeedDialTableDialog::activateCell(int row, int column) {
     if (column == m_numberColumn)
         editNumber(row);
     else
@@ -102,12 +101,10 @@ void SpeedDialTableDialog::editIdentification(int row) {
     showStoredValues();
 }
 
-SpeedDialDialog::SpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : SpeedDialTableDialog(image, prompts, parent) {
-    watchFields(m_image,
-                Fields::withKeyPrefix(CodeFields::speedDials(), QStringLiteral("speed-dial.")));
-    setObjectName(QStringLiteral("frmSpeed"));
-    setWindowTitle(QLatin1String(SpeedDial::UserTitle));
+SpeedDialDialog::SpeedDialDialog(const EditorContext& context, QWidget* parent)
+    : SpeedDialTableDialog(context, QStringLiteral("frmSpeed"), QLatin1String(SpeedDial::UserTitle),
+                           parent) {
+    watchFields(Fields::withKeyPrefix(CodeFields::speedDials(), QStringLiteral("speed-dial.")));
 
     QStringList options;
     for (const char* option : SpeedDial::GroupOptions) options << QLatin1String(option);
@@ -121,16 +118,13 @@ SpeedDialDialog::SpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent
     for (int a = 0; a < SpeedDial::RowsPerGroup; ++a) positions << QString::number(a);
     ValueFieldGrid* rows = buildRows(positions, Order::IdentificationFirst);
 
-    auto* body = new QHBoxLayout;
-    body->addWidget(m_groups, 0, Qt::AlignTop);
-    body->addSpacing(12);
-    body->addWidget(rows, 1, Qt::AlignTop);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(m_groups, 0, Qt::AlignTop);
+    columns->addSpacing(12);
+    columns->addWidget(rows, 1, Qt::AlignTop);
+    QVBoxLayout* layout = body();
+    layout->addLayout(columns);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-
-    display();
 }
 
 void SpeedDialDialog::display() {
@@ -157,23 +151,18 @@ void SpeedDialDialog::changeGroup(int group) {
     showStoredValues();
 }
 
-EmergencySpeedDialDialog::EmergencySpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : SpeedDialTableDialog(image, prompts, parent) {
-    watchFields(m_image, Fields::withKeyPrefix(CodeFields::speedDials(),
-                                               QStringLiteral("emergency-speed-dial.")));
-    setObjectName(QStringLiteral("frmEmer"));
-    setWindowTitle(QLatin1String(SpeedDial::EmergencyTitle));
+EmergencySpeedDialDialog::EmergencySpeedDialDialog(const EditorContext& context, QWidget* parent)
+    : SpeedDialTableDialog(context, QStringLiteral("frmEmer"),
+                           QLatin1String(SpeedDial::EmergencyTitle), parent) {
+    watchFields(
+        Fields::withKeyPrefix(CodeFields::speedDials(), QStringLiteral("emergency-speed-dial.")));
 
     QStringList positions;
     for (int k = 0; k < SpeedDial::EmergencyCount; ++k) positions << QString::number(k);
     ValueFieldGrid* rows = buildRows(positions, Order::NumberFirst);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(rows);
-    layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-
-    showRows();
+    body()->addWidget(rows);
+    body()->addSpacing(8);
 }
 
 SpeedDial::EntryText EmergencySpeedDialDialog::entryText(int row) const {

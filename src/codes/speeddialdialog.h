@@ -20,7 +20,8 @@ class SpeedDialTableDialog : public EditorDialog {
 protected:
     enum class Order { IdentificationFirst, NumberFirst };
 
-    SpeedDialTableDialog(Image& image, Prompts& prompts, QWidget* parent);
+    SpeedDialTableDialog(const EditorContext& context, const QString& objectName,
+                         const QString& title, QWidget* parent);
 
     // Builds the rows (position labels lblPos<row>, numbers lblNum<row>, identifications
     // lblID<row>) with the two column headings in `order`.
@@ -34,12 +35,10 @@ protected:
     // Every row from its record.
     void showRows();
 
-    Image& m_image;
-    Prompts& m_prompts;
     ValueFieldGrid* m_rows = nullptr;
 
 private:
-    void editField(int row, int column);
+    void activateCell(int row, int column);
     void editNumber(int row);
     void editIdentification(int row);
 
@@ -53,7 +52,7 @@ public:
     // The frame fraGroup holds the group options optGrp0..optGrp9; ten rows with the position
     // labels lblPos0..lblPos9, identifications lblID0..lblID9 and numbers lblNum0..lblNum9;
     // cmdOK closes. The dialog opens on group 0.
-    SpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit SpeedDialDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     int group() const { return m_group; }
 
@@ -77,7 +76,7 @@ class EmergencySpeedDialDialog : public SpeedDialTableDialog {
 public:
     // Five rows with the position labels lblPos0..lblPos4, numbers lblNum0..lblNum4 and
     // identifications lblID0..lblID4; cmdOK closes.
-    EmergencySpeedDialDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit EmergencySpeedDialDialog(const EditorContext& context, QWidget* parent = nullptr);
 
 protected:
     void display() override { showRows(); }

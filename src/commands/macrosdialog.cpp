@@ -21,12 +21,11 @@ constexpr int FirstCommandColumn = 2;
 constexpr char HelpPage[] = "macros.html";
 }  // namespace
 
-MacrosDialog::MacrosDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
-    setObjectName(QStringLiteral("frmMacro"));
-    setWindowTitle(QLatin1String(Title));
-    setHelpTopic(QLatin1String(HelpPage));
-    watchFields(m_image, CommandFields::macros());
+MacrosDialog::MacrosDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmMacro"), QLatin1String(Title), QLatin1String(HelpPage)},
+                   parent) {
+    watchFields(CommandFields::macros());
 
     auto* instruction = new QLabel(QLatin1String(Instruction), this);
     instruction->setObjectName(QStringLiteral("lblInstruction"));
@@ -57,17 +56,15 @@ MacrosDialog::MacrosDialog(Image& image, Prompts& prompts, QWidget* parent)
         m_grid->field(r, NumberColumn)
             ->setAccessibleDescription(tr("Review of macro %1").arg(r + 1));
     }
-    connect(m_grid, &ValueFieldGrid::activated, this, &MacrosDialog::editField);
+    connect(m_grid, &ValueFieldGrid::activated, this, &MacrosDialog::activateCell);
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(instruction);
     layout->addSpacing(6);
     layout->addWidget(m_grid);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &MacrosDialog::storeAllAndClose);
 
-    m_review = new MacroReviewDialog(m_image, this);
-    showMacros();
+    m_review = new MacroReviewDialog(context, this);
 }
 
 void MacrosDialog::showMacros() {
@@ -79,7 +76,7 @@ void MacrosDialog::showMacros() {
     }
 }
 
-void MacrosDialog::editField(int row, int column) {
+void MacrosDialog::activateCell(int row, int column) {
     const int n = row + 1;
     if (column == NumberColumn)
         showReview(n);
@@ -115,7 +112,7 @@ void MacrosDialog::storeMacro(int n) {
     Macros::storeMacro(m_image, n, row);
 }
 
-void MacrosDialog::storeAllAndClose() {
+void MacrosDialog::confirm() {
     for (int n = 1; n <= Count; ++n) storeMacro(n);
     accept();
 }
@@ -130,10 +127,9 @@ void MacrosDialog::showReview(int n) {
     m_review->open();
 }
 
-MacroReviewDialog::MacroReviewDialog(const Image& image, QWidget* parent)
-    : EditorDialog(parent), m_image(image) {
-    setObjectName(QStringLiteral("MacHelp"));
-    setHelpTopic(QLatin1String(HelpPage));
+MacroReviewDialog::MacroReviewDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context, {QStringLiteral("MacHelp"), reviewTitle(1), QLatin1String(HelpPage)},
+                   parent) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     for (int k = 1; k <= CommandsPerMacro; ++k) {
@@ -149,10 +145,9 @@ MacroReviewDialog::MacroReviewDialog(const Image& image, QWidget* parent)
         grid->addWidget(text, k - 1, 1);
         m_texts[k - 1] = text;
     }
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addLayout(grid);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::hide);
 }
 
 void MacroReviewDialog::setMacro(int n) {

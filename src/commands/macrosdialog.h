@@ -15,27 +15,26 @@ class MacrosDialog : public EditorDialog {
 public:
     // Row n (1..10): the number Label1_n (opens the review), the trigger code Label2_n and the
     // commands Label3_n .. Label7_n; cmdOK stores all ten macros and closes.
-    MacrosDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit MacrosDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     MacroReviewDialog* review() const { return m_review; }
 
 protected:
     void display() override { showMacros(); }
+    // "OK": stores all ten macros from their rows and closes.
+    void confirm() override;
 
 private:
     void showMacros();
-    void editField(int row, int column);
+    void activateCell(int row, int column);
     void editTrigger(int n);
     void editCommand(int n, int k);
     // Asks the keypad for one field of macro n's row (grid column `column`) and stores the macro.
     void editMacroField(int n, int column, const KeypadRequest& request);
     // Stores macro n from its row of the grid.
     void storeMacro(int n);
-    void storeAllAndClose();
     void showReview(int n);
 
-    Image& m_image;
-    Prompts& m_prompts;
     ValueFieldGrid* m_grid;
     MacroReviewDialog* m_review;
 };
@@ -45,16 +44,16 @@ class MacroReviewDialog : public EditorDialog {
     Q_OBJECT
 public:
     // Rows lblRow1..lblRow5 with the texts lblCommand1..lblCommand5; cmdOK hides it.
-    MacroReviewDialog(const Image& image, QWidget* parent = nullptr);
+    explicit MacroReviewDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     void setMacro(int n);
     int macro() const { return m_macro; }
 
 protected:
     void display() override;
+    void confirm() override { hide(); }
 
 private:
-    const Image& m_image;
     int m_macro = 1;
     class QLabel* m_texts[5] = {};
 };

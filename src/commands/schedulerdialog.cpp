@@ -35,12 +35,12 @@ QLabel* cell(const QString& name, QWidget* parent) {
 }
 }  // namespace
 
-SchedulerDialog::SchedulerDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
-    setObjectName(QStringLiteral("frmsched"));
-    setWindowTitle(QLatin1String(OverviewTitle));
-    setHelpTopic(QLatin1String(HelpPage));
-    watchFields(m_image, CommandFields::scheduler());
+SchedulerDialog::SchedulerDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(
+          context,
+          {QStringLiteral("frmsched"), QLatin1String(OverviewTitle), QLatin1String(HelpPage)},
+          parent) {
+    watchFields(CommandFields::scheduler());
 
     m_groups = new GroupSelector(QLatin1String(GroupFrame), texts(GroupOptions),
                                  QStringLiteral("fraGroup"), QStringLiteral("optGroup%1"),
@@ -82,13 +82,11 @@ SchedulerDialog::SchedulerDialog(Image& image, Prompts& prompts, QWidget* parent
         for (int c = 0; c < 6; ++c) grid->addWidget(widgets[c], n, c);
     }
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_groups);
     layout->addSpacing(6);
     layout->addLayout(grid);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::hide);
-    showGroup();
 }
 
 void SchedulerDialog::showGroup() {
@@ -120,7 +118,7 @@ void SchedulerDialog::editEvent(int n) {
 
 ScheduledEventDialog::ScheduledEventDialog(Image& image, Prompts& prompts, int event,
                                            QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts), m_editor(image, event) {
+    : PlainDialog(parent), m_image(image), m_prompts(prompts), m_editor(image, event) {
     setObjectName(QStringLiteral("frmSetSched"));
     setWindowTitle(eventTitle(event));
     setHelpTopic(QLatin1String(HelpPage));

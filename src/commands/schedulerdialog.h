@@ -20,7 +20,7 @@ class SchedulerDialog : public EditorDialog {
 public:
     // Row r (1..10) of the group shown: lblNum_r, lblTime_r (opens the event), lblDOW_r,
     // lblMOY_r, lblDOM_r, lblCmd_r; the group selector fraGroup with optGroup0..3; cmdOK hides.
-    SchedulerDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit SchedulerDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     int group() const { return m_group; }
     // Opens the event dialog for event n (1..40); the overview shows the group afresh after.
@@ -28,13 +28,13 @@ public:
 
 protected:
     void display() override { showGroup(); }
+    // "OK" hides the overview; it keeps its group for the next opening.
+    void confirm() override { hide(); }
 
 private:
     void showGroup();
     void changeGroup(int group);
 
-    Image& m_image;
-    Prompts& m_prompts;
     int m_group = 0;
     GroupSelector* m_groups;
     struct Row {
@@ -48,7 +48,8 @@ private:
     Row m_rows[Scheduler::GroupSize] = {};
 };
 
-class ScheduledEventDialog : public EditorDialog {
+// The event is read once, when the dialog opens; nothing the user has chosen is read again.
+class ScheduledEventDialog : public PlainDialog {
     Q_OBJECT
 public:
     // chkErase, chkHour, the frame Frame1 with optWk0..4, cmbWk, cmbMonth, cmbMoDay, the captions
@@ -57,12 +58,8 @@ public:
 
     const Scheduler::EventEditor& editor() const { return m_editor; }
 
-protected:
-    void display() override;
-    // The event is read once, when the dialog opens; nothing the user has chosen is re-read.
-    std::optional<QByteArray> shownValues() const override { return QByteArray(); }
-
 private:
+    void display();
     void editTime();
     void editCommand();
     void storeAndClose();

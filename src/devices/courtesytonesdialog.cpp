@@ -25,12 +25,12 @@ QString unitCaption(int field) {
 }
 }  // namespace
 
-CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
-    setObjectName(QStringLiteral("frmCTones"));
-    setWindowTitle(QLatin1String(Title));
-    setHelpTopic(QStringLiteral("tones.html"));
-    watchFields(m_image, DeviceFields::courtesyTones());
+CourtesyTonesDialog::CourtesyTonesDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(
+          context,
+          {QStringLiteral("frmCTones"), QLatin1String(Title), QStringLiteral("tones.html")},
+          parent) {
+    watchFields(DeviceFields::courtesyTones());
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -87,13 +87,10 @@ CourtesyTonesDialog::CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget
     grid->setColumnMinimumWidth(EraseColumn - 1, FieldWidth);
     grid->setColumnMinimumWidth(0, 16);
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addLayout(grid);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    display();
+    QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CourtesyTonesDialog::display() {

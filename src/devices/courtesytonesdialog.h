@@ -18,7 +18,7 @@ public:
     // Row r (0..7) is courtesy tone r + 1: the row label lblRow<r>, the fields lblT1_<r>,
     // lblTD1_<r>, lblD1_<r>, lblT2_<r>, lblTD2_<r>, lblD2_<r>, lblT3_<r>, lblTD3_<r> (record
     // bytes 0..7) and the erase button cmdErase<r>; cmdOK closes.
-    CourtesyTonesDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit CourtesyTonesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     ValueField* field(int row, int field) const { return m_fields[row][field]; }
 
@@ -31,8 +31,6 @@ protected:
     void display() override;
 
 private:
-    Image& m_image;
-    Prompts& m_prompts;
     std::array<std::array<ValueField*, CourtesyTones::FieldCount>, CourtesyTones::RowCount>
         m_fields{};
 };

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/texts.h"
 #include "devices/devicefields.h"
 #include "ui/prompts.h"
 
@@ -17,12 +16,12 @@ constexpr int WordSpaceCode = 38;  // shows as a blank cell in the pick list
 constexpr int ListColumns = 12;
 }  // namespace
 
-CwMessageDialog::CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
-    setObjectName(QStringLiteral("frmCwEdit"));
-    setWindowTitle(QLatin1String(CwTexts::Title));
-    setHelpTopic(QStringLiteral("cw.html"));
-    watchFields(m_image, DeviceFields::cwMessage());
+CwMessageDialog::CwMessageDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmCwEdit"), QLatin1String(CwTexts::Title),
+                    QStringLiteral("cw.html"), QStringLiteral("cmdOK"), OkPlace::Own},
+                   parent) {
+    watchFields(DeviceFields::cwMessage());
     setModal(false);
 
     auto* frame = new QGroupBox(QLatin1String(CwTexts::Frame), this);
@@ -75,12 +74,10 @@ CwMessageDialog::CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent
 
     auto* clear = new QPushButton(QLatin1String(CwTexts::Clear), this);
     clear->setObjectName(QStringLiteral("cmdClear"));
-    auto* ok = new QPushButton(QLatin1String(Texts::OkCaption), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    QPushButton* ok = okButton();
     auto* cancel = new QPushButton(QLatin1String(CwTexts::Cancel), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(clear, &QPushButton::clicked, this, &CwMessageDialog::startMessage);
-    connect(ok, &QPushButton::clicked, this, &CwMessageDialog::storeAndClose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {clear, ok, cancel}) {
@@ -92,12 +89,10 @@ CwMessageDialog::CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent
     auto* lower = new QHBoxLayout;
     lower->addWidget(m_list);
     lower->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(frame);
     layout->addLayout(lower);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    display();
+    QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CwMessageDialog::display() {
@@ -129,7 +124,7 @@ void CwMessageDialog::showComposition() {
     m_count->setText(tr("%1 of %2 characters").arg(m_composition.count()).arg(Cw::MaxCharacters));
 }
 
-void CwMessageDialog::storeAndClose() {
+void CwMessageDialog::confirm() {
     m_composition.store(m_image);
     accept();
 }

@@ -18,24 +18,23 @@ public:
     // The frame fraMessage ("CW Message ") holds the message text Label1; List1 is the pick list
     // (each item's Qt::UserRole data is its code); cmdClear, cmdOK, cmdCancel; lblCount says how
     // many characters a new message holds.
-    CwMessageDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit CwMessageDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     bool composing() const { return m_composition.composing(); }
 
 protected:
     // Viewing: the stored message, the pick list disabled, any composition dropped.
     void display() override;
+    // "OK": a new message is stored, then the dialog closes.
+    void confirm() override;
     // Enter or Space on the pick list picks its current character.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void startMessage();
     void pickCharacter(int code);
-    void storeAndClose();
     void showComposition();
 
-    Image& m_image;
-    Prompts& m_prompts;
     CwComposition m_composition;
     QLabel* m_text;
     QLabel* m_count;

@@ -49,12 +49,12 @@ void SwitchPicture::paintEvent(QPaintEvent*) {
     }
 }
 
-ExpandedSwitchesDialog::ExpandedSwitchesDialog(Image& image, QWidget* parent)
-    : EditorDialog(parent), m_image(image) {
-    setObjectName(QStringLiteral("frmExp"));
-    setWindowTitle(QLatin1String(Title));
-    setHelpTopic(QStringLiteral("switches.html"));
-    watchFields(m_image, DeviceFields::expandedSwitches());
+ExpandedSwitchesDialog::ExpandedSwitchesDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(
+          context,
+          {QStringLiteral("frmExp"), QLatin1String(Title), QStringLiteral("switches.html")},
+          parent) {
+    watchFields(DeviceFields::expandedSwitches());
 
     QStringList options;
     for (const char* option : BankOptions) options.append(QLatin1String(option));
@@ -93,15 +93,12 @@ ExpandedSwitchesDialog::ExpandedSwitchesDialog(Image& image, QWidget* parent)
         }
     }
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_banks);
     layout->addSpacing(6);
     layout->addLayout(grid);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    display();
+    QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 int ExpandedSwitchesDialog::bank() const { return m_banks->current() == 1 ? 1 : 0; }

@@ -38,7 +38,7 @@ public:
     // lblBits ("BITS") stands over the column headers lblB0..lblB7 ("1".."8"); row r (0..7) has
     // the label lblA<r> and the switches Img<r + 1>_<bit>, bit 0..7 from left to right (the
     // picture arrays Img1..Img8 are one per row, indexed by bit); cmdOK closes.
-    explicit ExpandedSwitchesDialog(Image& image, QWidget* parent = nullptr);
+    explicit ExpandedSwitchesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     // 0 for "1-8", 1 for "9-16".
     int bank() const;
@@ -54,7 +54,6 @@ private:
     void toggleSwitch(int row, int bit);
     void showRow(int row);
 
-    Image& m_image;
     GroupSelector* m_banks;
     std::array<QLabel*, ExpandedSwitches::RowsPerBank> m_rowLabels{};
     std::array<std::array<SwitchPicture*, ExpandedSwitches::SwitchesPerRow>,

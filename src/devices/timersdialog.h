@@ -15,7 +15,7 @@ class TimersDialog : public EditorDialog {
 public:
     // The values show in lblTime0..lblTime15 between their captions lblName0..lblName15 and
     // units lblUnit0..lblUnit15; cmdDone closes.
-    TimersDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
+    explicit TimersDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     Block block() const { return m_block; }
 
@@ -29,9 +29,6 @@ protected:
     void display() override { showTimers(); }
 
 private:
-    Image& m_image;
-    Prompts& m_prompts;
-    Block m_block;
     Fields::FieldList m_fields;  // the block's sixteen timers
     ValueFieldGrid* m_timers;
 };

@@ -16,12 +16,11 @@ namespace {
 constexpr int TextWidth = 300;  // room for the longest command texts
 }
 
-UserInputsDialog::UserInputsDialog(Image& image, Prompts& prompts, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts) {
-    setObjectName(QStringLiteral("frmUser"));
-    setWindowTitle(QLatin1String(Title));
-    setHelpTopic(QStringLiteral("inputs.html"));
-    watchFields(m_image, DeviceFields::userInputs());
+UserInputsDialog::UserInputsDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmUser"), QLatin1String(Title), QStringLiteral("inputs.html")},
+                   parent) {
+    watchFields(DeviceFields::userInputs());
 
     // The command text stands in the grid's unit column, right of its number.
     ValueRows rows;
@@ -40,13 +39,10 @@ UserInputsDialog::UserInputsDialog(Image& image, Prompts& prompts, QWidget* pare
     }
     connect(m_grid, &ValueFieldGrid::activated, this, [this](int input, int) { editInput(input); });
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_grid);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    display();
+    QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void UserInputsDialog::display() {

@@ -13,7 +13,7 @@ class UserInputsDialog : public EditorDialog {
 public:
     // Row r (0, 1) is "Input #<r + 1>" (lblInput<r>) with the number Label1_<r> and the command
     // text Label3_<r>; cmdOK hides the dialog.
-    UserInputsDialog(Image& image, Prompts& prompts, QWidget* parent = nullptr);
+    explicit UserInputsDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     // Edits the number of input 0 or 1 on the keypad and stores both inputs.
     void editInput(int input);
@@ -22,7 +22,5 @@ protected:
     void display() override;
 
 private:
-    Image& m_image;
-    Prompts& m_prompts;
     ValueFieldGrid* m_grid;
 };

@@ -10,12 +10,13 @@
 
 #include "devices/devicefields.h"
 
-ZonesDialog::ZonesDialog(Image& image, Block block, QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_start(firstZoneOffset(blockIndex(block))) {
-    setObjectName(QStringLiteral("frmZones1"));
-    setHelpTopic(QStringLiteral("zones.html"));
-    watchFields(m_image, DeviceFields::zones(blockIndex(block)));
-    setWindowTitle(blockTitle(BlockArea::Zones, block));
+ZonesDialog::ZonesDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmZones1"), blockTitle(BlockArea::Zones, context.block),
+                    QStringLiteral("zones.html")},
+                   parent),
+      m_start(firstZoneOffset(blockIndex(context.block))) {
+    watchFields(DeviceFields::zones(blockIndex(m_block)));
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -38,13 +39,9 @@ ZonesDialog::ZonesDialog(Image& image, Block block, QWidget* parent)
     }
     connect(m_tabs, &QTabWidget::currentChanged, this, &ZonesDialog::changeTab);
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_tabs);
-    m_ok = addOkRow(layout);
-    connect(m_ok, &QPushButton::clicked, this, &ZonesDialog::storeAndClose);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    showZones();
+    QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ZonesDialog::showZones() {
@@ -65,7 +62,7 @@ void ZonesDialog::storeZones() {
     rememberShownValues();
 }
 
-void ZonesDialog::storeAndClose() {
+void ZonesDialog::confirm() {
     storeZones();
     accept();
 }

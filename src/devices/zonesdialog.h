@@ -12,15 +12,12 @@
 #include "ui/editordialog.h"
 
 class QCheckBox;
-class QPushButton;
 class QTabWidget;
 
 class ZonesDialog : public EditorDialog {
     Q_OBJECT
 public:
-    ZonesDialog(Image& image, Block block, QWidget* parent = nullptr);
-
-    int zoneStart() const { return m_start; }
+    explicit ZonesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     // Checks box k of tab n exactly when bit k - 1 of zone byte n is set.
     void showZones();
@@ -29,20 +26,17 @@ public:
     // Writes the eight zone bytes built from the boxes.
     void storeZones();
 
-    // "OK": writes the eight zone bytes and closes.
-    void storeAndClose();
-
 protected:
+    // "OK": writes the eight zone bytes and closes.
+    void confirm() override;
     void display() override { showZones(); }
     void showEvent(QShowEvent* event) override;
 
 private:
     void changeTab(int newIndex);
 
-    Image& m_image;
     int m_start;
     QTabWidget* m_tabs = nullptr;
-    QPushButton* m_ok = nullptr;
     std::array<std::array<QCheckBox*, FlagsPerZone>, ZoneCount> m_boxes{};
     int m_shownTab = 0;       // the tab on show, i.e. the one a tab change leaves
     int m_rememberedTab = 0;  // the tab whose leaving last wrote the bytes

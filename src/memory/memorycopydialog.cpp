@@ -12,13 +12,11 @@
 
 using namespace MemoryBlocks;
 
-MemoryCopyDialog::MemoryCopyDialog(Image& image, Prompts& prompts, const Settings& settings,
-                                   QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts), m_settings(settings) {
-    setObjectName(QStringLiteral("frmMemory"));
-    setWindowTitle(QString::fromLatin1(MemoryTitle));
-    setHelpTopic(QStringLiteral("memory.html"));
-
+MemoryCopyDialog::MemoryCopyDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmMemory"), QString::fromLatin1(MemoryTitle),
+                    QStringLiteral("memory.html")},
+                   parent) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
@@ -60,11 +58,10 @@ MemoryCopyDialog::MemoryCopyDialog(Image& image, Prompts& prompts, const Setting
         }
     }
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addLayout(grid);
     layout->addSpacing(10);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 std::optional<QByteArray> MemoryCopyDialog::shownValues() const {

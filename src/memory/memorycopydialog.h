@@ -15,8 +15,7 @@ class MemoryCopyDialog : public EditorDialog {
     Q_OBJECT
 public:
     // The "Copy" buttons are named cmdCopy_<row>_<n>: row 0..3 as listed, n = memory save 1..4.
-    MemoryCopyDialog(Image& image, Prompts& prompts, const Settings& settings,
-                     QWidget* parent = nullptr);
+    explicit MemoryCopyDialog(const EditorContext& context, QWidget* parent = nullptr);
 
 protected:
     // Column 4 follows the memory layout, which the repeater configuration may have changed.
@@ -27,8 +26,5 @@ protected:
 private:
     void copyBlock(int row, int memorySave);
 
-    Image& m_image;
-    Prompts& m_prompts;
-    const Settings& m_settings;
     std::array<std::array<QPushButton*, 4>, 4> m_copy{};
 };

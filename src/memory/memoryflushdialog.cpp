@@ -16,13 +16,11 @@ namespace {
 const char* const FilledProperty = "filled";
 }
 
-MemoryFlushDialog::MemoryFlushDialog(Image& image, Prompts& prompts, const Settings& settings,
-                                     QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts), m_settings(settings) {
-    setObjectName(QStringLiteral("frmFlush"));
-    setWindowTitle(QString::fromLatin1(FlushTitle));
-    setHelpTopic(QStringLiteral("flush.html"));
-
+MemoryFlushDialog::MemoryFlushDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmFlush"), QString::fromLatin1(FlushTitle),
+                    QStringLiteral("flush.html")},
+                   parent) {
     auto* legend = new QLabel(QString::fromLatin1(FlushLegend));
     legend->setObjectName(QStringLiteral("lblLegend"));
     QFont bold = legend->font();
@@ -59,13 +57,12 @@ MemoryFlushDialog::MemoryFlushDialog(Image& image, Prompts& prompts, const Setti
         grid->addWidget(button, row, 2);
     }
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addWidget(legend);
     layout->addSpacing(8);
     layout->addLayout(grid);
     layout->addSpacing(10);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 std::optional<QByteArray> MemoryFlushDialog::shownValues() const {

@@ -18,8 +18,7 @@ class MemoryFlushDialog : public EditorDialog {
 public:
     // Rows 0..8: caption lblCaption<row>, indicator box shpBox<row> (property "filled"),
     // button cmdFlush<row>; cmdOK closes.
-    MemoryFlushDialog(Image& image, Prompts& prompts, const Settings& settings,
-                      QWidget* parent = nullptr);
+    explicit MemoryFlushDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     // True when the row's box shows red, i.e. its area held data at the last display.
     bool isFilled(int row) const;
@@ -33,9 +32,6 @@ private:
     void flushRow(int row);
     void setFilled(int row, bool filled);
 
-    Image& m_image;
-    Prompts& m_prompts;
-    const Settings& m_settings;
     std::array<QLabel*, MemoryBlocks::FlushRowCount> m_caption{};
     std::array<QFrame*, MemoryBlocks::FlushRowCount> m_box{};
 };

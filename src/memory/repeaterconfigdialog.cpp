@@ -25,18 +25,14 @@ GroupSelector* optionFrame(const OptionGroup& group, const QString& name, QWidge
 
 }  // namespace
 
-RepeaterConfigDialog::RepeaterConfigDialog(Image& image, Settings& settings,
-                                           std::function<void()> layoutChanged, QWidget* parent)
-    : EditorDialog(parent),
-      m_image(image),
-      m_settings(settings),
-      m_layoutChanged(std::move(layoutChanged)),
+RepeaterConfigDialog::RepeaterConfigDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmConfig"), QString::fromLatin1(ConfigTitle),
+                    QStringLiteral("repeater.html")},
+                   parent),
       m_dip(optionFrame(MemoryLayoutGroup, QStringLiteral("Dip"), this)),
       m_clock(optionFrame(ClockGroup, QStringLiteral("Clock"), this)),
       m_dvr(optionFrame(RecorderGroup, QStringLiteral("Dvr"), this)) {
-    setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QString::fromLatin1(ConfigTitle));
-    setHelpTopic(QStringLiteral("repeater.html"));
     setModal(false);
 
     // The explanation stands below the DIP switch frame, not inside it.
@@ -49,12 +45,11 @@ RepeaterConfigDialog::RepeaterConfigDialog(Image& image, Settings& settings,
     lower->addWidget(m_dvr);
     lower->addStretch();
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 14, 18, 14);
+    QDialog::layout()->setContentsMargins(18, 14, 18, 14);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_dip);
     layout->addWidget(dipText);
     layout->addLayout(lower);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &RepeaterConfigDialog::storeChoices);
     setMinimumWidth(480);
 }
 
@@ -71,12 +66,12 @@ void RepeaterConfigDialog::display() {
     m_dvr->setCurrent(choices.recorder);
 }
 
-void RepeaterConfigDialog::storeChoices() {
+void RepeaterConfigDialog::confirm() {
     ConfigChoices choices;
     choices.memoryLayout = m_dip->current() == 1 ? 1 : 0;
     choices.clock = m_clock->current() == 1 ? 1 : 0;
     choices.recorder = m_dvr->current() == 1 ? 1 : 0;
     storeConfig(m_image, m_settings, choices);
-    if (m_layoutChanged) m_layoutChanged();
+    if (context().layoutChanged) context().layoutChanged();
     accept();
 }

@@ -44,16 +44,13 @@ constexpr FrameInfo Frames[] = {
 
 }  // namespace
 
-PrintReportDialog::PrintReportDialog(const Image& image, Prompts& prompts, const Settings& settings,
-                                     HeadingsSource headings, PrintPorts* ports, QWidget* parent)
-    : EditorDialog(parent),
-      m_image(image),
-      m_prompts(prompts),
-      m_settings(settings),
+PrintReportDialog::PrintReportDialog(const EditorContext& context, HeadingsSource headings,
+                                     PrintPorts* ports, QWidget* parent)
+    : EditorDialog(
+          context,
+          {QStringLiteral("frmPrint"), QLatin1String(DialogTitle), QLatin1String(HelpPage)},
+          parent),
       m_headings(std::move(headings)) {
-    setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QLatin1String(DialogTitle));
-    setHelpTopic(QLatin1String(HelpPage));
     if (!ports) m_ownPorts = std::make_unique<QtPrintPorts>(this);
     m_ports = ports ? ports : m_ownPorts.get();
 
@@ -99,11 +96,8 @@ PrintReportDialog::PrintReportDialog(const Image& image, Prompts& prompts, const
     connect(preview, &QPushButton::clicked, this, &PrintReportDialog::previewReport);
     connect(pdf, &QPushButton::clicked, this, &PrintReportDialog::exportPdf);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(frames);
-    layout->addWidget(action);
-    QPushButton* ok = addOkRow(layout);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    body()->addLayout(frames);
+    body()->addWidget(action);
 
     m_blinkTimer = new QTimer(this);
     m_blinkTimer->setObjectName(QStringLiteral("tmrBlink"));

@@ -29,12 +29,11 @@ public:
     // Check boxes chkPrint0..12 (the number is the printing order) in the frames fraBase,
     // fraMemory, fraMisc and fraTelephone; the frame fraAction with the print button cmdPrint,
     // cmdPreview, cmdPdf and the status line lblStatus; cmdOK hides the dialog, the boxes keep
-    // their state. The memory layout and the print font are read from `settings` at each run.
+    // their state. The memory layout and the print font are read from the settings at each run.
     // Messages and the PDF file chooser go through `prompts`; the printer chooser, the printer and
     // the preview through `ports` (nullptr: the system's own, QtPrintPorts).
-    PrintReportDialog(const Image& image, Prompts& prompts, const Settings& settings,
-                      HeadingsSource headings, PrintPorts* ports = nullptr,
-                      QWidget* parent = nullptr);
+    PrintReportDialog(const EditorContext& context, HeadingsSource headings,
+                      PrintPorts* ports = nullptr, QWidget* parent = nullptr);
     ~PrintReportDialog() override;
 
     // The configuration files Export PDF never writes over (the open file, the file Save writes),
@@ -65,9 +64,6 @@ private:
     bool anyChecked();
     void setStatus(const QString& text);
 
-    const Image& m_image;
-    Prompts& m_prompts;
-    const Settings& m_settings;
     HeadingsSource m_headings;
     std::function<QStringList()> m_documentFiles;
     std::unique_ptr<PrintPorts> m_ownPorts;

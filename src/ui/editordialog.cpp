@@ -1,16 +1,33 @@
 #include "ui/editordialog.h"
 
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 #include "core/texts.h"
-#include "ui/helpviewer.h"
-#include "ui/windows.h"
+#include "ui/prompts.h"
 
-EditorDialog::EditorDialog(QWidget* parent) : QDialog(parent) {
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+EditorDialog::EditorDialog(const EditorContext& context, const DialogIdentity& identity,
+                           QWidget* parent)
+    : PlainDialog(parent),
+      m_image(context.image),
+      m_prompts(context.prompts),
+      m_settings(context.settings),
+      m_block(context.block),
+      m_context(context),
+      m_body(new QVBoxLayout) {
+    setObjectName(identity.objectName);
+    setWindowTitle(identity.title);
+    setHelpTopic(identity.helpPage);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(m_body);
+    if (identity.okPlace == OkPlace::Row) {
+        m_ok = addOkRow(layout, identity.okName);
+    } else {
+        m_ok = new QPushButton(QLatin1String(Texts::OkCaption), this);
+        m_ok->setObjectName(identity.okName);
+    }
+    connect(m_ok, &QPushButton::clicked, this, [this] { confirm(); });
 }
 
 QByteArray EditorDialog::storedBytes(const Image& image, int offset, int length) {
@@ -18,18 +35,26 @@ QByteArray EditorDialog::storedBytes(const Image& image, int offset, int length)
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
-void EditorDialog::watchFields(const Image& image, Fields::FieldList fields) {
-    m_watchedImage = &image;
+void EditorDialog::watchFields(Fields::FieldList fields) {
+    m_watching = true;
     m_watched = std::move(fields);
 }
 
 std::optional<QByteArray> EditorDialog::shownValues() const {
-    if (!m_watchedImage) return std::nullopt;
+    if (!m_watching) return std::nullopt;
     QByteArray values;
     for (const Fields::Field& field : m_watched)
-        for (const Fields::ByteRange& range : field.reads(*m_watchedImage))
-            values += storedBytes(*m_watchedImage, range.first, range.length);
+        for (const Fields::ByteRange& range : field.reads(m_image))
+            values += storedBytes(m_image, range.first, range.length);
     return values;
+}
+
+void EditorDialog::editField(const Fields::Field& field) {
+    if (const std::optional<QString> entry = m_prompts.enterKeys(field.request(m_image))) {
+        if (field.store(m_image, *entry) == Fields::Stored::Refused)
+            m_prompts.message(Icon::Exclamation, field.refusalTitle, field.refusal);
+    }
+    showStoredValues();
 }
 
 void EditorDialog::showStoredValues() {
@@ -44,57 +69,13 @@ bool EditorDialog::storedValuesChanged() const {
     return !now || !m_shown || *now != *m_shown;
 }
 
-void EditorDialog::dropDefaultButtons() {
-    // A button that is an automatic default becomes the default as soon as it has the focus, and
-    // QDialog makes the first of them the default when it is shown; then Enter anywhere would
-    // press it. The editors have none.
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
-}
-
 void EditorDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous() || storedValuesChanged()) showStoredValues();
-    dropDefaultButtons();
-    QDialog::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        centreOnScreen(this);
-    }
+    PlainDialog::showEvent(event);
 }
 
 bool EditorDialog::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && isVisible() && storedValuesChanged())
         showStoredValues();
-    return QDialog::event(event);
-}
-
-void EditorDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && !m_helpTopic.isEmpty()) {
-        HelpViewer::instance()->showTopic(m_helpTopic);
-        return;
-    }
-    // With no default button anywhere, Enter presses the button that has the focus (OK reached
-    // with Tab) and nothing else; on a list, combo box or check box it does nothing.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
-            button && button->isEnabled() && button->isVisible())
-            button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-QPushButton* EditorDialog::addOkRow(QBoxLayout* layout, const QString& objectName) {
-    auto* ok = new QPushButton(QLatin1String(Texts::OkCaption));
-    ok->setObjectName(objectName);
-    ok->setAutoDefault(false);
-    ok->setDefault(false);
-    ok->setMinimumWidth(90);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    layout->addLayout(row);
-    return ok;
+    return PlainDialog::event(event);
 }

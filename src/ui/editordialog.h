@@ -1,37 +1,70 @@
-// Base of the editor dialogs: centred on the screen when first shown, shows the stored values it
-// edits and reads them again when they changed behind its back, has no default button, and opens
-// its help page on F1.
+// Base of the editor dialogs: built on the editor context (the image, the prompts, the settings,
+// the block) and the dialog's identity (object name, title, help page), it holds the dialog's
+// fields above an "OK" row of its own, shows the stored values it edits when it opens and reads
+// them again when they changed behind its back.
 #pragma once
 
 #include <QByteArray>
-#include <QDialog>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "core/image.h"
+#include "formats/blocks.h"
 #include "formats/fieldtable.h"
+#include "ui/plaindialog.h"
 
-class QBoxLayout;
-class QPushButton;
+class Prompts;
+class QVBoxLayout;
+struct Settings;
 
-class EditorDialog : public QDialog {
+// What an editor dialog is built on.
+struct EditorContext {
+    Image& image;
+    Prompts& prompts;
+    Settings& settings;
+    Block block = Block::Base;                 // the block a block editor shows
+    std::function<void()> layoutChanged = {};  // re-applies a changed memory layout to the menus
+};
+
+// Where an editor's "OK" button stands.
+enum class OkPlace {
+    Row,  // right-aligned on a row of its own under the fields
+    Own,  // where the dialog puts it, beside buttons of its own
+};
+
+// What names an editor dialog: its object name, window title and help page, and the object name
+// and place of its "OK" button.
+struct DialogIdentity {
+    QString objectName;
+    QString title;
+    QString helpPage;
+    QString okName = QStringLiteral("cmdOK");
+    OkPlace okPlace = OkPlace::Row;
+};
+
+class EditorDialog : public PlainDialog {
     Q_OBJECT
 public:
-    explicit EditorDialog(QWidget* parent = nullptr);
-
-    void setHelpTopic(const QString& page) { m_helpTopic = page; }
+    EditorDialog(const EditorContext& context, const DialogIdentity& identity,
+                 QWidget* parent = nullptr);
 
     // Closes the dialog because the program ends: without the questions a user's close may ask,
     // so nothing holds up the end.
     virtual void closeForEnd() { close(); }
 
-    // Adds the dialog's "OK" button, right-aligned on a row of its own, at the foot of `layout`.
-    // Like every button of an editor it is never the default button: Enter on a value field
-    // edits the field, and Enter on a list, combo box or check box leaves the dialog open.
-    QPushButton* addOkRow(QBoxLayout* layout, const QString& objectName = QStringLiteral("cmdOK"));
-
 protected:
-    // Reads every field from the image (and the settings) and shows it.
+    // Where the dialog puts its fields: above the "OK" row.
+    QVBoxLayout* body() const { return m_body; }
+    // The "OK" button; a dialog whose identity places it puts it in its own layout.
+    QPushButton* okButton() const { return m_ok; }
+    const EditorContext& context() const { return m_context; }
+
+    // What "OK" does; by default it closes the dialog.
+    virtual void confirm() { accept(); }
+
+    // Reads every field from the image (and the settings) and shows it; called when the dialog
+    // opens and whenever the stored values changed behind its back.
     virtual void display() {}
 
     // The stored values the fields show (image bytes, settings values) as they stand now. When
@@ -46,7 +79,12 @@ protected:
 
     // The fields the dialog shows, from its area's table: unless the dialog says otherwise, the
     // stored values it watches are the bytes these fields are read from.
-    void watchFields(const Image& image, Fields::FieldList fields);
+    void watchFields(Fields::FieldList fields);
+
+    // Edits a keypad field of the area's table: the keypad opens on the field's entry, an answer
+    // is stored by the field's rule (a refused one gets the field's message) and every field
+    // shows what is stored then. A cancelled keypad writes nothing.
+    void editField(const Fields::Field& field);
 
     // Reads and shows every field now; the dialogs call it after each keypad or composer return.
     void showStoredValues();
@@ -57,15 +95,19 @@ protected:
     // stored values changed.
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+
+    Image& m_image;
+    Prompts& m_prompts;
+    Settings& m_settings;
+    const Block m_block;
 
 private:
     bool storedValuesChanged() const;
-    void dropDefaultButtons();
 
-    bool m_centred = false;
-    QString m_helpTopic;
+    EditorContext m_context;
+    QVBoxLayout* m_body;
+    QPushButton* m_ok;
     std::optional<QByteArray> m_shown;  // the stored values as last shown
-    const Image* m_watchedImage = nullptr;
     Fields::FieldList m_watched;
+    bool m_watching = false;
 };

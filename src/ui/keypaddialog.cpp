@@ -25,7 +25,7 @@ QString keyButtonName(QChar key) {
 }
 
 KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
-    : EditorDialog(parent), m_prompts(prompts), m_arming(new ArmingDelay(armDelayMs, this)) {
+    : PlainDialog(parent), m_prompts(prompts), m_arming(new ArmingDelay(armDelayMs, this)) {
     setObjectName(QStringLiteral("frmKeyPad"));
     setHelpTopic(QStringLiteral("keypad.html"));
 
@@ -145,7 +145,7 @@ std::optional<QString> KeypadDialog::enterKeys(const KeypadRequest& request) {
 }
 
 void KeypadDialog::showEvent(QShowEvent* event) {
-    EditorDialog::showEvent(event);
+    PlainDialog::showEvent(event);
     // Each key set gives the pad another size; centre it again for every entry.
     centreOnScreen(this);
     m_ok->setFocus();
@@ -209,7 +209,7 @@ void KeypadDialog::cancelEntry() {
 
 void KeypadDialog::reject() {
     setDisplay(m_held);
-    EditorDialog::reject();
+    PlainDialog::reject();
 }
 
 void KeypadDialog::keyPressEvent(QKeyEvent* event) {
@@ -228,7 +228,7 @@ void KeypadDialog::keyPressEvent(QKeyEvent* event) {
             break;
     }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-        EditorDialog::keyPressEvent(event);
+        PlainDialog::keyPressEvent(event);
         return;
     }
     const QString typed = event->text().toUpper();
@@ -248,5 +248,5 @@ void KeypadDialog::keyPressEvent(QKeyEvent* event) {
             }
         }
     }
-    EditorDialog::keyPressEvent(event);
+    PlainDialog::keyPressEvent(event);
 }

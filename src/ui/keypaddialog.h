@@ -8,13 +8,13 @@
 
 #include "formats/keypadrules.h"
 #include "ui/armingdelay.h"
-#include "ui/editordialog.h"
+#include "ui/plaindialog.h"
 
 class QLabel;
 class QPushButton;
 class Prompts;
 
-class KeypadDialog : public EditorDialog {
+class KeypadDialog : public PlainDialog {
     Q_OBJECT
 public:
     // armDelayMs: how long the pad ignores its buttons after opening; 0 arms it at once.
@@ -42,8 +42,6 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    // The pad shows nothing of the image.
-    std::optional<QByteArray> shownValues() const override { return QByteArray(); }
 
 private:
     void typeKey(QChar key);

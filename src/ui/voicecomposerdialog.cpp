@@ -34,7 +34,7 @@ QPushButton* makeButton(const char* text, const char* name, QWidget* parent) {
 }  // namespace
 
 VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
-    : EditorDialog(parent), m_prompts(prompts), m_arming(new ArmingDelay(armDelayMs, this)) {
+    : PlainDialog(parent), m_prompts(prompts), m_arming(new ArmingDelay(armDelayMs, this)) {
     setObjectName(QStringLiteral("frmVoice"));
     setWindowTitle(QString::fromUtf8(VoiceTexts::ComposerCaption));
     setHelpTopic(QString::fromUtf8(VoiceTexts::HelpPage));
@@ -204,7 +204,7 @@ void VoiceComposerDialog::cancelComposing() {
 void VoiceComposerDialog::reject() {
     m_resultText = m_initialText;
     m_newWords = false;
-    EditorDialog::reject();
+    PlainDialog::reject();
 }
 
 bool VoiceComposerDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -216,7 +216,7 @@ bool VoiceComposerDialog::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return EditorDialog::eventFilter(watched, event);
+    return PlainDialog::eventFilter(watched, event);
 }
 
 void VoiceComposerDialog::keyPressEvent(QKeyEvent* event) {
@@ -227,5 +227,5 @@ void VoiceComposerDialog::keyPressEvent(QKeyEvent* event) {
             button->click();
         return;
     }
-    EditorDialog::keyPressEvent(event);
+    PlainDialog::keyPressEvent(event);
 }

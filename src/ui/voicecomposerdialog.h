@@ -7,7 +7,7 @@
 #include <array>
 
 #include "ui/armingdelay.h"
-#include "ui/editordialog.h"
+#include "ui/plaindialog.h"
 #include "ui/prompts.h"
 
 class QLabel;
@@ -17,7 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-class VoiceComposerDialog : public EditorDialog {
+class VoiceComposerDialog : public PlainDialog {
     Q_OBJECT
 public:
     // `armDelayMs`: how long after opening the buttons stay dead, so the click that opened the
@@ -33,8 +33,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The composer shows nothing of the image.
-    std::optional<QByteArray> shownValues() const override { return QByteArray(); }
     void keyPressEvent(QKeyEvent* event) override;
 
 public slots:

@@ -9,13 +9,12 @@
 #include "voice/voicefields.h"
 #include "voice/voicemessages.h"
 
-VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, Block block,
-                                         QWidget* parent)
-    : EditorDialog(parent), m_image(image), m_prompts(prompts), m_block(block) {
-    setObjectName(QStringLiteral("frmVoc"));
-    setHelpTopic(QString::fromUtf8(VoiceTexts::HelpPage));
-    watchFields(m_image, VoiceFields::messages(blockIndex(m_block)));
-    setWindowTitle(blockTitle(BlockArea::Voice, m_block));
+VoiceMessagesDialog::VoiceMessagesDialog(const EditorContext& context, QWidget* parent)
+    : EditorDialog(context,
+                   {QStringLiteral("frmVoc"), blockTitle(BlockArea::Voice, context.block),
+                    QString::fromUtf8(VoiceTexts::HelpPage)},
+                   parent) {
+    watchFields(VoiceFields::messages(blockIndex(m_block)));
 
     ValueRows rows;
     for (int m = 1; m <= VoiceMessages::Count; ++m)
@@ -33,10 +32,9 @@ VoiceMessagesDialog::VoiceMessagesDialog(Image& image, Prompts& prompts, Block b
     connect(m_messages, &ValueFieldGrid::activated, this,
             [this](int row, int) { editMessage(row + 1); });
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(m_messages);
     layout->addSpacing(8);
-    connect(addOkRow(layout), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void VoiceMessagesDialog::showMessages() {

@@ -14,7 +14,7 @@ class VoiceMessagesDialog : public EditorDialog {
 public:
     // The messages show in lblMsg1..lblMsg12 beside their row numbers Label1_1..Label1_12; cmdOK
     // closes.
-    VoiceMessagesDialog(Image& image, Prompts& prompts, Block block, QWidget* parent = nullptr);
+    explicit VoiceMessagesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
 protected:
     void display() override { showMessages(); }
@@ -23,8 +23,5 @@ private:
     void showMessages();
     void editMessage(int message);
 
-    Image& m_image;
-    Prompts& m_prompts;
-    Block m_block;
     ValueFieldGrid* m_messages;  // row 0 holds message 1
 };

@@ -69,7 +69,7 @@ TEST(CodesDialog, ShowsTheBlockTitleAndTheFourteenCaptions) {
         SCOPED_TRACE(block);
         DialogHarness h;
         putTable(h.image, block, writtenTable());
-        auto& dialog = h.open<ControlCodesDialog>(blockAt(block));
+        auto& dialog = h.openOn<ControlCodesDialog>(blockAt(block));
         EXPECT_EQ(dialog.windowTitle(), QString::fromLatin1(titles[block]));
         for (int k = 0; k < 14; ++k) {
             ValueField* f = h.field(code(k));
@@ -103,7 +103,7 @@ TEST(CodesDialog, EachCodeOpensTheKeypadWithItsHeading) {
         "DVR Control Number",   "Expanded User Function"};
     DialogHarness h;
     putTable(h.image, 0, writtenTable());
-    h.open<ControlCodesDialog>(blockAt(0));
+    h.openOn<ControlCodesDialog>(blockAt(0));
     for (int k = 0; k < 14; ++k) {
         h.enterKeys(code(k), QString::fromLatin1(WrittenTexts[k]));
         ASSERT_EQ(h.prompts.keypadCalls.size(), std::size_t(k + 1));
@@ -123,7 +123,7 @@ TEST(CodesDialog, AnEditRewritesOnlyTheBlocksCodeTable) {
         SCOPED_TRACE(block);
         DialogHarness h;
         putTable(h.image, block, writtenTable());
-        h.open<ControlCodesDialog>(blockAt(block));
+        h.openOn<ControlCodesDialog>(blockAt(block));
         h.enterKeys(code(0), QStringLiteral("1A*"));
         expectOnlyWritten(h.before, h.image, TableStart[block], {3, 1, 13, 11, 0, 0, 0, 0});
         EXPECT_EQ(h.shown(code(0)), QStringLiteral("1A*"));
@@ -133,7 +133,7 @@ TEST(CodesDialog, AnEditRewritesOnlyTheBlocksCodeTable) {
 TEST(CodesDialog, UnchangedOkNormalisesTheWholeTable) {
     DialogHarness h;
     putTable(h.image, 3, irregularTable());
-    h.open<ControlCodesDialog>(blockAt(3));
+    h.openOn<ControlCodesDialog>(blockAt(3));
     for (int k = 0; k < 5; ++k) EXPECT_EQ(h.shown(code(k)), QString::fromLatin1(IrregularTexts[k]));
 
     // OK on code 6 with the field's own text still rewrites every code from its field.
@@ -156,7 +156,7 @@ TEST(CodesDialog, CancelledKeypadWritesNothing) {
         SCOPED_TRACE(k);
         DialogHarness h;
         putTable(h.image, 3, irregularTable());
-        h.open<ControlCodesDialog>(blockAt(3));
+        h.openOn<ControlCodesDialog>(blockAt(3));
         h.cancelKeys(code(k));
         ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
         EXPECT_TRUE(h.image == h.before) << changedOffsets(h.image, h.before);
@@ -167,7 +167,7 @@ TEST(CodesDialog, CancelledKeypadWritesNothing) {
 TEST(CodesDialog, EmptyEntryStoresAnEmptyCode) {
     DialogHarness h;
     putTable(h.image, 1, writtenTable());
-    h.open<ControlCodesDialog>(blockAt(1));
+    h.openOn<ControlCodesDialog>(blockAt(1));
     h.enterKeys(code(13), QString());
     Bytes expected = writtenTable();
     std::fill(expected.begin() + 104, expected.end(), 0);

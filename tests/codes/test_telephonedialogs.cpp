@@ -10,16 +10,15 @@
 #include <functional>
 
 #include "codes/areacodesdialog.h"
-#include "codes/predialnumberdialog.h"
 #include "codes/prefixcodesdialog.h"
-#include "codes/unlockcodedialog.h"
+#include "codes/singlecodedialog.h"
 #include "dialogharness.h"
 
 namespace {
 
 TEST(PreDialDialog, StoresEveryKeypadReturnAndReadsItBack) {
     DialogHarness h;
-    auto& dialog = h.open<PreDialNumberDialog>();
+    auto& dialog = h.open<SingleCodeDialog>(preDialNumber());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Telephone Pre-Dial Number"));
 
     h.enterKeys("lblNum", QStringLiteral("9,"));
@@ -40,7 +39,7 @@ TEST(PreDialDialog, StoresEveryKeypadReturnAndReadsItBack) {
 
 TEST(UnlockDialog, StoresSevenKeysAlwaysWithTheLengthSeven) {
     DialogHarness h;
-    auto& dialog = h.open<UnlockCodeDialog>();
+    auto& dialog = h.open<SingleCodeDialog>(unlockCode());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Repeater Unlock Code"));
     EXPECT_EQ(h.shown("lblCaption"), QStringLiteral("Repeater 7 Digit Unlock Number"));
 
@@ -65,10 +64,10 @@ TEST(UnlockDialog, StoresSevenKeysAlwaysWithTheLengthSeven) {
 
 TEST(UnlockDialog, EveryWayOfClosingWithNoCodeAsksFirst) {
     // clang-format off
-    const struct { const char* way; std::function<void(UnlockCodeDialog&)> close; } ways[] = {
-        {"OK button",    [](UnlockCodeDialog& d) { click(d, "cmdOK"); }},
-        {"close button", [](UnlockCodeDialog& d) { d.close(); }},
-        {"Escape",       [](UnlockCodeDialog& d) {
+    const struct { const char* way; std::function<void(SingleCodeDialog&)> close; } ways[] = {
+        {"OK button",    [](SingleCodeDialog& d) { click(d, "cmdOK"); }},
+        {"close button", [](SingleCodeDialog& d) { d.close(); }},
+        {"Escape",       [](SingleCodeDialog& d) {
              QWidget* focus = QApplication::focusWidget();
              QTest::keyClick(focus ? focus : &d, Qt::Key_Escape);
          }},
@@ -79,7 +78,7 @@ TEST(UnlockDialog, EveryWayOfClosingWithNoCodeAsksFirst) {
             SCOPED_TRACE(std::string(way.way) + (answer == Answer::Ok ? ", OK" : ", Cancel"));
             DialogHarness h(zeroImage());  // length 0: no code
             h.prompts.answers.push_back(answer);
-            auto& dialog = h.open<UnlockCodeDialog>();
+            auto& dialog = h.open<SingleCodeDialog>(unlockCode());
             way.close(dialog);
             ASSERT_EQ(h.prompts.messages.size(), 1u);
             const RecordedMessage& asked = h.prompts.messages[0];
@@ -93,7 +92,7 @@ TEST(UnlockDialog, EveryWayOfClosingWithNoCodeAsksFirst) {
     }
     // The program's own end does not ask.
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<UnlockCodeDialog>();
+    auto& dialog = h.open<SingleCodeDialog>(unlockCode());
     dialog.closeForEnd();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(h.prompts.messages.empty());

@@ -101,7 +101,7 @@ TEST(SchedulerDialogTest, EventDialogReadsOnceStoresOnOkAndRefusesBadTimes) {
     DialogHarness h;
     const Bytes daily = {0xFF, 0x00, 0x00, 0x08, 0x30, 0x11, 0x10};
     std::copy(daily.begin(), daily.end(), h.image.begin() + 4571);
-    auto& dialog = h.open<ScheduledEventDialog>(40);
+    auto& dialog = h.adopt(std::make_unique<ScheduledEventDialog>(h.image, h.prompts, 40));
     EXPECT_TRUE(child<QRadioButton>(dialog, QStringLiteral("optWk0"))->isChecked());
     EXPECT_FALSE(child<QComboBox>(dialog, QStringLiteral("cmbWk"))->isVisible());
     EXPECT_EQ(h.shown(QStringLiteral("lblTime")), QStringLiteral("0830"));
@@ -132,7 +132,8 @@ TEST(SchedulerDialogTest, EventDialogReadsOnceStoresOnOkAndRefusesBadTimes) {
 
     // Closing any other way writes nothing.
     DialogHarness other(h.before);
-    auto& closed = other.open<ScheduledEventDialog>(40);
+    auto& closed =
+        other.adopt(std::make_unique<ScheduledEventDialog>(other.image, other.prompts, 40));
     other.click(QStringLiteral("chkErase"));
     closed.reject();
     EXPECT_EQ(other.image, h.before);

@@ -105,7 +105,7 @@ TEST(TimersDialog, ShowsTitleColumnsAndValues) {
     for (int i = 0; i < 32; ++i) h.image[4746 + i] = 0;  // memory save #1 table
     h.image[4746 + 2 * 9] = 0x0F;                        // Voice Delay 1.5
     h.image[4746 + 2 * 15] = 0x5A;                       // Ring Detector 01:30
-    auto& dialog = h.open<TimersDialog>(blockAt(1));
+    auto& dialog = h.openOn<TimersDialog>(blockAt(1));
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Save #1 Timers"));
     const std::set<int> tenths = {2, 3, 4, 5, 9, 12, 13};
@@ -167,7 +167,7 @@ TEST(TimersDialog, ClickEditsOneTimerThroughTheKeypad) {
         const int offset = tableStart[c.block] + 2 * c.timer;
         h.image[offset] = c.b0;
         h.image[offset + 1] = c.b1;
-        h.open<TimersDialog>(blockAt(c.block));
+        h.openOn<TimersDialog>(blockAt(c.block));
 
         h.enterKeys(timeField(c.timer), QString::fromLatin1(c.answer));
 
@@ -204,7 +204,7 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
         DialogHarness h;
-        h.open<TimersDialog>(blockAt(0));
+        h.openOn<TimersDialog>(blockAt(0));
         const QString shown = h.shown(timeField(c.timer));
 
         h.enterKeys(timeField(c.timer), QString::fromLatin1(c.answer));
@@ -220,7 +220,7 @@ TEST(TimersDialog, AnswerThatIsNotACountWritesNothingAndSaysSo) {
 
 TEST(TimersDialog, RedisplaysAllTimersAfterTheKeypadAndOkClosesWithoutWriting) {
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<TimersDialog>(blockAt(0));
+    auto& dialog = h.openOn<TimersDialog>(blockAt(0));
     // While the keypad is open something else changes timer 5; the dialog shows it afterwards.
     h.prompts.onPrompt = [&] { h.image[178 + 10] = 0x19; };
     h.prompts.keypadAnswers.push_back(QStringLiteral("5"));

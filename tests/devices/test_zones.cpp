@@ -98,7 +98,7 @@ TEST(ZonesDialog, ShowsEachZoneByteOnItsTab) {
     const int start = 4608;
     const Bytes zones = {0x81, 0x00, 0xFF, 0x01, 0x80, 0x5A, 0x24, 0xC3};
     std::copy(zones.begin(), zones.end(), h.image.begin() + start);
-    auto& dialog = h.open<ZonesDialog>(Block::MemorySave1);
+    auto& dialog = h.openOn<ZonesDialog>(Block::MemorySave1);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zone Channels For Memory #1"));
     ASSERT_EQ(tabs(dialog)->count(), 8);
@@ -130,7 +130,7 @@ TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
     DialogHarness h;
     h.image[40 + 7] = 0xFF;
     const auto original = zonesOf(h.image, 40);
-    auto& dialog = h.open<ZonesDialog>(blockAt(0));
+    auto& dialog = h.openOn<ZonesDialog>(blockAt(0));
     for (int k = 1; k <= 8; ++k) EXPECT_TRUE(box(dialog, 8, k)->isChecked()) << k;
     h.click("cmdOK");
     expectOnlyWritten(h.before, h.image, 40, original);
@@ -139,7 +139,7 @@ TEST(ZonesDialog, ReservedFlagsRoundTripAndOkWritesTheBoxes) {
 
 TEST(ZonesDialog, MemorySave2Zone7IsByte5414) {
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<ZonesDialog>(blockAt(2));
+    auto& dialog = h.openOn<ZonesDialog>(blockAt(2));
     clickTab(dialog, 6);
     clickBox(dialog, 7, 1);
     clickBox(dialog, 7, 3);
@@ -164,7 +164,7 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
     };
     for (const auto& run : runs) {
         DialogHarness h;
-        auto& dialog = h.open<ZonesDialog>(blockAt(3));
+        auto& dialog = h.openOn<ZonesDialog>(blockAt(3));
         auto boxes = zonesOf(h.image, 6208);  // what the boxes hold, by hand
         int current = 0;
         for (const Step& step : run) {
@@ -184,7 +184,7 @@ TEST(ZonesDialog, TabChangeWritesOnlyWhenTheTabLeftIsNotTheRememberedOne) {
 
 TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<ZonesDialog>(blockAt(0));
+    auto& dialog = h.openOn<ZonesDialog>(blockAt(0));
     clickBox(dialog, 1, 2);  // 0x02 in zone 1
     clickTab(dialog, 1);
     clickTab(dialog, 2);     // writes zone 1 = 0x02
@@ -203,7 +203,7 @@ TEST(ZonesDialog, ClosingWithoutOkKeepsOnlyWhatTabChangesWrote) {
 
 TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<ZonesDialog>(blockAt(0));
+    auto& dialog = h.openOn<ZonesDialog>(blockAt(0));
 
     // Unchanged boxes follow the image when the window becomes active again.
     h.image[40] = 0x80;
@@ -220,7 +220,7 @@ TEST(ZonesDialog, ReactivationKeepsUnwrittenBoxesAndOtherwiseRereads) {
 
 TEST(ZonesDialog, EveryTabAndEveryCaptionFits) {
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<ZonesDialog>(blockAt(0));
+    auto& dialog = h.openOn<ZonesDialog>(blockAt(0));
     QTabBar* bar = tabs(dialog)->tabBar();
     for (int t = 0; t < 8; ++t) EXPECT_LE(bar->tabRect(t).right(), bar->width()) << "tab " << t;
     for (int z = 1; z <= 8; ++z) {

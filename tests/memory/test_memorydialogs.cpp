@@ -55,7 +55,8 @@ TEST(MemoryCopy, EachRowCopiesItsBaseBytesIntoTheChosenMemorySaveOnly) {
         SCOPED_TRACE(copyName(c.row, c.save).toStdString());
         const Settings settings = layout("1");
         DialogHarness h;
-        h.open<MemoryCopyDialog>(settings);
+        h.settings = settings;
+        h.open<MemoryCopyDialog>();
 
         h.click(copyName(c.row, c.save));
 
@@ -69,7 +70,8 @@ TEST(MemoryCopy, EachRowCopiesItsBaseBytesIntoTheChosenMemorySaveOnly) {
 TEST(MemoryCopy, NamedCasesWriteExactlyTheirRanges) {
     const Settings settings = layout("1");
     DialogHarness h;
-    h.open<MemoryCopyDialog>(settings);
+    h.settings = settings;
+    h.open<MemoryCopyDialog>();
 
     // Voice messages into memory save #2: 5586..6161 take 218..793.
     h.click(copyName(3, 2));
@@ -87,10 +89,12 @@ TEST(MemoryCopy, NamedCasesWriteExactlyTheirRanges) {
 TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
     const Settings settings = layout("1");
     DialogHarness once;
-    once.open<MemoryCopyDialog>(settings);
+    once.settings = settings;
+    once.open<MemoryCopyDialog>();
     once.click(copyName(2, 3));
     DialogHarness twice;
-    twice.open<MemoryCopyDialog>(settings);
+    twice.settings = settings;
+    twice.open<MemoryCopyDialog>();
     twice.click(copyName(2, 3));
     twice.click(copyName(2, 3));
 
@@ -102,7 +106,8 @@ TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
 TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive) {
     Settings settings = layout("0");
     DialogHarness h;
-    auto& dialog = h.open<MemoryCopyDialog>(settings);
+    h.settings = settings;
+    auto& dialog = h.open<MemoryCopyDialog>();
 
     for (int row = 0; row < 4; ++row) {
         for (int save = 1; save <= 4; ++save)
@@ -115,12 +120,12 @@ TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive)
     EXPECT_TRUE(h.prompts.messages.empty());
     EXPECT_EQ(h.prompts.beeps, 0);
 
-    settings.memory4 = QStringLiteral("1");
+    h.settings.memory4 = QStringLiteral("1");
     reactivate(dialog);
     for (int row = 0; row < 4; ++row)
         EXPECT_TRUE(child<QPushButton>(dialog, copyName(row, 4))->isEnabled()) << row;
 
-    settings.memory4 = QStringLiteral("0");
+    h.settings.memory4 = QStringLiteral("0");
     reactivate(dialog);
     for (int row = 0; row < 4; ++row)
         EXPECT_FALSE(child<QPushButton>(dialog, copyName(row, 4))->isEnabled()) << row;
@@ -129,7 +134,8 @@ TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive)
 TEST(MemoryCopy, ShowsItsTitleHeadingsAndRowCaptions) {
     const Settings settings = layout("1");
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<MemoryCopyDialog>(settings);
+    h.settings = settings;
+    auto& dialog = h.open<MemoryCopyDialog>();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Files Configuration"));
     const QString rows[] = {"Zone Channels", "Control Numbers", "Repeater Timers",
@@ -183,7 +189,8 @@ void expectBoxes(MemoryFlushDialog& dialog, const std::array<bool, 9>& filled) {
 TEST(MemoryFlush, AnAllZeroImageShowsNineWhiteBoxes) {
     const Settings settings = layout("1");
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<MemoryFlushDialog>(settings);
+    h.settings = settings;
+    auto& dialog = h.open<MemoryFlushDialog>();
     expectBoxes(dialog, {});
 }
 
@@ -200,7 +207,8 @@ TEST(MemoryFlush, ASingleNonZeroByteFillsOnlyTheBoxOfItsArea) {
         const Settings settings = layout("1");
         DialogHarness h(zeroImage());
         h.image[offset] = 0x01;
-        auto& dialog = h.open<MemoryFlushDialog>(settings);
+        h.settings = settings;
+        auto& dialog = h.open<MemoryFlushDialog>();
         std::array<bool, 9> filled{};
         if (row >= 0) filled[row] = true;
         expectBoxes(dialog, filled);
@@ -213,7 +221,8 @@ TEST(MemoryFlush, YesClearsExactlyTheRowsAreaAndRedisplays) {
         const Settings settings = layout("1");
         DialogHarness h;
         h.prompts.answers = {Answer::Yes};
-        auto& dialog = h.open<MemoryFlushDialog>(settings);
+        h.settings = settings;
+        auto& dialog = h.open<MemoryFlushDialog>();
         std::array<bool, 9> filled;
         filled.fill(true);
         expectBoxes(dialog, filled);
@@ -235,7 +244,8 @@ TEST(MemoryFlush, FlushingStopsAtTheAreaBoundaries) {
     const Settings settings = layout("1");
     DialogHarness h;
     h.prompts.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-    auto& dialog = h.open<MemoryFlushDialog>(settings);
+    h.settings = settings;
+    auto& dialog = h.open<MemoryFlushDialog>();
 
     // Emergency speed dial ends at 1297; 1298 is the first byte of the user speed dial.
     h.click(flushName(1));
@@ -264,7 +274,8 @@ TEST(MemoryFlush, NoLeavesTheImageAndTheBoxesAlone) {
         DialogHarness h(zeroImage());
         h.image[FlushCases[row].last] = 0x80;  // only this row shows data
         h.prompts.answers = {Answer::No};
-        auto& dialog = h.open<MemoryFlushDialog>(settings);
+        h.settings = settings;
+        auto& dialog = h.open<MemoryFlushDialog>();
         std::array<bool, 9> filled{};
         filled[row] = true;
 
@@ -287,7 +298,8 @@ TEST(MemoryFlush, CaptionsAreExactAndRowEightFollowsTheMemoryLayout) {
                                 "Memory Save #3"};
     Settings settings = layout("1");
     DialogHarness h(zeroImage());
-    auto& dialog = h.open<MemoryFlushDialog>(settings);
+    h.settings = settings;
+    auto& dialog = h.open<MemoryFlushDialog>();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Flush Memory Blocks"));
     EXPECT_EQ(child<QLabel>(dialog, QStringLiteral("lblLegend"))->text(),
@@ -302,11 +314,11 @@ TEST(MemoryFlush, CaptionsAreExactAndRowEightFollowsTheMemoryLayout) {
 
     // Any value other than "1" means the area-code and prefix tables.
     for (const char* memory4 : {"0", "2", ""}) {
-        settings.memory4 = QString::fromLatin1(memory4);
+        h.settings.memory4 = QString::fromLatin1(memory4);
         reactivate(dialog);
         EXPECT_EQ(row8->text(), QStringLiteral("Area Codes / Prefix Numbers")) << memory4;
     }
-    settings.memory4 = QStringLiteral("1");
+    h.settings.memory4 = QStringLiteral("1");
     reactivate(dialog);
     EXPECT_EQ(row8->text(), QStringLiteral("Memory Save #4"));
 }
@@ -315,7 +327,8 @@ TEST(MemoryFlush, RowEightClearsThePrefixAndAreaCodeTablesUnderThatLayout) {
     const Settings settings = layout("0");
     DialogHarness h;
     h.prompts.answers = {Answer::Yes};
-    auto& dialog = h.open<MemoryFlushDialog>(settings);
+    h.settings = settings;
+    auto& dialog = h.open<MemoryFlushDialog>();
     ASSERT_EQ(child<QLabel>(dialog, QStringLiteral("lblCaption8"))->text(),
               QStringLiteral("Area Codes / Prefix Numbers"));
 

@@ -22,13 +22,14 @@ constexpr int RecorderByte = 1094;
 
 struct Fixture {
     Image image = patternedImage();
+    ScriptedPrompts prompts;
     Settings settings;
     int layoutCalls = 0;
     QString memory4AtCall;
-    RepeaterConfigDialog dialog{image, settings, [this] {
-                                    ++layoutCalls;
-                                    memory4AtCall = settings.memory4;
-                                }};
+    RepeaterConfigDialog dialog{{image, prompts, settings, Block::Base, [this] {
+                                     ++layoutCalls;
+                                     memory4AtCall = settings.memory4;
+                                 }}};
 
     QRadioButton* option(const char* name) {
         return child<QRadioButton>(dialog, QString::fromLatin1(name));
@@ -254,9 +255,8 @@ TEST(RepeaterConfig, TheDipSwitchTextStandsBelowItsFrame) {
 TEST(RepeaterConfig, TheLayoutChosenHereReachesTheCopyAndFlushDialogs) {
     Fixture f;
     f.settings.memory4 = QStringLiteral("1");
-    ScriptedPrompts prompts;
-    MemoryCopyDialog memory(f.image, prompts, f.settings);
-    MemoryFlushDialog flush(f.image, prompts, f.settings);
+    MemoryCopyDialog memory({f.image, f.prompts, f.settings});
+    MemoryFlushDialog flush({f.image, f.prompts, f.settings});
     showSettled(memory);
     showSettled(flush);
     ASSERT_TRUE(child<QPushButton>(memory, QStringLiteral("cmdCopy_0_4"))->isEnabled());

@@ -49,7 +49,7 @@ class PrintReportDialogTest : public ::testing::Test {
 protected:
     PrintReportDialogTest()
         : dialog(
-              image, prompts, settings, [this] { return headings; }, &ports) {
+              {image, prompts, settings}, [this] { return headings; }, &ports) {
         dialog.blinkTimer()->stop();
     }
 

@@ -147,7 +147,7 @@ TEST(RealPrinter, EachSectionIsAJobOfItsPagesAndARefusingQueueIsAPrinterError) {
     Image image{};
     ScriptedPrompts prompts;
     Settings settings;
-    PrintReportDialog dialog(image, prompts, settings, [] {
+    PrintReportDialog dialog({image, prompts, settings}, [] {
         return ReportHeadings{QStringLiteral("/home/ham/club.orv"), QString(),
                               QStringLiteral("07/12/26")};
     });

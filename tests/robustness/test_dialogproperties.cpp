@@ -263,11 +263,8 @@ protected:
     Image image;  // overwritten in place for every image, as opening a file does
     ScriptedPrompts prompts;
     Settings settings;
-    EditorContext context{image,
-                          prompts,
-                          settings,
+    EditorSources context{{image, prompts, settings, Block::Base, [] {}},
                           nullptr,
-                          [] {},
                           [] { return ReportHeadings{}; },
                           [] { return QStringList(); }};
     std::string where;
@@ -330,7 +327,7 @@ TEST_F(DialogProperties, TheScheduledEventChangesNothingButItsOwnEvent) {
 
 TEST_F(DialogProperties, TheMacroReviewChangesNothing) {
     forEachImage([&](std::uint32_t seed) {
-        MacrosDialog macros(image, prompts);
+        MacrosDialog macros(context.context);
         macros.show();
         const int n = int(seed % Macros::Count) + 1;
         where = "review of macro " + std::to_string(n) + " on image " + std::to_string(seed);

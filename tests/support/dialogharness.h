@@ -4,28 +4,41 @@
 #pragma once
 
 #include <memory>
-#include <type_traits>
 #include <utility>
 
+#include "core/settings.h"
 #include "dialogcheck.h"
 #include "imagecheck.h"
 #include "scriptedprompts.h"
+#include "ui/editordialog.h"
 #include "ui/valuefield.h"
 
 class DialogHarness {
 public:
     explicit DialogHarness(const Image& start = patternedImage()) : image(start), before(start) {}
 
-    // Remembers the image as it is now in `before`, builds the dialog on it, with the prompts when
-    // the dialog takes them, then `args`, and shows the dialog settled.
+    // The editor context of the harness: its image, prompts and settings, on `block`.
+    EditorContext context(Block block = Block::Base) {
+        return {image, prompts, settings, block, [this] { ++layoutChanges; }};
+    }
+
+    // Builds the editor on the harness's context (then `args`, where the editor takes more) and
+    // adopts it.
     template <typename Dialog, typename... Args>
     Dialog& open(Args&&... args) {
+        return adopt(std::make_unique<Dialog>(context(), std::forward<Args>(args)...));
+    }
+    // The same for the editor of one block.
+    template <typename Dialog>
+    Dialog& openOn(Block block) {
+        return adopt(std::make_unique<Dialog>(context(block)));
+    }
+    // Takes over a dialog built by the test (one that is no editor, like the scheduled event
+    // dialog), remembers the image as it is now in `before` (building a dialog writes nothing)
+    // and shows the dialog settled.
+    template <typename Dialog>
+    Dialog& adopt(std::unique_ptr<Dialog> made) {
         before = image;
-        std::unique_ptr<Dialog> made;
-        if constexpr (std::is_constructible_v<Dialog, Image&, Prompts&, Args...>)
-            made = std::make_unique<Dialog>(image, prompts, std::forward<Args>(args)...);
-        else
-            made = std::make_unique<Dialog>(image, std::forward<Args>(args)...);
         Dialog& opened = *made;
         m_dialog = std::move(made);
         showSettled(opened);
@@ -52,6 +65,8 @@ public:
     Image image;
     Image before;  // the image when the dialog opened
     ScriptedPrompts prompts;
+    Settings settings;
+    int layoutChanges = 0;  // how often an editor said the memory layout changed
 
 private:
     std::unique_ptr<QWidget> m_dialog;  // declared last, so it goes while the image still lives

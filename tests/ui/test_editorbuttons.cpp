@@ -22,13 +22,29 @@ TEST(EditorButtons, NoEditorHasADefaultButtonOnceShown) {
     ScriptedPrompts prompts;
     Settings settings;
     const std::function<std::unique_ptr<QDialog>()> editors[] = {
-        [&] { return std::make_unique<ControlCodesDialog>(image, prompts, Block::Base); },
-        [&] { return std::make_unique<TimersDialog>(image, prompts, Block::MemorySave2); },
-        [&] { return std::make_unique<VoiceMessagesDialog>(image, prompts, Block::Base); },
-        [&] { return std::make_unique<ZonesDialog>(image, Block::MemorySave1); },
-        [&] { return std::make_unique<MemoryCopyDialog>(image, prompts, settings); },
-        [&] { return std::make_unique<MemoryFlushDialog>(image, prompts, settings); },
-        [&] { return std::make_unique<RepeaterConfigDialog>(image, settings, [] {}); },
+        [&] {
+            return std::make_unique<ControlCodesDialog>(EditorContext{image, prompts, settings});
+        },
+        [&] {
+            return std::make_unique<TimersDialog>(
+                EditorContext{image, prompts, settings, Block::MemorySave2});
+        },
+        [&] {
+            return std::make_unique<VoiceMessagesDialog>(EditorContext{image, prompts, settings});
+        },
+        [&] {
+            return std::make_unique<ZonesDialog>(
+                EditorContext{image, prompts, settings, Block::MemorySave1});
+        },
+        [&] {
+            return std::make_unique<MemoryCopyDialog>(EditorContext{image, prompts, settings});
+        },
+        [&] {
+            return std::make_unique<MemoryFlushDialog>(EditorContext{image, prompts, settings});
+        },
+        [&] {
+            return std::make_unique<RepeaterConfigDialog>(EditorContext{image, prompts, settings});
+        },
     };
     for (const auto& make : editors) {
         const std::unique_ptr<QDialog> dialog = make();

@@ -11,37 +11,46 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "core/settings.h"
 #include "dialogcheck.h"
+#include "scriptedprompts.h"
 #include "ui/editordialog.h"
 #include "ui/valuefield.h"
 
 namespace {
 
+// What the probes are built on; a base of its own, so it is made before the dialog.
+struct ProbeContext {
+    Image image{};
+    ScriptedPrompts prompts;
+    Settings settings;
+    EditorContext editorContext() { return {image, prompts, settings}; }
+};
+
 // An editor with one of each kind of control Enter may land on, an "OK" row, and a plain button
 // that Qt would make an automatic default. Both buttons close the dialog when pressed.
-struct EnterProbe : EditorDialog {
+struct EnterProbe : ProbeContext, EditorDialog {
     ValueField* field = new ValueField(this);
     QListWidget* list = new QListWidget(this);
     QComboBox* combo = new QComboBox(this);
     QCheckBox* check = new QCheckBox(QStringLiteral("1.  Transmitter Enable"), this);
     QPushButton* other = new QPushButton(QStringLiteral("Copy"), this);
-    QPushButton* ok = nullptr;
+    QPushButton* ok = okButton();
 
-    EnterProbe() {
+    EnterProbe() : EditorDialog(editorContext(), {}) {
         list->addItems({QStringLiteral("A"), QStringLiteral("Fire")});
         list->setCurrentRow(1);
         combo->addItems({QStringLiteral("Base"), QStringLiteral("Memory Save #1")});
-        auto* layout = new QVBoxLayout(this);
         for (QWidget* w : std::initializer_list<QWidget*>{field, list, combo, check, other})
-            layout->addWidget(w);
-        ok = addOkRow(layout);
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+            body()->addWidget(w);
         connect(other, &QPushButton::clicked, this, &QDialog::accept);
     }
 };
 
 // An editor whose stored values are a byte string the test changes; it counts its reads.
-struct ReadProbe : EditorDialog {
+struct ReadProbe : ProbeContext, EditorDialog {
+    ReadProbe() : EditorDialog(editorContext(), {}) {}
+
     QByteArray stored = "0";
     bool snapshots = true;
     int reads = 0;
@@ -118,14 +127,13 @@ TEST(EditorDialog, ReadsAgainOnActivationOnlyWhenTheStoredValuesChanged) {
 
 TEST(EditorDialog, WatchedFieldsDecideWhenActivationReadsAgain) {
     // A dialog showing one field read from byte 5 and, by its count byte, the bytes after it.
-    struct Watching : EditorDialog {
-        Image image{};
+    struct Watching : ProbeContext, EditorDialog {
         int displays = 0;
-        Watching() {
+        Watching() : EditorDialog(editorContext(), {}) {
             Fields::Field field;
             field.text = [](const Image& i) { return QString::number(i[5]); };
             field.reads = [](const Image& i) { return Fields::ByteRanges{{5, 1 + i[5]}}; };
-            watchFields(image, {field});
+            watchFields({field});
         }
         void display() override { ++displays; }
     } dialog;

@@ -6,11 +6,11 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "ui/editordialog.h"
+#include "ui/plaindialog.h"
 #include "ui/valuefield.h"
 
 TEST(ValueField, ClickEnterAndSpaceActivateIt) {
-    EditorDialog dialog;
+    PlainDialog dialog;
     auto* layout = new QVBoxLayout(&dialog);
     auto* label = new QLabel(QStringLiteral("Repeater Time-Out"));
     auto* field = new ValueField;
@@ -46,8 +46,8 @@ TEST(ValueField, LooksClickableAndTellsScreenReadersTheValue) {
     EXPECT_EQ(field.accessibleName(), QString());
 }
 
-TEST(EditorDialog, OkRowIsNotAnAutomaticDefault) {
-    EditorDialog dialog;
+TEST(PlainDialog, OkRowIsNotAnAutomaticDefault) {
+    PlainDialog dialog;
     auto* layout = new QVBoxLayout(&dialog);
     QPushButton* ok = dialog.addOkRow(layout, QStringLiteral("cmdDone"));
     EXPECT_EQ(ok->objectName(), QStringLiteral("cmdDone"));

@@ -31,7 +31,7 @@ TEST(VoiceMessagesDialog, ShowsTheBlocksCaptionRowsAndMessages) {
         putWords(h.image, start + 528, {999, 100, 802});                                // 12
         h.image[start + 528 + 1] = 0x19;  // high bits of the bank are ignored
 
-        auto& dialog = h.open<VoiceMessagesDialog>(blockAt(block));
+        auto& dialog = h.openOn<VoiceMessagesDialog>(blockAt(block));
         EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(captions[block]));
         EXPECT_EQ(h.shown(messageField(1)), QStringLiteral("A  A.M."));
         EXPECT_EQ(h.shown(messageField(2)), QString());
@@ -54,7 +54,7 @@ TEST(VoiceMessagesDialog, NewWordsOverALongerMessageKeepTheOldBytesBehind) {
     putWords(h.image, 410, {250, 251, 252, 253, 254, 255, 256, 257, 258, 259});  // base message 5
     h.prompts.composeAnswers.push_back(
         {QStringLiteral("A Fire Zulu"), true, {"210", "381", "954"}});
-    h.open<VoiceMessagesDialog>(blockAt(0));
+    h.openOn<VoiceMessagesDialog>(blockAt(0));
     EXPECT_EQ(h.shown(messageField(5)), QStringLiteral("B Back Band Base Battery Below Between "
                                                        "Bravo Break Button"));
     h.click(messageField(5));
@@ -76,7 +76,7 @@ TEST(VoiceMessagesDialog, StoresWhereEachMessageLies) {
         DialogHarness h;
         h.prompts.composeAnswers.push_back(
             {QStringLiteral("The (long E) DVR Track #16"), true, {"831", "155"}});
-        h.open<VoiceMessagesDialog>(blockAt(c.block));
+        h.openOn<VoiceMessagesDialog>(blockAt(c.block));
         // Enter on the field opens the composer as a click does.
         ValueField* field = h.field(messageField(c.message));
         field->setFocus();
@@ -92,7 +92,7 @@ TEST(VoiceMessagesDialog, ClearedMessageWritesOnlyItsCount) {
     DialogHarness h;
     putWords(h.image, 746, {210, 211, 212});
     h.prompts.composeAnswers.push_back({QString(), true, {}});
-    h.open<VoiceMessagesDialog>(blockAt(0));
+    h.openOn<VoiceMessagesDialog>(blockAt(0));
     h.click(messageField(12));
     expectOnlyWritten(h.before, h.image, 746, {0});
     EXPECT_EQ(h.shown(messageField(12)), QString());
@@ -104,7 +104,7 @@ TEST(VoiceMessagesDialog, KeptOrCancelledCompositionWritesNothing) {
     h.image[314] = 0xFF;  // message 3: erased
     h.prompts.composeAnswers.push_back({QStringLiteral("A A.M."), false, {}});
     h.prompts.composeAnswers.push_back({QStringLiteral("A A.M."), false, {"250"}});
-    h.open<VoiceMessagesDialog>(blockAt(0));
+    h.openOn<VoiceMessagesDialog>(blockAt(0));
     h.click(messageField(2));
     h.click(messageField(2));
     EXPECT_EQ(h.prompts.composeCalls.size(), 2u);
@@ -119,7 +119,7 @@ TEST(VoiceMessagesDialog, KeptOrCancelledCompositionWritesNothing) {
 
 TEST(VoiceMessagesDialog, OkClosesWithoutWriting) {
     DialogHarness h;
-    auto& dialog = h.open<VoiceMessagesDialog>(blockAt(2));
+    auto& dialog = h.openOn<VoiceMessagesDialog>(blockAt(2));
     auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"));
     ASSERT_TRUE(ok);
     EXPECT_EQ(ok->text(), QStringLiteral("OK"));

@@ -36,12 +36,9 @@ Fields::Stored storeAnswer(Image& image, const TextRule& text, const RequestRule
     const KeypadRequest entry = request(shown);
     if (!keypadGives(entry, answer) || Keypad::check(entry.check, answer))
         return Fields::Stored::Refused;
-    Image stored = image;
-    write(stored, answer);
-    // The starting text came back, but written it would show otherwise: it stands for the value
-    // stored, which stays as it is.
-    if (answer == shown && text(stored) != shown) return Fields::Stored::Unchanged;
-    image = stored;
+    // Written as the dialog writes it, the unchanged starting text too: a value stored in a form
+    // the field cannot show is rewritten in the form it shows.
+    write(image, answer);
     return Fields::Stored::Written;
 }
 

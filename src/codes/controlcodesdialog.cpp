@@ -1,12 +1,9 @@
 #include "codes/controlcodesdialog.h"
 
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "codes/codefields.h"
 #include "codes/controlcodes.h"
-#include "formats/dtmfcodec.h"
-#include "ui/prompts.h"
 #include "ui/valuefieldgrid.h"
 
 ControlCodesDialog::ControlCodesDialog(const EditorContext& context, QWidget* parent)
@@ -16,39 +13,23 @@ ControlCodesDialog::ControlCodesDialog(const EditorContext& context, QWidget* pa
                    parent) {
     watchFields(CodeFields::controlCodes(blockIndex(m_block)));
 
+    // Codes 0..6 down the left column, 7..13 down the right.
     ValueRows rows;
-    for (const Codes::CodeRow& code : Codes::Rows)
-        rows.labels.append(QString::fromLatin1(code.label));
+    for (const Fields::Field& code : fields()) rows.labels.append(code.caption);
     rows.labelName = QStringLiteral("lblCaption%1");
     rows.rowsPerGroup = Codes::RowsPerColumn;
     m_codes = new ValueFieldGrid(rows, {{.name = QStringLiteral("lblCode%1"), .minimumWidth = 110}},
                                  this);
-    connect(m_codes, &ValueFieldGrid::activated, this, [this](int k, int) { editCode(k); });
-
-    QVBoxLayout* layout = body();
-    layout->addWidget(m_codes);
-    layout->addSpacing(8);
-}
-
-void ControlCodesDialog::showCodes() {
-    for (int k = 0; k < Region::Rel::CodeCount; ++k)
-        m_codes->setValue(k, 0,
-                          digitFieldText(m_image, Codes::codeOffset(blockIndex(m_block), k),
-                                         Codes::CodeKeyLimit));
-}
-
-void ControlCodesDialog::storeCodes() {
-    for (int k = 0; k < Region::Rel::CodeCount; ++k)
-        storeDigitField(m_image, Codes::codeOffset(blockIndex(m_block), k), m_codes->value(k, 0),
-                        LengthRule::Characters);
-}
-
-void ControlCodesDialog::editCode(int k) {
-    // After OK every code of the block is rewritten from its field, the unchanged ones too; a
+    // After OK every code of the block is rewritten as it shows, the unchanged ones too; a
     // cancelled keypad writes nothing, so codes stored in a form the fields cannot show stay.
-    if (const auto entry = m_prompts.enterKeys(Codes::codeRequest(k, m_codes->value(k, 0)))) {
-        m_codes->setValue(k, 0, *entry);
-        storeCodes();
-    }
-    showStoredValues();
+    connect(m_codes, &ValueFieldGrid::activated, this,
+            [this](int k, int) { editField(fields()[k]); });
+
+    body()->addWidget(m_codes);
+    body()->addSpacing(8);
+}
+
+void ControlCodesDialog::display() {
+    for (std::size_t k = 0; k < fields().size(); ++k)
+        m_codes->setValue(int(k), 0, fields()[k].text(m_image));
 }

@@ -6,7 +6,6 @@
 #include "formats/blocks.h"
 #include "ui/editordialog.h"
 
-class Prompts;
 class ValueFieldGrid;
 
 class ControlCodesDialog : public EditorDialog {
@@ -17,14 +16,9 @@ public:
     explicit ControlCodesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
 protected:
-    void display() override { showCodes(); }
+    // Every field from the block's code table.
+    void display() override;
 
 private:
-    // Title for the block, and every field from the block's code table.
-    void showCodes();
-    // Writes all fourteen fields into the block's code table.
-    void storeCodes();
-    void editCode(int k);
-
     ValueFieldGrid* m_codes;
 };

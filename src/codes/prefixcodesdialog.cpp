@@ -7,7 +7,6 @@
 #include "codes/codefields.h"
 #include "codes/telephonecodes.h"
 #include "ui/groupselector.h"
-#include "ui/prompts.h"
 #include "ui/valuefield.h"
 #include "ui/valuefieldgrid.h"
 
@@ -46,7 +45,9 @@ PrefixCodesDialog::PrefixCodesDialog(const EditorContext& context, QWidget* pare
         number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("99")));
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    connect(m_codes, &ValueFieldGrid::activated, this, [this](int c, int) { editPrefix(c); });
+    // After OK the prefix's group is rewritten as it shows; a cancelled keypad writes nothing.
+    connect(m_codes, &ValueFieldGrid::activated, this,
+            [this](int c, int) { editField(fields()[prefix(c)]); });
 
     QVBoxLayout* layout = body();
     layout->addWidget(m_groups);
@@ -59,27 +60,17 @@ int PrefixCodesDialog::prefix(int c) const { return Prefixes::PerGroup * m_group
 
 void PrefixCodesDialog::display() {
     for (int c = 0; c < Prefixes::PerGroup; ++c) {
-        const QString number = QString::number(prefix(c));
-        m_codes->rowLabel(c)->setText(number);
-        m_codes->field(c, 0)->setAccessibleDescription(number);
-        m_codes->setValue(c, 0, Prefixes::text(m_image, prefix(c)));
+        const Fields::Field& field = fields()[prefix(c)];
+        m_codes->rowLabel(c)->setText(field.caption);
+        m_codes->field(c, 0)->setAccessibleDescription(field.caption);
+        m_codes->setValue(c, 0, field.text(m_image));
     }
 }
 
 void PrefixCodesDialog::storeGroup() {
-    std::array<QString, Prefixes::PerGroup> fields;
-    for (int c = 0; c < Prefixes::PerGroup; ++c) fields[c] = m_codes->value(c, 0);
-    Prefixes::storeGroup(m_image, m_group, fields);
-}
-
-void PrefixCodesDialog::editPrefix(int c) {
-    // A cancelled keypad writes nothing: the group is rewritten from its fields only after OK.
-    if (const auto entry =
-            m_prompts.enterKeys(Prefixes::request(prefix(c), m_codes->value(c, 0)))) {
-        m_codes->setValue(c, 0, *entry);
-        storeGroup();
-    }
-    showStoredValues();
+    std::array<QString, Prefixes::PerGroup> texts;
+    for (int c = 0; c < Prefixes::PerGroup; ++c) texts[c] = m_codes->value(c, 0);
+    Prefixes::storeGroup(m_image, m_group, texts);
 }
 
 void PrefixCodesDialog::changeGroup(int group) {

@@ -7,7 +7,6 @@
 #include "ui/editordialog.h"
 
 class GroupSelector;
-class Prompts;
 class ValueFieldGrid;
 
 class PrefixCodesDialog : public EditorDialog {
@@ -27,7 +26,6 @@ private:
     int prefix(int c) const;
     // Writes the four lines of the shown group from its twenty fields.
     void storeGroup();
-    void editPrefix(int c);
     void changeGroup(int group);
 
     GroupSelector* m_groups;

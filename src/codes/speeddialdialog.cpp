@@ -54,12 +54,20 @@ ValueFieldGrid* SpeedDialTableDialog::buildRows(const QStringList& positions, Or
     return m_rows;
 }
 
+const Fields::Field& SpeedDialTableDialog::numberField(int row) const {
+    return fields()[2 * entry(row)];
+}
+
+const Fields::Field& SpeedDialTableDialog::identificationField(int row) const {
+    return fields()[2 * entry(row) + 1];
+}
+
 void SpeedDialTableDialog::showRows() {
     for (int r = 0; r < m_rows->rowCount(); ++r) {
-        const SpeedDial::EntryText shown = entryText(r);
-        m_rows->setValue(r, m_numberColumn, shown.number);
-        m_rows->setValue(r, m_identificationColumn, shown.identification);
-        m_rows->field(r, m_identificationColumn)->setToolTip(shown.identification.trimmed());
+        const QString identification = identificationField(r).text(m_image);
+        m_rows->setValue(r, m_numberColumn, numberField(r).text(m_image));
+        m_rows->setValue(r, m_identificationColumn, identification);
+        m_rows->field(r, m_identificationColumn)->setToolTip(identification.trimmed());
         // The position label may have changed with the group: the fields say which entry they
         // belong to.
         const QString position = m_rows->rowLabel(r)->text();
@@ -82,10 +90,7 @@ void SpeedDialTableDialog::editNumber(int row) {
     // A cancelled keypad writes nothing: an erased or over-long digit count stays, and with it the
     // identification the row shows. After OK the identification bytes of the record stay as they
     // are.
-    if (const auto text =
-            m_prompts.enterKeys(numberRequest(row, m_rows->value(row, m_numberColumn))))
-        SpeedDial::numberField(recordOffset(row)).store(m_image, *text);
-    showStoredValues();
+    editField(numberField(row));
 }
 
 void SpeedDialTableDialog::editIdentification(int row) {
@@ -137,14 +142,6 @@ int SpeedDialDialog::recordOffset(int row) const {
     return SpeedDial::speedDialOffset(m_group, row);
 }
 
-SpeedDial::EntryText SpeedDialDialog::entryText(int row) const {
-    return SpeedDial::userEntry(m_image, entry(row));
-}
-
-KeypadRequest SpeedDialDialog::numberRequest(int row, const QString& shown) const {
-    return SpeedDial::userNumberRequest(entry(row), shown);
-}
-
 void SpeedDialDialog::changeGroup(int group) {
     // Every edit is already stored: a group change only shows the other ten entries.
     m_group = group;
@@ -163,12 +160,4 @@ EmergencySpeedDialDialog::EmergencySpeedDialDialog(const EditorContext& context,
 
     body()->addWidget(rows);
     body()->addSpacing(8);
-}
-
-SpeedDial::EntryText EmergencySpeedDialDialog::entryText(int row) const {
-    return SpeedDial::emergencyEntry(m_image, row);
-}
-
-KeypadRequest EmergencySpeedDialDialog::numberRequest(int row, const QString& shown) const {
-    return SpeedDial::emergencyNumberRequest(row, shown);
 }

@@ -5,11 +5,9 @@
 
 #include "codes/speeddial.h"
 #include "core/image.h"
-#include "formats/keypadrequest.h"
 #include "ui/editordialog.h"
 
 class GroupSelector;
-class Prompts;
 class ValueFieldGrid;
 
 // What both speed-dial dialogs share: rows of a position label, a telephone number field and an
@@ -27,10 +25,12 @@ protected:
     // lblID<row>) with the two column headings in `order`.
     ValueFieldGrid* buildRows(const QStringList& positions, Order order);
 
-    // The record shown in a row, what the row shows, and the keypad request of its number.
+    // The entry shown in a row, counted in the dialog's table, and its record.
+    virtual int entry(int row) const = 0;
     virtual int recordOffset(int row) const = 0;
-    virtual SpeedDial::EntryText entryText(int row) const = 0;
-    virtual KeypadRequest numberRequest(int row, const QString& shown) const = 0;
+    // The row's fields from the table: each entry has its number, then its identification.
+    const Fields::Field& numberField(int row) const;
+    const Fields::Field& identificationField(int row) const;
 
     // Every row from its record.
     void showRows();
@@ -59,12 +59,10 @@ public:
 protected:
     void display() override;
 
+    int entry(int row) const override { return SpeedDial::RowsPerGroup * m_group + row; }
     int recordOffset(int row) const override;
-    SpeedDial::EntryText entryText(int row) const override;
-    KeypadRequest numberRequest(int row, const QString& shown) const override;
 
 private:
-    int entry(int row) const { return SpeedDial::RowsPerGroup * m_group + row; }
     void changeGroup(int group);
 
     GroupSelector* m_groups;
@@ -81,7 +79,6 @@ public:
 protected:
     void display() override { showRows(); }
 
+    int entry(int row) const override { return row; }
     int recordOffset(int row) const override { return SpeedDial::emergencyOffset(row); }
-    SpeedDial::EntryText entryText(int row) const override;
-    KeypadRequest numberRequest(int row, const QString& shown) const override;
 };

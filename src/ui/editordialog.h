@@ -80,6 +80,8 @@ protected:
     // The fields the dialog shows, from its area's table: unless the dialog says otherwise, the
     // stored values it watches are the bytes these fields are read from.
     void watchFields(Fields::FieldList fields);
+    // The fields given to watchFields, in their table's order.
+    const Fields::FieldList& fields() const { return m_watched; }
 
     // Edits a keypad field of the area's table: the keypad opens on the field's entry, an answer
     // is stored by the field's rule (a refused one gets the field's message) and every field

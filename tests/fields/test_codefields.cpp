@@ -56,9 +56,11 @@ TEST(CodeFields, ControlCodeAnswerRewritesTheBlocksWholeCodeTable) {
 TEST(CodeFields, UnlockTakesSevenKeysOrKeepsAnEmptyCode) {
     const Fields::Field unlock = CodeFields::unlockNumber().at(0);
     Image image = zeroImage();
-    // Length 0 shows nothing; the empty answer stands for it rather than becoming seven "D" keys.
-    EXPECT_EQ(unlock.store(image, QString()), Fields::Stored::Unchanged);
-    EXPECT_TRUE(image == zeroImage());
+    // Length 0 shows nothing; the unchanged empty answer is written as the dialog writes it:
+    // length 7 and seven code-0 keys.
+    EXPECT_EQ(unlock.store(image, QString()), Fields::Stored::Written);
+    EXPECT_EQ(unlock.text(image), QStringLiteral("DDDDDDD"));
+    image = zeroImage();
 
     EXPECT_EQ(unlock.store(image, QStringLiteral("123")), Fields::Stored::Refused);
     EXPECT_TRUE(image == zeroImage());
@@ -90,14 +92,15 @@ TEST(CodeFields, SpeedDialNumberStoreKeepsTheIdentification) {
     expectOnlyWritten(before, image, 3008, {7, 5, 5, 5, 0x11, 2, 1, 2, 0, 0, 0, 0});
     EXPECT_EQ(identification.text(image), QStringLiteral(" A 5"));
 
-    // Two delays before one digit show as ",,1" and would be stored as one: the unchanged text
-    // keeps them.
+    // A delay on its own byte and one before the digit show as ",,1"; the unchanged text is
+    // stored as the dialog's OK stores it: both delays on the digit's byte, shown as ",1".
     image = before;
     image[3008] = 2, image[3009] = 0x1D, image[3010] = 0x11;
     const Image twoDelays = image;
     EXPECT_EQ(number.text(image), QStringLiteral(",,1"));
-    EXPECT_EQ(number.store(image, QStringLiteral(",,1")), Fields::Stored::Unchanged);
-    EXPECT_TRUE(image == twoDelays);
+    EXPECT_EQ(number.store(image, QStringLiteral(",,1")), Fields::Stored::Written);
+    expectOnlyWritten(twoDelays, image, 3008, {1, 0x21, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(number.text(image), QStringLiteral(",1"));
     // Eleven digits each after a delay: 22 characters, which the pad's OK refuses.
     image[3008] = 11;
     std::fill_n(image.begin() + 3009, 11, 0x11);

@@ -38,10 +38,8 @@ void store(Image& image, int row, int field, const QString& shown) {
         isFrequency(field) ? Tones::frequencyByte(shown) : Tones::timeByte(shown);
 }
 
-bool storeAnswer(Image& image, int row, int field, const QString& code) {
-    if (code.isEmpty() && rowTexts(image, row)[field].isEmpty()) return false;
+void storeAnswer(Image& image, int row, int field, const QString& code) {
     store(image, row, field, shownAfter(field, code));
-    return true;
 }
 
 void erase(Image& image, int row) {

@@ -58,10 +58,8 @@ QString shownAfter(int field, const QString& code);
 void store(Image& image, int row, int field, const QString& shown);
 // Stores a confirmed keypad answer (a code digit) in one field of row 0..7: the field's byte
 // becomes the code of the text the answer shows, 0 for a digit outside the field's table ("9" for
-// a frequency) or any other answer, as the dialog does. An empty answer on a field that shows
-// nothing (a blank row, or a byte outside its table) leaves the byte: nothing was entered over a
-// value the field cannot show. True when written.
-bool storeAnswer(Image& image, int row, int field, const QString& code);
+// a frequency) or any other answer, the empty answer over a field that shows nothing too.
+void storeAnswer(Image& image, int row, int field, const QString& code);
 // "E": zeroes the row's eight bytes.
 void erase(Image& image, int row);
 

@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "devices/devicefields.h"
-#include "ui/prompts.h"
 #include "ui/valuefield.h"
 
 using namespace CourtesyTones;
@@ -72,7 +71,10 @@ CourtesyTonesDialog::CourtesyTonesDialog(const EditorContext& context, QWidget* 
             field->setAccessibleDescription(
                 tr("Courtesy tone %1, %2 %3")
                     .arg(number, QLatin1String(CourtesyTones::Fields[f].group), unitCaption(f)));
-            connect(field, &ValueField::clicked, this, [this, r, f] { editField(r, f); });
+            // The keypad works in code digits; the field shows hertz or milliseconds. A cancelled
+            // keypad writes nothing.
+            connect(field, &ValueField::clicked, this,
+                    [this, r, f] { editField(toneField(r, f)); });
             grid->addWidget(field, FirstToneRow + r, FirstFieldColumn + f);
             m_fields[r][f] = field;
         }
@@ -94,21 +96,13 @@ CourtesyTonesDialog::CourtesyTonesDialog(const EditorContext& context, QWidget* 
 }
 
 void CourtesyTonesDialog::display() {
-    for (int r = 0; r < RowCount; ++r) {
-        const auto texts = rowTexts(m_image, r);
-        for (int f = 0; f < FieldCount; ++f) m_fields[r][f]->setValue(texts[f]);
-    }
+    for (int r = 0; r < RowCount; ++r)
+        for (int f = 0; f < FieldCount; ++f)
+            m_fields[r][f]->setValue(toneField(r, f).text(m_image));
 }
 
-void CourtesyTonesDialog::editField(int row, int field) {
-    ValueField* shown = m_fields[row][field];
-    // The keypad works in code digits; the field shows hertz or milliseconds. A cancelled keypad
-    // writes nothing: a byte the field cannot show (an empty field of a blank row) stays.
-    if (const auto code = m_prompts.enterKeys(request(field, shown->value()))) {
-        shown->setValue(shownAfter(field, *code));
-        store(m_image, row, field, shown->value());
-    }
-    showStoredValues();
+const Fields::Field& CourtesyTonesDialog::toneField(int row, int field) const {
+    return fields()[FieldCount * row + field];
 }
 
 void CourtesyTonesDialog::eraseRow(int row) {

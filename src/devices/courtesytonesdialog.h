@@ -8,7 +8,6 @@
 #include "devices/courtesytones.h"
 #include "ui/editordialog.h"
 
-class Prompts;
 class QPushButton;
 class ValueField;
 
@@ -20,10 +19,6 @@ public:
     // bytes 0..7) and the erase button cmdErase<r>; cmdOK closes.
     explicit CourtesyTonesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
-    ValueField* field(int row, int field) const { return m_fields[row][field]; }
-
-    // Edits one field on the keypad and stores its byte.
-    void editField(int row, int field);
     // "E": zeroes the row's record.
     void eraseRow(int row);
 
@@ -31,6 +26,9 @@ protected:
     void display() override;
 
 private:
+    // Field 0..7 of row 0..7 in the area's table.
+    const Fields::Field& toneField(int row, int field) const;
+
     std::array<std::array<ValueField*, CourtesyTones::FieldCount>, CourtesyTones::RowCount>
         m_fields{};
 };

@@ -83,8 +83,8 @@ Fields::FieldList courtesyTones() {
             };
             field.answer = [f](const QString& shown) { return Courtesy::keypadText(f, shown); };
             field.store = [row, f](Image& image, const QString& answer) {
-                return Courtesy::storeAnswer(image, row, f, answer) ? Fields::Stored::Written
-                                                                    : Fields::Stored::Unchanged;
+                Courtesy::storeAnswer(image, row, f, answer);
+                return Fields::Stored::Written;
             };
             list.push_back(std::move(field));
         }

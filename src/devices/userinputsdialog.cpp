@@ -1,12 +1,10 @@
 #include "devices/userinputsdialog.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "devices/devicefields.h"
 #include "devices/switchesandinputs.h"
-#include "ui/prompts.h"
 #include "ui/valuefield.h"
 #include "ui/valuefieldgrid.h"
 
@@ -24,8 +22,8 @@ UserInputsDialog::UserInputsDialog(const EditorContext& context, QWidget* parent
 
     // The command text stands in the grid's unit column, right of its number.
     ValueRows rows;
-    for (const char* caption : RowCaptions) {
-        rows.labels.append(QLatin1String(caption));
+    for (int input = 0; input < Count; ++input) {
+        rows.labels.append(command(input).caption);
         rows.units.append(QString());
     }
     rows.labelName = QStringLiteral("lblInput%1");
@@ -37,7 +35,8 @@ UserInputsDialog::UserInputsDialog(const EditorContext& context, QWidget* parent
         text->setMinimumWidth(TextWidth);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    connect(m_grid, &ValueFieldGrid::activated, this, [this](int input, int) { editInput(input); });
+    connect(m_grid, &ValueFieldGrid::activated, this,
+            [this](int input, int) { editField(command(input)); });
 
     QVBoxLayout* layout = body();
     layout->addWidget(m_grid);
@@ -45,21 +44,16 @@ UserInputsDialog::UserInputsDialog(const EditorContext& context, QWidget* parent
     QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+// Each input has its command, then the command's text, in the table.
+const Fields::Field& UserInputsDialog::command(int input) const { return fields()[2 * input]; }
+
 void UserInputsDialog::display() {
     for (int input = 0; input < Count; ++input) {
-        const QString text = reviewText(m_image, input);
-        m_grid->setValue(input, 0, numberText(m_image, input));
+        const QString text = fields()[2 * input + 1].text(m_image);
+        m_grid->setValue(input, 0, command(input).text(m_image));
         m_grid->unitLabel(input)->setText(text);
         // A screen reader hears the number and, as its description, the input and its command.
         m_grid->field(input, 0)->setAccessibleDescription(
-            QStringLiteral("%1: %2").arg(QLatin1String(RowCaptions[input]), text));
+            QStringLiteral("%1: %2").arg(command(input).caption, text));
     }
-}
-
-void UserInputsDialog::editInput(int input) {
-    const QString shown = m_grid->value(input, 0);
-    // A cancelled keypad writes nothing.
-    if (const auto answer = m_prompts.enterKeys(request(shown)))
-        store(m_image, input, shown, *answer);
-    showStoredValues();
 }

@@ -5,7 +5,6 @@
 #include "core/image.h"
 #include "ui/editordialog.h"
 
-class Prompts;
 class ValueFieldGrid;
 
 class UserInputsDialog : public EditorDialog {
@@ -15,12 +14,12 @@ public:
     // text Label3_<r>; cmdOK hides the dialog.
     explicit UserInputsDialog(const EditorContext& context, QWidget* parent = nullptr);
 
-    // Edits the number of input 0 or 1 on the keypad and stores both inputs.
-    void editInput(int input);
-
 protected:
     void display() override;
 
 private:
+    // The command number field of input 0 or 1 in the area's table.
+    const Fields::Field& command(int input) const;
+
     ValueFieldGrid* m_grid;
 };

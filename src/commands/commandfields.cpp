@@ -59,8 +59,8 @@ Fields::FieldList macros() {
                 return commandRequest(macroRow(image, n).commands[k - 1]);
             };
             command.store = [n, k](Image& image, const QString& answer) {
-                return storeCommand(image, n, k, answer) ? Fields::Stored::Written
-                                                         : Fields::Stored::Unchanged;
+                storeCommand(image, n, k, answer);
+                return Fields::Stored::Written;
             };
             list.push_back(std::move(command));
         }

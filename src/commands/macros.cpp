@@ -7,20 +7,6 @@
 
 namespace Macros {
 
-namespace {
-
-// Whether a shown command packs back into the bytes it was read from: the empty text of a row
-// the grid leaves empty, or four decimal digits. A hexadecimal digit ("FFFF", "1A10", "A00")
-// shows bytes the keypad's digits cannot give back.
-bool packsBack(const QString& command) {
-    if (command.isEmpty()) return true;
-    if (command.size() != CommandLimit) return false;
-    return std::all_of(command.begin(), command.end(),
-                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-
-}  // namespace
-
 MacroRow macroRow(const Image& image, int n) {
     MacroRow row;
     if (image[macroOffset(n)] == 0) return row;
@@ -42,13 +28,10 @@ void storeTrigger(Image& image, int n, const QString& answer) {
     storeMacro(image, n, row);
 }
 
-bool storeCommand(Image& image, int n, int k, const QString& answer) {
+void storeCommand(Image& image, int n, int k, const QString& answer) {
     MacroRow row = macroRow(image, n);
-    QString& command = row.commands[k - 1];
-    if (answer == command && !packsBack(command)) return false;
-    command = answer;
+    row.commands[k - 1] = answer;
     storeMacro(image, n, row);
-    return true;
 }
 
 QString numberText(int n) { return QLatin1Char(' ') + QString::number(n); }

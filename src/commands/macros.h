@@ -54,10 +54,10 @@ void storeMacro(Image& image, int n, const MacroRow& row);
 // of command k (1..5), in macro n's row as the grid shows it, and the whole macro is written from
 // that row with storeMacro, so the other fields are written as shown (all of them empty for a
 // trigger length byte of 0).
+// A command shown with other than four decimal digits ("FFFF", "A00") is written as the digits
+// it packs to, like any other field of the row.
 void storeTrigger(Image& image, int n, const QString& answer);
-// False when nothing was written: a command whose bytes hold no four decimal digits ("FFFF",
-// "A00") that comes back as shown keeps its bytes, since the keypad's digits cannot stand for it.
-bool storeCommand(Image& image, int n, int k, const QString& answer);
+void storeCommand(Image& image, int n, int k, const QString& answer);
 
 // " 1" .. " 10": the number column and the review's row numbers.
 QString numberText(int n);

@@ -7,7 +7,6 @@
 
 #include "commands/commandfields.h"
 #include "commands/macros.h"
-#include "ui/prompts.h"
 #include "ui/valuefield.h"
 #include "ui/valuefieldgrid.h"
 
@@ -26,6 +25,9 @@ MacrosDialog::MacrosDialog(const EditorContext& context, QWidget* parent)
                    {QStringLiteral("frmMacro"), QLatin1String(Title), QLatin1String(HelpPage)},
                    parent) {
     watchFields(CommandFields::macros());
+    // The grid's value fields in the table's order: each macro's trigger, then its commands.
+    for (const Fields::Field& field : fields())
+        if (field.edit == Fields::Edit::Keypad) m_cells.push_back(&field);
 
     auto* instruction = new QLabel(QLatin1String(Instruction), this);
     instruction->setObjectName(QStringLiteral("lblInstruction"));
@@ -67,41 +69,23 @@ MacrosDialog::MacrosDialog(const EditorContext& context, QWidget* parent)
     m_review = new MacroReviewDialog(context, this);
 }
 
+const Fields::Field& MacrosDialog::cell(int row, int column) const {
+    return *m_cells[std::size_t(row * (1 + CommandsPerMacro) + column - TriggerColumn)];
+}
+
 void MacrosDialog::showMacros() {
-    for (int n = 1; n <= Count; ++n) {
-        const MacroRow row = macroRow(m_image, n);
-        m_grid->setValue(n - 1, TriggerColumn, row.trigger);
-        for (int k = 1; k <= CommandsPerMacro; ++k)
-            m_grid->setValue(n - 1, FirstCommandColumn + k - 1, row.commands[k - 1]);
-    }
+    for (int r = 0; r < Count; ++r)
+        for (int column = TriggerColumn; column < FirstCommandColumn + CommandsPerMacro; ++column)
+            m_grid->setValue(r, column, cell(r, column).text(m_image));
 }
 
 void MacrosDialog::activateCell(int row, int column) {
-    const int n = row + 1;
+    // After OK on the keypad the whole macro is stored from its row; a cancelled keypad writes
+    // nothing.
     if (column == NumberColumn)
-        showReview(n);
-    else if (column == TriggerColumn)
-        editTrigger(n);
+        showReview(row + 1);
     else
-        editCommand(n, column - FirstCommandColumn + 1);
-}
-
-void MacrosDialog::editTrigger(int n) {
-    editMacroField(n, TriggerColumn, triggerRequest(n, m_grid->value(n - 1, TriggerColumn)));
-}
-
-void MacrosDialog::editCommand(int n, int k) {
-    const int column = FirstCommandColumn + k - 1;
-    editMacroField(n, column, commandRequest(m_grid->value(n - 1, column)));
-}
-
-void MacrosDialog::editMacroField(int n, int column, const KeypadRequest& request) {
-    // After OK the whole macro is stored from its row; a cancelled keypad writes nothing.
-    if (const auto entry = m_prompts.enterKeys(request)) {
-        m_grid->setValue(n - 1, column, *entry);
-        storeMacro(n);
-    }
-    showStoredValues();
+        editField(cell(row, column));
 }
 
 void MacrosDialog::storeMacro(int n) {

@@ -2,13 +2,14 @@
 // keypad and stored at once; a click on a macro's number opens the review of its commands.
 #pragma once
 
+#include <vector>
+
 #include "core/image.h"
 #include "ui/editordialog.h"
 
 class MacroReviewDialog;
 class Prompts;
 class ValueFieldGrid;
-struct KeypadRequest;
 
 class MacrosDialog : public EditorDialog {
     Q_OBJECT
@@ -26,15 +27,14 @@ protected:
 
 private:
     void showMacros();
+    // The table's field shown in a cell of the trigger or a command column.
+    const Fields::Field& cell(int row, int column) const;
     void activateCell(int row, int column);
-    void editTrigger(int n);
-    void editCommand(int n, int k);
-    // Asks the keypad for one field of macro n's row (grid column `column`) and stores the macro.
-    void editMacroField(int n, int column, const KeypadRequest& request);
     // Stores macro n from its row of the grid.
     void storeMacro(int n);
     void showReview(int n);
 
+    std::vector<const Fields::Field*> m_cells;
     ValueFieldGrid* m_grid;
     MacroReviewDialog* m_review;
 };

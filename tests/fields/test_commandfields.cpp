@@ -61,10 +61,12 @@ TEST(CommandFieldTables, MacroStoreWritesTheRowAsShown) {
     };
     // clang-format off
     const Case cases[] = {
-        // The commands the keypad's digits cannot give back keep their bytes when unchanged...
-        {"macros.03.command-4", "FFFF", 3, Fields::Stored::Unchanged, {}},
-        {"macros.03.command-5", "A00", 3, Fields::Stored::Unchanged, {}},
-        // ...and are written as digits when another field of the row is stored.
+        // The commands that are no four decimal digits are written as the digits they pack to,
+        // when unchanged as when another field of the row is stored.
+        {"macros.03.command-4", "FFFF", 3, Fields::Stored::Written,
+         {3, 0x0B, 1, 2, 0, 0, 0, 0, 0x11, 0x10, 0x20, 0x00, 0x05, 0x12, 0, 0, 0, 0}},
+        {"macros.03.command-5", "A00", 3, Fields::Stored::Written,
+         {3, 0x0B, 1, 2, 0, 0, 0, 0, 0x11, 0x10, 0x20, 0x00, 0x05, 0x12, 0, 0, 0, 0}},
         {"macros.03.command-2", "3031", 3, Fields::Stored::Written,
          {3, 0x0B, 1, 2, 0, 0, 0, 0, 0x11, 0x10, 0x30, 0x31, 0x05, 0x12, 0, 0, 0, 0}},
         {"macros.03.trigger", "A#5", 3, Fields::Stored::Written,

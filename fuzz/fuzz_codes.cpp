@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Image image = fuzzImage(data, size);
     for (int block = 0; block < Region::BlockCount; ++block) {
         for (int k = 0; k < Region::Rel::CodeCount; ++k) {
-            const QString code = digitFieldText(image, Codes::codeOffset(block, k));
+            const QString code = Dtmf::digitFieldText(image, Codes::codeOffset(block, k));
             FUZZ_CHECK(code.size() <= Codes::CodeKeyLimit);
             consume(Codes::codeRequest(k, code).initial);
         }

@@ -78,8 +78,8 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
     const TelephoneNumberField number = SpeedDial::numberField(record);
     list.push_back(keypadField(
         key + QStringLiteral(".number"), caption(SpeedDial::NumberColumn),
-        [entry](const Image& image) { return entry(image).number; }, {{record, Codec::TelNumSize}},
-        {{record, Codec::TelNumSize}}, request,
+        [entry](const Image& image) { return entry(image).number; }, {{record, Dtmf::TelNumSize}},
+        {{record, Dtmf::TelNumSize}}, request,
         [number](Image& image, const QString& answer) { number.store(image, answer); }));
 
     // Both texts show only for a digit count the dialog accepts. The composer writes the words
@@ -98,14 +98,14 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
 }  // namespace
 
 Fields::FieldList unlockNumber() {
-    const Fields::ByteRanges bytes = {{Region::UnlockNumber, Codec::DigitFieldSize}};
+    const Fields::ByteRanges bytes = {{Region::UnlockNumber, Dtmf::DigitFieldSize}};
     return {keypadField(QStringLiteral("unlock.number"), QLatin1String(Unlock::Caption),
                         Unlock::text, bytes, bytes, Unlock::request, Unlock::store)};
 }
 
 Fields::FieldList preDialNumber() {
     // The window title is the field's only caption.
-    const Fields::ByteRanges bytes = {{Region::PreDialNumber, Codec::DigitFieldSize}};
+    const Fields::ByteRanges bytes = {{Region::PreDialNumber, Dtmf::DigitFieldSize}};
     return {keypadField(QStringLiteral("pre-dial.number"), QLatin1String(PreDial::Title),
                         PreDial::text, bytes, bytes, PreDial::request, PreDial::store)};
 }
@@ -118,7 +118,7 @@ Fields::FieldList controlCodes(int block) {
         list.push_back(keypadField(
             QStringLiteral("codes.%1.%2").arg(Fields::blockKey(block), Fields::keyWord(label)),
             label, [block, k](const Image& image) { return Codes::codeText(image, block, k); },
-            {{Codes::codeOffset(block, k), Codec::DigitFieldSize}}, table,
+            {{Codes::codeOffset(block, k), Dtmf::DigitFieldSize}}, table,
             [k](const QString& shown) { return Codes::codeRequest(k, shown); },
             [block, k](Image& image, const QString& answer) {
                 Codes::storeCode(image, block, k, answer);
@@ -151,7 +151,7 @@ Fields::FieldList areaCodesAndPrefixes() {
         list.push_back(keypadField(
             QStringLiteral("area-codes.") + Fields::twoDigits(i + 1), QString::number(i + 1),
             [i](const Image& image) { return AreaCodes::text(image, i); },
-            {{AreaCodes::entryOffset(i), Codec::ThreeDigitSize}}, areaTable,
+            {{AreaCodes::entryOffset(i), Dtmf::ThreeDigitSize}}, areaTable,
             [i](const QString& shown) { return AreaCodes::request(i, shown); },
             [i](Image& image, const QString& answer) { AreaCodes::storeEntry(image, i, answer); }));
     for (int n = 0; n < Prefixes::PerGroup * Region::PrefixGroupCount; ++n) {
@@ -160,7 +160,7 @@ Fields::FieldList areaCodesAndPrefixes() {
         list.push_back(keypadField(
             QStringLiteral("prefixes.") + Fields::twoDigits(n), QString::number(n),
             [n](const Image& image) { return Prefixes::text(image, n); },
-            {{Prefixes::entryOffset(n), Codec::ThreeDigitSize}}, group,
+            {{Prefixes::entryOffset(n), Dtmf::ThreeDigitSize}}, group,
             [n](const QString& shown) { return Prefixes::request(n, shown); },
             [n](Image& image, const QString& answer) { Prefixes::storeEntry(image, n, answer); }));
     }

@@ -55,7 +55,7 @@ inline KeypadRequest codeRequest(int k, const QString& initial) {
 
 // What code k (0..13) of a block shows: its keys, at most seven whatever the length byte holds.
 inline QString codeText(const Image& image, int block, int k) {
-    return digitFieldText(image, codeOffset(block, k), CodeKeyLimit);
+    return Dtmf::digitFieldText(image, codeOffset(block, k), CodeKeyLimit);
 }
 
 // Stores a keypad answer for code k (0..13) of a block: every code of the block is rewritten, code
@@ -68,7 +68,7 @@ inline void storeCode(Image& image, int block, int k, const QString& answer) {
     for (int j = 0; j < Region::Rel::CodeCount; ++j)
         texts[j] = j == k ? answer : codeText(image, block, j);
     for (int j = 0; j < Region::Rel::CodeCount; ++j)
-        storeDigitField(image, codeOffset(block, j), texts[j], LengthRule::Characters);
+        Dtmf::storeDigitField(image, codeOffset(block, j), texts[j], Dtmf::LengthRule::Characters);
 }
 
 static_assert(codeOffset(3, 0) == 6216 && codeOffset(3, 13) + Region::Rel::CodeField == 6328);

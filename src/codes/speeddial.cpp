@@ -18,7 +18,7 @@ KeypadRequest numberRequest(const char* heading, int n, const QString& shown) {
 
 EntryText userEntry(const Image& image, int n) {
     const int count = numberField(userOffset(n)).digitCount(image);
-    if (count < 1 || count > Codec::TelNumDigits) return {};
+    if (count < 1 || count > Dtmf::TelNumDigits) return {};
     return entryText(image, userOffset(n));
 }
 

@@ -10,9 +10,11 @@ KeypadRequest threeDigitRequest(const char* heading, int number, const QString& 
 }  // namespace
 
 namespace PreDial {
-QString text(const Image& image) { return digitFieldText(image, Region::PreDialNumber, Limit); }
+QString text(const Image& image) {
+    return Dtmf::digitFieldText(image, Region::PreDialNumber, Limit);
+}
 void store(Image& image, const QString& text) {
-    storeDigitField(image, Region::PreDialNumber, text, LengthRule::Characters);
+    Dtmf::storeDigitField(image, Region::PreDialNumber, text, Dtmf::LengthRule::Characters);
 }
 KeypadRequest request(const QString& shown) {
     return {KeySet::Telephone, Limit, QLatin1String(Heading), shown, EntryCheck::None};
@@ -20,9 +22,11 @@ KeypadRequest request(const QString& shown) {
 }  // namespace PreDial
 
 namespace Unlock {
-QString text(const Image& image) { return digitFieldText(image, Region::UnlockNumber, Limit); }
+QString text(const Image& image) {
+    return Dtmf::digitFieldText(image, Region::UnlockNumber, Limit);
+}
 void store(Image& image, const QString& text) {
-    storeDigitField(image, Region::UnlockNumber, text, LengthRule::Fixed7);
+    Dtmf::storeDigitField(image, Region::UnlockNumber, text, Dtmf::LengthRule::Fixed7);
 }
 KeypadRequest request(const QString& shown) {
     return {KeySet::Codes, Limit, QLatin1String(Heading), shown, EntryCheck::SevenDigits};
@@ -30,11 +34,11 @@ KeypadRequest request(const QString& shown) {
 }  // namespace Unlock
 
 namespace AreaCodes {
-QString text(const Image& image, int i) { return threeDigitText(image, entryOffset(i)); }
+QString text(const Image& image, int i) { return Dtmf::threeDigitText(image, entryOffset(i)); }
 void store(Image& image, const std::array<QString, Count>& fields) {
     int count = 0;
     for (int i = 0; i < Count; ++i) {
-        storeThreeDigits(image, entryOffset(i), fields[i]);
+        Dtmf::storeThreeDigits(image, entryOffset(i), fields[i]);
         if (!fields[i].isEmpty()) ++count;
     }
     image[Region::AreaCodes] = static_cast<std::uint8_t>(count);
@@ -50,13 +54,13 @@ KeypadRequest request(int i, const QString& shown) {
 }  // namespace AreaCodes
 
 namespace Prefixes {
-QString text(const Image& image, int n) { return threeDigitText(image, entryOffset(n)); }
+QString text(const Image& image, int n) { return Dtmf::threeDigitText(image, entryOffset(n)); }
 void storeGroup(Image& image, int group, const std::array<QString, PerGroup>& fields) {
     for (int line = 0; line < LinesPerGroup; ++line) {
         int count = 0;
         for (int place = 0; place < PerLine; ++place) {
             const QString& field = fields[PerLine * line + place];
-            storeThreeDigits(image, lineOffset(group, line) + 1 + 3 * place, field);
+            Dtmf::storeThreeDigits(image, lineOffset(group, line) + 1 + 3 * place, field);
             if (!field.isEmpty()) ++count;
         }
         image[lineOffset(group, line)] = static_cast<std::uint8_t>(count);

@@ -36,7 +36,7 @@ Fields::FieldList macros() {
         Fields::Field trigger =
             macroField(n, key + QStringLiteral(".trigger"), gridHeading(TriggerColumnHeading));
         trigger.text = [n](const Image& image) { return macroRow(image, n).trigger; };
-        trigger.reads = Fields::fixedRanges({{macroOffset(n), Codec::DigitFieldSize}});
+        trigger.reads = Fields::fixedRanges({{macroOffset(n), Dtmf::DigitFieldSize}});
         trigger.request = [n](const Image& image) {
             return triggerRequest(n, macroRow(image, n).trigger);
         };
@@ -54,7 +54,7 @@ Fields::FieldList macros() {
             };
             // The grid shows no command of a macro whose trigger length byte is 0.
             command.reads = Fields::fixedRanges(
-                {{macroOffset(n), 1}, {commandOffset(n, k), Codec::PackedCommandSize}});
+                {{macroOffset(n), 1}, {commandOffset(n, k), Dtmf::PackedCommandSize}});
             command.request = [n, k](const Image& image) {
                 return commandRequest(macroRow(image, n).commands[k - 1]);
             };
@@ -72,7 +72,7 @@ Fields::FieldList macros() {
             review.caption = numberText(k);
             review.edit = Fields::Edit::ReadOnly;
             review.text = [n, k](const Image& image) { return reviewText(image, n, k); };
-            review.reads = Fields::fixedRanges({{commandOffset(n, k), Codec::PackedCommandSize}});
+            review.reads = Fields::fixedRanges({{commandOffset(n, k), Dtmf::PackedCommandSize}});
             list.push_back(std::move(review));
         }
     }
@@ -110,7 +110,7 @@ Fields::FieldList scheduler() {
         };
         review.reads =
             Fields::fixedRanges({{eventOffset(n) + MonthByte, 1},
-                                 {eventOffset(n) + OpcodeByte, Codec::PackedCommandSize}});
+                                 {eventOffset(n) + OpcodeByte, Dtmf::PackedCommandSize}});
         list.push_back(std::move(review));
     }
     return list;

@@ -10,14 +10,14 @@ namespace Macros {
 MacroRow macroRow(const Image& image, int n) {
     MacroRow row;
     if (image[macroOffset(n)] == 0) return row;
-    row.trigger = digitFieldText(image, macroOffset(n), TriggerLimit);
+    row.trigger = Dtmf::digitFieldText(image, macroOffset(n), TriggerLimit);
     for (int k = 1; k <= CommandsPerMacro; ++k)
         row.commands[k - 1] = CommandField{commandOffset(n, k)}.digits(image);
     return row;
 }
 
 void storeMacro(Image& image, int n, const MacroRow& row) {
-    storeDigitField(image, macroOffset(n), row.trigger, LengthRule::Characters);
+    Dtmf::storeDigitField(image, macroOffset(n), row.trigger, Dtmf::LengthRule::Characters);
     for (int k = 1; k <= CommandsPerMacro; ++k)
         CommandField{commandOffset(n, k)}.store(image, row.commands[k - 1]);
 }

@@ -106,8 +106,8 @@ void EventEditor::setErased(bool erased) {
 
 void EventEditor::setCommand(const QString& digits) {
     m_command = digits;
-    m_opcode = packDigitPair(digits.left(2));
-    m_argument = packDigitPair(digits.right(2));
+    m_opcode = Dtmf::packDigitPair(digits.left(2));
+    m_argument = Dtmf::packDigitPair(digits.right(2));
 }
 
 KeypadRequest EventEditor::timeRequest() const {
@@ -152,8 +152,8 @@ std::array<std::uint8_t, EventSize> EventEditor::bytes() const {
         case DayOption::None:
             break;
     }
-    e[HourByte] = m_everyHour ? EveryHourCode : packDigitPair(m_time.left(2));
-    e[MinuteByte] = packDigitPair(m_time.right(2));
+    e[HourByte] = m_everyHour ? EveryHourCode : Dtmf::packDigitPair(m_time.left(2));
+    e[MinuteByte] = Dtmf::packDigitPair(m_time.right(2));
     e[OpcodeByte] = m_opcode;
     e[ArgumentByte] = m_argument;
     return e;

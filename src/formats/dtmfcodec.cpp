@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+namespace Dtmf {
+
 namespace {
 
 // Key character of each DTMF key code: the controller numbers "D" as 0 and "0" as 10.
 constexpr char KeyTable[16] = {'D', '1', '2', '3', '4', '5', '6', '7',
                                '8', '9', '0', '*', '#', 'A', 'B', 'C'};
-
-// Every field lies wholly inside the image; a caller's offset outside it reads and writes nothing.
 
 }  // namespace
 
@@ -24,38 +24,38 @@ std::uint8_t encodeKey(const QString& key) { return key.size() == 1 ? encodeKey(
 QChar keyChar(int code) { return QLatin1Char(KeyTable[code & 0x0F]); }
 
 QString digitFieldText(const Image& image, int offset, int maxKeys) {
-    if (!inImage(offset, Codec::DigitFieldSize)) return {};
-    const int count = std::min<int>({image[offset], maxKeys, Codec::DigitFieldKeys});
+    if (!inImage(offset, DigitFieldSize)) return {};
+    const int count = std::min<int>({image[offset], maxKeys, DigitFieldKeys});
     QString text;
     for (int i = 1; i <= count; ++i) text += keyChar(image[offset + i]);
     return text;
 }
 
 void storeDigitField(Image& image, int offset, const QString& text, LengthRule rule) {
-    if (!inImage(offset, Codec::DigitFieldSize)) return;
+    if (!inImage(offset, DigitFieldSize)) return;
     // Only seven keys fit in the field; the length byte never claims more than are stored.
-    const int keys = std::min<int>(text.size(), Codec::DigitFieldKeys);
+    const int keys = std::min<int>(text.size(), DigitFieldKeys);
     image[offset] = static_cast<std::uint8_t>(rule == LengthRule::Fixed7 ? 7 : keys);
-    for (int i = 0; i < Codec::DigitFieldKeys; ++i)
+    for (int i = 0; i < DigitFieldKeys; ++i)
         image[offset + 1 + i] = i < keys ? encodeKey(text.at(i)) : 0;
 }
 
-int telephoneDigitCount(const QString& text) { return text.size() - text.count(Codec::DelayMark); }
+int telephoneDigitCount(const QString& text) { return text.size() - text.count(DelayMark); }
 
 void storeTelephoneNumber(Image& image, int offset, const QString& text) {
-    if (!inImage(offset, Codec::TelNumSize)) return;
-    std::fill_n(image.begin() + offset, Codec::TelNumSize, 0);
+    if (!inImage(offset, TelNumSize)) return;
+    std::fill_n(image.begin() + offset, TelNumSize, 0);
     int slot = 1;
     int delay = 0;
     for (const QChar c : text) {
-        if (c == Codec::DelayMark) {
+        if (c == DelayMark) {
             // The high nibble only says "a delay comes first"; it must not carry into the next
             // byte.
             delay = std::min(delay + 0x10, 0xF0);
             continue;
         }
         // Eleven digit slots; further keys would run into the record's identification.
-        if (slot > Codec::TelNumDigits) break;
+        if (slot > TelNumDigits) break;
         image[offset + slot] = static_cast<std::uint8_t>(encodeKey(c) | delay);
         delay = 0;
         ++slot;
@@ -64,13 +64,13 @@ void storeTelephoneNumber(Image& image, int offset, const QString& text) {
 }
 
 QString telephoneNumberText(const Image& image, int offset) {
-    if (!inImage(offset, Codec::TelNumSize)) return {};
+    if (!inImage(offset, TelNumSize)) return {};
     const int count = image[offset];
-    if (count > Codec::TelNumDigits) return {};
+    if (count > TelNumDigits) return {};
     QString text;
     for (int i = 1; i <= count; ++i) {
         const int b = image[offset + i];
-        if (b > 15) text += Codec::DelayMark;
+        if (b > 15) text += DelayMark;
         const int code = b & 0x0F;
         // A telephone number stores no "D": code 0 is dialled as the digit 0, like code 10.
         if (code <= 9)
@@ -82,9 +82,9 @@ QString telephoneNumberText(const Image& image, int offset) {
 }
 
 QString threeDigitText(const Image& image, int offset) {
-    if (!inImage(offset, Codec::ThreeDigitSize) || image[offset] == 0) return {};
+    if (!inImage(offset, ThreeDigitSize) || image[offset] == 0) return {};
     QString text;
-    for (int i = 0; i < Codec::ThreeDigitSize; ++i) {
+    for (int i = 0; i < ThreeDigitSize; ++i) {
         const int b = image[offset + i];
         text += b > 9 ? QLatin1Char('0') : QLatin1Char(static_cast<char>('0' + b));
     }
@@ -92,8 +92,8 @@ QString threeDigitText(const Image& image, int offset) {
 }
 
 void storeThreeDigits(Image& image, int offset, const QString& text) {
-    if (!inImage(offset, Codec::ThreeDigitSize)) return;
-    for (int i = 0; i < Codec::ThreeDigitSize; ++i)
+    if (!inImage(offset, ThreeDigitSize)) return;
+    for (int i = 0; i < ThreeDigitSize; ++i)
         image[offset + i] = i < text.size() ? encodeKey(text.at(i)) : 0;
 }
 
@@ -104,3 +104,5 @@ std::uint8_t packDigitPair(const QString& pair) {
     };
     return static_cast<std::uint8_t>(digit(0) * 16 + digit(1));
 }
+
+}  // namespace Dtmf

@@ -8,7 +8,8 @@
 
 #include "core/image.h"
 
-namespace Codec {
+namespace Dtmf {
+
 inline constexpr int DigitFieldKeys = 7;  // code bytes of a DTMF digit field
 inline constexpr int DigitFieldSize = 8;  // length byte + seven code bytes
 inline constexpr int TelNumSize = 12;     // digit count + eleven digit slots
@@ -16,7 +17,6 @@ inline constexpr int TelNumDigits = 11;
 inline constexpr int ThreeDigitSize = 3;
 inline constexpr int PackedCommandSize = 2;  // two packed digit pairs
 inline constexpr QChar DelayMark = QLatin1Char(',');
-}  // namespace Codec
 
 // How storeDigitField writes the length byte of a DTMF digit field.
 enum class LengthRule {
@@ -34,7 +34,7 @@ QChar keyChar(int code);
 
 // DTMF digit field at offset: the keys stored, at most maxKeys (and never more than the seven
 // code bytes of the field, whatever the length byte holds).
-QString digitFieldText(const Image& image, int offset, int maxKeys = Codec::DigitFieldKeys);
+QString digitFieldText(const Image& image, int offset, int maxKeys = DigitFieldKeys);
 // Writes all 8 bytes of a DTMF digit field; code bytes past the text are 0.
 void storeDigitField(Image& image, int offset, const QString& text, LengthRule rule);
 
@@ -55,3 +55,5 @@ void storeThreeDigits(Image& image, int offset, const QString& text);
 // Two decimal digits packed into one byte, the first in the high nibble; any key other than
 // "0".."9" counts as 0, a missing character too.
 std::uint8_t packDigitPair(const QString& pair);
+
+}  // namespace Dtmf

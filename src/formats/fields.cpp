@@ -36,11 +36,11 @@ int TelephoneNumberField::digitCount(const Image& image) const {
 }
 
 QString TelephoneNumberField::text(const Image& image) const {
-    return telephoneNumberText(image, offset);
+    return Dtmf::telephoneNumberText(image, offset);
 }
 
 void TelephoneNumberField::store(Image& image, const QString& text) const {
-    storeTelephoneNumber(image, offset, text);
+    Dtmf::storeTelephoneNumber(image, offset, text);
 }
 
 QString CommandField::digits(const Image& image) const {
@@ -56,6 +56,6 @@ void CommandField::store(Image& image, const QString& digits) const {
     if (bytesInImage(offset, 2) < 2) return;
     // The first two and the last two characters, so a shown "B12" (0x0B 0x12) is read back as
     // "B1" and "12", not "B1" and "2".
-    image[offset] = packDigitPair(digits.left(2));
-    image[offset + 1] = packDigitPair(digits.right(2));
+    image[offset] = Dtmf::packDigitPair(digits.left(2));
+    image[offset + 1] = Dtmf::packDigitPair(digits.right(2));
 }

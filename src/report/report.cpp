@@ -173,7 +173,8 @@ void ReportWriter::codes(int block) {
     subHeading(CodesCode + block);
     for (int k = 0; k < Region::Rel::CodeCount; ++k) {
         m_out.text(8, QLatin1String(CodeLabels[k]));
-        m_out.text(45, digitFieldText(m_image, Codes::codeOffset(block, k), Codec::DigitFieldKeys));
+        m_out.text(
+            45, Dtmf::digitFieldText(m_image, Codes::codeOffset(block, k), Dtmf::DigitFieldKeys));
         m_out.endEntry();
     }
     m_out.pageBreak();
@@ -240,7 +241,7 @@ void ReportWriter::schedulerLine(int event) {
 
 void ReportWriter::speedDialLine(int number, int record) {
     m_out.number(8, number);
-    if (m_image[record] != 0) m_out.text(15, telephoneNumberText(m_image, record));
+    if (m_image[record] != 0) m_out.text(15, Dtmf::telephoneNumberText(m_image, record));
     // The identification holds as many words as its count byte says, as stored: a count above
     // eight reads on past the record, but never past the image.
     const int countAt = record + SpeedDial::IdentificationStart;

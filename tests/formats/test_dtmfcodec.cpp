@@ -6,6 +6,9 @@
 #include "formats/fields.h"
 #include "imagecheck.h"
 
+// The codec's own test names its functions unqualified.
+using namespace Dtmf;
+
 namespace {
 
 void put(Image& image, int offset, const Bytes& bytes) {

@@ -68,7 +68,7 @@ Image filledImage() {
                        : std::initializer_list<int>{0xFF, 0, 4, 0xFF, 0x59, 0xFF, 0xFF});
     for (int e = 0; e < 105; ++e) {
         const int record = e < 5 ? 1148 + 30 * e : 1298 + 30 * (e - 5);
-        storeTelephoneNumber(image, record, QStringLiteral("9,18005551212"));
+        Dtmf::storeTelephoneNumber(image, record, QStringLiteral("9,18005551212"));
         putWords(image, record + 12, {904, 386, 280, 904, 386, 280, 904, 386});
     }
     for (int t = 0; t < 8; ++t) putBytes(image, 826 + 8 * t, {8, 9, 9, 8, 9, 9, 8, 9});

@@ -82,8 +82,8 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
         {{record, Dtmf::TelNumSize}}, request,
         [number](Image& image, const QString& answer) { number.store(image, answer); }));
 
-    // Both texts show only for a digit count the dialog accepts. The composer writes the words
-    // only when they were composed anew, which a shown text cannot say: no store here.
+    // Both texts show only for a digit count the dialog accepts. The store takes the words the
+    // composer hands back, as Fields::wordsAnswer spells them.
     const WordStringField words = SpeedDial::identificationField(record);
     Fields::Field identification;
     identification.key = key + QStringLiteral(".identification");
@@ -92,6 +92,16 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
     identification.text = [entry](const Image& image) { return entry(image).identification; };
     identification.reads = Fields::fixedRanges({{record, 1}, {words.offset, words.size}});
     identification.writes = {{words.offset, words.size}};
+    // No message number: the composer's heading keeps the number of its last voice-message caller.
+    identification.compose = [entry](const Image& image) {
+        return ComposeRequest{SpeedDial::IdentificationWords, std::nullopt,
+                              entry(image).identification.trimmed()};
+    };
+    identification.store = [words](Image& image, const QString& answer) {
+        return Fields::storeWords(image, words, SpeedDial::IdentificationWords, answer);
+    };
+    identification.refusalTitle = identification.caption;
+    identification.refusal = Fields::wordsRefusal(SpeedDial::IdentificationWords);
     list.push_back(std::move(identification));
 }
 

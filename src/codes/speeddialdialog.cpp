@@ -80,30 +80,13 @@ void SpeedDialTableDialog::showRows() {
 }
 
 void SpeedDialTableDialog::activateCell(int row, int column) {
+    // A cancelled keypad writes nothing: an erased or over-long digit count stays, and with it
+    // the identification the row shows. After OK the identification bytes of the record stay as
+    // they are; after the composer only words composed anew are written.
     if (column == m_numberColumn)
-        editNumber(row);
+        editField(numberField(row));
     else
-        editIdentification(row);
-}
-
-void SpeedDialTableDialog::editNumber(int row) {
-    // A cancelled keypad writes nothing: an erased or over-long digit count stays, and with it the
-    // identification the row shows. After OK the identification bytes of the record stay as they
-    // are.
-    editField(numberField(row));
-}
-
-void SpeedDialTableDialog::editIdentification(int row) {
-    // No number: the composer's heading keeps the message number of its last voice-message caller.
-    const ComposeResult result = m_prompts.composeWords(
-        ComposeRequest{SpeedDial::IdentificationWords, std::nullopt,
-                       m_rows->value(row, m_identificationColumn).trimmed()});
-    m_rows->setValue(row, m_identificationColumn, result.text);
-    // Only words composed anew are written: a Cancel, or an identification that the row did not
-    // show (its number is empty), leaves the stored words alone.
-    SpeedDial::identificationField(recordOffset(row))
-        .store(m_image, {result.newWords, result.words});
-    showStoredValues();
+        composeField(identificationField(row));
 }
 
 SpeedDialDialog::SpeedDialDialog(const EditorContext& context, QWidget* parent)
@@ -136,10 +119,6 @@ void SpeedDialDialog::display() {
     for (int a = 0; a < SpeedDial::RowsPerGroup; ++a)
         m_rows->rowLabel(a)->setText(QString::number(entry(a)));
     showRows();
-}
-
-int SpeedDialDialog::recordOffset(int row) const {
-    return SpeedDial::speedDialOffset(m_group, row);
 }
 
 void SpeedDialDialog::changeGroup(int group) {

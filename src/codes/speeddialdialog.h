@@ -25,9 +25,8 @@ protected:
     // lblID<row>) with the two column headings in `order`.
     ValueFieldGrid* buildRows(const QStringList& positions, Order order);
 
-    // The entry shown in a row, counted in the dialog's table, and its record.
+    // The entry shown in a row, counted in the dialog's table.
     virtual int entry(int row) const = 0;
-    virtual int recordOffset(int row) const = 0;
     // The row's fields from the table: each entry has its number, then its identification.
     const Fields::Field& numberField(int row) const;
     const Fields::Field& identificationField(int row) const;
@@ -39,8 +38,6 @@ protected:
 
 private:
     void activateCell(int row, int column);
-    void editNumber(int row);
-    void editIdentification(int row);
 
     int m_numberColumn = 0;
     int m_identificationColumn = 0;
@@ -60,7 +57,6 @@ protected:
     void display() override;
 
     int entry(int row) const override { return SpeedDial::RowsPerGroup * m_group + row; }
-    int recordOffset(int row) const override;
 
 private:
     void changeGroup(int group);
@@ -80,5 +76,4 @@ protected:
     void display() override { showRows(); }
 
     int entry(int row) const override { return row; }
-    int recordOffset(int row) const override { return SpeedDial::emergencyOffset(row); }
 };

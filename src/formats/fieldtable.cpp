@@ -1,5 +1,7 @@
 #include "formats/fieldtable.h"
 
+#include "formats/vocabulary.h"
+
 namespace Fields {
 
 FieldList withKeyPrefix(FieldList list, const QString& prefix) {
@@ -34,6 +36,27 @@ std::optional<bool> onOffAnswer(const QString& answer) {
     if (answer == QLatin1String("on")) return true;
     if (answer == QLatin1String("off")) return false;
     return std::nullopt;
+}
+
+QString wordsAnswer(const QStringList& words) { return words.join(QLatin1Char(' ')); }
+
+Stored storeWords(Image& image, const WordStringField& field, int limit, const QString& answer) {
+    const QStringList words = answer.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() > limit) return Stored::Refused;
+    for (const QString& word : words) {
+        bool digits = word.size() == 3;
+        for (QChar c : word) digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (!digits || Vocabulary::wordText(Vocabulary::wordCode(word.toInt())).isEmpty())
+            return Stored::Refused;
+    }
+    return field.store(image, {true, words}) ? Stored::Written : Stored::Refused;
+}
+
+QString wordsRefusal(int limit) {
+    return QStringLiteral(
+               "At most %1 words, each the three-digit number of a word of the "
+               "vocabulary.")
+        .arg(limit);
 }
 
 }  // namespace Fields

@@ -5,12 +5,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <initializer_list>
 #include <optional>
 #include <vector>
 
 #include "core/image.h"
+#include "formats/composerequest.h"
+#include "formats/fields.h"
 #include "formats/keypadrequest.h"
 
 namespace Fields {
@@ -58,6 +61,9 @@ struct Field {
 
     // Keypad fields: the entry the keypad is opened with.
     std::function<KeypadRequest(const Image&)> request;
+    // Composer fields: the composition the composer is opened with. Their answer is the words
+    // composed, as wordsAnswer spells them.
+    std::function<ComposeRequest(const Image&)> compose;
     // The answer that stands for a shown text ("05:00" -> "300"); the shown text itself where
     // none is given.
     std::function<QString(const QString& shown)> answer;
@@ -70,6 +76,15 @@ struct Field {
     QString answerFor(const QString& shown) const { return answer ? answer(shown) : shown; }
 };
 using FieldList = std::vector<Field>;
+
+// A composer answer: the three-digit numbers of the words composed ("005 210"), in spoken order,
+// one space apart; the empty answer is a confirmed empty text.
+QString wordsAnswer(const QStringList& words);
+// Stores a composer answer in a word-string field: the count and the words. Refused unless the
+// answer names at most `limit` words, each by the three-digit number of a word of the vocabulary.
+Stored storeWords(Image& image, const WordStringField& field, int limit, const QString& answer);
+// The refusal of storeWords, for the field table.
+QString wordsRefusal(int limit);
 
 // The same bytes whatever the image holds.
 inline std::function<ByteRanges(const Image&)> fixedRanges(ByteRanges ranges) {

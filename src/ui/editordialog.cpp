@@ -57,6 +57,12 @@ void EditorDialog::editField(const Fields::Field& field) {
     showStoredValues();
 }
 
+void EditorDialog::composeField(const Fields::Field& field) {
+    const ComposeResult result = m_prompts.composeWords(field.compose(m_image));
+    if (result.newWords) field.store(m_image, Fields::wordsAnswer(result.words));
+    showStoredValues();
+}
+
 void EditorDialog::showStoredValues() {
     display();
     rememberShownValues();

@@ -87,6 +87,10 @@ protected:
     // is stored by the field's rule (a refused one gets the field's message) and every field
     // shows what is stored then. A cancelled keypad writes nothing.
     void editField(const Fields::Field& field);
+    // Edits a composer field: the composer opens on the field's composition, words composed anew
+    // are stored by the field's rule, and every field shows what is stored then. A cancelled or
+    // closed composer writes nothing.
+    void composeField(const Fields::Field& field);
 
     // Reads and shows every field now; the dialogs call it after each keypad or composer return.
     void showStoredValues();

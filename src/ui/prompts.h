@@ -7,19 +7,13 @@
 #include <QStringList>
 #include <optional>
 
+#include "formats/composerequest.h"
 #include "formats/keypadrequest.h"
 
 enum class Icon { Information, Warning, Exclamation = Warning, Error, Question };
 enum class Answer { Ok, Yes, No, Cancel };
 
-// What the voice composer is asked for and what it hands back.
-struct ComposeRequest {
-    int wordLimit = 23;  // 23 for a voice message, 8 for an identification
-    // Shown in the heading; nothing keeps the number of the last caller that gave one.
-    std::optional<int> messageNumber;
-    QString initialText;  // the field's current text, trimmed
-};
-
+// What the voice composer hands back.
 struct ComposeResult {
     QString text;           // what the caller shows in its field
     bool newWords = false;  // true when the words were composed anew and must be stored

@@ -4,10 +4,9 @@
 
 namespace VoiceFields {
 
-// A message is recomposed in the voice composer, which hands back the chosen words' numbers;
-// the shown text cannot be turned back into them (a word the vocabulary lacks shows nothing,
-// display texts hold spaces), so the rows have no text store: the dialog stores the composed
-// words with VoiceMessages::storeMessage.
+// A message is recomposed in the voice composer, which hands back the chosen words' numbers; the
+// store takes them, as Fields::wordsAnswer spells them. The shown text gives no answer of its own:
+// a word the vocabulary lacks shows nothing, and display texts hold spaces.
 Fields::FieldList messages(int block) {
     using namespace VoiceMessages;
     Fields::FieldList list;
@@ -24,6 +23,14 @@ Fields::FieldList messages(int block) {
         field.text = [block, m](const Image& image) { return messageText(image, block, m); };
         field.reads = Fields::fixedRanges(words);
         field.writes = words;
+        field.compose = [block, m](const Image& image) {
+            return ComposeRequest{WordLimit, m, messageText(image, block, m).trimmed()};
+        };
+        field.store = [block, m](Image& image, const QString& answer) {
+            return Fields::storeWords(image, messageField(block, m), WordLimit, answer);
+        };
+        field.refusalTitle = field.caption;
+        field.refusal = Fields::wordsRefusal(WordLimit);
         list.push_back(std::move(field));
     }
     return list;

@@ -5,8 +5,8 @@
 
 namespace VoiceFields {
 
-// The twelve messages of block 0..4: "voice.BLOCK.message-01" .. Composed in the voice composer,
-// whose words are stored with VoiceMessages::storeMessage; the shown text has no store.
+// The twelve messages of block 0..4: "voice.BLOCK.message-01" .. Composed in the voice composer;
+// the store takes the words it hands back.
 Fields::FieldList messages(int block);
 
 }  // namespace VoiceFields

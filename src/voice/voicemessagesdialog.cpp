@@ -17,8 +17,7 @@ VoiceMessagesDialog::VoiceMessagesDialog(const EditorContext& context, QWidget* 
     watchFields(VoiceFields::messages(blockIndex(m_block)));
 
     ValueRows rows;
-    for (int m = 1; m <= VoiceMessages::Count; ++m)
-        rows.labels.append(VoiceMessages::rowNumberText(m));
+    for (const Fields::Field& message : fields()) rows.labels.append(message.caption);
     rows.labelName = QStringLiteral("Label1_%1");
     rows.firstNumber = 1;
     rows.rowSpacing = 4;
@@ -30,7 +29,7 @@ VoiceMessagesDialog::VoiceMessagesDialog(const EditorContext& context, QWidget* 
         // tool tip (and to screen readers as its accessible name).
         m_messages->field(m - 1, 0)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     connect(m_messages, &ValueFieldGrid::activated, this,
-            [this](int row, int) { editMessage(row + 1); });
+            [this](int row, int) { composeField(fields()[row]); });
 
     QVBoxLayout* layout = body();
     layout->addWidget(m_messages);
@@ -38,19 +37,9 @@ VoiceMessagesDialog::VoiceMessagesDialog(const EditorContext& context, QWidget* 
 }
 
 void VoiceMessagesDialog::showMessages() {
-    setWindowTitle(blockTitle(BlockArea::Voice, m_block));
-    for (int m = 1; m <= VoiceMessages::Count; ++m) {
-        const QString text = VoiceMessages::messageText(m_image, blockIndex(m_block), m);
-        m_messages->setValue(m - 1, 0, text);
-        m_messages->field(m - 1, 0)->setToolTip(text);
+    for (std::size_t m = 0; m < fields().size(); ++m) {
+        const QString text = fields()[m].text(m_image);
+        m_messages->setValue(int(m), 0, text);
+        m_messages->field(int(m), 0)->setToolTip(text);
     }
-}
-
-void VoiceMessagesDialog::editMessage(int message) {
-    const ComposeResult result = m_prompts.composeWords(ComposeRequest{
-        VoiceMessages::WordLimit, message, m_messages->value(message - 1, 0).trimmed()});
-    m_messages->setValue(message - 1, 0, result.text);
-    if (result.newWords)
-        VoiceMessages::storeMessage(m_image, blockIndex(m_block), message, result.words);
-    showStoredValues();
 }

@@ -21,7 +21,6 @@ protected:
 
 private:
     void showMessages();
-    void editMessage(int message);
 
     ValueFieldGrid* m_messages;  // row 0 holds message 1
 };

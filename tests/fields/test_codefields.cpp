@@ -110,11 +110,24 @@ TEST(CodeFields, SpeedDialNumberStoreKeepsTheIdentification) {
     EXPECT_EQ(number.refusalTitle, QStringLiteral("Telephone Number"));
     EXPECT_EQ(number.refusal, QStringLiteral("Error! Maximum 16 Digit Entry"));
 
-    // The identification is the composer's: no store, its words are what it may write.
+    // The identification is the composer's: its answer is the words' numbers, at most eight
+    // words of the vocabulary; the count and the words are written, the bytes behind them stay.
     const Fields::Field& emergency = row(table, "emergency-speed-dial.4.identification");
     EXPECT_EQ(emergency.edit, Fields::Edit::Composer);
-    EXPECT_FALSE(emergency.store);
     EXPECT_EQ(emergency.writes, (Fields::ByteRanges{{1280, 17}}));
+    EXPECT_EQ(emergency.compose(before).wordLimit, 8);
+    const Image start = patternedImage();
+    image = start;
+    EXPECT_EQ(emergency.store(image, QStringLiteral("210 005")), Fields::Stored::Written);
+    expectOnlyWritten(start, image, 1280, {2, 2, 10, 0, 5});
+    for (const char* refused : {"005 005 005 005 005 005 005 005 005", "05", "abc"}) {
+        image = start;
+        EXPECT_EQ(emergency.store(image, QLatin1String(refused)), Fields::Stored::Refused)
+            << refused;
+        EXPECT_TRUE(image == start) << refused;
+    }
+    EXPECT_EQ(emergency.store(image, QString()), Fields::Stored::Written);
+    expectOnlyWritten(start, image, 1280, {0});
 }
 
 TEST(CodeFields, AreaCodeAndPrefixAnswersRewriteTheirTables) {

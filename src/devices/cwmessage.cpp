@@ -25,7 +25,5 @@ bool CwComposition::pick(int code) {
 }
 
 void CwComposition::store(Image& image) const {
-    if (!m_composing) return;
-    image[Cw::MessageOffset] = static_cast<std::uint8_t>(count());
-    for (int i = 0; i < count(); ++i) image[Cw::MessageOffset + 1 + i] = m_codes[i];
+    if (m_composing) storeCwMessage(image, m_codes);
 }

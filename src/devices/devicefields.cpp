@@ -105,8 +105,17 @@ Fields::FieldList cwMessage() {
         return Fields::ByteRanges{{Cw::MessageOffset, length}};
     };
     field.writes = {{Cw::MessageOffset, Region::Rel::CwMessageSize}};
-    // No store: the text does not give the codes back (a code above 46 shows nothing), so the
-    // message is only written by the CW dialog's composition.
+    // The answer is the message as shown; a code above 46 shows nothing, so such a message does
+    // not come back from its text.
+    field.store = [](Image& image, const QString& answer) {
+        const std::optional<std::vector<std::uint8_t>> codes = cwCodes(answer);
+        if (!codes) return Fields::Stored::Refused;
+        storeCwMessage(image, *codes);
+        return Fields::Stored::Written;
+    };
+    field.refusalTitle = field.caption;
+    field.refusal =
+        QStringLiteral("Only the characters of the CW list, at most %1.").arg(Cw::MaxCharacters);
     return {field};
 }
 

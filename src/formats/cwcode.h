@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "core/image.h"
 #include "core/regions.h"
@@ -34,3 +36,9 @@ QString cwCharText(std::uint8_t code);
 // The stored message as text: as many codes as the count byte says, read as stored (a count above
 // 31 runs on into the following bytes, but never past the image); "(Empty)" for a count of 0.
 QString cwMessageText(const Image& image);
+// The character codes of a message text as cwMessageText shows it: "(AR)" and "(SK)" are one
+// character each, "(Empty)" and the empty text are no characters. Nothing when the text holds
+// anything else or more than 31 characters.
+std::optional<std::vector<std::uint8_t>> cwCodes(const QString& text);
+// Writes a message: the count, then the codes; bytes behind the last character keep their values.
+void storeCwMessage(Image& image, const std::vector<std::uint8_t>& codes);

@@ -85,9 +85,33 @@ TEST(DeviceFields, UserInputsAndCwMessage) {
     EXPECT_EQ(command.store(image, "1234"), Fields::Stored::Written);
     expectOnlyWritten(erased, image, 1072, {0x12, 0x34});
 
+    // The CW message is stored from its text: a prosign is one character, "(Empty)" none.
     const Fields::Field cw = DeviceFields::cwMessage().at(0);
-    EXPECT_FALSE(cw.store);
     EXPECT_EQ(cw.writes, (Fields::ByteRanges{{794, 32}}));
+    const struct {
+        const char* text;
+        Bytes stored;  // empty: refused
+    } messages[] = {
+        {"CQ DE (AR)", {7, 12, 26, 38, 13, 14, 38, 37}},
+        {"((SK)?", {3, 45, 46, 43}},
+        {"(Empty)", {0}},
+        {"cq", {}},
+        {"(SK", {3, 45, 28, 20}},
+        {"(SK))", {}},
+        {"EEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE", {}},  // 32 characters
+    };
+    for (const auto& m : messages) {
+        image = patternedImage();
+        const Image before = image;
+        const Fields::Stored result = cw.store(image, QLatin1String(m.text));
+        if (m.stored.empty()) {
+            EXPECT_EQ(result, Fields::Stored::Refused) << m.text;
+            EXPECT_TRUE(image == before) << m.text;
+        } else {
+            expectOnlyWritten(before, image, 794, m.stored);
+            EXPECT_EQ(cw.text(image), QLatin1String(m.text));
+        }
+    }
     image[794] = 40;
     EXPECT_EQ(cw.reads(image), (Fields::ByteRanges{{794, 41}}));
 }

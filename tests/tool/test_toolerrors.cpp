@@ -93,6 +93,20 @@ TEST_F(OrvtoolErrors, CommandLineMistakesGiveAUsageMessageAndStatus2) {
          "Usage: orvtool report"},
         {{"report", file, "--date", "a", "--date=b"}, "--date given twice", "Usage: orvtool report"},
         {{"report", file, "--pdf="}, "--pdf needs a file name", "Usage: orvtool report"},
+        // Options come after the command; a wrong one is named without its value.
+        {{"--memory-saves=4", "dump", file}, "unknown option \"--memory-saves=4\"",
+         "Usage: orvtool report|dump|diff|info"},
+        {{"dump", file, "--pdf=x.pdf"}, "unknown option \"--pdf\" for dump", "Usage: orvtool dump"},
+        {{"dump", file, "--help=1"}, "unknown option \"--help\" for dump", "Usage: orvtool dump"},
+        // Help hides no mistake after it; an option's value is the next argument whatever it
+        // looks like; a repeat is found before a missing value; "-" and all after "--" are files.
+        {{"dump", "--help", "--memory-saves", "5"}, "--memory-saves takes 3 or 4, not \"5\"",
+         "Usage: orvtool dump"},
+        {{"info", file, "--memory-saves", "--help"}, "--memory-saves takes 3 or 4, not \"--help\"",
+         "Usage: orvtool info"},
+        {{"info", file, "--memory-saves=3", "--memory-saves"}, "--memory-saves given twice",
+         "Usage: orvtool info"},
+        {{"info", "-", "--", "-h"}, "unexpected argument \"-h\"", "Usage: orvtool info"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -116,6 +130,22 @@ TEST_F(OrvtoolErrors, HelpForTheProgramAndEachCommand) {
         {{"dump", "-h"}, "Usage: orvtool dump FILE.orv", "--memory-saves 3|4"},
         {{"diff", "x.orv", "--help"}, "Usage: orvtool diff A.orv B.orv", "Exit status 0"},
         {{"info", "--help"}, "Usage: orvtool info FILE.orv", "--memory-saves 3|4"},
+        // Help needs no files and takes any number, even given twice; each option's lines are
+        // aligned under its name, in the order of the usage line, the command's notes last.
+        {{"diff", "--help"}, "Usage: orvtool diff A.orv B.orv [--memory-saves 3|4]\n\nThe fields",
+         "  -h, --help          this help\n\nPrints \"key: old -> new\""},
+        {{"info", "a.orv", "b.orv", "-h", "--help"},
+         "Usage: orvtool info FILE.orv [--memory-saves 3|4]\n",
+         "Options:\n"
+         "  --memory-saves 3|4  four memory saves, or three and the area-code and prefix tables;\n"
+         "                      without it, the editor's setting (four when there is none)\n"
+         "  -h, --help          this help\n"},
+        {{"report", "-h", "--sections", "1"},
+         "Usage: orvtool report FILE.orv [--sections LIST] [--memory-saves 3|4] [--date TEXT] "
+         "[--pdf OUT.pdf]\n",
+         "printed in box order:\n                         0  Base Repeater Codes\n"},
+        {{"report", "a.orv", "--pdf", "x.pdf", "--help"}, "Usage: orvtool report",
+         "Courtesy Tones / CW Message\n  --memory-saves 3|4  four memory saves"},
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -6,67 +6,11 @@ namespace Tool {
 
 namespace {
 
-struct CommandInfo {
-    Command command;
-    const char* name;
-    int fileCount;
-    const char* files;    // the file arguments as the usage line names them
-    const char* options;  // the options as the usage line names them
-    const char* summary;
-};
-
-constexpr char SaveOption[] = "[--memory-saves 3|4]";
-
-// clang-format off
-constexpr std::array<CommandInfo, 4> CommandTable = {{
-    {Command::Report, "report", 1, "FILE.orv",
-     "[--sections LIST] [--memory-saves 3|4] [--date TEXT] [--pdf OUT.pdf]",
-     "the printed report of the editor's Print Driver, as plain text or as a PDF file"},
-    {Command::Dump, "dump", 1, "FILE.orv", SaveOption,
-     "every field the editors show, one \"key = value\" line each"},
-    {Command::Diff, "diff", 2, "A.orv B.orv", SaveOption,
-     "the fields that differ, then the count of other differing bytes"},
-    {Command::Info, "info", 1, "FILE.orv", SaveOption,
-     "the editor's file checks, the byte sum and the memory areas holding data"},
-}};
-// clang-format on
-
-enum class OptionId { MemorySaves, Sections, Date, Pdf };
-
-struct OptionInfo {
-    OptionId id;
-    const char* name;
-    bool reportOnly;
-};
-
-constexpr std::array<OptionInfo, 4> OptionTable = {{
-    {OptionId::MemorySaves, "--memory-saves", false},
-    {OptionId::Sections, "--sections", true},
-    {OptionId::Date, "--date", true},
-    {OptionId::Pdf, "--pdf", true},
-}};
-
-const CommandInfo* findCommand(Command command) {
-    for (const CommandInfo& info : CommandTable)
-        if (info.command == command) return &info;
-    return nullptr;
-}
-
-const CommandInfo* findCommand(const QString& name) {
-    for (const CommandInfo& info : CommandTable)
-        if (name == QLatin1String(info.name)) return &info;
-    return nullptr;
-}
-
-bool isHelp(const QString& argument) {
-    return argument == QLatin1String("-h") || argument == QLatin1String("--help");
-}
-
 QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
-// The boxes of a comma-separated list of box numbers; an error text when an item is no box.
-std::optional<QString> parseSections(const QString& list, ReportBoxes& boxes) {
-    boxes.fill(false);
+// --sections: a comma-separated list of box numbers; returns what is wrong with it, or nothing.
+QString storeSections(Options& options, const QString& list) {
+    ReportBoxes boxes{};
     for (const QString& item : list.split(QLatin1Char(','))) {
         const QString number = item.trimmed();
         bool digits = !number.isEmpty() && number.size() <= 2;
@@ -78,118 +22,178 @@ std::optional<QString> parseSections(const QString& list, ReportBoxes& boxes) {
                 .arg(ReportTexts::BoxCount - 1);
         boxes[box] = true;
     }
-    return std::nullopt;
+    options.sections = boxes;
+    return {};
 }
 
-// Stores an option's value; an error text when the value is not one the option takes.
-std::optional<QString> setOption(Options& options, OptionId id, const QString& value) {
-    switch (id) {
-        case OptionId::MemorySaves:
-            if (value != QLatin1String("3") && value != QLatin1String("4"))
-                return QStringLiteral("--memory-saves takes 3 or 4, not %1").arg(quoted(value));
-            options.fourMemorySaves = value == QLatin1String("4");
-            return std::nullopt;
-        case OptionId::Sections: {
-            ReportBoxes boxes{};
-            if (auto error = parseSections(value, boxes)) return error;
-            options.sections = boxes;
-            return std::nullopt;
-        }
-        case OptionId::Date:
-            options.date = value;
-            return std::nullopt;
-        case OptionId::Pdf:
-            if (value.isEmpty()) return QStringLiteral("--pdf needs a file name");
-            options.pdf = value;
-            return std::nullopt;
-    }
-    return std::nullopt;
+// The commands, in the order of the program's help.
+struct CommandInfo {
+    Command command;
+    const char* name;
+    const char* files;       // the file arguments as the usage line names them
+    int minFiles, maxFiles;  // how many file arguments it takes
+    const char* summary;
+    const char* notes;  // the end of the command's help
+};
+
+// clang-format off
+constexpr std::array<CommandInfo, 4> CommandTable = {{
+    {Command::Report, "report", "FILE.orv", 1, 1,
+     "the printed report of the editor's Print Driver, as plain text or as a PDF file", ""},
+    {Command::Dump, "dump", "FILE.orv", 1, 1,
+     "every field the editors show, one \"key = value\" line each",
+     "\nEach value is shown exactly as its dialog shows it; the keys are listed in\nthe README.\n"},
+    {Command::Diff, "diff", "A.orv B.orv", 2, 2,
+     "the fields that differ, then the count of other differing bytes",
+     "\nPrints \"key: old -> new\" for every field that differs, then how many\n"
+     "differing bytes no changed field is read from. Exit status 0 when the files\n"
+     "are equal byte for byte, 1 when they differ, 2 on an error.\n"},
+    {Command::Info, "info", "FILE.orv", 1, 1,
+     "the editor's file checks, the byte sum and the memory areas holding data", ""},
+}};
+// clang-format on
+
+// A set of commands is a bit for each.
+constexpr unsigned only(Command command) { return 1u << static_cast<unsigned>(command); }
+constexpr unsigned EveryCommand = ~0u;
+
+// The options, in the order of the usage lines and the help. -h and --help are no option here:
+// they are taken anywhere, even twice.
+struct OptionInfo {
+    const char* name;
+    const char* value;  // the value as the usage line names it; null for an option without one
+    unsigned commands;  // the commands taking it, as bits made by only()
+    const char* help;   // the command help's text, one line after another
+    QString (*store)(Options& options, const QString& value);  // what is wrong with it, or nothing
+};
+
+// clang-format off
+constexpr std::array<OptionInfo, 4> OptionTable = {{
+    {"--sections", "LIST", only(Command::Report),
+     "the Print Driver's boxes to print, as comma-separated\n"
+     "numbers (default: all), printed in box order:", storeSections},
+    {"--memory-saves", "3|4", EveryCommand,
+     "four memory saves, or three and the area-code and prefix tables;\n"
+     "without it, the editor's setting (four when there is none)",
+     [](Options& options, const QString& value) {
+         if (value != QLatin1String("3") && value != QLatin1String("4"))
+             return QStringLiteral("--memory-saves takes 3 or 4, not %1").arg(quoted(value));
+         options.fourMemorySaves = value == QLatin1String("4");
+         return QString();
+     }},
+    {"--date", "TEXT", only(Command::Report),
+     "the print date of the headings (default: today, in the\nsystem's short date form)",
+     [](Options& options, const QString& value) { options.date = value; return QString(); }},
+    {"--pdf", "OUT.pdf", only(Command::Report),
+     "write the report to a PDF file instead of standard output;\nnever onto FILE.orv itself",
+     [](Options& options, const QString& value) {
+         if (value.isEmpty()) return QStringLiteral("--pdf needs a file name");
+         options.pdf = value;
+         return QString();
+     }},
+}};
+// clang-format on
+
+template <typename Row, std::size_t Size>
+const Row* findNamed(const std::array<Row, Size>& table, const QString& name) {
+    for (const Row& row : table)
+        if (name == QLatin1String(row.name)) return &row;
+    return nullptr;
 }
 
-bool isSet(const Options& options, OptionId id) {
-    switch (id) {
-        case OptionId::MemorySaves:
-            return options.fourMemorySaves.has_value();
-        case OptionId::Sections:
-            return options.sections.has_value();
-        case OptionId::Date:
-            return options.date.has_value();
-        case OptionId::Pdf:
-            return options.pdf.has_value();
-    }
-    return false;
+const CommandInfo* findCommand(Command command) {
+    for (const CommandInfo& info : CommandTable)
+        if (info.command == command) return &info;
+    return nullptr;
+}
+
+bool takes(const CommandInfo& command, const OptionInfo& option) {
+    return (option.commands & only(command.command)) != 0;
+}
+
+bool isHelp(const QString& argument) {
+    return argument == QLatin1String("-h") || argument == QLatin1String("--help");
+}
+
+// The option as the usage line and the help name it: "--date TEXT".
+QString label(const OptionInfo& option) {
+    return QLatin1String(option.name) +
+           (option.value ? QLatin1Char(' ') + QLatin1String(option.value) : QString());
+}
+
+// An option's lines in a command's help: the label, then the text in a column of its own.
+QString optionLines(const QString& label, QString text) {
+    return QStringLiteral("  ") + label.leftJustified(20) +
+           text.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(22, QLatin1Char(' '))) +
+           QLatin1Char('\n');
 }
 
 QString usageLine(const CommandInfo& info) {
-    return QStringLiteral("Usage: orvtool %1 %2 %3\n")
-        .arg(QLatin1String(info.name), QLatin1String(info.files), QLatin1String(info.options));
+    QString line = QStringLiteral("Usage: orvtool %1 %2")
+                       .arg(QLatin1String(info.name), QLatin1String(info.files));
+    for (const OptionInfo& option : OptionTable)
+        if (takes(info, option)) line += QStringLiteral(" [%1]").arg(label(option));
+    return line + QLatin1Char('\n');
+}
+
+// Reads the arguments into `options`; returns what is wrong with them, or nothing.
+QString parse(const QStringList& arguments, Options& options) {
+    if (arguments.isEmpty()) return QStringLiteral("no command given");
+    const auto unexpected = [](const QString& argument) {
+        return QStringLiteral("unexpected argument %1").arg(quoted(argument));
+    };
+    const QString& first = arguments.first();
+    options.help = isHelp(first);
+    if (options.help) return arguments.size() > 1 ? unexpected(arguments.at(1)) : QString();
+    const CommandInfo* command = findNamed(CommandTable, first);
+    if (!command && first.startsWith(QLatin1Char('-')))
+        return QStringLiteral("unknown option %1").arg(quoted(first));
+    if (!command) return QStringLiteral("unknown command %1").arg(quoted(first));
+    options.command = command->command;
+
+    QList<const OptionInfo*> given;
+    bool filesOnly = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (filesOnly || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            options.files << argument;
+        } else if (argument == QLatin1String("--")) {
+            filesOnly = true;
+        } else if (isHelp(argument)) {
+            options.help = true;
+        } else {
+            // "--name VALUE" or "--name=VALUE"; an option without a value is "--name" alone.
+            const int equals = argument.indexOf(QLatin1Char('='));
+            const QString name = argument.left(equals);  // all of it when there is no '='
+            const OptionInfo* option = findNamed(OptionTable, name);
+            if (!option || !takes(*command, *option))
+                return QStringLiteral("unknown option %1 for %2")
+                    .arg(quoted(name), QLatin1String(command->name));
+            if (given.contains(option)) return QStringLiteral("%1 given twice").arg(name);
+            given << option;
+            if (equals >= 0 && !option->value) return QStringLiteral("%1 takes no value").arg(name);
+            if (equals < 0 && option->value && i + 1 == arguments.size())
+                return QStringLiteral("%1 needs a value").arg(name);
+            const QString value = equals >= 0     ? argument.mid(equals + 1)
+                                  : option->value ? arguments.at(++i)
+                                                  : QString();
+            if (const QString error = option->store(options, value); !error.isEmpty()) return error;
+        }
+    }
+    if (options.help) return {};
+    if (options.files.size() < command->minFiles)
+        return QStringLiteral("%1 needs %2")
+            .arg(QLatin1String(command->name), QLatin1String(command->files));
+    if (options.files.size() > command->maxFiles)
+        return unexpected(options.files.at(command->maxFiles));
+    return {};
 }
 
 }  // namespace
 
 ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     ParsedCommandLine parsed;
-    Options& options = parsed.options;
-    const auto fail = [&parsed](const QString& error) {
-        parsed.error = error;
-        return parsed;
-    };
-    if (arguments.isEmpty()) return fail(QStringLiteral("no command given"));
-    if (isHelp(arguments.first())) {
-        options.help = true;
-        if (arguments.size() > 1)
-            return fail(QStringLiteral("unexpected argument %1").arg(quoted(arguments.at(1))));
-        return parsed;
-    }
-    const CommandInfo* command = findCommand(arguments.first());
-    if (!command) {
-        if (arguments.first().startsWith(QLatin1Char('-')))
-            return fail(QStringLiteral("unknown option %1").arg(quoted(arguments.first())));
-        return fail(QStringLiteral("unknown command %1").arg(quoted(arguments.first())));
-    }
-    options.command = command->command;
-
-    bool filesOnly = false;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (filesOnly || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-            options.files << argument;
-            continue;
-        }
-        if (argument == QLatin1String("--")) {
-            filesOnly = true;
-            continue;
-        }
-        if (isHelp(argument)) {
-            options.help = true;
-            continue;
-        }
-        const int equals = argument.indexOf(QLatin1Char('='));
-        const QString name = equals < 0 ? argument : argument.left(equals);
-        const OptionInfo* option = nullptr;
-        for (const OptionInfo& info : OptionTable)
-            if (name == QLatin1String(info.name)) option = &info;
-        if (!option || (option->reportOnly && command->command != Command::Report))
-            return fail(QStringLiteral("unknown option %1 for %2")
-                            .arg(quoted(name), QLatin1String(command->name)));
-        if (isSet(options, option->id)) return fail(QStringLiteral("%1 given twice").arg(name));
-        QString value;
-        if (equals >= 0) {
-            value = argument.mid(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments.at(++i);
-        } else {
-            return fail(QStringLiteral("%1 needs a value").arg(name));
-        }
-        if (auto error = setOption(options, option->id, value)) return fail(*error);
-    }
-    if (options.help) return parsed;
-    if (options.files.size() < command->fileCount)
-        return fail(QStringLiteral("%1 needs %2")
-                        .arg(QLatin1String(command->name), QLatin1String(command->files)));
-    if (options.files.size() > command->fileCount)
-        return fail(QStringLiteral("unexpected argument %1")
-                        .arg(quoted(options.files.at(command->fileCount))));
+    parsed.error = parse(arguments, parsed.options);
     return parsed;
 }
 
@@ -197,9 +201,11 @@ QString usageText(Command command) {
     if (const CommandInfo* info = findCommand(command))
         return usageLine(*info) + QStringLiteral("Run \"orvtool %1 --help\" for more.\n")
                                       .arg(QLatin1String(info->name));
+    QStringList names;
+    for (const CommandInfo& info : CommandTable) names << QLatin1String(info.name);
     return QStringLiteral(
-        "Usage: orvtool report|dump|diff|info FILE.orv... [options]\n"
-        "Run \"orvtool --help\" for more.\n");
+               "Usage: orvtool %1 FILE.orv... [options]\nRun \"orvtool --help\" for more.\n")
+        .arg(names.join(QLatin1Char('|')));
 }
 
 QString programHelp() {
@@ -230,45 +236,21 @@ QString programHelp() {
 QString commandHelp(Command command) {
     const CommandInfo* info = findCommand(command);
     if (!info) return programHelp();
-    QString summary = QString::fromLatin1(info->summary);
-    summary[0] = summary[0].toUpper();
-    QString text =
-        usageLine(*info) + QLatin1Char('\n') + summary + QStringLiteral(".\n\nOptions:\n");
-    if (command == Command::Report) {
-        text += QStringLiteral(
-            "  --sections LIST     the Print Driver's boxes to print, as comma-separated\n"
-            "                      numbers (default: all), printed in box order:\n");
-        for (int box = 0; box < ReportTexts::BoxCount; ++box)
-            text += QStringLiteral("                        %1  %2\n")
-                        .arg(box, 2)
-                        .arg(QLatin1String(ReportTexts::Boxes[box].caption));
+    const QString summary = QLatin1String(info->summary);
+    QString text = usageLine(*info) + QLatin1Char('\n') + summary.front().toUpper() +
+                   summary.mid(1) + QStringLiteral(".\n\nOptions:\n");
+    for (const OptionInfo& option : OptionTable) {
+        if (!takes(*info, option)) continue;
+        QString help = QLatin1String(option.help);
+        if (qstrcmp(option.name, "--sections") == 0)  // the boxes it names, under its text
+            for (int box = 0; box < ReportTexts::BoxCount; ++box)
+                help += QStringLiteral("\n  %1  %2")
+                            .arg(box, 2)
+                            .arg(QLatin1String(ReportTexts::Boxes[box].caption));
+        text += optionLines(label(option), help);
     }
-    text += QStringLiteral(
-        "  --memory-saves 3|4  four memory saves, or three and the area-code and prefix tables;\n"
-        "                      without it, the editor's setting (four when there is none)\n");
-    if (command == Command::Report)
-        text += QStringLiteral(
-            "  --date TEXT         the print date of the headings (default: today, in the\n"
-            "                      system's short date form)\n"
-            "  --pdf OUT.pdf       write the report to a PDF file instead of standard output;\n"
-            "                      never onto FILE.orv itself\n");
-    text += QStringLiteral("  -h, --help          this help\n");
-    switch (command) {
-        case Command::Dump:
-            text += QStringLiteral(
-                "\nEach value is shown exactly as its dialog shows it; the keys are listed in\n"
-                "the README.\n");
-            break;
-        case Command::Diff:
-            text += QStringLiteral(
-                "\nPrints \"key: old -> new\" for every field that differs, then how many\n"
-                "differing bytes no changed field is read from. Exit status 0 when the files\n"
-                "are equal byte for byte, 1 when they differ, 2 on an error.\n");
-            break;
-        default:
-            break;
-    }
-    return text;
+    return text + optionLines(QStringLiteral("-h, --help"), QStringLiteral("this help")) +
+           QLatin1String(info->notes);
 }
 
 }  // namespace Tool

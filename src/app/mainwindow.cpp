@@ -175,7 +175,7 @@ void MainWindow::buildStatusBar() {
 }
 
 void MainWindow::applyMemoryLayout() {
-    const bool four = m_settings.fourMemorySaves();
+    const bool four = m_settings.fourMemorySaves;
     for (const char* name : MemorySave4Items) action(QLatin1String(name))->setEnabled(four);
     for (const char* name : AreaCodeItems) action(QLatin1String(name))->setEnabled(!four);
     emit memoryLayoutChanged();

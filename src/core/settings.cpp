@@ -29,9 +29,8 @@ static QString fileKey(int n) {
 Settings readSettings(QSettings& store) {
     Settings s;
     s.password = store.value(QLatin1String(SettingKeys::Password)).toString();
-    const QString memory4 = store.value(QLatin1String(SettingKeys::Memory4)).toString();
-    s.memory4 = (memory4.isEmpty() || memory4 == QLatin1String("1")) ? QStringLiteral("1")
-                                                                     : QStringLiteral("0");
+    const QString layout = store.value(QLatin1String(SettingKeys::Memory4)).toString();
+    s.fourMemorySaves = layout.isEmpty() || layout == QLatin1String("1");
     s.fontName = store.value(QLatin1String(SettingKeys::FontName)).toString();
     if (s.fontName.isEmpty()) s.fontName = QString::fromLatin1(SettingKeys::DefaultFontName);
     s.fontSize = store.value(QLatin1String(SettingKeys::FontSize)).toString();
@@ -44,7 +43,8 @@ Settings readSettings(QSettings& store) {
 bool writeSettings(QSettings& store, const Settings& settings) {
     std::vector<std::pair<QString, QString>> values = {
         {QLatin1String(SettingKeys::Password), QLatin1String(SettingKeys::PasswordText)},
-        {QLatin1String(SettingKeys::Memory4), settings.memory4},
+        {QLatin1String(SettingKeys::Memory4),
+         settings.fourMemorySaves ? QStringLiteral("1") : QStringLiteral("0")},
         {QLatin1String(SettingKeys::FontName), settings.fontName},
         {QLatin1String(SettingKeys::FontSize), settings.fontSize}};
     for (int n = 1; n <= RecentFileCount; ++n)

@@ -24,13 +24,10 @@ inline constexpr int RecentFileCount = 4;
 
 struct Settings {
     QString password;
-    QString memory4 =
-        QStringLiteral("1");  // "1" = four memory saves, "0" = area codes and prefixes
+    bool fourMemorySaves = true;  // false: area codes and prefix tables in memory save #4's place
     QString fontName = QString::fromLatin1(SettingKeys::DefaultFontName);
     QString fontSize = QString::fromLatin1(SettingKeys::DefaultFontSize);
     std::array<QString, RecentFileCount> recentFiles;  // [0] is the most recent
-
-    bool fourMemorySaves() const { return memory4 == QLatin1String("1"); }
 
     // Enters a path at the top of the recent-file list unless it is already listed.
     void addRecentFile(const QString& path);
@@ -39,11 +36,11 @@ struct Settings {
 // The store the editor uses: the per-user native store of the application "O_RV".
 QSettings* openSettingsStore();
 
-// Reads every key, normalises "Memory_4" (missing or empty -> "1", "1" stays, anything else -> "0")
-// and fills in the font defaults.
+// Reads every key, takes "Memory_4" as four memory saves when it is missing, empty or "1" (anything
+// else means area codes) and fills in the font defaults.
 Settings readSettings(QSettings& store);
-// Writes every key and checks that the store holds them; false when they could not be written
-// (a read-only folder, a full disk).
+// Writes every key, the memory layout as "1" or "0", and checks that the store holds them; false
+// when they could not be written (a read-only folder, a full disk).
 bool writeSettings(QSettings& store, const Settings& settings);
 
 // The print font size in points that a stored size stands for: the number when it is one from 1 up

@@ -47,14 +47,14 @@ bool flush(Image& image, int row) {
 
 ConfigChoices readConfig(const Image& image, const Settings& settings) {
     ConfigChoices choices;
-    choices.memoryLayout = settings.fourMemorySaves() ? 0 : 1;
+    choices.fourMemorySaves = settings.fourMemorySaves;
     choices.clock = image[Region::ClockAnnouncements] != 0 ? 1 : 0;
     choices.recorder = image[Region::VoiceRecorderType] != 0 ? 1 : 0;
     return choices;
 }
 
 void storeConfig(Image& image, Settings& settings, const ConfigChoices& choices) {
-    settings.memory4 = choices.memoryLayout == 1 ? QStringLiteral("0") : QStringLiteral("1");
+    settings.fourMemorySaves = choices.fourMemorySaves;
     image[Region::ClockAnnouncements] = choices.clock == 1 ? 1 : 0;
     image[Region::VoiceRecorderType] = choices.recorder == 1 ? 1 : 0;
 }

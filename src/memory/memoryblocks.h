@@ -84,11 +84,12 @@ inline constexpr char EraseQuestion[] = "Are you sure you want to Erase?";
 
 // ---- Repeater configuration ----------------------------------------------------------------
 
-// The three choices, each as the index of the selected option (0 or 1) of its group.
+// The three choices: the memory layout (option 0 of its group when true), the other two as the
+// index of the selected option (0 or 1) of their group.
 struct ConfigChoices {
-    int memoryLayout = 0;  // 0 = four memory saves ("Memory_4" "1"), 1 = area codes ("0")
-    int clock = 0;         // 0 = 12 hour, 1 = 24 hour
-    int recorder = 0;      // 0 = TALKR-9, 1 = VOXA-5
+    bool fourMemorySaves = true;  // false = area codes and prefix tables
+    int clock = 0;                // 0 = 12 hour, 1 = 24 hour
+    int recorder = 0;             // 0 = TALKR-9, 1 = VOXA-5
 };
 
 struct OptionGroup {
@@ -109,9 +110,9 @@ inline constexpr char DipSwitchText[] =
     "internal data memory. Reference page 2-2 (Switch 5) in your ORVANE manual for additional "
     "information. \n";
 
-// The choices as they stand: any layout other than "1" and any non-zero byte count as option 1.
+// The choices as they stand: the layout from the settings, any non-zero byte counts as option 1.
 ConfigChoices readConfig(const Image& image, const Settings& settings);
-// Stores the choices: the layout setting as "1"/"0", the two bytes as 0/1.
+// Stores the choices: the layout in the settings, the two bytes as 0/1.
 void storeConfig(Image& image, Settings& settings, const ConfigChoices& choices);
 
 }  // namespace MemoryBlocks

@@ -65,18 +65,18 @@ MemoryCopyDialog::MemoryCopyDialog(const EditorContext& context, QWidget* parent
 }
 
 std::optional<QByteArray> MemoryCopyDialog::shownValues() const {
-    return m_settings.memory4.toUtf8();
+    return QByteArray(1, m_settings.fourMemorySaves ? '1' : '0');
 }
 
 void MemoryCopyDialog::display() {
     // With DIP switch #5 on, the region of memory save #4 holds the area-code and prefix tables,
     // which a copy must not overwrite.
-    const bool enabled = m_settings.fourMemorySaves();
+    const bool enabled = m_settings.fourMemorySaves;
     for (auto& row : m_copy) row[Region::MemorySaveCount - 1]->setEnabled(enabled);
 }
 
 void MemoryCopyDialog::copyBlock(int row, int memorySave) {
-    if (memorySave == Region::MemorySaveCount && !m_settings.fourMemorySaves()) return;
+    if (memorySave == Region::MemorySaveCount && !m_settings.fourMemorySaves) return;
     copyToMemorySave(m_image, row, memorySave);
     m_prompts.beep();
     m_prompts.message(Icon::Information, QString::fromLatin1(MemoryTitle),

@@ -66,7 +66,7 @@ MemoryFlushDialog::MemoryFlushDialog(const EditorContext& context, QWidget* pare
 }
 
 std::optional<QByteArray> MemoryFlushDialog::shownValues() const {
-    QByteArray values = m_settings.memory4.toUtf8();
+    QByteArray values(1, m_settings.fourMemorySaves ? '1' : '0');
     for (int row = 0; row < FlushRowCount; ++row) values += holdsData(m_image, row) ? '1' : '0';
     return values;
 }
@@ -86,7 +86,7 @@ void MemoryFlushDialog::setFilled(int row, bool filled) {
 }
 
 void MemoryFlushDialog::display() {
-    const bool fourSaves = m_settings.fourMemorySaves();
+    const bool fourSaves = m_settings.fourMemorySaves;
     for (int row = 0; row < FlushRowCount; ++row) {
         const QString caption = QString::fromLatin1(flushCaption(row, fourSaves));
         m_caption[row]->setText(caption);

@@ -56,19 +56,19 @@ RepeaterConfigDialog::RepeaterConfigDialog(const EditorContext& context, QWidget
 std::optional<QByteArray> RepeaterConfigDialog::shownValues() const {
     QByteArray values = storedBytes(m_image, Region::VoiceRecorderType, 1) +
                         storedBytes(m_image, Region::ClockAnnouncements, 1);
-    return values + m_settings.memory4.toUtf8();
+    return values + (m_settings.fourMemorySaves ? '1' : '0');
 }
 
 void RepeaterConfigDialog::display() {
     const ConfigChoices choices = readConfig(m_image, m_settings);
-    m_dip->setCurrent(choices.memoryLayout);
+    m_dip->setCurrent(choices.fourMemorySaves ? 0 : 1);
     m_clock->setCurrent(choices.clock);
     m_dvr->setCurrent(choices.recorder);
 }
 
 void RepeaterConfigDialog::confirm() {
     ConfigChoices choices;
-    choices.memoryLayout = m_dip->current() == 1 ? 1 : 0;
+    choices.fourMemorySaves = m_dip->current() != 1;
     choices.clock = m_clock->current() == 1 ? 1 : 0;
     choices.recorder = m_dvr->current() == 1 ? 1 : 0;
     storeConfig(m_image, m_settings, choices);

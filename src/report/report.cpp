@@ -91,7 +91,7 @@ ReportInputs reportInputs(const Settings& settings, const ReportHeadings& headin
                           const ReportBoxes& boxes) {
     ReportInputs inputs;
     inputs.headings = headings;
-    inputs.fourMemorySaves = settings.fourMemorySaves();
+    inputs.fourMemorySaves = settings.fourMemorySaves;
     inputs.fontFamily = settings.fontName.isEmpty() ? QLatin1String(SettingKeys::DefaultFontName)
                                                     : settings.fontName;
     inputs.printFontSize = static_cast<int>(std::lround(printFontPoints(settings.fontSize)));

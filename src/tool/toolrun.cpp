@@ -61,8 +61,7 @@ std::optional<Image> openImage(const QString& path, QTextStream& err) {
 Settings toolSettings(const Options& options) {
     const std::unique_ptr<QSettings> store(openSettingsStore());
     Settings settings = readSettings(*store);
-    if (options.fourMemorySaves)
-        settings.memory4 = *options.fourMemorySaves ? QStringLiteral("1") : QStringLiteral("0");
+    if (options.fourMemorySaves) settings.fourMemorySaves = *options.fourMemorySaves;
     return settings;
 }
 
@@ -108,7 +107,7 @@ int report(const Options& options, QTextStream& out, QTextStream& err, const Pdf
 int dump(const Options& options, QTextStream& out, QTextStream& err) {
     const std::optional<Image> image = openImage(options.files.at(0), err);
     if (!image) return Failure;
-    out << Dump::dumpText(Dump::fields(*image, toolSettings(options).fourMemorySaves()));
+    out << Dump::dumpText(Dump::fields(*image, toolSettings(options).fourMemorySaves));
     return Success;
 }
 
@@ -118,7 +117,7 @@ int diff(const Options& options, QTextStream& out, QTextStream& err) {
     const std::optional<Image> after = openImage(options.files.at(1), err);
     if (!before || !after) return Failure;
     const Dump::Difference difference =
-        Dump::difference(*before, *after, toolSettings(options).fourMemorySaves());
+        Dump::difference(*before, *after, toolSettings(options).fourMemorySaves);
     out << Dump::differenceText(difference);
     return difference.identical ? Success : Different;
 }
@@ -128,7 +127,7 @@ int info(const Options& options, QTextStream& out, QTextStream& err) {
     const std::optional<Image> image = openImage(path, err);
     if (!image) return Failure;
     out << infoText(QFileInfo(path).absoluteFilePath(), *image,
-                    toolSettings(options).fourMemorySaves());
+                    toolSettings(options).fourMemorySaves);
     return Success;
 }
 

@@ -153,11 +153,11 @@ TEST_F(MainWindowTest, MemoryLayoutChoosesMemorySave4OrAreaCodeItems) {
         start();
         ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
         const bool four = QLatin1String(stored) == QLatin1String("1");
-        EXPECT_EQ(window->settings().memory4, four ? "1" : "0");
+        EXPECT_EQ(window->settings().fourMemorySaves, four) << stored;
         for (const char* name : mem4) EXPECT_EQ(enabled(name), four) << stored << name;
         for (const char* name : area) EXPECT_EQ(enabled(name), !four) << stored << name;
     }
-    window->settings().memory4 = QStringLiteral("1");
+    window->settings().fourMemorySaves = true;
     window->applyMemoryLayout();
     EXPECT_TRUE(enabled("mnuMemZones4"));
     EXPECT_FALSE(enabled("mnuPrefixes"));
@@ -514,7 +514,7 @@ TEST_F(MainWindowTest, GarbageInTheSettingsStoreStartsWithSaneValues) {
     }
     store.sync();
     start();
-    EXPECT_TRUE(window->settings().fourMemorySaves());
+    EXPECT_TRUE(window->settings().fourMemorySaves);
     EXPECT_FALSE(act("mnuRecent1")->isVisible());
     EXPECT_EQ(act("mnuRecent2")->text(), QStringLiteral("&2 ..") + longName.right(25));
     EXPECT_FALSE(act("mnuRecent3")->isVisible());
@@ -691,7 +691,7 @@ TEST_F(MainWindowTest, KeptAndModelessEditorsAndTheAreaCodeTables) {
         EXPECT_TRUE(open[0]->isVisible()) << name;
     }
     // The area-code tables open only in their memory layout.
-    window->settings().memory4 = QStringLiteral("0");
+    window->settings().fourMemorySaves = false;
     window->applyMemoryLayout();
     EXPECT_EQ(titleOfDialogOpenedBy(act("mnuAreaCodes")), QStringLiteral("Area Codes"));
     EXPECT_EQ(titleOfDialogOpenedBy(act("mnuPrefixes")), QStringLiteral("Prefix Codes"));
@@ -737,7 +737,7 @@ TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheL
     for (QRadioButton* option : config->findChildren<QRadioButton*>())
         if (option->text().startsWith(QLatin1String("ON   - "))) option->setChecked(true);
     QTest::mouseClick(config->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    EXPECT_EQ(window->settings().memory4, QStringLiteral("0"));
+    EXPECT_FALSE(window->settings().fourMemorySaves);
     EXPECT_TRUE(enabled("mnuAreaCodes"));
     EXPECT_TRUE(enabled("mnuPrefixes"));
     EXPECT_FALSE(enabled("mnuMemCodes4"));

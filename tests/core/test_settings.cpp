@@ -19,20 +19,22 @@ struct Store {
 TEST(Settings, FirstRunGivesTheDefaults) {
     Store store;
     const Settings s = readSettings(store.settings);
-    EXPECT_EQ(s.memory4, QStringLiteral("1"));
+    EXPECT_TRUE(s.fourMemorySaves);
     EXPECT_EQ(s.fontName, QStringLiteral("Arial"));
     EXPECT_EQ(s.fontSize, QStringLiteral("10"));
     for (const QString& file : s.recentFiles) EXPECT_TRUE(file.isEmpty());
 }
 
 TEST(Settings, MemoryLayoutIsNormalised) {
-    const std::pair<const char*, const char*> cases[] = {{"", "1"},    {"1", "1"}, {"0", "0"},
-                                                         {"yes", "0"}, {"2", "0"}, {" 1", "0"}};
-    for (const auto& [stored, expected] : cases) {
+    // Only an empty or "1" entry (or none at all) means four memory saves.
+    const std::pair<const char*, bool> cases[] = {{"", true},     {"1", true},    {"0", false},
+                                                  {"yes", false}, {"2", false},   {"x", false},
+                                                  {" 1", false},  {"true", false}};
+    for (const auto& [stored, four] : cases) {
         Store store;
         store.settings.setValue(QStringLiteral("Configuration/Memory_4"),
                                 QString::fromLatin1(stored));
-        EXPECT_EQ(readSettings(store.settings).memory4.toStdString(), expected) << stored;
+        EXPECT_EQ(readSettings(store.settings).fourMemorySaves, four) << stored;
     }
 }
 
@@ -48,7 +50,7 @@ TEST(Settings, EmptyFontEntriesFallBackToDefaults) {
 TEST(Settings, SavedKeysReadBack) {
     Store store;
     Settings s;
-    s.memory4 = QStringLiteral("0");
+    s.fourMemorySaves = false;
     s.fontName = QStringLiteral("Courier New");
     s.fontSize = QStringLiteral("10.5");
     s.recentFiles = {QStringLiteral("/a.orv"), QStringLiteral("/b.orv"), QString(), QString()};
@@ -57,10 +59,15 @@ TEST(Settings, SavedKeysReadBack) {
     EXPECT_EQ(store.settings.value(QStringLiteral("Projects/File2")).toString(), "/b.orv");
     EXPECT_EQ(store.settings.value(QStringLiteral("Startup/Password")).toString().size(), 10);
     const Settings back = readSettings(store.settings);
-    EXPECT_EQ(back.memory4, s.memory4);
+    EXPECT_EQ(back.fourMemorySaves, s.fourMemorySaves);
     EXPECT_EQ(back.fontName, s.fontName);
     EXPECT_EQ(back.fontSize, s.fontSize);
     EXPECT_EQ(back.recentFiles, s.recentFiles);
+
+    s.fourMemorySaves = true;
+    EXPECT_TRUE(writeSettings(store.settings, s));
+    EXPECT_EQ(store.settings.value(QStringLiteral("Configuration/Memory_4")).toString(), "1");
+    EXPECT_TRUE(readSettings(store.settings).fourMemorySaves);
 }
 
 TEST(RecentFiles, NewestFirstKnownPathsKeepTheirPlace) {

@@ -13,9 +13,9 @@
 
 namespace {
 
-Settings layout(const char* memory4) {
+Settings layout(bool fourMemorySaves) {
     Settings settings;
-    settings.memory4 = QString::fromLatin1(memory4);
+    settings.fourMemorySaves = fourMemorySaves;
     return settings;
 }
 
@@ -53,7 +53,7 @@ void expectCopyConfirmed(const ScriptedPrompts& prompts, std::size_t count) {
 TEST(MemoryCopy, EachRowCopiesItsBaseBytesIntoTheChosenMemorySaveOnly) {
     for (const CopyCase& c : CopyCases) {
         SCOPED_TRACE(copyName(c.row, c.save).toStdString());
-        const Settings settings = layout("1");
+        const Settings settings = layout(true);
         DialogHarness h;
         h.settings = settings;
         h.open<MemoryCopyDialog>();
@@ -68,7 +68,7 @@ TEST(MemoryCopy, EachRowCopiesItsBaseBytesIntoTheChosenMemorySaveOnly) {
 }
 
 TEST(MemoryCopy, NamedCasesWriteExactlyTheirRanges) {
-    const Settings settings = layout("1");
+    const Settings settings = layout(true);
     DialogHarness h;
     h.settings = settings;
     h.open<MemoryCopyDialog>();
@@ -87,7 +87,7 @@ TEST(MemoryCopy, NamedCasesWriteExactlyTheirRanges) {
 }
 
 TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
-    const Settings settings = layout("1");
+    const Settings settings = layout(true);
     DialogHarness once;
     once.settings = settings;
     once.open<MemoryCopyDialog>();
@@ -104,7 +104,7 @@ TEST(MemoryCopy, CopyingTwiceEqualsCopyingOnceAndConfirmsBothTimes) {
 }
 
 TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive) {
-    Settings settings = layout("0");
+    Settings settings = layout(false);
     DialogHarness h;
     h.settings = settings;
     auto& dialog = h.open<MemoryCopyDialog>();
@@ -120,19 +120,19 @@ TEST(MemoryCopy, ColumnFourFollowsTheMemoryLayoutEachTimeTheDialogBecomesActive)
     EXPECT_TRUE(h.prompts.messages.empty());
     EXPECT_EQ(h.prompts.beeps, 0);
 
-    h.settings.memory4 = QStringLiteral("1");
+    h.settings.fourMemorySaves = true;
     reactivate(dialog);
     for (int row = 0; row < 4; ++row)
         EXPECT_TRUE(child<QPushButton>(dialog, copyName(row, 4))->isEnabled()) << row;
 
-    h.settings.memory4 = QStringLiteral("0");
+    h.settings.fourMemorySaves = false;
     reactivate(dialog);
     for (int row = 0; row < 4; ++row)
         EXPECT_FALSE(child<QPushButton>(dialog, copyName(row, 4))->isEnabled()) << row;
 }
 
 TEST(MemoryCopy, ShowsItsTitleHeadingsAndRowCaptions) {
-    const Settings settings = layout("1");
+    const Settings settings = layout(true);
     DialogHarness h(zeroImage());
     h.settings = settings;
     auto& dialog = h.open<MemoryCopyDialog>();
@@ -187,7 +187,7 @@ void expectBoxes(MemoryFlushDialog& dialog, const std::array<bool, 9>& filled) {
 }
 
 TEST(MemoryFlush, AnAllZeroImageShowsNineWhiteBoxes) {
-    const Settings settings = layout("1");
+    const Settings settings = layout(true);
     DialogHarness h(zeroImage());
     h.settings = settings;
     auto& dialog = h.open<MemoryFlushDialog>();
@@ -204,7 +204,7 @@ TEST(MemoryFlush, ASingleNonZeroByteFillsOnlyTheBoxOfItsArea) {
     };
     for (const auto& [offset, row] : cases) {
         SCOPED_TRACE(offset);
-        const Settings settings = layout("1");
+        const Settings settings = layout(true);
         DialogHarness h(zeroImage());
         h.image[offset] = 0x01;
         h.settings = settings;
@@ -218,7 +218,7 @@ TEST(MemoryFlush, ASingleNonZeroByteFillsOnlyTheBoxOfItsArea) {
 TEST(MemoryFlush, YesClearsExactlyTheRowsAreaAndRedisplays) {
     for (const FlushCase& c : FlushCases) {
         SCOPED_TRACE(c.row);
-        const Settings settings = layout("1");
+        const Settings settings = layout(true);
         DialogHarness h;
         h.prompts.answers = {Answer::Yes};
         h.settings = settings;
@@ -241,7 +241,7 @@ TEST(MemoryFlush, YesClearsExactlyTheRowsAreaAndRedisplays) {
 }
 
 TEST(MemoryFlush, FlushingStopsAtTheAreaBoundaries) {
-    const Settings settings = layout("1");
+    const Settings settings = layout(true);
     DialogHarness h;
     h.prompts.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     h.settings = settings;
@@ -270,7 +270,7 @@ TEST(MemoryFlush, FlushingStopsAtTheAreaBoundaries) {
 TEST(MemoryFlush, NoLeavesTheImageAndTheBoxesAlone) {
     for (int row = 0; row < 9; ++row) {
         SCOPED_TRACE(row);
-        const Settings settings = layout("1");
+        const Settings settings = layout(true);
         DialogHarness h(zeroImage());
         h.image[FlushCases[row].last] = 0x80;  // only this row shows data
         h.prompts.answers = {Answer::No};
@@ -296,7 +296,7 @@ TEST(MemoryFlush, CaptionsAreExactAndRowEightFollowsTheMemoryLayout) {
                                 "Memory Save #1",
                                 "Memory Save #2",
                                 "Memory Save #3"};
-    Settings settings = layout("1");
+    Settings settings = layout(true);
     DialogHarness h(zeroImage());
     h.settings = settings;
     auto& dialog = h.open<MemoryFlushDialog>();
@@ -312,19 +312,16 @@ TEST(MemoryFlush, CaptionsAreExactAndRowEightFollowsTheMemoryLayout) {
     QLabel* row8 = child<QLabel>(dialog, QStringLiteral("lblCaption8"));
     EXPECT_EQ(row8->text(), QStringLiteral("Memory Save #4"));
 
-    // Any value other than "1" means the area-code and prefix tables.
-    for (const char* memory4 : {"0", "2", ""}) {
-        h.settings.memory4 = QString::fromLatin1(memory4);
-        reactivate(dialog);
-        EXPECT_EQ(row8->text(), QStringLiteral("Area Codes / Prefix Numbers")) << memory4;
-    }
-    h.settings.memory4 = QStringLiteral("1");
+    h.settings.fourMemorySaves = false;
+    reactivate(dialog);
+    EXPECT_EQ(row8->text(), QStringLiteral("Area Codes / Prefix Numbers"));
+    h.settings.fourMemorySaves = true;
     reactivate(dialog);
     EXPECT_EQ(row8->text(), QStringLiteral("Memory Save #4"));
 }
 
 TEST(MemoryFlush, RowEightClearsThePrefixAndAreaCodeTablesUnderThatLayout) {
-    const Settings settings = layout("0");
+    const Settings settings = layout(false);
     DialogHarness h;
     h.prompts.answers = {Answer::Yes};
     h.settings = settings;

@@ -25,10 +25,10 @@ struct Fixture {
     ScriptedPrompts prompts;
     Settings settings;
     int layoutCalls = 0;
-    QString memory4AtCall;
+    bool fourAtCall = true;
     RepeaterConfigDialog dialog{{image, prompts, settings, Block::Base, [this] {
                                      ++layoutCalls;
-                                     memory4AtCall = settings.memory4;
+                                     fourAtCall = settings.fourMemorySaves;
                                  }}};
 
     QRadioButton* option(const char* name) {
@@ -42,7 +42,7 @@ struct Fixture {
 
 TEST(RepeaterConfig, ShowingSelectsTheOptionsOfTheCurrentValues) {
     struct Case {
-        const char* memory4;
+        bool four;
         std::uint8_t clock;
         std::uint8_t recorder;
         const char* dip;
@@ -50,16 +50,16 @@ TEST(RepeaterConfig, ShowingSelectsTheOptionsOfTheCurrentValues) {
         const char* dvr;
     };
     const Case cases[] = {
-        {"1", 0x00, 0x00, "optDip0", "optClock0", "optDvr0"},
-        {"0", 0x01, 0x01, "optDip1", "optClock1", "optDvr1"},
-        {"1", 0x05, 0x00, "optDip0", "optClock1", "optDvr0"},
-        {"x", 0x00, 0xFF, "optDip1", "optClock0", "optDvr1"},
-        {"", 0x80, 0x02, "optDip1", "optClock1", "optDvr1"},
+        {true, 0x00, 0x00, "optDip0", "optClock0", "optDvr0"},
+        {false, 0x01, 0x01, "optDip1", "optClock1", "optDvr1"},
+        {true, 0x05, 0x00, "optDip0", "optClock1", "optDvr0"},
+        {false, 0x00, 0xFF, "optDip1", "optClock0", "optDvr1"},
+        {false, 0x80, 0x02, "optDip1", "optClock1", "optDvr1"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.memory4);
+        SCOPED_TRACE(testing::Message() << c.four << ' ' << int(c.clock) << ' ' << int(c.recorder));
         Fixture f;
-        f.settings.memory4 = QString::fromLatin1(c.memory4);
+        f.settings.fourMemorySaves = c.four;
         f.image[ClockByte] = c.clock;
         f.image[RecorderByte] = c.recorder;
         showSettled(f.dialog);
@@ -83,7 +83,7 @@ TEST(RepeaterConfig, OkWithoutChangesNormalisesANonZeroClockByteToOne) {
     Image expected = before;
     expected[ClockByte] = 1;
     EXPECT_EQ(f.image, expected) << "changed: " << changedOffsets(f.image, before);
-    EXPECT_EQ(f.settings.memory4, QStringLiteral("1"));
+    EXPECT_TRUE(f.settings.fourMemorySaves);
     EXPECT_EQ(f.layoutCalls, 1);
     EXPECT_FALSE(f.dialog.isVisible());
 }
@@ -93,21 +93,21 @@ TEST(RepeaterConfig, OkStoresEachChoice) {
         const char* dip;
         const char* clockOption;
         const char* dvr;
-        const char* memory4;
+        bool four;
         std::uint8_t clock;
         std::uint8_t recorder;
     };
     const Case cases[] = {
-        {"optDip0", "optClock0", "optDvr0", "1", 0, 0},
-        {"optDip1", "optClock1", "optDvr1", "0", 1, 1},
-        {"optDip1", "optClock0", "optDvr1", "0", 0, 1},
-        {"optDip0", "optClock1", "optDvr0", "1", 1, 0},
+        {"optDip0", "optClock0", "optDvr0", true, 0, 0},
+        {"optDip1", "optClock1", "optDvr1", false, 1, 1},
+        {"optDip1", "optClock0", "optDvr1", false, 0, 1},
+        {"optDip0", "optClock1", "optDvr0", true, 1, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.dip) + c.clockOption + c.dvr);
-        for (const char* start : {"1", "0"}) {
+        for (const bool start : {true, false}) {
             Fixture f;
-            f.settings.memory4 = QString::fromLatin1(start);
+            f.settings.fourMemorySaves = start;
             f.image[ClockByte] = 0x07;
             f.image[RecorderByte] = 0x00;
             const Image before = f.image;
@@ -121,29 +121,28 @@ TEST(RepeaterConfig, OkStoresEachChoice) {
             expected[ClockByte] = c.clock;
             expected[RecorderByte] = c.recorder;
             EXPECT_EQ(f.image, expected) << "changed: " << changedOffsets(f.image, before);
-            EXPECT_EQ(f.settings.memory4, QString::fromLatin1(c.memory4));
+            EXPECT_EQ(f.settings.fourMemorySaves, c.four);
             EXPECT_EQ(f.layoutCalls, 1);
             // The main window re-applies the layout from the settings, so they must be stored
             // first.
-            EXPECT_EQ(f.memory4AtCall, QString::fromLatin1(c.memory4));
+            EXPECT_EQ(f.fourAtCall, c.four);
         }
     }
 }
 
 TEST(RepeaterConfig, ChangingOnlyTheLayoutLeavesTheImageUnchanged) {
-    for (const char* start : {"1", "0"}) {
-        SCOPED_TRACE(start);
+    for (const bool wasFour : {true, false}) {
+        SCOPED_TRACE(wasFour);
         Fixture f;
-        f.settings.memory4 = QString::fromLatin1(start);
+        f.settings.fourMemorySaves = wasFour;
         f.image[ClockByte] = 1;
         f.image[RecorderByte] = 0;
         const Image before = f.image;
         showSettled(f.dialog);
-        const bool wasFour = f.settings.memory4 == QLatin1String("1");
         f.click(wasFour ? "optDip1" : "optDip0");
         f.ok();
         EXPECT_EQ(f.image, before) << "changed: " << changedOffsets(f.image, before);
-        EXPECT_EQ(f.settings.memory4, wasFour ? QStringLiteral("0") : QStringLiteral("1"));
+        EXPECT_EQ(f.settings.fourMemorySaves, !wasFour);
         EXPECT_EQ(f.layoutCalls, 1);
     }
 }
@@ -153,7 +152,7 @@ TEST(RepeaterConfig, ClosingAnyOtherWayStoresNothing) {
     for (int way : {0, 1}) {
         SCOPED_TRACE(way);
         Fixture f;
-        f.settings.memory4 = QStringLiteral("1");
+        f.settings.fourMemorySaves = true;
         f.image[ClockByte] = 0x05;
         f.image[RecorderByte] = 0x00;
         const Image before = f.image;
@@ -168,7 +167,7 @@ TEST(RepeaterConfig, ClosingAnyOtherWayStoresNothing) {
 
         EXPECT_FALSE(f.dialog.isVisible());
         EXPECT_EQ(f.image, before);
-        EXPECT_EQ(f.settings.memory4, QStringLiteral("1"));
+        EXPECT_TRUE(f.settings.fourMemorySaves);
         EXPECT_EQ(f.layoutCalls, 0);
 
         // Opened again, it shows the stored values, not the abandoned choices.
@@ -224,7 +223,7 @@ TEST(RepeaterConfig, AChoiceNotYetConfirmedSurvivesReactivationUntilTheStoredVal
         {"clock byte set in the image", [&] { f.image[ClockByte] = 0x01; }, "optClock1", "optDip0"},
         {"clock byte cleared",          [&] { f.image[ClockByte] = 0x00; }, "optClock0", "optDip0"},
         {"recorder byte changed",       [&] { f.image[RecorderByte] = 0x01; }, "optClock0", "optDip0"},
-        {"memory layout changed",       [&] { f.settings.memory4 = QStringLiteral("0"); }, "optClock0", "optDip1"},
+        {"memory layout changed",       [&] { f.settings.fourMemorySaves = false; }, "optClock0", "optDip1"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -254,7 +253,7 @@ TEST(RepeaterConfig, TheDipSwitchTextStandsBelowItsFrame) {
 
 TEST(RepeaterConfig, TheLayoutChosenHereReachesTheCopyAndFlushDialogs) {
     Fixture f;
-    f.settings.memory4 = QStringLiteral("1");
+    f.settings.fourMemorySaves = true;
     MemoryCopyDialog memory({f.image, f.prompts, f.settings});
     MemoryFlushDialog flush({f.image, f.prompts, f.settings});
     showSettled(memory);

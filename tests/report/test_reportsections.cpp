@@ -310,22 +310,22 @@ TEST(ReportSections, AFullPageContinuesOnANewPageWithoutHeading) {
 
 TEST(ReportSections, SettingsGiveTheLayoutFontAndHeadingSize) {
     struct Case {
-        const char *memory4, *fontName, *fontSize;
         bool four;
+        const char *fontName, *fontSize;
         const char* family;
         int size;
     };
     // clang-format off
     const Case cases[] = {
-        {"1", "Arial",       "10",   true,  "Arial",       10},
-        {"0", "Courier New", "12",   false, "Courier New", 12},
-        {"1", "",            "10.6", true,  "Arial",       11},
-        {"1", "Arial",       "big",  true,  "Arial",       10},
+        {true,  "Arial",       "10",   "Arial",       10},
+        {false, "Courier New", "12",   "Courier New", 12},
+        {true,  "",            "10.6", "Arial",       11},
+        {true,  "Arial",       "big",  "Arial",       10},
     };
     // clang-format on
     for (const Case& c : cases) {
         Settings settings;
-        settings.memory4 = c.memory4;
+        settings.fourMemorySaves = c.four;
         settings.fontName = c.fontName;
         settings.fontSize = c.fontSize;
         const ReportInputs inputs = reportInputs(settings, {File, Chooser, Date}, {});

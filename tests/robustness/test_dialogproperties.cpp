@@ -204,7 +204,7 @@ protected:
     // a rewriting "OK" is repeated, which must then change nothing.
     void checkCloses(const std::function<QDialog&()>& open, Close notOk, CancelFields cancel) {
         const Image before = image;
-        const QString layout = settings.memory4;
+        const bool layout = settings.fourMemorySaves;
         if (showAndClose(open(), notOk, cancel == CancelFields::BeforeNotOk) != Outcome::Closed)
             return;
         if (image != before) {
@@ -215,7 +215,7 @@ protected:
         QDialog& dialog = open();
         const Outcome ok = showAndClose(dialog, Close::Ok, cancel == CancelFields::BeforeOk);
         if (ok == Outcome::Open) return;
-        EXPECT_EQ(settings.memory4, layout) << where;
+        EXPECT_EQ(settings.fourMemorySaves, layout) << where;
         Image want = before;
         const OkRewrite* rewrite = okRewrite(dialog);
         if (ok == Outcome::Closed && rewrite) {
@@ -242,7 +242,7 @@ protected:
     void forEachImage(Body body) {
         for (std::uint32_t seed = 1; seed <= ImageCount; ++seed) {
             image = randomImage(seed);
-            settings.memory4 = seed % 2 ? QStringLiteral("1") : QStringLiteral("0");
+            settings.fourMemorySaves = seed % 2 != 0;
             body(seed);
             if (HasFailure()) {
                 ADD_FAILURE() << "first failing image: seed " << seed;

@@ -120,7 +120,7 @@ void ExpandedSwitchesDialog::showRow(int row) {
     const QString group = rowLabel(bank(), row);
     for (int bit = 0; bit < SwitchesPerRow; ++bit) {
         SwitchPicture* picture = m_switches[row][bit];
-        const bool on = isOn(m_image, bank(), row, bit);
+        const bool on = switchField(row, bit).text(m_image) == Fields::onOff(true);
         picture->setOn(on);
         picture->setAccessibleName(
             tr("Group %1 switch %2 %3").arg(group).arg(bit + 1).arg(on ? tr("on") : tr("off")));
@@ -128,8 +128,13 @@ void ExpandedSwitchesDialog::showRow(int row) {
     }
 }
 
+const Fields::Field& ExpandedSwitchesDialog::switchField(int row, int bit) const {
+    return fields()[std::size_t((RowsPerBank * bank() + row) * SwitchesPerRow + bit)];
+}
+
 void ExpandedSwitchesDialog::toggleSwitch(int row, int bit) {
-    toggle(m_image, bank(), row, bit);
+    const Fields::Field& field = switchField(row, bit);
+    field.store(m_image, Fields::onOff(field.text(m_image) != Fields::onOff(true)));
     showRow(row);
     rememberShownValues();
 }

@@ -51,6 +51,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The switch of the bank shown, in the area's table.
+    const Fields::Field& switchField(int row, int bit) const;
     void toggleSwitch(int row, int bit);
     void showRow(int row);
 

@@ -29,7 +29,7 @@ ZonesDialog::ZonesDialog(const EditorContext& context, QWidget* parent)
         auto* column = new QVBoxLayout(page);
         column->setSpacing(8);
         for (int k = 0; k < FlagsPerZone; ++k) {
-            auto* box = new QCheckBox(zoneFlagCaption(z + 1, k + 1));
+            auto* box = new QCheckBox(flagField(z, k).caption);
             box->setObjectName(QStringLiteral("chkZ%1_%2").arg(z + 1).arg(k));
             column->addWidget(box);
             m_boxes[z][k] = box;
@@ -44,10 +44,14 @@ ZonesDialog::ZonesDialog(const EditorContext& context, QWidget* parent)
     QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+const Fields::Field& ZonesDialog::flagField(int zone, int flag) const {
+    return fields()[std::size_t(FlagsPerZone * zone + flag)];
+}
+
 void ZonesDialog::showZones() {
     for (int z = 0; z < ZoneCount; ++z)
         for (int k = 0; k < FlagsPerZone; ++k)
-            m_boxes[z][k]->setChecked(bitValue(m_image[m_start + z], k) == 1);
+            m_boxes[z][k]->setChecked(flagField(z, k).text(m_image) == Fields::onOff(true));
 }
 
 std::uint8_t ZonesDialog::zoneByteFromBoxes(int zone) const {

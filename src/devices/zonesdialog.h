@@ -33,6 +33,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Flag 0..7 of zone 0..7 in the area's table.
+    const Fields::Field& flagField(int zone, int flag) const;
     void changeTab(int newIndex);
 
     int m_start;

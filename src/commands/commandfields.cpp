@@ -71,8 +71,15 @@ Fields::FieldList macros() {
             review.key = key + QStringLiteral(".review-%1").arg(k);
             review.caption = numberText(k);
             review.edit = Fields::Edit::ReadOnly;
+            review.shownFrom = key + QStringLiteral(".command-%1").arg(k);
             review.text = [n, k](const Image& image) { return reviewText(image, n, k); };
             review.reads = Fields::fixedRanges({{commandOffset(n, k), Dtmf::PackedCommandSize}});
+            // Stored only where the grid shows no command: a row without a trigger.
+            review.writes = {{commandOffset(n, k), Dtmf::PackedCommandSize}};
+            review.store = [n, k](Image& image, const QString& answer) {
+                return storeHiddenCommand(image, n, k, answer) ? Fields::Stored::Written
+                                                               : Fields::Stored::Refused;
+            };
             list.push_back(std::move(review));
         }
     }
@@ -97,6 +104,13 @@ Fields::FieldList scheduler() {
             };
             column.reads = Fields::fixedRanges(event);
             column.writes = event;
+            // The columns are set together, as the event dialog's "OK" stores its choices.
+            column.together = key;
+            column.storeTogether = [n](Image& image, const QStringList& values) {
+                std::array<QString, ColumnHeadings.size()> columns;
+                std::copy_n(values.begin(), columns.size(), columns.begin());
+                return storeOverview(image, n, columns).value_or(QString());
+            };
             list.push_back(std::move(column));
         }
         // The event dialog hides the review of an erased event.
@@ -104,6 +118,7 @@ Fields::FieldList scheduler() {
         review.key = key + QStringLiteral("review");
         review.caption = QString::fromLatin1(FieldCaptions[2]);
         review.edit = Fields::Edit::ReadOnly;
+        review.shownFrom = key + Fields::keyWord(QString::fromLatin1(ColumnHeadings.back()));
         review.text = [n](const Image& image) {
             const EventEditor editor(image, n);
             return editor.erased() ? QString() : editor.reviewText();

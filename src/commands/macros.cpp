@@ -1,5 +1,6 @@
 #include "commands/macros.h"
 
+#include <QHash>
 #include <algorithm>
 
 #include "formats/dtmfcodec.h"
@@ -32,6 +33,23 @@ void storeCommand(Image& image, int n, int k, const QString& answer) {
     MacroRow row = macroRow(image, n);
     row.commands[k - 1] = answer;
     storeMacro(image, n, row);
+}
+
+bool storeHiddenCommand(Image& image, int n, int k, const QString& review) {
+    // Every review four digits give, with the lowest digits that give it.
+    static const QHash<QString, QString> digitsOf = [] {
+        QHash<QString, QString> byReview;
+        for (int d = 9999; d >= 0; --d) {
+            const QString digits = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
+            byReview.insert(commandText(Dtmf::packDigitPair(digits.left(2)),
+                                        Dtmf::packDigitPair(digits.mid(2))),
+                            digits);
+        }
+        return byReview;
+    }();
+    if (image[macroOffset(n)] != 0 || !digitsOf.contains(review)) return false;
+    CommandField{commandOffset(n, k)}.store(image, digitsOf.value(review));
+    return true;
 }
 
 QString numberText(int n) { return QLatin1Char(' ') + QString::number(n); }

@@ -64,6 +64,12 @@ QString numberText(int n);
 QString reviewTitle(int n);
 // The review text of command k (1..5) of macro n, read from the image.
 QString reviewText(const Image& image, int n, int k);
+// A row with a trigger length byte of 0 shows none of its commands, though its reviews read their
+// bytes. Such bytes are entered by giving the row a trigger, entering the commands and clearing the
+// trigger again; this stores, in one step, the four digits whose command reads as `review` (the
+// lowest such digits) into command k of such a row. False, and nothing written, for a row that
+// shows its commands (the command is set there) or a review no four digits give.
+bool storeHiddenCommand(Image& image, int n, int k, const QString& review);
 
 KeypadRequest triggerRequest(int n, const QString& shown);
 KeypadRequest commandRequest(const QString& shown);

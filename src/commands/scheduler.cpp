@@ -164,4 +164,55 @@ void EventEditor::store(Image& image) const {
     std::copy(e.begin(), e.end(), image.begin() + eventOffset(m_event));
 }
 
+std::optional<QString> storeOverview(Image& image, int n,
+                                     const std::array<QString, ColumnHeadings.size()>& columns) {
+    const auto shows = [&](const EventEditor& editor) {
+        Image trial = image;
+        editor.store(trial);
+        const OverviewRow row = overviewRow(trial, n);
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            if (row.*OverviewColumns[c] != columns[c]) return false;
+        return true;
+    };
+    EventEditor editor(image, n);
+    if (std::all_of(columns.begin(), columns.end(), [](const QString& c) { return c.isEmpty(); })) {
+        editor.setErased(true);
+        editor.store(image);
+        return std::nullopt;
+    }
+    // The time as the keypad takes it: "HHMM", or the minutes alone for every hour.
+    const QString& time = columns[0];
+    const bool everyHour = time.startsWith(QLatin1String(EveryHourTime));
+    const QString digits =
+        everyHour ? time.mid(int(qstrlen(EveryHourTime))) : QString(time).remove(QLatin1Char(':'));
+    editor.setErased(false);
+    editor.setEveryHour(everyHour);
+    editor.setTime(digits);
+    editor.setCommand(columns[4]);
+    if (const std::optional<QString> refusal = editor.timeRefusal()) return refusal;
+    // Every choice of days the dialog offers, until one shows the columns.
+    for (const DayOption option :
+         {DayOption::Daily, DayOption::WeekdaysOnly, DayOption::WeekendsOnly,
+          DayOption::SelectWeekday, DayOption::SelectMonthDay}) {
+        editor.chooseOption(option);
+        const int weekdays = option == DayOption::SelectWeekday ? 7 : 1;
+        const int months = option == DayOption::SelectMonthDay ? 12 : 1;
+        const int days = option == DayOption::SelectMonthDay ? Calendar::DayCount : 1;
+        for (int w = 0; w < weekdays; ++w)
+            for (int m = 0; m < months; ++m)
+                for (int d = 0; d < days; ++d) {
+                    if (option == DayOption::SelectWeekday) editor.setWeekday(w);
+                    if (option == DayOption::SelectMonthDay) {
+                        editor.setMonth(m);
+                        editor.setDay(d);
+                    }
+                    if (shows(editor)) {
+                        editor.store(image);
+                        return std::nullopt;
+                    }
+                }
+    }
+    return QStringLiteral("no choice of the event dialog shows these columns");
+}
+
 }  // namespace Scheduler

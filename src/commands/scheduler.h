@@ -98,6 +98,13 @@ QString eventTitle(int event);
 
 enum class DayOption { Daily, WeekdaysOnly, WeekendsOnly, SelectWeekday, SelectMonthDay, None };
 
+// Stores event n as the event dialog's "OK" stores the choices that make the overview show
+// `columns` (time, day of week, month, day of month, command, as OverviewColumns orders them):
+// all of them empty erase it. Nothing written, and the reason, when no choices of the dialog
+// show them or "OK" would refuse the time.
+std::optional<QString> storeOverview(Image& image, int n,
+                                     const std::array<QString, ColumnHeadings.size()>& columns);
+
 // What the event dialog shows and holds for one event: read from the image once, when the dialog
 // opens, and written back only by store().
 class EventEditor {

@@ -171,6 +171,7 @@ Fields::FieldList userInputs() {
         review.key = key + QStringLiteral(".review");
         review.caption = caption;
         review.edit = Fields::Edit::ReadOnly;
+        review.shownFrom = key + QStringLiteral(".command");
         review.text = [input](const Image& image) { return reviewText(image, input); };
         review.reads = Fields::fixedRanges(record);
         list.push_back(std::move(review));

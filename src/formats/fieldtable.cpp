@@ -1,8 +1,28 @@
 #include "formats/fieldtable.h"
 
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <vector>
+
 #include "formats/vocabulary.h"
 
 namespace Fields {
+
+namespace {
+
+// The number of every word of the vocabulary, those without a display text too.
+const QSet<int>& vocabularyNumbers() {
+    static const QSet<int> all = [] {
+        QSet<int> numbers;
+        for (const Vocabulary::WordEntry& entry : Vocabulary::wordTable())
+            numbers.insert(Vocabulary::wordNumber(entry.code));
+        return numbers;
+    }();
+    return all;
+}
+
+}  // namespace
 
 FieldList withKeyPrefix(FieldList list, const QString& prefix) {
     std::erase_if(list, [&prefix](const Field& field) { return !field.key.startsWith(prefix); });
@@ -46,8 +66,7 @@ Stored storeWords(Image& image, const WordStringField& field, int limit, const Q
     for (const QString& word : words) {
         bool digits = word.size() == 3;
         for (QChar c : word) digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        if (!digits || Vocabulary::wordText(Vocabulary::wordCode(word.toInt())).isEmpty())
-            return Stored::Refused;
+        if (!digits || !vocabularyNumbers().contains(word.toInt())) return Stored::Refused;
     }
     return field.store(image, {true, words}) ? Stored::Written : Stored::Refused;
 }
@@ -57,6 +76,70 @@ QString wordsRefusal(int limit) {
                "At most %1 words, each the three-digit number of a word of the "
                "vocabulary.")
         .arg(limit);
+}
+
+WordsOfText wordsOfText(const QString& text) {
+    // Every display text with the numbers of the words that show it, and every word number.
+    static const QHash<QString, QList<int>> numbers = [] {
+        QHash<QString, QList<int>> byText;
+        for (const Vocabulary::WordEntry& entry : Vocabulary::wordTable()) {
+            const QString shown = QString::fromUtf8(entry.text);
+            if (!shown.isEmpty()) byText[shown].append(Vocabulary::wordNumber(entry.code));
+        }
+        return byText;
+    }();
+    const QSet<int>& known = vocabularyNumbers();
+    const QStringList tokens = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const qsizetype n = tokens.size();
+    // ways[i]: how many strings of words tokens i.. read as (2 stands for "more than one"), and
+    // the first word of one of them with the token it ends before.
+    std::vector<int> ways(n + 1, 0);
+    std::vector<std::pair<int, qsizetype>> first(n + 1, {-1, n});
+    QStringList unclear;  // the texts met that more than one word shows
+    ways[n] = 1;
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        const QString& token = tokens[i];
+        if (token.size() == 5 && token.startsWith(QLatin1Char('{')) &&
+            token.endsWith(QLatin1Char('}'))) {
+            const QString digits = token.mid(1, 3);
+            const bool numeric = std::all_of(digits.begin(), digits.end(), [](QChar c) {
+                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+            });
+            const int number = digits.toInt();
+            if (numeric && known.contains(number) && ways[i + 1]) {
+                ways[i] = ways[i + 1];
+                first[i] = {number, i + 1};
+            }
+            continue;
+        }
+        QString shown;
+        for (qsizetype end = i + 1; end <= n; ++end) {
+            shown += (end > i + 1 ? QStringLiteral(" ") : QString()) + tokens[end - 1];
+            const auto it = numbers.constFind(shown);
+            if (it == numbers.constEnd() || !ways[end]) continue;
+            ways[i] = std::min(2, ways[i] + int(it->size()) * ways[end]);
+            first[i] = {it->front(), end};
+            if (it->size() > 1 && !unclear.contains(shown)) {
+                QStringList alternatives;
+                for (int number : *it) alternatives << Vocabulary::wordNumberText(number);
+                unclear << QStringLiteral("\"%1\" is %2")
+                               .arg(shown, alternatives.join(QStringLiteral(" or ")));
+            }
+        }
+    }
+    WordsOfText result;
+    if (ways[0] == 0) {
+        result.problem = QStringLiteral("no string of vocabulary words reads \"%1\"").arg(text);
+    } else if (ways[0] > 1) {
+        result.problem = QStringLiteral(
+                             "reads as more than one string of words (%1); write "
+                             "{NNN} for word number NNN where it is unclear")
+                             .arg(unclear.join(QStringLiteral(", ")));
+    } else {
+        for (qsizetype i = 0; i < n; i = first[i].second)
+            result.words.append(Vocabulary::wordNumberText(first[i].first));
+    }
+    return result;
 }
 
 }  // namespace Fields

@@ -69,6 +69,13 @@ struct Field {
     std::function<QString(const QString& shown)> answer;
     // Stores an answer by the area's own rule; none where the field is written another way.
     std::function<Stored(Image&, const QString& answer)> store;
+    // Fields stored only together (the columns of a scheduled event): `together` names their
+    // group, and each one's storeTogether takes the values of the whole group in table order and
+    // gives the reason when it refuses them.
+    QString together;
+    std::function<QString(Image&, const QStringList& values)> storeTogether;
+    // A field shown only: the key of the field it is shown from, which is set instead.
+    QString shownFrom;
     // The message a refused answer gets, and its title.
     QString refusalTitle;
     QString refusal;
@@ -85,6 +92,14 @@ QString wordsAnswer(const QStringList& words);
 Stored storeWords(Image& image, const WordStringField& field, int limit, const QString& answer);
 // The refusal of storeWords, for the field table.
 QString wordsRefusal(int limit);
+// The words a shown word string reads as: the display texts of vocabulary words one space apart,
+// or "{123}" for word number 123 where the texts alone are unclear. An empty list for the empty
+// text; a problem when the text reads as no string of words or as more than one.
+struct WordsOfText {
+    QStringList words;  // three-digit word numbers
+    QString problem;
+};
+WordsOfText wordsOfText(const QString& text);
 
 // The same bytes whatever the image holds.
 inline std::function<ByteRanges(const Image&)> fixedRanges(ByteRanges ranges) {

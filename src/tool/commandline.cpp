@@ -36,8 +36,15 @@ struct CommandInfo {
     const char* notes;  // the end of the command's help
 };
 
+constexpr char ChangeNotes[] =
+    "\nEach value is stored as the editor stores what is entered in its field, and only\n"
+    "a value the editor would take is accepted. A value equal to what the field shows\n"
+    "writes nothing. Any unknown key, repeated key or refused value is reported as\n"
+    "SOURCE:LINE: KEY: reason and nothing is written (exit status 2). Without --output\n"
+    "nothing is written at all.\n";
+
 // clang-format off
-constexpr std::array<CommandInfo, 4> CommandTable = {{
+constexpr std::array<CommandInfo, 6> CommandTable = {{
     {Command::Report, "report", "FILE.orv", 1, 1,
      "the printed report of the editor's Print Driver, as plain text or as a PDF file", ""},
     {Command::Dump, "dump", "FILE.orv", 1, 1,
@@ -50,6 +57,11 @@ constexpr std::array<CommandInfo, 4> CommandTable = {{
      "are equal byte for byte, 1 when they differ, 2 on an error.\n"},
     {Command::Info, "info", "FILE.orv", 1, 1,
      "the editor's file checks, the byte sum and the memory areas holding data", ""},
+    {Command::Set, "set", "FILE.orv KEY=VALUE...", 2, 100000,
+     "stores values given as KEY=VALUE, written as dump shows them", ChangeNotes},
+    {Command::Apply, "apply", "FILE.orv CHANGES.txt", 2, 2,
+     "stores the \"key = value\" lines of a text as dump prints them (\"-\": standard input)",
+     ChangeNotes},
 }};
 // clang-format on
 
@@ -67,8 +79,10 @@ struct OptionInfo {
     QString (*store)(Options& options, const QString& value);  // what is wrong with it, or nothing
 };
 
+constexpr unsigned Changing = only(Command::Set) | only(Command::Apply);
+
 // clang-format off
-constexpr std::array<OptionInfo, 4> OptionTable = {{
+constexpr std::array<OptionInfo, 7> OptionTable = {{
     {"--sections", "LIST", only(Command::Report),
      "the Print Driver's boxes to print, as comma-separated\n"
      "numbers (default: all), printed in box order:", storeSections},
@@ -91,6 +105,18 @@ constexpr std::array<OptionInfo, 4> OptionTable = {{
          options.pdf = value;
          return QString();
      }},
+    {"--output", "OUT.orv", Changing,
+     "write the changed configuration there (FILE.orv itself is\nreplaced whole, as the editor's Save does)",
+     [](Options& options, const QString& value) {
+         if (value.isEmpty()) return QStringLiteral("--output needs a file name");
+         options.output = value;
+         return QString();
+     }},
+    {"--check", nullptr, Changing, "print the changes as diff prints them",
+     [](Options& options, const QString&) { options.check = true; return QString(); }},
+    {"--yes", nullptr, Changing,
+     "write even when the editor would ask first (the File Save\nAlert, another owner's or a hard-linked file)",
+     [](Options& options, const QString&) { options.yes = true; return QString(); }},
 }};
 // clang-format on
 
@@ -212,8 +238,8 @@ QString programHelp() {
     QString text = QStringLiteral(
         "Usage: orvtool COMMAND FILE.orv... [options]\n"
         "\n"
-        "Reads ORVANE configuration files (.orv, exactly 8192 bytes) the way the editor does,\n"
-        "without ever changing them.\n"
+        "Reads ORVANE configuration files (.orv, exactly 8192 bytes) the way the editor does;\n"
+        "only set and apply write, and only the file named by --output.\n"
         "\n"
         "Commands:\n");
     for (const CommandInfo& info : CommandTable)
@@ -229,7 +255,8 @@ QString programHelp() {
         "  -h, --help          this help, or a command's with \"orvtool COMMAND --help\"\n"
         "\n"
         "Exit status: 0 done (diff: the files are equal byte for byte), 1 the files differ\n"
-        "(diff), 2 a usage or file error, or the output could not be written.\n");
+        "(diff), 2 a usage or file error, a refused change, or the output could not be\n"
+        "written.\n");
     return text;
 }
 

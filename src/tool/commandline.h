@@ -10,7 +10,7 @@
 
 namespace Tool {
 
-enum class Command { None, Report, Dump, Diff, Info };
+enum class Command { None, Report, Dump, Diff, Info, Set, Apply };
 
 // Exit statuses.
 inline constexpr int Success = 0;    // done; for diff: the files are equal byte for byte
@@ -25,6 +25,9 @@ struct Options {
     std::optional<ReportBoxes> sections;  // --sections: the print dialog's boxes
     std::optional<QString> date;          // --date
     std::optional<QString> pdf;           // --pdf
+    std::optional<QString> output;        // --output: where set and apply write the result
+    bool check = false;                   // --check: print the changes in diff's form
+    bool yes = false;                     // --yes: write over the questions the editor asks
 };
 
 struct ParsedCommandLine {

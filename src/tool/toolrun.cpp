@@ -1,8 +1,10 @@
 #include "tool/toolrun.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTextStream>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -12,6 +14,7 @@
 #include "core/filewriter.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "fields/changes.h"
 #include "fields/dump.h"
 #include "memory/memoryblocks.h"
 
@@ -131,6 +134,98 @@ int info(const Options& options, QTextStream& out, QTextStream& err) {
     return Success;
 }
 
+// The text of a changes file, or of standard input for "-"; nothing when it cannot be read, and
+// then the reason is on the error stream.
+std::optional<QString> readChanges(const QString& path, QTextStream& err) {
+    QFile file;
+    const bool opened = path == QLatin1String("-")
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = opened ? file.readAll() : QByteArray();
+    if (!opened || file.error() != QFileDevice::NoError) {
+        err << "orvtool: "
+            << (path == QLatin1String("-") ? QStringLiteral("standard input")
+                                           : visibleFileName(path))
+            << ": could not be read: " << file.errorString() << '\n';
+        return std::nullopt;
+    }
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() != bytes) {
+        err << "orvtool: " << visibleFileName(path) << ": the text is not UTF-8\n";
+        return std::nullopt;
+    }
+    return text;
+}
+
+// Writes the changed image to --output as the editor's Save writes it: only under a ".orv" name,
+// and without --yes never over another owner's or a hard-linked file.
+int writeResult(const Options& options, const Image& image, QTextStream& err) {
+    const QString& path = *options.output;
+    const QString shown = visibleFileName(path);
+    if (!hasOrvExtension(path)) {
+        err << "orvtool: " << shown << ": " << QLatin1String(Texts::SaveErrorTitle) << ": "
+            << QLatin1String(Texts::SaveNameErrorText) << '\n';
+        return Failure;
+    }
+    QString declined;
+    const WriteStatus status = writeImageFile(path, image, [&](const Replacement& replacement) {
+        if (options.yes) return true;
+        declined = replacementQuestion(path, replacement);
+        return false;
+    });
+    if (status.declined) {
+        err << "orvtool: " << shown << ": " << declined.replace(QLatin1Char('\n'), QLatin1Char(' '))
+            << " Nothing was written; give --yes to write it anyway.\n";
+        return Failure;
+    }
+    if (!status.ok) {
+        err << "orvtool: " << shown << ": could not be written: " << status.reason << '\n';
+        return Failure;
+    }
+    return Success;
+}
+
+// set and apply: the changes are read, stored all or nothing, printed with --check and written
+// with --output.
+int change(const Options& options, QTextStream& out, QTextStream& err) {
+    const std::optional<Image> image = openImage(options.files.at(0), err);
+    if (!image) return Failure;
+    Changes::Request request;
+    QString source = QStringLiteral("argument");
+    if (options.command == Command::Set) {
+        request = Changes::readArguments(options.files.mid(1));
+    } else {
+        const QString& path = options.files.at(1);
+        const std::optional<QString> text = readChanges(path, err);
+        if (!text) return Failure;
+        request = Changes::readText(*text);
+        source =
+            path == QLatin1String("-") ? QStringLiteral("standard input") : visibleFileName(path);
+    }
+    const bool four = toolSettings(options).fourMemorySaves;
+    Changes::Outcome outcome = Changes::apply(*image, request.lines, four);
+    if (!request.refusals.empty()) {
+        outcome.refusals.insert(outcome.refusals.end(), request.refusals.begin(),
+                                request.refusals.end());
+        std::stable_sort(outcome.refusals.begin(), outcome.refusals.end(),
+                         [](const auto& a, const auto& b) { return a.line < b.line; });
+    }
+    if (!outcome.refusals.empty()) {
+        err << Changes::refusalText(outcome.refusals, source) << "orvtool: nothing was written\n";
+        return Failure;
+    }
+    if (options.check) out << Dump::differenceText(Dump::difference(*image, outcome.image, four));
+    if (!options.output) return Success;
+    if (const std::optional<QString> alert = closureQuestion(accessFlags(outcome.image));
+        alert && !options.yes) {
+        err << "orvtool: " << QLatin1String(Texts::SaveAlertTitle) << ": "
+            << alert->split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QStringLiteral("; "))
+            << "\norvtool: nothing was written; give --yes to write it anyway\n";
+        return Failure;
+    }
+    return writeResult(options, outcome.image, err);
+}
+
 }  // namespace
 
 QString infoText(const QString& absolutePath, const Image& image, bool fourMemorySaves) {
@@ -165,6 +260,9 @@ int run(const Options& options, QTextStream& out, QTextStream& err, const PdfWri
             return diff(options, out, err);
         case Command::Info:
             return info(options, out, err);
+        case Command::Set:
+        case Command::Apply:
+            return change(options, out, err);
         case Command::None:
             break;
     }

@@ -2,8 +2,10 @@
 // key, the keys of each memory layout, the differing fields and the bytes no field shows, the byte
 // sum and the memory areas holding data.
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
+#include "core/texts.h"
 #include "tooltest.h"
 
 namespace {
@@ -224,4 +226,55 @@ TEST_F(OrvtoolFields, OutputsOfKeptImagesStayAsRecorded) {
         out.replace(QFileInfo(c.file).absoluteFilePath(), QStringLiteral("@FILE@"));
         EXPECT_TRUE(out == QString::fromUtf8(expected.readAll())) << "differs from the recording";
     }
+}
+
+// set and apply: --check prints the changes as diff does, --output writes them (FILE itself
+// too), a refused line or the File Save Alert writes nothing and exits 2.
+TEST_F(OrvtoolFields, SetAndApplyWriteOnlyWhatIsAcceptedAndOnlyToOutput) {
+    Image image = fieldImage();
+    image[40] = 0x01;  // transmitter on, nothing more: no File Save Alert
+    const QString a = input(QStringLiteral("a.orv"), image);
+    const QString out = path(QStringLiteral("out.orv"));
+
+    ToolRun r = run({"set", a, "timers.base.repeater-time-out=05:00", "cw.message=CQ", "--check"});
+    EXPECT_EQ(r.status, 0);
+    // The timer already shows 05:00: only the CW message changes.
+    EXPECT_TRUE(r.out.contains(QRegularExpression("^cw\\.message: .* -> CQ\n")));
+    EXPECT_TRUE(r.out.endsWith("other differing bytes: 0\n")) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains("timers."));
+    EXPECT_FALSE(QFile::exists(out));
+
+    r = run({"set", a, "cw.message=CQ DE (AR)", "--output", out});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(run({"dump", out}).out.contains("cw.message = CQ DE (AR)\n"));
+
+    QFile changes(path(QStringLiteral("changes.txt")));
+    ASSERT_TRUE(changes.open(QIODevice::WriteOnly));
+    changes.write("# refused\ncw.message = cq\nno.such = 1\nzones.base.zone-1.flag-2 = on\n");
+    changes.close();
+    const QString before = out + QStringLiteral(".bytes");
+    QFile::copy(out, before);
+    r = run({"apply", out, changes.fileName(), "--output", out});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("%1:2: cw.message: ").arg(changes.fileName())))
+        << r.err.toStdString();
+    EXPECT_TRUE(
+        r.err.contains(QStringLiteral("%1:3: no.such: no such key\n").arg(changes.fileName())));
+    QFile written(out), kept(before);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), kept.readAll());
+
+    // CTCSS required raises the File Save Alert: refused without --yes.
+    r = run({"set", a, "zones.base.zone-1.flag-2=on", "--output", out});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("File Save Alert: Repeater CTCSS Enabled; Save Anyway?"))
+        << r.err.toStdString();
+    r = run({"set", a, "zones.base.zone-1.flag-2=on", "--output", out, "--yes"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(run({"dump", out}).out.contains("zones.base.zone-1.flag-2 = on\n"));
+
+    // Only a configuration file name is written.
+    r = run({"set", a, "cw.message=CQ", "--output", path(QStringLiteral("out.bin"))});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains(QLatin1String(Texts::SaveNameErrorText)));
 }

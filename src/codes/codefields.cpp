@@ -90,6 +90,12 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
     identification.caption = caption(SpeedDial::IdentificationColumn);
     identification.edit = Fields::Edit::Composer;
     identification.text = [entry](const Image& image) { return entry(image).identification; };
+    // Where the dialog shows the words, each after one space.
+    identification.written = [entry, words](const Image& image) {
+        return entry(image).identification.isEmpty()
+                   ? QString()
+                   : QLatin1Char(' ') + Fields::writtenWords(words.numbers(image));
+    };
     identification.reads = Fields::fixedRanges({{record, 1}, {words.offset, words.size}});
     identification.writes = {{words.offset, words.size}};
     // No message number: the composer's heading keeps the number of its last voice-message caller.

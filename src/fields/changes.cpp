@@ -42,9 +42,8 @@ QString store(const Fields::Field& field, Image& image, const QString& value) {
     if (field.store(trial, answer) == Fields::Stored::Refused)
         return field.refusal.isEmpty() ? QStringLiteral("not a value of this field")
                                        : field.refusal;
-    // A composition stores exactly the words named; "{123}" shows as the word's text.
-    const QString shown = field.text(trial);
-    if (field.edit != Fields::Edit::Composer && shown != value)
+    const QString shown = field.value(trial);
+    if (shown != value)
         return QStringLiteral(
                    "not written as the field shows its values: stored, it would "
                    "show as %1")
@@ -130,7 +129,7 @@ Outcome apply(const Image& image, const std::vector<Line>& lines, bool fourMemor
         }
         given.insert(line.key, line.number);
         const Fields::Field& field = catalogue[std::size_t(index)];
-        if (field.text(outcome.image) == line.value) continue;
+        if (field.value(outcome.image) == line.value) continue;
         const QString problem = store(field, outcome.image, line.value);
         if (!problem.isEmpty())
             outcome.refusals.push_back({line.number, line.key, problem});
@@ -150,7 +149,7 @@ Outcome apply(const Image& image, const std::vector<Line>& lines, bool fourMemor
             const auto given = std::find_if(derived.begin(), derived.end(), [&](const auto& d) {
                 return catalogue[std::size_t(d.second)].key == member.key;
             });
-            values << (given != derived.end() ? given->first->value : member.text(outcome.image));
+            values << (given != derived.end() ? given->first->value : member.value(outcome.image));
         }
         Image trial = outcome.image;
         const QString problem = field.storeTogether(trial, values);
@@ -165,18 +164,18 @@ Outcome apply(const Image& image, const std::vector<Line>& lines, bool fourMemor
             const QString problem = groupProblems.value(field.together);
             if (!problem.isEmpty())
                 outcome.refusals.push_back({line->number, line->key, problem});
-            else if (field.text(outcome.image) != line->value)
+            else if (field.value(outcome.image) != line->value)
                 outcome.refusals.push_back(
                     {line->number, line->key,
                      QStringLiteral("not written as the field shows its values: stored, it would "
                                     "show as %1")
-                         .arg(quoted(field.text(outcome.image)))});
+                         .arg(quoted(field.value(outcome.image)))});
             continue;
         }
-        if (field.text(outcome.image) == line->value) continue;
+        if (field.value(outcome.image) == line->value) continue;
         Image trial = outcome.image;
         if (field.store && field.store(trial, line->value) != Fields::Stored::Refused &&
-            field.text(trial) == line->value)
+            field.value(trial) == line->value)
             outcome.image = trial;
         else
             outcome.refusals.push_back(

@@ -7,7 +7,7 @@ namespace Dump {
 std::vector<Field> fields(const Image& image, bool fourMemorySaves) {
     std::vector<Field> shown;
     for (const Fields::Field& field : Fields::catalogue(fourMemorySaves))
-        shown.push_back({field.key, field.text(image), field.reads(image)});
+        shown.push_back({field.key, field.value(image), field.reads(image)});
     return shown;
 }
 

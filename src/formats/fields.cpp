@@ -22,6 +22,21 @@ QString WordStringField::text(const Image& image, bool trimmed) const {
     return Vocabulary::wordStringText(bytes(image), trimmed);
 }
 
+QStringList WordStringField::numbers(const Image& image) const {
+    const auto field = bytes(image);
+    QStringList words;
+    if (field.empty()) return words;
+    const int count =
+        std::min<int>(field[0], Vocabulary::wordStringCapacity(static_cast<int>(field.size())));
+    for (int k = 0; k < count; ++k) {
+        // A bank above 9 or an index above 99 is no three-digit word number.
+        const int bank = field[1 + 2 * k] & 0x0F, index = field[2 + 2 * k];
+        words << (bank <= 9 && index <= 99 ? Vocabulary::wordNumberText(bank * 100 + index)
+                                           : QString());
+    }
+    return words;
+}
+
 bool WordStringField::store(Image& image, const Composed& composed) const {
     if (!composed.newWords) return false;
     const int usable = bytesInImage(offset, size);

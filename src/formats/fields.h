@@ -21,6 +21,9 @@ struct WordStringField {
     // The words that fit in the field, each display text after one space; `trimmed` removes the
     // space before the first word and any blanks at the ends.
     QString text(const Image& image, bool trimmed = true) const;
+    // The three-digit numbers of the words that fit in the field, as text() reads them; the empty
+    // text for a stored word that no number names (a bank above 9, an index above 99).
+    QStringList numbers(const Image& image) const;
 
     // What the voice composer hands back when it closes.
     struct Composed {

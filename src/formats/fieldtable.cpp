@@ -88,7 +88,6 @@ WordsOfText wordsOfText(const QString& text) {
         }
         return byText;
     }();
-    const QSet<int>& known = vocabularyNumbers();
     const QStringList tokens = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const qsizetype n = tokens.size();
     // ways[i]: how many strings of words tokens i.. read as (2 stands for "more than one"), and
@@ -99,16 +98,17 @@ WordsOfText wordsOfText(const QString& text) {
     ways[n] = 1;
     for (qsizetype i = n - 1; i >= 0; --i) {
         const QString& token = tokens[i];
-        if (token.size() == 5 && token.startsWith(QLatin1Char('{')) &&
+        // "{123}": the word of that number, whether the vocabulary has it or not (the store
+        // refuses a number that names no word, as the composer offers none).
+        if (token.size() >= 5 && token.size() <= 6 && token.startsWith(QLatin1Char('{')) &&
             token.endsWith(QLatin1Char('}'))) {
-            const QString digits = token.mid(1, 3);
+            const QString digits = token.mid(1, token.size() - 2);
             const bool numeric = std::all_of(digits.begin(), digits.end(), [](QChar c) {
                 return c >= QLatin1Char('0') && c <= QLatin1Char('9');
             });
-            const int number = digits.toInt();
-            if (numeric && known.contains(number) && ways[i + 1]) {
+            if (numeric && ways[i + 1]) {
                 ways[i] = ways[i + 1];
-                first[i] = {number, i + 1};
+                first[i] = {digits.toInt(), i + 1};
             }
             continue;
         }
@@ -140,6 +140,35 @@ WordsOfText wordsOfText(const QString& text) {
             result.words.append(Vocabulary::wordNumberText(first[i].first));
     }
     return result;
+}
+
+QString writtenWords(const QStringList& words) {
+    // "{?}" for a stored word no number names: nothing reads it back, as the composer cannot
+    // enter it.
+    if (words.contains(QString())) {
+        QStringList tokens;
+        for (const QString& word : words) {
+            const QString shown = Vocabulary::wordText(Vocabulary::wordCode(word.toInt()));
+            tokens << (word.isEmpty()    ? QStringLiteral("{?}")
+                       : shown.isEmpty() ? QLatin1Char('{') + word + QLatin1Char('}')
+                                         : shown);
+        }
+        return tokens.join(QLatin1Char(' '));
+    }
+    QStringList tokens;
+    for (const QString& word : words) {
+        const int number = word.toInt();
+        const QString shown = Vocabulary::wordText(Vocabulary::wordCode(number));
+        const bool plain = !shown.isEmpty() && wordsOfText(shown).words == QStringList{word};
+        tokens << (plain ? shown : QLatin1Char('{') + word + QLatin1Char('}'));
+    }
+    // Texts that read together as other words: name them by number, first to last, until the
+    // whole reads back as the words.
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (wordsOfText(tokens.join(QLatin1Char(' '))).words == words) break;
+        tokens[i] = QLatin1Char('{') + words[i] + QLatin1Char('}');
+    }
+    return tokens.join(QLatin1Char(' '));
 }
 
 }  // namespace Fields

@@ -54,6 +54,9 @@ struct Field {
     Edit edit = Edit::ReadOnly;
     // The text the dialog shows, leading spaces included.
     std::function<QString(const Image&)> text;
+    // The value as a text of changes writes it, where that differs from the shown text: a word
+    // string names a word by its number where its text alone is unclear.
+    std::function<QString(const Image&)> written;
     // The bytes the shown text is read from (a stored count may decide how many).
     std::function<ByteRanges(const Image&)> reads;
     // The bytes a store may write; empty for a field that is not stored in the image.
@@ -81,6 +84,8 @@ struct Field {
     QString refusal;
 
     QString answerFor(const QString& shown) const { return answer ? answer(shown) : shown; }
+    // The value as dump prints it and a text of changes gives it.
+    QString value(const Image& image) const { return written ? written(image) : text(image); }
 };
 using FieldList = std::vector<Field>;
 
@@ -100,6 +105,9 @@ struct WordsOfText {
     QString problem;
 };
 WordsOfText wordsOfText(const QString& text);
+// The words (three-digit numbers) as a text wordsOfText reads back: each word's display text, one
+// space apart, and "{123}" for word 123 where its text is empty or leaves the reading unclear.
+QString writtenWords(const QStringList& words);
 
 // The same bytes whatever the image holds.
 inline std::function<ByteRanges(const Image&)> fixedRanges(ByteRanges ranges) {

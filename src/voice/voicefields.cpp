@@ -21,6 +21,13 @@ Fields::FieldList messages(int block) {
         field.caption = rowNumberText(m);
         field.edit = Fields::Edit::Composer;
         field.text = [block, m](const Image& image) { return messageText(image, block, m); };
+        // Shown for a count of 1..23 only, as the dialog shows it.
+        field.written = [block, m](const Image& image) {
+            const WordStringField words = messageField(block, m);
+            const int count = words.storedCount(image);
+            return count < 1 || count > WordLimit ? QString()
+                                                  : Fields::writtenWords(words.numbers(image));
+        };
         field.reads = Fields::fixedRanges(words);
         field.writes = words;
         field.compose = [block, m](const Image& image) {

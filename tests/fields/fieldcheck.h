@@ -102,7 +102,7 @@ inline void expectTableMatchesDump(const Fields::FieldList& table, bool fourMemo
         int compared = 0;
         for (const Recording& r : kept) {
             if (r.fourMemorySaves != fourMemorySaves || !r.values.contains(field.key)) continue;
-            EXPECT_EQ(field.text(r.image), r.values.value(field.key)) << field.key.toStdString();
+            EXPECT_EQ(field.value(r.image), r.values.value(field.key)) << field.key.toStdString();
             ++compared;
         }
         EXPECT_GT(compared, 0) << "no recording holds " << field.key.toStdString();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer on) and
-# runs each for the given number of seconds, starting from the seed images in fuzz/corpus.
+# runs each for the given number of seconds, starting from the seed images in fuzz/corpus (the
+# changes text of apply from the texts in fuzz/corpus-text).
 # Usage: scripts/fuzz.sh [seconds-per-target [build-dir]]
 # Fails at the first target that finds a crash, a sanitizer finding or a hang; the input that did
 # it is kept in <build-dir>/artifacts. Inputs the fuzzer found interesting are kept between runs in
@@ -17,7 +18,8 @@ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILE
 cmake --build "$build_dir" --target orv_fuzzers -j"$(nproc)"
 echo "Fuzz build took ${SECONDS} s"
 
-targets=(fuzz_codes fuzz_voice fuzz_commands fuzz_devices fuzz_report fuzz_fileopen fuzz_dump)
+targets=(fuzz_codes fuzz_voice fuzz_commands fuzz_devices fuzz_report fuzz_fileopen fuzz_dump
+         fuzz_apply)
 mkdir -p "$build_dir/artifacts"
 total=0
 summary=()
@@ -33,7 +35,10 @@ for target in "${targets[@]}"; do
     log="$build_dir/$target.log"
     SECONDS=0
     status=0
-    "$build_dir/fuzz/$target" "${options[@]}" "$corpus" fuzz/corpus >"$log" 2>&1 || status=$?
+    # The changes text starts from text seeds, every other target from the seed images.
+    seeds=fuzz/corpus
+    [ "$target" = fuzz_apply ] && seeds=fuzz/corpus-text
+    "$build_dir/fuzz/$target" "${options[@]}" "$corpus" "$seeds" >"$log" 2>&1 || status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
     if [ "$status" -ne 0 ]; then

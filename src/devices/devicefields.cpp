@@ -115,7 +115,7 @@ Fields::FieldList cwMessage() {
     };
     field.refusalTitle = field.caption;
     field.refusal =
-        QStringLiteral("Only the characters of the CW list, at most %1.").arg(Cw::MaxCharacters);
+        QStringLiteral("only the characters of the CW list, at most %1").arg(Cw::MaxCharacters);
     return {field};
 }
 

@@ -23,6 +23,9 @@ std::vector<Field> fields(const Image& image, bool fourMemorySaves);
 // "key = value" lines, one per field.
 QString dumpText(const std::vector<Field>& fields);
 
+// Every key of the memory layout with the values set and apply take for it, one line each.
+QString keysText(bool fourMemorySaves);
+
 // What differs between two images, field by field.
 struct Change {
     QString key;

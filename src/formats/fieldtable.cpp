@@ -72,10 +72,7 @@ Stored storeWords(Image& image, const WordStringField& field, int limit, const Q
 }
 
 QString wordsRefusal(int limit) {
-    return QStringLiteral(
-               "At most %1 words, each the three-digit number of a word of the "
-               "vocabulary.")
-        .arg(limit);
+    return QStringLiteral("at most %1 words, each a word of the vocabulary").arg(limit);
 }
 
 WordsOfText wordsOfText(const QString& text) {

@@ -82,7 +82,7 @@ struct OptionInfo {
 constexpr unsigned Changing = only(Command::Set) | only(Command::Apply);
 
 // clang-format off
-constexpr std::array<OptionInfo, 7> OptionTable = {{
+constexpr std::array<OptionInfo, 8> OptionTable = {{
     {"--sections", "LIST", only(Command::Report),
      "the Print Driver's boxes to print, as comma-separated\n"
      "numbers (default: all), printed in box order:", storeSections},
@@ -112,6 +112,9 @@ constexpr std::array<OptionInfo, 7> OptionTable = {{
          options.output = value;
          return QString();
      }},
+    {"--keys", nullptr, only(Command::Dump),
+     "list every key and the values it takes instead (no FILE.orv)",
+     [](Options& options, const QString&) { options.keys = true; return QString(); }},
     {"--check", nullptr, Changing, "print the changes as diff prints them",
      [](Options& options, const QString&) { options.check = true; return QString(); }},
     {"--yes", nullptr, Changing,
@@ -207,7 +210,7 @@ QString parse(const QStringList& arguments, Options& options) {
         }
     }
     if (options.help) return {};
-    if (options.files.size() < command->minFiles)
+    if (options.files.size() < (options.keys ? 0 : command->minFiles))
         return QStringLiteral("%1 needs %2")
             .arg(QLatin1String(command->name), QLatin1String(command->files));
     if (options.files.size() > command->maxFiles)

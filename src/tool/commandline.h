@@ -28,6 +28,7 @@ struct Options {
     std::optional<QString> output;        // --output: where set and apply write the result
     bool check = false;                   // --check: print the changes in diff's form
     bool yes = false;                     // --yes: write over the questions the editor asks
+    bool keys = false;                    // dump --keys: every key and what it takes, no file
 };
 
 struct ParsedCommandLine {

@@ -108,6 +108,10 @@ int report(const Options& options, QTextStream& out, QTextStream& err, const Pdf
 }
 
 int dump(const Options& options, QTextStream& out, QTextStream& err) {
+    if (options.keys) {
+        out << Dump::keysText(toolSettings(options).fourMemorySaves);
+        return Success;
+    }
     const std::optional<Image> image = openImage(options.files.at(0), err);
     if (!image) return Failure;
     out << Dump::dumpText(Dump::fields(*image, toolSettings(options).fourMemorySaves));

@@ -1,6 +1,8 @@
 // orvtool dump, diff and info on images made for them: each value as its dialog shows it under its
 // key, the keys of each memory layout, the differing fields and the bytes no field shows, the byte
 // sum and the memory areas holding data.
+#include <unistd.h>
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -272,6 +274,27 @@ TEST_F(OrvtoolFields, SetAndApplyWriteOnlyWhatIsAcceptedAndOnlyToOutput) {
     r = run({"set", a, "zones.base.zone-1.flag-2=on", "--output", out, "--yes"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(run({"dump", out}).out.contains("zones.base.zone-1.flag-2 = on\n"));
+
+    // Changes from standard input; a second name of the output file is not split off unasked.
+    r = run({"apply", a, "-", "--check"}, {}, {}, "cw.message = SK\n");
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(" -> SK\n"));
+    r = run({"apply", a, "-"}, {}, {}, "cw.message = sk\n");
+    EXPECT_TRUE(r.err.startsWith("standard input:1: cw.message: only the characters"))
+        << r.err.toStdString();
+    const QString link = path(QStringLiteral("link.orv"));
+    ASSERT_TRUE(::link(QFile::encodeName(out).constData(), QFile::encodeName(link).constData()) ==
+                0);
+    r = run({"set", a, "cw.message=CQ", "--output", out});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("give --yes to write it anyway")) << r.err.toStdString();
+    EXPECT_EQ(run({"set", a, "cw.message=CQ", "--output", out, "--yes"}).status, 0);
+
+    // Every key with what it takes, without a file.
+    r = run({"dump", "--keys"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains("zones.base.zone-1.flag-1: on or off\n"));
+    EXPECT_TRUE(r.out.contains("macros.01.review-1: shown from macros.01.command-1"));
 
     // Only a configuration file name is written.
     r = run({"set", a, "cw.message=CQ", "--output", path(QStringLiteral("out.bin"))});

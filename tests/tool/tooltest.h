@@ -66,7 +66,8 @@ protected:
     }
 
     ToolRun run(const QStringList& arguments, const QString& workingDirectory = QString(),
-                const std::function<void(QProcessEnvironment&)>& adjust = {}) {
+                const std::function<void(QProcessEnvironment&)>& adjust = {},
+                const QByteArray& standardInput = {}) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
@@ -75,6 +76,8 @@ protected:
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(workingDirectory.isEmpty() ? m_dir.path() : workingDirectory);
         process.start(QStringLiteral(ORVTOOL_PATH), arguments);
+        process.write(standardInput);
+        process.closeWriteChannel();
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
             ADD_FAILURE() << "orvtool did not finish: " << arguments.join(' ').toStdString();
             return {};

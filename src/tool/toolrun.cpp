@@ -146,16 +146,15 @@ std::optional<QString> readChanges(const QString& path, QTextStream& err) {
                             ? file.open(stdin, QIODevice::ReadOnly)
                             : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     const QByteArray bytes = opened ? file.readAll() : QByteArray();
+    const QString name =
+        path == QLatin1String("-") ? QStringLiteral("standard input") : visibleFileName(path);
     if (!opened || file.error() != QFileDevice::NoError) {
-        err << "orvtool: "
-            << (path == QLatin1String("-") ? QStringLiteral("standard input")
-                                           : visibleFileName(path))
-            << ": could not be read: " << file.errorString() << '\n';
+        err << "orvtool: " << name << ": could not be read: " << file.errorString() << '\n';
         return std::nullopt;
     }
     const QString text = QString::fromUtf8(bytes);
     if (text.toUtf8() != bytes) {
-        err << "orvtool: " << visibleFileName(path) << ": the text is not UTF-8\n";
+        err << "orvtool: " << name << ": the text is not UTF-8\n";
         return std::nullopt;
     }
     return text;

@@ -290,6 +290,14 @@ TEST_F(OrvtoolFields, SetAndApplyWriteOnlyWhatIsAcceptedAndOnlyToOutput) {
     EXPECT_TRUE(r.err.contains("give --yes to write it anyway")) << r.err.toStdString();
     EXPECT_EQ(run({"set", a, "cw.message=CQ", "--output", out, "--yes"}).status, 0);
 
+    // A changes file that cannot be read, or is no UTF-8 text, is refused before anything else.
+    r = run({"apply", a, path(QStringLiteral("missing.txt"))});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("missing.txt: could not be read: ")) << r.err.toStdString();
+    r = run({"apply", a, "-"}, {}, {}, QByteArray("cw.message = \xff\n"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "orvtool: standard input: the text is not UTF-8\n");
+
     // Every key with what it takes, without a file.
     r = run({"dump", "--keys"});
     EXPECT_EQ(r.status, 0);

@@ -13,7 +13,6 @@
 
 void Document::markSaved() {
     m_saved = image;
-    m_referenceChecksum = byteSum(image);
     takeIdentity();
 }
 

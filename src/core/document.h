@@ -24,7 +24,6 @@ public:
     bool nameKnown() const { return m_nameKnown; }
     // Shown in report headings: the file last opened, whatever Save As chose since.
     const QString& reportFileName() const { return m_reportFileName; }
-    std::int32_t referenceChecksum() const { return m_referenceChecksum; }
 
     // Modified means "differs from the last opened or saved image", byte for byte; the checksum
     // alone would miss edits that keep the byte sum.
@@ -51,7 +50,6 @@ private:
     QString m_fileName;
     bool m_nameKnown = false;
     QString m_reportFileName;
-    std::int32_t m_referenceChecksum = 0;
     Image m_saved{};                         // the image as last opened or saved
     std::optional<FileIdentity> m_identity;  // the file as last opened or saved
 };

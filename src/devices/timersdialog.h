@@ -7,7 +7,6 @@
 #include "formats/blocks.h"
 #include "ui/editordialog.h"
 
-class Prompts;
 class ValueFieldGrid;
 
 class TimersDialog : public EditorDialog {
@@ -17,18 +16,10 @@ public:
     // units lblUnit0..lblUnit15; cmdDone closes.
     explicit TimersDialog(const EditorContext& context, QWidget* parent = nullptr);
 
-    Block block() const { return m_block; }
-
-    // Sets the title from the block and shows all sixteen values.
-    void showTimers();
-
-    // Edits one timer on the keypad (the value field's click).
-    void editTimer(int timer);
-
 protected:
-    void display() override { showTimers(); }
+    // The sixteen values from the block's timer table.
+    void display() override;
 
 private:
-    Fields::FieldList m_fields;  // the block's sixteen timers
     ValueFieldGrid* m_timers;
 };

@@ -40,8 +40,6 @@ void storeDigitField(Image& image, int offset, const QString& text, LengthRule r
         image[offset + 1 + i] = i < keys ? encodeKey(text.at(i)) : 0;
 }
 
-int telephoneDigitCount(const QString& text) { return text.size() - text.count(DelayMark); }
-
 void storeTelephoneNumber(Image& image, int offset, const QString& text) {
     if (!inImage(offset, TelNumSize)) return;
     std::fill_n(image.begin() + offset, TelNumSize, 0);

@@ -38,8 +38,6 @@ QString digitFieldText(const Image& image, int offset, int maxKeys = DigitFieldK
 // Writes all 8 bytes of a DTMF digit field; code bytes past the text are 0.
 void storeDigitField(Image& image, int offset, const QString& text, LengthRule rule);
 
-// Number of keys of a telephone number text, the delay marks not counted.
-int telephoneDigitCount(const QString& text);
 // Writes all 12 bytes of a telephone number field: the digit count, then one byte per digit with
 // 0x10 added when a dialling delay comes before it. A delay after the last digit is not kept.
 void storeTelephoneNumber(Image& image, int offset, const QString& text);

@@ -83,15 +83,6 @@ LineFit fitLine(const std::vector<PlacedText>& placed, double areaWidth) {
     return {areaWidth / (right - left), left};
 }
 
-double pageTextWidth(const ReportPage& page, const QString& family, QPaintDevice* device,
-                     double areaWidth) {
-    double widest = 0;
-    for (const ReportLine& line : page.lines)
-        for (const PlacedText& text : placeLine(line, family, device, areaWidth))
-            widest = std::max(widest, text.x + text.width);
-    return widest;
-}
-
 void drawPage(QPainter& painter, const ReportPage& page, const ReportDocument& document,
               const QRectF& area) {
     QPaintDevice* device = painter.device();

@@ -48,10 +48,6 @@ struct LineFit {
     double left = 0.0;
 };
 LineFit fitLine(const std::vector<PlacedText>& placed, double areaWidth);
-// The right end of the widest line of a page as the texts' own widths place it, before any line
-// is narrowed, in units of `device`.
-double pageTextWidth(const ReportPage& page, const QString& family, QPaintDevice* device,
-                     double areaWidth);
 
 // Draws a page into `area` (the printable area in the painter's units; fonts are measured on the
 // painter's device). The page's line budget fills the area's height; a line in a larger font

@@ -38,7 +38,6 @@ public:
                    QWidget* parent = nullptr);
 
     int rowCount() const { return int(m_labels.size()); }
-    int columnCount() const { return m_columnCount; }
 
     // Row and column count from 0; nullptr outside the grid (and for units without a unit
     // column).

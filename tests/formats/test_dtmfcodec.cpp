@@ -111,11 +111,15 @@ TEST(Codec, EncodeDigitsOutsideTheImageWritesNothing) {
     EXPECT_EQ(image, before);
 }
 
+// The stored digit count counts keys, not delays.
 TEST(Codec, CalcLengthCountsKeysButNotDelays) {
-    EXPECT_EQ(telephoneDigitCount(QStringLiteral("9,5551212")), 8);
-    EXPECT_EQ(telephoneDigitCount(QStringLiteral(",5,")), 1);
-    EXPECT_EQ(telephoneDigitCount(QString()), 0);
-    EXPECT_EQ(telephoneDigitCount(QStringLiteral("*#0")), 3);
+    const std::pair<const char*, int> numbers[] = {
+        {"9,5551212", 8}, {",5,", 1}, {"", 0}, {"*#0", 3}};
+    for (const auto& [number, count] : numbers) {
+        Image image = zeroImage();
+        storeTelephoneNumber(image, 100, QLatin1String(number));
+        EXPECT_EQ(image[100], count) << number;
+    }
 }
 
 TEST(Codec, SaveTelNumStoresDelaysInTheFollowingDigit) {

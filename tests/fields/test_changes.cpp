@@ -153,7 +153,7 @@ TEST(Changes, ADumpAppliedAnywhereGivesItsConfiguration) {
         }
         images.push_back(image);
     }
-    int ownDumps = 0, edited = 0, whole = 0, refusedLines = 0;
+    int ownDumps = 0, edited = 0, whole = 0, refusedLines = 0, eventEdits = 0;
     for (const bool four : {true, false}) {
         const Fields::FieldList& fields = Fields::catalogue(four);
         for (std::size_t n = 0; n < images.size(); ++n) {
@@ -168,9 +168,21 @@ TEST(Changes, ADumpAppliedAnywhereGivesItsConfiguration) {
             Image made = zeroImage();
             for (int step = 0; step < 200; ++step) {
                 const Fields::Field& field = fields[random() % fields.size()];
+                const Image& other = images[random() % images.size()];
+                // A scheduled event: the columns another image shows, stored together.
+                if (field.storeTogether) {
+                    QStringList values;
+                    for (const Fields::Field& member : fields)
+                        if (member.together == field.together) values << member.value(other);
+                    Image trial = made;
+                    if (field.storeTogether(trial, values).isEmpty() && trial != made) {
+                        made = trial;
+                        ++eventEdits;
+                    }
+                    continue;
+                }
                 if (!field.store || field.edit == Fields::Edit::ReadOnly) continue;
                 // An edit changes what the field shows, as a line of a changes text does.
-                const Image& other = images[random() % images.size()];
                 const QString value = field.value(other);
                 if (value == field.value(made)) continue;
                 QString answer = field.answerFor(value);
@@ -215,6 +227,8 @@ TEST(Changes, ADumpAppliedAnywhereGivesItsConfiguration) {
     RecordProperty("editedConfigurations", edited);
     RecordProperty("cameAcrossWhole", whole);
     RecordProperty("refusedLines", refusedLines);
+    RecordProperty("eventEdits", eventEdits);
+    EXPECT_GT(eventEdits, 100);
     EXPECT_GT(whole, 0);
     EXPECT_GT(ownDumps, 400);
 }

@@ -209,7 +209,11 @@ void MainWindow::refreshModified() {
     if (modified == m_shownModified) return;
     m_shownModified = modified;
     m_panels[1]->setText(modified ? QString::fromLatin1(Texts::ModifiedMark) : QString());
-    setWindowModified(modified);
+    // The attribute and its change event alone: setWindowModified would also look for a "[*]"
+    // placeholder in the title, which the editor's fixed title has none of, and warn each time.
+    setAttribute(Qt::WA_WindowModified, modified);
+    QEvent changed(QEvent::ModifiedChange);
+    QCoreApplication::sendEvent(this, &changed);
 }
 
 bool MainWindow::openFile(const QString& path) {

@@ -25,5 +25,7 @@ void ArmingDelay::stop() { m_timer->stop(); }
 
 void ArmingDelay::arm() {
     m_timer->stop();
+    if (m_armed) return;
     m_armed = true;
+    emit armed();
 }

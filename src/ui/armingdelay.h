@@ -25,6 +25,10 @@ public:
     bool isArmed() const { return m_armed; }
     int delayMs() const { return m_delayMs; }
 
+signals:
+    // The dialog reacts from now on.
+    void armed();
+
 private:
     int m_delayMs;
     QTimer* m_timer;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/texts.h"
 #include "ui/armingdelay.h"
@@ -27,6 +28,7 @@ QString keyButtonName(QChar key) {
 KeypadDialog::KeypadDialog(Prompts& prompts, QWidget* parent, int armDelayMs)
     : PlainDialog(parent), m_prompts(prompts), m_arming(new ArmingDelay(armDelayMs, this)) {
     setObjectName(QStringLiteral("frmKeyPad"));
+    connect(m_arming, &ArmingDelay::armed, this, &KeypadDialog::applyTypedEarly);
     setHelpTopic(QStringLiteral("keypad.html"));
 
     m_heading = new QLabel(this);
@@ -124,6 +126,7 @@ void KeypadDialog::begin(const KeypadRequest& request) {
     m_keySet = request.keySet;
     m_limit = request.limit;
     m_check = request.check;
+    m_typedEarly.clear();
     m_arming->start();
 
     for (QPushButton* button : m_keys)
@@ -212,7 +215,24 @@ void KeypadDialog::reject() {
     PlainDialog::reject();
 }
 
+void KeypadDialog::applyTypedEarly() {
+    const QList<TypedKey> typed = std::exchange(m_typedEarly, {});
+    for (const TypedKey& key : typed) {
+        // Enter or Escape among them ends the entry; what follows is dropped with the pad.
+        if (!isVisible()) break;
+        QKeyEvent press(QEvent::KeyPress, key.key, Qt::NoModifier, key.text);
+        keyPressEvent(&press);
+    }
+}
+
 void KeypadDialog::keyPressEvent(QKeyEvent* event) {
+    // A keyboard key (no Ctrl or Alt) typed before the pad is armed waits for it; mouse clicks on
+    // the buttons in that time stay ignored.
+    if (!isArmed() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        event->key() != Qt::Key_F1) {
+        m_typedEarly.append({event->key(), event->text()});
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

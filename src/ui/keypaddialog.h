@@ -60,6 +60,15 @@ private:
     QPushButton* m_delay;
     QList<QPushButton*> m_keys;  // the sixteen pad keys, in pad order
 
+    // Keys typed on the keyboard before the pad was armed, applied in order once it is: the delay
+    // keeps a double click's second click off the keys, not a quick typist's first digits.
+    struct TypedKey {
+        int key;
+        QString text;
+    };
+    QList<TypedKey> m_typedEarly;
+    void applyTypedEarly();
+
     bool m_firstKey = true;
     bool m_lastWasDelay = false;
     QString m_held;

@@ -223,7 +223,9 @@ TEST(Keypad, LeavingWithoutOkRestoresTheInitialDisplay) {
     }
 }
 
-TEST(Keypad, ClicksBeforeArmingChangeNothing) {
+// Clicks before the pad is armed change nothing; keys typed on the keyboard wait for it and are
+// applied in order once it is, so a quick typist's first digits are not lost.
+TEST(Keypad, ClicksBeforeArmingChangeNothingTypedKeysWaitForIt) {
     KeypadFixture f(60000);
     f.begin({KeySet::Telephone, 3, QStringLiteral("Tel Pre-Dial"), QStringLiteral("123"),
              EntryCheck::SevenDigits});
@@ -235,18 +237,31 @@ TEST(Keypad, ClicksBeforeArmingChangeNothing) {
 
     f.press("4,,X*K");
     f.press("Q");
-    QTest::keyClicks(f.button("cmdOK"), QStringLiteral("5,"));
+    QTest::keyClicks(f.button("cmdOK"), QStringLiteral("9"));
     QTest::keyClick(f.button("cmdOK"), Qt::Key_Delete);
-    QTest::keyClick(f.button("cmdOK"), Qt::Key_Return);
-    QTest::keyClick(f.button("cmdOK"), Qt::Key_Escape);
+    QTest::keyClicks(f.button("cmdOK"), QStringLiteral("5,6"));
     EXPECT_TRUE(f.pad.isVisible());
     EXPECT_EQ(f.display(), QStringLiteral("123"));
     EXPECT_EQ(f.prompts.beeps, 0);
     expectMessages(f.prompts, {});
 
     f.pad.arm();  // what Timer1 does when it fires
-    f.press("4");
+    EXPECT_EQ(f.display(), QStringLiteral("5,6"));
+    f.press("X4");
     EXPECT_EQ(f.display(), QStringLiteral("4"));
+
+    // Enter typed early confirms once armed; an Escape after it finds the pad gone.
+    KeypadFixture g(60000);
+    g.begin({KeySet::Digits, 4, QStringLiteral("Repeater Time-Out"), QStringLiteral("300"),
+             EntryCheck::Range1To1800});
+    QTest::keyClicks(g.button("cmdOK"), QStringLiteral("75"));
+    QTest::keyClick(g.button("cmdOK"), Qt::Key_Return);
+    QTest::keyClick(g.button("cmdOK"), Qt::Key_Escape);
+    EXPECT_TRUE(g.pad.isVisible());
+    g.pad.arm();
+    EXPECT_FALSE(g.pad.isVisible());
+    EXPECT_EQ(g.pad.result(), QDialog::Accepted);
+    EXPECT_EQ(g.pad.displayText(), QStringLiteral("75"));
 }
 
 TEST(Keypad, CloseBoxWorksBeforeArming) {

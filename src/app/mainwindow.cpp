@@ -55,8 +55,11 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     m_centreText->setObjectName(QStringLiteral("lblWelcome"));
     m_centreText->setAlignment(Qt::AlignCenter);
     m_centreText->setWordWrap(true);
-    m_centreText->setStyleSheet(
-        QStringLiteral("QLabel { color: palette(dark); font-size: 14pt; }"));
+    // The colour of placeholder texts, so the hint stays readable in a dark colour scheme.
+    m_centreText->setForegroundRole(QPalette::PlaceholderText);
+    QFont hintFont = m_centreText->font();
+    hintFont.setPointSizeF(14);
+    m_centreText->setFont(hintFont);
     setCentralWidget(m_centreText);
 
     m_settings = readSettings(m_store);
@@ -145,6 +148,9 @@ void MainWindow::buildMenus() {
     action(QStringLiteral("mnuOpen"))->setShortcut(QKeySequence::Open);
     action(QStringLiteral("mnuSave"))->setShortcut(QKeySequence::Save);
     action(QStringLiteral("mnuContents"))->setShortcut(QKeySequence::HelpContents);
+    action(QStringLiteral("mnuSaveAs"))->setShortcut(QKeySequence::SaveAs);
+    action(QStringLiteral("mnuPrint"))->setShortcut(QKeySequence::Print);
+    action(QStringLiteral("mnuExit"))->setShortcut(QKeySequence::Quit);
     connect(action(QStringLiteral("mnuOpen")), &QAction::triggered, this,
             &MainWindow::openWithChooser);
     connect(action(QStringLiteral("mnuSave")), &QAction::triggered, this, &MainWindow::saveFile);

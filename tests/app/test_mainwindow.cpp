@@ -113,6 +113,19 @@ TEST_F(MainWindowTest, MenuTreeHasTheCaptionsInOrder) {
               QStringList({"Contents", "Search For Help On...", "About"}));
 }
 
+// The usual desktop keys where the menus give none, and a hint that reads in any colour scheme.
+TEST_F(MainWindowTest, DesktopKeysAndAHintInThePlaceholderColour) {
+    start();
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuOpen", QKeySequence::Open},     {"mnuSave", QKeySequence::Save},
+        {"mnuSaveAs", QKeySequence::SaveAs}, {"mnuPrint", QKeySequence::Print},
+        {"mnuExit", QKeySequence::Quit},     {"mnuContents", QKeySequence::HelpContents},
+    };
+    for (const auto& [name, key] : keys) EXPECT_EQ(act(name)->shortcut(), key) << name;
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblWelcome"))->foregroundRole(),
+              QPalette::PlaceholderText);
+}
+
 TEST_F(MainWindowTest, StatusBarShowsTheDateInPanelThree) {
     start();
     const QString expected =

@@ -7,10 +7,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/texts.h"
 #include "ui/windows.h"
@@ -28,7 +32,6 @@ HelpViewer* HelpViewer::instance() {
 HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QString::fromLatin1(Texts::AppTitle) + QStringLiteral(" Help"));
-    resize(820, 600);
 
     m_browser = new QTextBrowser;
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
@@ -78,13 +81,54 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
     m_tabs->addTab(contents, tr("Contents"));
     m_tabs->addTab(searchPage, tr("Search"));
 
+    // The contents pane is wide enough for its longest title: no title cut, no sideways scrolling.
+    contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int titles = contents->sizeHintForColumn(0) + 2 * contents->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
+    m_tabs->setMinimumWidth(titles);
+
+    // Back and Forward through the pages shown, by button or Alt+Left and Alt+Right.
+    auto* back = new QToolButton;
+    back->setObjectName(QStringLiteral("helpBack"));
+    back->setText(tr("Back"));
+    back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    back->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    auto* forward = new QToolButton;
+    forward->setObjectName(QStringLiteral("helpForward"));
+    forward->setText(tr("Forward"));
+    forward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    forward->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    connect(back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
+    auto* page = new QWidget;
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch();
+    pageLayout->addLayout(buttons);
+    pageLayout->addWidget(m_browser);
+
     auto* splitter = new QSplitter;
     splitter->addWidget(m_tabs);
-    splitter->addWidget(m_browser);
+    splitter->addWidget(page);
     splitter->setStretchFactor(1, 3);
-    splitter->setSizes({240, 580});
+    splitter->setSizes({std::max(240, titles), 580});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
+    resize(std::max(820, titles + 600), 600);
+
+    // Escape and Ctrl+W close the window, as they close other help and document windows.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 
     loadKeywords();
     filterKeywords({});

@@ -9,13 +9,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
+#include <QListWidget>
 #include <QLockFile>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <functional>
 
 #include "app/aboutdialog.h"
@@ -191,5 +194,27 @@ TEST(Help, PagesAreBuiltInAndSearchable) {
     EXPECT_TRUE(viewer->browser()->toPlainText().contains(QStringLiteral("exactly 8192 bytes")));
     viewer->showContents();
     EXPECT_TRUE(viewer->browser()->toPlainText().contains(QStringLiteral("Contents")));
+
+    // Back returns to the page before, Forward to the one after; Escape and Ctrl+W close.
+    auto* back = viewer->findChild<QToolButton*>(QStringLiteral("helpBack"));
+    auto* forward = viewer->findChild<QToolButton*>(QStringLiteral("helpForward"));
+    ASSERT_TRUE(back && forward);
+    EXPECT_TRUE(back->isEnabled());
+    back->click();
+    EXPECT_TRUE(viewer->browser()->toPlainText().contains(QStringLiteral("exactly 8192 bytes")));
+    EXPECT_TRUE(forward->isEnabled());
+    forward->click();
+    EXPECT_TRUE(viewer->browser()->toPlainText().contains(QStringLiteral("Contents")));
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        viewer->show();
+        viewer->activateWindow();
+        QApplication::setActiveWindow(viewer);
+        QTest::keySequence(viewer, key);
+        EXPECT_FALSE(viewer->isVisible()) << key.toString().toStdString();
+    }
+    // The contents pane shows its longest title whole.
+    auto* contents = viewer->findChild<QListWidget*>(QStringLiteral("helpContents"));
+    EXPECT_GE(contents->width() + 1, contents->sizeHintForColumn(0));
     viewer->hide();
 }

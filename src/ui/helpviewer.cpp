@@ -88,20 +88,21 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
     m_tabs->setMinimumWidth(titles);
 
     // Back and Forward through the pages shown, by button or Alt+Left and Alt+Right.
-    auto* back = new QToolButton;
-    back->setObjectName(QStringLiteral("helpBack"));
-    back->setText(tr("Back"));
-    back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    back->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    back->setShortcut(QKeySequence::Back);
-    back->setEnabled(false);
-    auto* forward = new QToolButton;
-    forward->setObjectName(QStringLiteral("helpForward"));
-    forward->setText(tr("Forward"));
-    forward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
-    forward->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    forward->setShortcut(QKeySequence::Forward);
-    forward->setEnabled(false);
+    const auto historyButton = [this](const char* name, const QString& text,
+                                      QStyle::StandardPixmap icon, QKeySequence::StandardKey key) {
+        auto* button = new QToolButton;
+        button->setObjectName(QLatin1String(name));
+        button->setText(text);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setShortcut(key);
+        button->setEnabled(false);
+        return button;
+    };
+    QToolButton* back =
+        historyButton("helpBack", tr("Back"), QStyle::SP_ArrowBack, QKeySequence::Back);
+    QToolButton* forward =
+        historyButton("helpForward", tr("Forward"), QStyle::SP_ArrowForward, QKeySequence::Forward);
     connect(back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);

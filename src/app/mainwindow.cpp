@@ -411,16 +411,26 @@ void MainWindow::openEditor(const EditorRow& row) {
         showModeless(row);
         return;
     }
+    // A modal editor is modal to the main window only, so the help window stays usable; the
+    // modeless editors wait with the main window until it closes, as they always have.
+    QList<QPointer<QDialog>> waiting;
+    for (const QPointer<QDialog>& open : std::as_const(m_modeless))
+        if (open && open->isEnabled()) {
+            open->setEnabled(false);
+            waiting.append(open);
+        }
     if (row.mode == EditorMode::Kept) {
         QPointer<QDialog>& kept = m_kept[row.action];
         if (!kept) kept = buildEditor(row);
         kept->exec();
-        return;
+    } else {
+        // Guarded, as a dialog may delete itself when it closes.
+        QPointer<QDialog> dialog = buildEditor(row);
+        dialog->exec();
+        delete dialog.data();
     }
-    // Guarded, as a dialog may delete itself when it closes.
-    QPointer<QDialog> dialog = buildEditor(row);
-    dialog->exec();
-    delete dialog.data();
+    for (const QPointer<QDialog>& open : std::as_const(waiting))
+        if (open) open->setEnabled(true);
 }
 
 QDialog* MainWindow::buildEditor(const EditorRow& row) {

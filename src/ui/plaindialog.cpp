@@ -13,6 +13,11 @@ PlainDialog::PlainDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
+int PlainDialog::exec() {
+    setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+    return QDialog::exec();
+}
+
 void PlainDialog::dropDefaultButtons() {
     // A button that is an automatic default becomes the default as soon as it has the focus, and
     // QDialog makes the first of them the default when it is shown; then Enter anywhere would

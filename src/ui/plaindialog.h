@@ -22,6 +22,12 @@ public:
     static QPushButton* addOkRow(QBoxLayout* layout,
                                  const QString& objectName = QStringLiteral("cmdOK"));
 
+    // Runs the dialog modally to the window it belongs to: its opener and the opener's own
+    // openers wait, while the parentless help window stays usable, so F1 help can be read, scrolled
+    // and searched with the dialog still open. A parentless dialog stays modal to the whole
+    // program.
+    int exec() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

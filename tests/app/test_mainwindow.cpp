@@ -703,6 +703,22 @@ TEST_F(MainWindowTest, KeptAndModelessEditorsAndTheAreaCodeTables) {
         EXPECT_FALSE(open[0]->isModal()) << name;
         EXPECT_TRUE(open[0]->isVisible()) << name;
     }
+    // A modal editor is modal to the main window only (the help window stays usable), and the
+    // modeless editors wait with the main window until it closes.
+    QDialog* cw = window->findChild<QDialog*>(QStringLiteral("frmCwEdit"));
+    bool cwUsable = true;
+    Qt::WindowModality modality = Qt::NonModal;
+    QTimer::singleShot(0, [&] {
+        cwUsable = cw->isEnabled();
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            modality = dialog->windowModality();
+            dialog->close();
+        }
+    });
+    trigger("mnuBaseTimers");
+    EXPECT_FALSE(cwUsable);
+    EXPECT_EQ(modality, Qt::WindowModal);
+    EXPECT_TRUE(cw->isEnabled());
     // The area-code tables open only in their memory layout.
     window->settings().fourMemorySaves = false;
     window->applyMemoryLayout();

@@ -15,17 +15,24 @@
 #include <QLockFile>
 #include <QPushButton>
 #include <QSysInfo>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <functional>
 
 #include "app/aboutdialog.h"
+#include "app/programdialogs.h"
 #include "app/startup.h"
 #include "scriptedprompts.h"
 #include "tempfiles.h"
 #include "ui/helpviewer.h"
+#include "ui/plaindialog.h"
+#include "ui/qtprompts.h"
 
 namespace {
 
@@ -217,4 +224,75 @@ TEST(Help, PagesAreBuiltInAndSearchable) {
     auto* contents = viewer->findChild<QListWidget*>(QStringLiteral("helpContents"));
     EXPECT_GE(contents->width() + 1, contents->sizeHintForColumn(0));
     viewer->hide();
+}
+
+namespace {
+
+// A click as the window system delivers it, so a window blocked by a modal dialog ignores it.
+void systemClick(QWidget* target, QPoint at) {
+    QTest::mouseClick(target->window()->windowHandle(), Qt::LeftButton, {},
+                      target->mapTo(target->window(), at));
+}
+
+// True when a click on the help window's Search tab reaches it.
+bool helpTakesClicks() {
+    HelpViewer* viewer = HelpViewer::instance();
+    viewer->showTopic(QStringLiteral("files.html"));
+    auto* tabs = viewer->findChild<QTabWidget*>();
+    tabs->setCurrentIndex(0);
+    systemClick(tabs->tabBar(), tabs->tabBar()->tabRect(1).center());
+    return tabs->currentIndex() == 1;
+}
+
+// A window with one button that counts the clicks that reach it.
+struct Counted {
+    QDialog window;
+    QPushButton* button = new QPushButton(QStringLiteral("Count"), &window);
+    int clicks = 0;
+    explicit Counted(QWidget* parent = nullptr) : window(parent) {
+        QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
+    }
+    bool takesClicks() {
+        const int before = clicks;
+        systemClick(button, button->rect().center());
+        return clicks > before;
+    }
+};
+
+}  // namespace
+
+TEST(Help, StaysUsableWhileAnEditorAndTheComposerItOpensAreModal) {
+    Counted owner;  // the main window's place
+    owner.window.show();
+    ASSERT_TRUE(owner.takesClicks());  // the click itself reaches an unblocked window
+
+    QtPrompts prompts;
+    bindProgramDialogs(prompts);
+    PlainDialog editor(&owner.window);
+    auto* editorButton = new QPushButton(QStringLiteral("Count"), &editor);
+    int editorClicks = 0;
+    QObject::connect(editorButton, &QPushButton::clicked, [&] { ++editorClicks; });
+
+    bool checkedComposer = false;
+    QTimer::singleShot(0, &editor, [&] {
+        EXPECT_TRUE(helpTakesClicks()) << "with an editor open";
+        EXPECT_FALSE(owner.takesClicks()) << "the main window waits for its editor";
+        QApplication::setActiveWindow(&editor);
+        QTimer::singleShot(0, [&] {
+            auto* composer = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(composer);
+            EXPECT_EQ(composer->parentWidget(), &editor);
+            EXPECT_TRUE(helpTakesClicks()) << "with the composer open";
+            systemClick(editorButton, editorButton->rect().center());
+            EXPECT_EQ(editorClicks, 0) << "the composer blocks its editor";
+            EXPECT_FALSE(owner.takesClicks());
+            checkedComposer = true;
+            composer->reject();
+        });
+        prompts.composeWords(ComposeRequest{});
+        editor.reject();
+    });
+    editor.exec();
+    EXPECT_TRUE(checkedComposer);
+    HelpViewer::instance()->hide();
 }

@@ -164,9 +164,6 @@ ScheduledEventDialog::ScheduledEventDialog(Image& image, Prompts& prompts, int e
         if (m_showing) return;
         m_editor.setErased(on);
         display();
-        // The erased look hides most of the dialog; it stays in the middle of the screen.
-        adjustSize();
-        centreOnScreen(this);
     });
     connect(m_everyHour, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_showing) m_editor.setEveryHour(on);
@@ -187,14 +184,9 @@ ScheduledEventDialog::ScheduledEventDialog(Image& image, Prompts& prompts, int e
     connect(m_time, &ValueField::clicked, this, &ScheduledEventDialog::editTime);
     connect(m_command, &ValueField::clicked, this, &ScheduledEventDialog::editCommand);
 
-    auto* lists = new QVBoxLayout;
-    lists->addWidget(m_weekday);
-    lists->addWidget(m_month);
-    lists->addWidget(m_day);
-    lists->addStretch();
-    auto* dayRow = new QHBoxLayout;
-    dayRow->addWidget(m_days);
-    dayRow->addLayout(lists);
+    // Each list stands beside its option.
+    m_days->placeBeside(static_cast<int>(DayOption::SelectWeekday), {m_weekday});
+    m_days->placeBeside(static_cast<int>(DayOption::SelectMonthDay), {m_month, m_day});
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);
     fields->addWidget(m_captions[0], 0, 0);
@@ -207,22 +199,30 @@ ScheduledEventDialog::ScheduledEventDialog(Image& image, Prompts& prompts, int e
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_erase);
-    layout->addLayout(dayRow);
+    layout->addWidget(m_days);
     layout->addLayout(fields);
     layout->addSpacing(8);
     connect(addOkRow(layout), &QPushButton::clicked, this, &ScheduledEventDialog::storeAndClose);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // What an option or the erased look hides keeps its place, so the window keeps one size.
+    for (QWidget* shown : eventWidgets() + QList<QWidget*>{m_weekday, m_month, m_day}) {
+        QSizePolicy policy = shown->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        shown->setSizePolicy(policy);
+    }
     display();
+}
+
+QList<QWidget*> ScheduledEventDialog::eventWidgets() const {
+    return {m_everyHour, m_days,        m_time,        m_command,
+            m_review,    m_captions[0], m_captions[1], m_captions[2]};
 }
 
 void ScheduledEventDialog::display() {
     m_showing = true;
     const bool erased = m_editor.erased();
     m_erase->setChecked(erased);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_everyHour, m_days, m_time, m_command, m_review,
-                                         m_captions[0], m_captions[1], m_captions[2]})
-        w->setVisible(!erased);
+    for (QWidget* w : eventWidgets()) w->setVisible(!erased);
     m_everyHour->setChecked(m_editor.everyHour());
     m_days->setCurrent(erased ? -1 : static_cast<int>(m_editor.option()));
     m_weekday->setVisible(m_editor.weekdayListShown());

@@ -60,6 +60,8 @@ public:
 
 private:
     void display();
+    // Everything but "Erase(d) Location", which the erased look hides.
+    QList<QWidget*> eventWidgets() const;
     void editTime();
     void editCommand();
     void storeAndClose();

@@ -44,3 +44,16 @@ void GroupSelector::setCurrent(int index) {
     }
     m_quiet = false;
 }
+
+void GroupSelector::placeBeside(int index, const QList<QWidget*>& widgets) {
+    auto* lines = qobject_cast<QBoxLayout*>(layout());
+    QRadioButton* chosen = option(index);
+    if (!lines || !chosen) return;
+    const int at = lines->indexOf(chosen);
+    lines->removeWidget(chosen);
+    auto* line = new QHBoxLayout;
+    line->addWidget(chosen);
+    for (QWidget* widget : widgets) line->addWidget(widget);
+    line->addStretch();
+    lines->insertLayout(at, line);
+}

@@ -27,6 +27,9 @@ public:
     // Selects an option without signalling; an index outside the options clears the choice.
     void setCurrent(int index);
 
+    // Lays `widgets` out on the option's own line, after it (a list that belongs to the option).
+    void placeBeside(int index, const QList<QWidget*>& widgets);
+
 signals:
     // The user selected another option; clicking the selected one again says nothing.
     void changed(int index);

@@ -53,6 +53,11 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setFixedHeight(m_text->fontMetrics().lineSpacing() * 4 + 12);
     m_text->setAccessibleName(QStringLiteral("Message text"));
+    // How many words the composition holds, of the most the field takes; empty until composing
+    // starts, as a shown text's words are not known.
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("lblCount"));
+    m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* group = new QGroupBox(QString::fromUtf8(VoiceTexts::WordsGroup), this);
     group->setObjectName(QStringLiteral("fraWords"));
@@ -71,7 +76,13 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
         list->setAccessibleName(QString::fromUtf8(Vocabulary::pickListName(Lists[i])));
         list->setUniformItemSizes(true);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setMinimumSize(220, 300);
+        // Newspaper columns: the words run down and wrap into the next column, so a long list
+        // takes less scrolling.
+        list->setFlow(QListView::TopToBottom);
+        list->setWrapping(true);
+        list->setResizeMode(QListView::Adjust);
+        list->setSpacing(1);
+        list->setMinimumSize(420, 300);
         for (const Vocabulary::PickEntry& entry : Vocabulary::pickList(Lists[i])) {
             auto* item = new QListWidgetItem(QString::fromUtf8(entry.label), list);
             item->setData(NumberRole, entry.number);
@@ -107,6 +118,7 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(m_text);
+    layout->addWidget(m_count);
     layout->addLayout(middle, 1);
 
     // Loading: "All Words" chosen, no list usable until an opening decides the state.
@@ -114,7 +126,7 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
     showList(0);
     for (QListWidget* list : m_lists) list->setEnabled(false);
     m_newWords = false;
-    setMinimumWidth(560);
+    setMinimumWidth(720);
 }
 
 ComposeResult VoiceComposerDialog::compose(const ComposeRequest& request) {
@@ -149,11 +161,21 @@ void VoiceComposerDialog::setComposing(bool composing) {
     for (QListWidget* list : m_lists) list->setEnabled(composing);
     m_backSpace->setEnabled(composing);
     m_newWords = composing;
+    showCount();
 }
 
 void VoiceComposerDialog::showText() {
     m_text->setPlainText(m_labels.join(QLatin1Char(' ')));
     m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
+    showCount();
+}
+
+void VoiceComposerDialog::showCount() {
+    if (!m_newWords) {
+        m_count->clear();
+        return;
+    }
+    m_count->setText(tr("%1 of %2 words").arg(m_slots.size()).arg(m_wordLimit));
 }
 
 void VoiceComposerDialog::showList(int list) {

@@ -48,11 +48,13 @@ private:
     void cancelComposing();
     void setComposing(bool composing);
     void showText();
+    void showCount();
 
     Prompts& m_prompts;
     ArmingDelay* m_arming;
 
     QLabel* m_heading;
+    QLabel* m_count;
     QPlainTextEdit* m_text;
     std::array<QRadioButton*, 3> m_options{};
     std::array<QListWidget*, 3> m_lists{};

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -95,6 +96,30 @@ TEST(SchedulerDialogTest, OverviewShowsGroupsAndOpensTheEvent) {
     h.click(QStringLiteral("lblTime_2"));
     EXPECT_EQ(title, QStringLiteral("Schedular Position 12"));
     EXPECT_EQ(h.image, before);
+}
+
+TEST(SchedulerDialogTest, EventDialogKeepsOneSizeWithEachListBesideItsOption) {
+    DialogHarness h;
+    auto& dialog = h.adopt(std::make_unique<ScheduledEventDialog>(h.image, h.prompts, 1));
+    const QSize size = dialog.size();
+    auto* weekday = child<QComboBox>(dialog, QStringLiteral("cmbWk"));
+    for (const char* option : {"optWk3", "optWk4", "optWk0", "optWk4"}) {
+        h.click(QLatin1String(option));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.size(), size) << option;
+    }
+    for (int round = 0; round < 2; ++round) {
+        h.click(QStringLiteral("chkErase"));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.size(), size) << "erase " << round;
+    }
+    EXPECT_FALSE(child<QCheckBox>(dialog, QStringLiteral("chkErase"))->isChecked());
+    EXPECT_TRUE(child<QComboBox>(dialog, QStringLiteral("cmbMonth"))->isVisible());
+    // The weekday list shares its option's line.
+    auto* option = child<QRadioButton>(dialog, QStringLiteral("optWk3"));
+    const QRect line(option->mapTo(&dialog, QPoint(0, 0)), option->size());
+    EXPECT_TRUE(
+        line.contains(line.left() + 1, weekday->mapTo(&dialog, weekday->rect().center()).y()));
 }
 
 TEST(SchedulerDialogTest, EventDialogReadsOnceStoresOnOkAndRefusesBadTimes) {

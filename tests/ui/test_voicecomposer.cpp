@@ -106,6 +106,9 @@ TEST_F(Composer, ShowsItsTextsAndComposesFromEveryList) {
         EXPECT_EQ(child<QPushButton>(dialog, "cmdExit")->text(), QStringLiteral("OK"));
         EXPECT_EQ(child<QPushButton>(dialog, "cmdCancel")->text(), QStringLiteral("Cancel"));
         EXPECT_TRUE(child<QPushButton>(dialog, "cmdBackSpace")->isEnabled());
+        // The list wraps into columns: far more than one column's words show without scrolling.
+        auto* all = child<QListWidget>(dialog, "lstAll");
+        EXPECT_TRUE(all->viewport()->rect().contains(all->visualItemRect(all->item(60))));
 
         pick(dialog, "lstAll", QStringLiteral("A"));
         pickByKey(dialog, "lstAll", QStringLiteral("Fire"));
@@ -162,6 +165,8 @@ TEST_F(Composer, KeepingAnExistingTextStoresNothing) {
         pick(dialog, "lstAll", QStringLiteral("A"));
         click(dialog, "cmdBackSpace");
         EXPECT_EQ(text(dialog), QStringLiteral("Hello  Fire"));
+        // The shown text's words are not known: no count until composing starts.
+        EXPECT_EQ(child<QLabel>(dialog, "lblCount")->text(), QString());
         click(dialog, "cmdExit");
     });
     EXPECT_EQ(result.text, QStringLiteral("Hello  Fire"));
@@ -176,6 +181,9 @@ TEST_F(Composer, ClearThenOkStoresAnEmptyMessage) {
         EXPECT_EQ(text(dialog), QString());
         EXPECT_TRUE(child<QListWidget>(dialog, "lstAll")->isEnabled());
         EXPECT_TRUE(child<QPushButton>(dialog, "cmdBackSpace")->isEnabled());
+        // The list wraps into columns: far more than one column's words show without scrolling.
+        auto* all = child<QListWidget>(dialog, "lstAll");
+        EXPECT_TRUE(all->viewport()->rect().contains(all->visualItemRect(all->item(60))));
         click(dialog, "cmdExit");
     });
     EXPECT_EQ(result.text, QString());
@@ -213,7 +221,11 @@ TEST_F(Composer, CancellingInAnyWayRestoresTheInitialText) {
 TEST_F(Composer, WordsBeyondTheLimitAreIgnored) {
     for (int limit : {23, 8}) {
         const ComposeResult result = compose(dialog, {limit, 1, QString()}, [&] {
+            EXPECT_EQ(child<QLabel>(dialog, "lblCount")->text(),
+                      QStringLiteral("0 of %1 words").arg(limit));
             for (int i = 0; i <= limit; ++i) pickByKey(dialog, "lstAll", QStringLiteral("B"));
+            EXPECT_EQ(child<QLabel>(dialog, "lblCount")->text(),
+                      QStringLiteral("%1 of %1 words").arg(limit));
             click(dialog, "cmdExit");
         });
         QStringList expectedText, expectedWords;

@@ -67,7 +67,6 @@ void SpeedDialTableDialog::showRows() {
         const QString identification = identificationField(r).text(m_image);
         m_rows->setValue(r, m_numberColumn, numberField(r).text(m_image));
         m_rows->setValue(r, m_identificationColumn, identification);
-        m_rows->field(r, m_identificationColumn)->setToolTip(identification.trimmed());
         // The position label may have changed with the group: the fields say which entry they
         // belong to.
         const QString position = m_rows->rowLabel(r)->text();

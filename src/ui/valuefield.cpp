@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 ValueField::ValueField(QWidget* parent) : QPushButton(parent) {
     setCursor(Qt::PointingHandCursor);
@@ -21,6 +23,35 @@ ValueField::ValueField(QWidget* parent) : QPushButton(parent) {
 void ValueField::setValue(const QString& value) {
     setText(value);
     setAccessibleName(value);
+    updateToolTip();
+}
+
+int ValueField::textWidth() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // A pixel or two of the contents stay clear, so the last letter never touches the border.
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() - 2;
+}
+
+QString ValueField::shownText() const {
+    return fontMetrics().elidedText(text(), Qt::ElideRight, textWidth());
+}
+
+void ValueField::updateToolTip() {
+    setToolTip(shownText() == text() ? QString() : text().trimmed());
+}
+
+void ValueField::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text = shownText();
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+void ValueField::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    updateToolTip();
 }
 
 void ValueField::setRowLabel(QLabel* label) {

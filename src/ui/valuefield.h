@@ -12,8 +12,11 @@ class ValueField : public QPushButton {
 public:
     explicit ValueField(QWidget* parent = nullptr);
 
-    // Shows a value; the accessible name follows it.
+    // Shows a value; the accessible name follows it. A value wider than the field ends in "…"
+    // on screen, and then its tooltip holds the whole value.
     void setValue(const QString& value);
+    // What the field draws: the value, shortened to its width.
+    QString shownText() const;
     QString value() const { return text(); }
 
     // Names the row this field belongs to: the label becomes its buddy and its text the field's
@@ -22,4 +25,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int textWidth() const;
+    void updateToolTip();
 };

@@ -40,6 +40,5 @@ void VoiceMessagesDialog::showMessages() {
     for (std::size_t m = 0; m < fields().size(); ++m) {
         const QString text = fields()[m].text(m_image);
         m_messages->setValue(int(m), 0, text);
-        m_messages->field(int(m), 0)->setToolTip(text);
     }
 }

@@ -54,3 +54,21 @@ TEST(PlainDialog, OkRowIsNotAnAutomaticDefault) {
     EXPECT_EQ(ok->text(), QStringLiteral("OK"));
     EXPECT_FALSE(ok->autoDefault());
 }
+
+TEST(ValueField, ALongValueEndsInAnEllipsisAndKeepsTheWholeTextElsewhere) {
+    ValueField field;
+    field.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    field.resize(140, 30);
+    field.show();
+    const QString whole = QStringLiteral("Welcome To The Repeater Of The Club Time Of Day Weather");
+    field.setValue(whole);
+    EXPECT_TRUE(field.shownText().endsWith(QChar(0x2026))) << field.shownText().toStdString();
+    EXPECT_LE(field.fontMetrics().horizontalAdvance(field.shownText()), 140);
+    EXPECT_EQ(field.value(), whole);
+    EXPECT_EQ(field.accessibleName(), whole);
+    EXPECT_EQ(field.toolTip(), whole);
+    // Wide enough again: the whole value shows and no tooltip repeats it.
+    field.resize(field.fontMetrics().horizontalAdvance(whole) + 40, 30);
+    EXPECT_EQ(field.shownText(), whole);
+    EXPECT_EQ(field.toolTip(), QString());
+}

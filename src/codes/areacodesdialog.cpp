@@ -6,6 +6,7 @@
 #include "codes/codefields.h"
 #include "codes/telephonecodes.h"
 #include "ui/prompts.h"
+#include "ui/valuefield.h"
 #include "ui/valuefieldgrid.h"
 
 namespace {
@@ -29,6 +30,8 @@ AreaCodesDialog::AreaCodesDialog(const EditorContext& context, QWidget* parent)
         rows, {{.name = QStringLiteral("lblAC%1"), .minimumWidth = FieldWidth, .stretch = true}},
         this);
     connect(m_codes, &ValueFieldGrid::activated, this, [this](int i, int) { editAreaCode(i); });
+    for (int i = 0; i < AreaCodes::Count; ++i)
+        m_codes->field(i, 0)->setKeypadKeys(AreaCodes::request(i, QString()).keySet);
 
     QVBoxLayout* layout = body();
     layout->addWidget(m_codes);
@@ -43,7 +46,8 @@ void AreaCodesDialog::display() {
 }
 
 void AreaCodesDialog::editAreaCode(int i) {
-    const auto entry = m_prompts.enterKeys(AreaCodes::request(i, m_codes->value(i, 0)));
+    const auto entry =
+        m_prompts.enterKeys(ValueField::withTypedKey(AreaCodes::request(i, m_codes->value(i, 0))));
     // A cancelled keypad writes nothing, not even the table's count.
     if (!entry) {
         showStoredValues();

@@ -4,6 +4,7 @@
 
 #include "codes/codefields.h"
 #include "codes/controlcodes.h"
+#include "ui/valuefield.h"
 #include "ui/valuefieldgrid.h"
 
 ControlCodesDialog::ControlCodesDialog(const EditorContext& context, QWidget* parent)
@@ -24,6 +25,8 @@ ControlCodesDialog::ControlCodesDialog(const EditorContext& context, QWidget* pa
     // cancelled keypad writes nothing, so codes stored in a form the fields cannot show stay.
     connect(m_codes, &ValueFieldGrid::activated, this,
             [this](int k, int) { editField(fields()[k]); });
+    for (int k = 0; k < m_codes->rowCount(); ++k)
+        typingOpensKeypad(m_codes->field(k, 0), fields()[k]);
 
     body()->addWidget(m_codes);
     body()->addSpacing(8);

@@ -48,6 +48,8 @@ PrefixCodesDialog::PrefixCodesDialog(const EditorContext& context, QWidget* pare
     // After OK the prefix's group is rewritten as it shows; a cancelled keypad writes nothing.
     connect(m_codes, &ValueFieldGrid::activated, this,
             [this](int c, int) { editField(fields()[prefix(c)]); });
+    for (int c = 0; c < Prefixes::PerGroup; ++c)
+        typingOpensKeypad(m_codes->field(c, 0), fields()[prefix(c)]);
 
     QVBoxLayout* layout = body();
     layout->addWidget(m_groups);

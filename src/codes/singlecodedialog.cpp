@@ -38,6 +38,7 @@ SingleCodeDialog::SingleCodeDialog(const EditorContext& context, const SingleCod
     m_value->setObjectName(QStringLiteral("lblNum"));
     m_value->setMinimumWidth(FieldWidth);
     connect(m_value, &ValueField::clicked, this, [this] { editField(m_code.field); });
+    typingOpensKeypad(m_value, m_code.field);
 
     if (!m_code.caption.isEmpty()) {
         auto* caption = new QLabel(m_code.caption, this);

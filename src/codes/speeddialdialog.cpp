@@ -51,6 +51,8 @@ ValueFieldGrid* SpeedDialTableDialog::buildRows(const QStringList& positions, Or
         position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     connect(m_rows, &ValueFieldGrid::activated, this, &SpeedDialTableDialog::activateCell);
+    for (int r = 0; r < m_rows->rowCount(); ++r)
+        typingOpensKeypad(m_rows->field(r, m_numberColumn), numberField(r));
     return m_rows;
 }
 

@@ -59,6 +59,9 @@ MacrosDialog::MacrosDialog(const EditorContext& context, QWidget* parent)
             ->setAccessibleDescription(tr("Review of macro %1").arg(r + 1));
     }
     connect(m_grid, &ValueFieldGrid::activated, this, &MacrosDialog::activateCell);
+    for (int r = 0; r < Count; ++r)
+        for (int column = TriggerColumn; column < FirstCommandColumn + CommandsPerMacro; ++column)
+            typingOpensKeypad(m_grid->field(r, column), cell(r, column));
 
     QVBoxLayout* layout = body();
     layout->addWidget(instruction);

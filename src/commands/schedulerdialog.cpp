@@ -154,6 +154,8 @@ ScheduledEventDialog::ScheduledEventDialog(Image& image, Prompts& prompts, int e
     m_command = new ValueField(this);
     m_command->setObjectName(QStringLiteral("lblCmd"));
     m_command->setRowLabel(m_captions[1]);
+    m_time->setKeypadKeys(m_editor.timeRequest().keySet);
+    m_command->setKeypadKeys(m_editor.commandRequest().keySet);
     m_review = new QLabel(this);
     m_review->setObjectName(QStringLiteral("lblReview"));
     m_review->setMinimumWidth(240);
@@ -240,12 +242,14 @@ void ScheduledEventDialog::display() {
 // A cancelled keypad leaves the event as the dialog holds it: a command whose bytes the field
 // cannot show keeps its bytes for the event's "OK".
 void ScheduledEventDialog::editTime() {
-    if (const auto time = m_prompts.enterKeys(m_editor.timeRequest())) m_editor.setTime(*time);
+    if (const auto time = m_prompts.enterKeys(ValueField::withTypedKey(m_editor.timeRequest())))
+        m_editor.setTime(*time);
     display();
 }
 
 void ScheduledEventDialog::editCommand() {
-    if (const auto command = m_prompts.enterKeys(m_editor.commandRequest()))
+    if (const auto command =
+            m_prompts.enterKeys(ValueField::withTypedKey(m_editor.commandRequest())))
         m_editor.setCommand(*command);
     display();
 }

@@ -75,6 +75,7 @@ CourtesyTonesDialog::CourtesyTonesDialog(const EditorContext& context, QWidget* 
             // keypad writes nothing.
             connect(field, &ValueField::clicked, this,
                     [this, r, f] { editField(toneField(r, f)); });
+            typingOpensKeypad(field, toneField(r, f));
             grid->addWidget(field, FirstToneRow + r, FirstFieldColumn + f);
             m_fields[r][f] = field;
         }

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "devices/devicefields.h"
+#include "ui/valuefield.h"
 #include "ui/valuefieldgrid.h"
 
 TimersDialog::TimersDialog(const EditorContext& context, QWidget* parent)
@@ -25,6 +26,8 @@ TimersDialog::TimersDialog(const EditorContext& context, QWidget* parent)
     // A cancelled keypad writes nothing: the upper bits of the entry stay as they are.
     connect(m_timers, &ValueFieldGrid::activated, this,
             [this](int timer, int) { editField(fields()[timer]); });
+    for (int timer = 0; timer < m_timers->rowCount(); ++timer)
+        typingOpensKeypad(m_timers->field(timer, 0), fields()[timer]);
 
     body()->addWidget(m_timers);
     body()->addSpacing(8);

@@ -37,6 +37,8 @@ UserInputsDialog::UserInputsDialog(const EditorContext& context, QWidget* parent
     }
     connect(m_grid, &ValueFieldGrid::activated, this,
             [this](int input, int) { editField(command(input)); });
+    for (int input = 0; input < Count; ++input)
+        typingOpensKeypad(m_grid->field(input, 0), command(input));
 
     QVBoxLayout* layout = body();
     layout->addWidget(m_grid);

@@ -31,6 +31,9 @@ struct KeypadRequest {
     QString heading;
     QString initial;  // the field's current text; what Cancel gives back
     EntryCheck check = EntryCheck::None;
+    // A key typed on the field that opened the pad: the pad's first key press, taken as soon as
+    // the pad is armed. Empty when the pad was opened by a click, Enter or Space.
+    QString firstKey = {};
 
     bool operator==(const KeypadRequest&) const = default;
 };

@@ -6,6 +6,7 @@
 
 #include "core/texts.h"
 #include "ui/prompts.h"
+#include "ui/valuefield.h"
 
 EditorDialog::EditorDialog(const EditorContext& context, const DialogIdentity& identity,
                            QWidget* parent)
@@ -50,11 +51,16 @@ std::optional<QByteArray> EditorDialog::shownValues() const {
 }
 
 void EditorDialog::editField(const Fields::Field& field) {
-    if (const std::optional<QString> entry = m_prompts.enterKeys(field.request(m_image))) {
+    if (const std::optional<QString> entry =
+            m_prompts.enterKeys(ValueField::withTypedKey(field.request(m_image)))) {
         if (field.store(m_image, *entry) == Fields::Stored::Refused)
             m_prompts.message(Icon::Exclamation, field.refusalTitle, field.refusal);
     }
     showStoredValues();
+}
+
+void EditorDialog::typingOpensKeypad(ValueField* widget, const Fields::Field& field) {
+    if (field.request) widget->setKeypadKeys(field.request(m_image).keySet);
 }
 
 void EditorDialog::composeField(const Fields::Field& field) {

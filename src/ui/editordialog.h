@@ -16,6 +16,7 @@
 
 class Prompts;
 class QVBoxLayout;
+class ValueField;
 struct Settings;
 
 // What an editor dialog is built on.
@@ -91,6 +92,9 @@ protected:
     // are stored by the field's rule, and every field shows what is stored then. A cancelled or
     // closed composer writes nothing.
     void composeField(const Fields::Field& field);
+    // Lets a key of the keypad field's key set typed on `widget` open its keypad with that key
+    // pressed first.
+    void typingOpensKeypad(ValueField* widget, const Fields::Field& field);
 
     // Reads and shows every field now; the dialogs call it after each keypad or composer return.
     void showStoredValues();

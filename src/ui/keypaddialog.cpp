@@ -127,6 +127,8 @@ void KeypadDialog::begin(const KeypadRequest& request) {
     m_limit = request.limit;
     m_check = request.check;
     m_typedEarly.clear();
+    // The key typed on the field that opened the pad is its first press, once it is armed.
+    if (!request.firstKey.isEmpty()) m_typedEarly.append({0, request.firstKey});
     m_arming->start();
 
     for (QPushButton* button : m_keys)

@@ -4,6 +4,11 @@
 #include <QLabel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <utility>
+
+#include "formats/keypadrules.h"
+
+QString ValueField::s_typedKey;
 
 ValueField::ValueField(QWidget* parent) : QPushButton(parent) {
     setCursor(Qt::PointingHandCursor);
@@ -59,9 +64,25 @@ void ValueField::setRowLabel(QLabel* label) {
     setAccessibleDescription(label->text().remove(QLatin1Char('&')));
 }
 
+KeypadRequest ValueField::withTypedKey(KeypadRequest request) {
+    request.firstKey = std::exchange(s_typedKey, QString());
+    return request;
+}
+
 void ValueField::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         click();
+        return;
+    }
+    const QString typed = event->text().toUpper();
+    if (m_keypadKeys && typed.size() == 1 &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        Keypad::keyShown(*m_keypadKeys, typed.at(0))) {
+        // The click opens the keypad, which takes the key; whatever else the click does, the key
+        // is not kept for a later opening.
+        s_typedKey = typed;
+        click();
+        s_typedKey.clear();
         return;
     }
     QPushButton::keyPressEvent(event);

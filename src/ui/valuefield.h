@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QPushButton>
+#include <optional>
+
+#include "formats/keypadrequest.h"
 
 class QLabel;
 
@@ -23,6 +26,12 @@ public:
     // accessible description.
     void setRowLabel(QLabel* label);
 
+    // Marks a field the keypad edits: a key of `keys` typed on it (no Ctrl or Alt) opens the
+    // keypad as a click does, with that key as the pad's first key press.
+    void setKeypadKeys(KeySet keys) { m_keypadKeys = keys; }
+    // `request` with the key typed on the field that is opening it, if one was typed.
+    static KeypadRequest withTypedKey(KeypadRequest request);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -30,5 +39,8 @@ protected:
 
 private:
     int textWidth() const;
+
+    std::optional<KeySet> m_keypadKeys;
+    static QString s_typedKey;  // the key typed on the field whose click is running
     void updateToolTip();
 };

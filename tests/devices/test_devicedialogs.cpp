@@ -88,6 +88,13 @@ TEST(CourtesyTonesDialogTest, ShowsTheGridAndStoresEachEditAtOnce) {
         expectOnlyWritten(before, h.image, 834 + c.field, {c.after});
         EXPECT_EQ(h.shown(toneField(columns[c.field], 1)), QLatin1String(c.shownAfter));
     }
+    // A digit typed on a field opens its keypad with that digit as the first press.
+    h.prompts.keypadCalls.clear();
+    h.prompts.keypadAnswers.push_back(QStringLiteral("4"));
+    QTest::keyClick(h.field(toneField(columns[3], 1)), Qt::Key_4);
+    ASSERT_EQ(h.prompts.keypadCalls.size(), 1u);
+    EXPECT_EQ(h.prompts.keypadCalls[0].firstKey, QStringLiteral("4"));
+    EXPECT_EQ(h.image[837], 4);
     // Tone 1 set to no tone makes the row blank; its other bytes stay in the image.
     EXPECT_EQ(h.shown(toneField("lblTD1", 1)), QString());
     EXPECT_EQ(h.image[835], 2);

@@ -264,6 +264,17 @@ TEST(Keypad, ClicksBeforeArmingChangeNothingTypedKeysWaitForIt) {
     EXPECT_EQ(g.pad.displayText(), QStringLiteral("75"));
 }
 
+TEST(Keypad, TheKeyTypedOnItsFieldIsTheFirstPressOnceArmed) {
+    KeypadFixture f(60000);
+    KeypadRequest request{KeySet::Codes, 8, QStringLiteral("Enter code"), QStringLiteral("123")};
+    request.firstKey = QStringLiteral("A");
+    f.begin(request);
+    QTest::keyClicks(f.button("cmdOK"), QStringLiteral("7"));
+    EXPECT_EQ(f.display(), QStringLiteral("123"));
+    f.pad.arm();
+    EXPECT_EQ(f.display(), QStringLiteral("A7"));
+}
+
 TEST(Keypad, CloseBoxWorksBeforeArming) {
     KeypadFixture f(60000);
     f.begin({KeySet::Codes, 7, QStringLiteral("Unlock Number"), QStringLiteral("1234567"),

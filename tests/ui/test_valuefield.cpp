@@ -72,3 +72,23 @@ TEST(ValueField, ALongValueEndsInAnEllipsisAndKeepsTheWholeTextElsewhere) {
     EXPECT_EQ(field.shownText(), whole);
     EXPECT_EQ(field.toolTip(), QString());
 }
+
+TEST(ValueField, AKeyOfItsKeySetTypedOnAKeypadFieldOpensTheKeypadWithIt) {
+    ValueField field;
+    field.show();
+    QStringList opened;  // the first key each click hands to the keypad
+    QObject::connect(&field, &ValueField::clicked,
+                     [&] { opened << ValueField::withTypedKey(KeypadRequest{}).firstKey; });
+    QTest::keyClick(&field, Qt::Key_5);
+    EXPECT_TRUE(opened.isEmpty()) << "not a keypad field";
+
+    field.setKeypadKeys(KeySet::Codes);
+    QTest::keyClick(&field, Qt::Key_5);
+    QTest::keyClick(&field, Qt::Key_B);                       // typed lower case
+    QTest::keyClick(&field, Qt::Key_D);                       // not a key of the set
+    QTest::keyClick(&field, Qt::Key_5, Qt::ControlModifier);  // a shortcut, not a key press
+    QTest::keyClick(&field, Qt::Key_Space);                   // a click, no key
+    EXPECT_EQ(opened, QStringList({"5", "B", ""}));
+    // A typed key is used once: a later opening of any keypad starts without it.
+    EXPECT_EQ(ValueField::withTypedKey(KeypadRequest{}).firstKey, QString());
+}

@@ -118,9 +118,15 @@ bool QtPrintPorts::printJob(const ReportDocument& document, int job) {
     return refused.isEmpty();
 }
 
-void QtPrintPorts::preview(const ReportDocument& document) {
+void QtPrintPorts::preview(const ReportDocument& document, const std::function<void()>& print) {
     const QPageSize size =
         m_printer ? m_printer->pageLayout().pageSize() : ReportPaper::defaultPageSize();
-    ReportPreviewDialog dialog(document, size, m_parent);
-    dialog.exec();
+    int outcome = QDialog::Rejected;
+    {
+        ReportPreviewDialog dialog(document, size, m_parent);
+        dialog.offerPrinting(bool(print));
+        outcome = dialog.exec();
+    }
+    // The preview is gone before the printer chooser comes up.
+    if (outcome == ReportPreviewDialog::PrintRequested && print) print();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPageSize>
+#include <functional>
 #include <memory>
 
 #include "report/reportdocument.h"
@@ -22,7 +23,9 @@ public:
     // the printer fails.
     virtual bool printJob(const ReportDocument& document, int job) = 0;
     // Shows the composed pages as they will come out of the printer, each in its orientation.
-    virtual void preview(const ReportDocument& document) = 0;
+    // With `print` set the preview offers "Print..."; choosing it closes the preview and then runs
+    // `print` (the print dialog's own print run).
+    virtual void preview(const ReportDocument& document, const std::function<void()>& print) = 0;
 };
 
 class QtPrintPorts : public PrintPorts {
@@ -32,7 +35,7 @@ public:
 
     bool choosePrinter() override;
     bool printJob(const ReportDocument& document, int job) override;
-    void preview(const ReportDocument& document) override;
+    void preview(const ReportDocument& document, const std::function<void()>& print) override;
 
 private:
     QWidget* m_parent;

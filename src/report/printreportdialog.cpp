@@ -172,7 +172,8 @@ void PrintReportDialog::previewReport() {
         const BusyPointer busy;
         document = composeChecked();
     }
-    m_ports->preview(document);
+    // "Print..." in the preview is the print button's run: the same chooser, jobs and status.
+    m_ports->preview(document, [this] { printReport(); });
 }
 
 void PrintReportDialog::exportPdf() {

@@ -54,7 +54,8 @@ public slots:
     void blink();
     // The print run: one print job per job, in box order; a completed run clears the boxes.
     void printReport();
-    // The checked sections in the preview; the boxes stay checked.
+    // The checked sections in the preview; the boxes stay checked. Its "Print..." closes it and
+    // starts the print run.
     void previewReport();
     // The checked sections saved as one PDF file, each job on new pages; the boxes stay checked.
     void exportPdf();

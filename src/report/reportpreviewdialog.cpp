@@ -111,17 +111,21 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& document, const Q
     };
     QPushButton* zoomIn = button(tr("Zoom In"), QStringLiteral("cmdZoomIn"));
     QPushButton* zoomOut = button(tr("Zoom Out"), QStringLiteral("cmdZoomOut"));
+    m_print = button(tr("Print..."), QStringLiteral("cmdPrint"));
+    m_print->hide();
     QPushButton* close = button(tr("Close"), QStringLiteral("cmdClose"));
     connect(zoomIn, &QPushButton::clicked, this,
             [this] { m_view->setZoom(m_view->zoom() * ZoomStep); });
     connect(zoomOut, &QPushButton::clicked, this,
             [this] { m_view->setZoom(m_view->zoom() / ZoomStep); });
+    connect(m_print, &QPushButton::clicked, this, [this] { done(PrintRequested); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(zoomIn);
     buttons->addWidget(zoomOut);
     buttons->addStretch();
+    buttons->addWidget(m_print);
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
@@ -129,3 +133,5 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& document, const Q
     layout->addLayout(buttons);
     resize(m_view->sizeHint().width() + 60, 760);
 }
+
+void ReportPreviewDialog::offerPrinting(bool offered) { m_print->setVisible(offered); }

@@ -10,6 +10,8 @@
 
 #include "report/reportdocument.h"
 
+class QPushButton;
+
 // The pages one below the other, each with a caption naming its page number and job.
 class ReportPagesView : public QWidget {
     Q_OBJECT
@@ -49,13 +51,19 @@ private:
 class ReportPreviewDialog : public QDialog {
     Q_OBJECT
 public:
-    // A scroll area with the pages (pagesView), "Zoom In" (cmdZoomIn), "Zoom Out" (cmdZoomOut)
-    // and "Close" (cmdClose).
+    // What exec() returns when the user chose "Print...".
+    static constexpr int PrintRequested = QDialog::Accepted + 1;
+
+    // A scroll area with the pages (pagesView), "Zoom In" (cmdZoomIn), "Zoom Out" (cmdZoomOut),
+    // "Print..." (cmdPrint, shown once offered) and "Close" (cmdClose).
     ReportPreviewDialog(const ReportDocument& document, const QPageSize& pageSize,
                         QWidget* parent = nullptr);
 
     ReportPagesView* pagesView() const { return m_view; }
+    // Shows "Print...", which closes the preview with PrintRequested.
+    void offerPrinting(bool offered);
 
 private:
     ReportPagesView* m_view;
+    QPushButton* m_print;
 };

@@ -24,7 +24,7 @@
 namespace {
 
 // The printer side as a script: the chooser's answer, the jobs received, a printer that fails
-// at a given job, the documents previewed.
+// at a given job, the documents previewed and what their "Print..." runs.
 class ScriptedPorts : public PrintPorts {
 public:
     bool chosen = true;
@@ -32,6 +32,7 @@ public:
     int failingJob = -1;
     QStringList printed;
     std::vector<ReportDocument> previews;
+    std::function<void()> printFromPreview;
 
     bool choosePrinter() override {
         ++chooserCalls;
@@ -42,7 +43,10 @@ public:
         printed << document.jobs.at(job).name;
         return true;
     }
-    void preview(const ReportDocument& document) override { previews.push_back(document); }
+    void preview(const ReportDocument& document, const std::function<void()>& print) override {
+        previews.push_back(document);
+        printFromPreview = print;
+    }
 };
 
 class PrintReportDialogTest : public ::testing::Test {
@@ -141,6 +145,44 @@ TEST_F(PrintReportDialogTest, PrintRunOutcomes) {
     dialog.blink();
     EXPECT_EQ(caption(), "No Print Job(s) Selected");
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(PrintReportDialogTest, PrintInThePreviewIsThePrintButtonsRun) {
+    struct Outcome {
+        QStringList printed;
+        QString status;
+        std::vector<int> checked;
+        int chooserCalls;
+    };
+    const auto run = [this](bool fromPreview) {
+        for (int n : {12, 0})
+            if (!box(n)->isChecked()) box(n)->click();
+        ports.printed.clear();
+        ports.chooserCalls = 0;
+        if (fromPreview) {
+            ports.printFromPreview = nullptr;
+            button("cmdPreview")->click();
+            EXPECT_TRUE(ports.printed.isEmpty());  // nothing printed before "Print..." is chosen
+            EXPECT_TRUE(ports.printFromPreview);
+            if (ports.printFromPreview) ports.printFromPreview();
+        } else {
+            button("cmdPrint")->click();
+        }
+        return Outcome{ports.printed, status(), checked(), ports.chooserCalls};
+    };
+    const std::pair<bool, int> scripts[] = {{false, -1}, {true, 1}, {true, -1}};
+    for (const auto& [chosen, failingJob] : scripts) {
+        ports.chosen = chosen;
+        ports.failingJob = failingJob;
+        const Outcome button = run(false);
+        const Outcome preview = run(true);
+        EXPECT_EQ(preview.printed, button.printed) << failingJob;
+        EXPECT_EQ(preview.status, button.status) << failingJob;
+        EXPECT_EQ(preview.checked, button.checked) << failingJob;
+        EXPECT_EQ(preview.chooserCalls, 1);
+    }
+    EXPECT_EQ(ports.printed, QStringList({"Base Control Codes", "Courtesy Tones"}));
+    EXPECT_TRUE(checked().empty());
 }
 
 TEST_F(PrintReportDialogTest, BoxesAndStatusSurviveOk) {

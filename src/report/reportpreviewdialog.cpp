@@ -1,29 +1,39 @@
 #include "report/reportpreviewdialog.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "report/reportpainter.h"
-
-namespace {
-constexpr double Gap = 16;      // between pages, and room for a caption
-constexpr double Caption = 18;  // height of the caption above a page
-constexpr double MinZoom = 0.25;
-constexpr double MaxZoom = 3.0;
-constexpr double ZoomStep = 1.25;
-}  // namespace
 
 ReportPagesView::ReportPagesView(const ReportDocument& document, const QPageSize& pageSize,
                                  QWidget* parent)
     : QWidget(parent), m_document(document), m_pageSize(pageSize) {
     setObjectName(QStringLiteral("pagesView"));
-    for (int j = 0; j < static_cast<int>(m_document.jobs.size()); ++j)
-        for (const ReportPage& page : m_document.jobs[j].pages) m_pages.push_back({&page, j, {}});
+    const int dpi = logicalDpiX();
+    for (int j = 0; j < static_cast<int>(m_document.jobs.size()); ++j) {
+        for (const ReportPage& page : m_document.jobs[j].pages) {
+            const QSizeF paper =
+                ReportPaper::pageLayout(m_pageSize, page.orientation).fullRectPixels(dpi).size();
+            m_pages.push_back({&page, j, paper, {}});
+        }
+    }
     arrangePages();
 }
 
@@ -41,23 +51,62 @@ QString ReportPagesView::pageCaption(int index) const {
         .arg(m_document.jobs[page.job].name);
 }
 
-void ReportPagesView::arrangePages() {
-    const int dpi = logicalDpiX();
+int ReportPagesView::pageTop(int index) const {
+    if (index <= 0) return 0;
+    return static_cast<int>(std::floor(m_pages.at(index).rect.top() - Caption - Gap / 2));
+}
+
+int ReportPagesView::pageAt(double y) const {
+    for (int i = pageCount() - 1; i > 0; --i)
+        if (pageTop(i) <= y) return i;
+    return 0;
+}
+
+double ReportPagesView::widestPaper() const {
     double width = 0;
-    for (Page& page : m_pages) {
-        const QSizeF full =
-            ReportPaper::pageLayout(m_pageSize, page.page->orientation).fullRectPixels(dpi).size();
-        page.rect = QRectF(QPointF(), full * m_zoom);
-        width = std::max(width, page.rect.width());
-    }
+    for (const Page& page : m_pages) width = std::max(width, page.paper.width());
+    return width;
+}
+
+QSize ReportPagesView::sizeAt(double zoom) const {
+    double height = Gap;
+    for (const Page& page : m_pages) height += Caption + page.paper.height() * zoom + Gap;
+    return QSize(static_cast<int>(widestPaper() * zoom + 2 * Gap), static_cast<int>(height));
+}
+
+double ReportPagesView::fitWidthZoom(int width) const {
+    const double paper = widestPaper();
+    return paper > 0 ? (width - 2 * Gap) / paper : m_zoom;
+}
+
+double ReportPagesView::fitPageZoom(int index, QSize size) const {
+    const QSizeF paper = m_pages.at(index).paper;
+    return std::min((size.width() - 2 * Gap) / paper.width(),
+                    (size.height() - Caption - 2 * Gap) / paper.height());
+}
+
+ReportPagesView::Anchor ReportPagesView::anchorAt(QPointF point) const {
+    const int page = pageAt(point.y());
+    if (m_pages.empty()) return {0, point};
+    return {page, (point - m_pages[page].rect.topLeft()) / m_zoom};
+}
+
+QPointF ReportPagesView::pointOf(const Anchor& anchor) const {
+    if (m_pages.empty()) return anchor.onPaper;
+    return m_pages.at(anchor.page).rect.topLeft() + anchor.onPaper * m_zoom;
+}
+
+void ReportPagesView::arrangePages() {
+    const double width = widestPaper() * m_zoom;
     // One page below the other, each centred on the widest.
     double y = Gap;
     for (Page& page : m_pages) {
         y += Caption;
-        page.rect.moveTopLeft(QPointF(Gap + (width - page.rect.width()) / 2, y));
-        y += page.rect.height() + Gap;
+        const QSizeF size = page.paper * m_zoom;
+        page.rect = QRectF(QPointF(Gap + (width - size.width()) / 2, y), size);
+        y += size.height() + Gap;
     }
-    m_size = QSize(static_cast<int>(width + 2 * Gap), static_cast<int>(y));
+    m_size = sizeAt(m_zoom);
     resize(m_size);
     updateGeometry();
 }
@@ -97,41 +146,281 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& document, const Q
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     m_view = new ReportPagesView(document, pageSize);
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("scrollPages"));
-    scroll->setWidget(m_view);
-    scroll->setAlignment(Qt::AlignHCenter);
-    scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll = new QScrollArea;
+    m_scroll->setObjectName(QStringLiteral("scrollPages"));
+    m_scroll->setWidget(m_view);
+    m_scroll->setAlignment(Qt::AlignHCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    // Home, End and Ctrl with the wheel are the preview's own; the rest is the scroll area's.
+    m_scroll->installEventFilter(this);
+    m_scroll->viewport()->installEventFilter(this);
 
-    auto button = [this](const QString& text, const QString& name) {
+    // Clicking a button of the tool row leaves the keyboard with the pages.
+    auto button = [this](const QString& text, const char* name) {
         auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
+        b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    QPushButton* zoomIn = button(tr("Zoom In"), QStringLiteral("cmdZoomIn"));
-    QPushButton* zoomOut = button(tr("Zoom Out"), QStringLiteral("cmdZoomOut"));
-    m_print = button(tr("Print..."), QStringLiteral("cmdPrint"));
+    auto pageButton = [this](const QString& text, const char* name, const char* themeIcon,
+                             QStyle::StandardPixmap fallback) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setText(text);
+        b->setToolTip(text);
+        b->setIcon(QIcon::fromTheme(QLatin1String(themeIcon), style()->standardIcon(fallback)));
+        b->setFocusPolicy(Qt::TabFocus);
+        return b;
+    };
+
+    m_zoomIn = button(tr("Zoom In"), "cmdZoomIn");
+    m_zoomOut = button(tr("Zoom Out"), "cmdZoomOut");
+    m_zoomIn->setToolTip(
+        tr("Zoom in (%1, or Ctrl with the mouse wheel)")
+            .arg(QKeySequence(QKeySequence::ZoomIn).toString(QKeySequence::NativeText)));
+    m_zoomOut->setToolTip(
+        tr("Zoom out (%1, or Ctrl with the mouse wheel)")
+            .arg(QKeySequence(QKeySequence::ZoomOut).toString(QKeySequence::NativeText)));
+    m_zoomLabel = new QLabel(this);
+    m_zoomLabel->setObjectName(QStringLiteral("lblZoom"));
+    m_zoomLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_zoomLabel->setMinimumWidth(m_zoomLabel->fontMetrics().horizontalAdvance(tr("%1%").arg(888)));
+    m_fitWidth = button(tr("Fit Width"), "cmdFitWidth");
+    m_fitPage = button(tr("Fit Page"), "cmdFitPage");
+    m_fitWidth->setToolTip(tr("The widest page fills the window's width"));
+    m_fitPage->setToolTip(tr("The whole page shows in the window"));
+    for (QPushButton* fit : {m_fitWidth, m_fitPage}) fit->setCheckable(true);
+
+    m_first =
+        pageButton(tr("First Page"), "cmdFirstPage", "go-first", QStyle::SP_MediaSkipBackward);
+    m_previous = pageButton(tr("Previous Page"), "cmdPreviousPage", "go-previous",
+                            QStyle::SP_MediaSeekBackward);
+    m_next = pageButton(tr("Next Page"), "cmdNextPage", "go-next", QStyle::SP_MediaSeekForward);
+    m_last = pageButton(tr("Last Page"), "cmdLastPage", "go-last", QStyle::SP_MediaSkipForward);
+    m_pageBox = new QSpinBox(this);
+    m_pageBox->setObjectName(QStringLiteral("spnPage"));
+    m_pageBox->setRange(1, std::max(1, m_view->pageCount()));
+    // A page number typed in is gone to on Enter, not digit by digit.
+    m_pageBox->setKeyboardTracking(false);
+    m_pageBox->setAlignment(Qt::AlignRight);
+    m_pageBox->setAccessibleName(tr("Page"));
+    auto* pageLabel = new QLabel(tr("Page"), this);
+    pageLabel->setBuddy(m_pageBox);
+    auto* pageCount = new QLabel(tr("of %1").arg(m_view->pageCount()), this);
+    pageCount->setObjectName(QStringLiteral("lblPageCount"));
+
+    m_print = button(tr("Print..."), "cmdPrint");
+    m_print->setFocusPolicy(Qt::StrongFocus);
     m_print->hide();
-    QPushButton* close = button(tr("Close"), QStringLiteral("cmdClose"));
-    connect(zoomIn, &QPushButton::clicked, this,
-            [this] { m_view->setZoom(m_view->zoom() * ZoomStep); });
-    connect(zoomOut, &QPushButton::clicked, this,
-            [this] { m_view->setZoom(m_view->zoom() / ZoomStep); });
+    QPushButton* close = button(tr("Close"), "cmdClose");
+    close->setFocusPolicy(Qt::StrongFocus);
+
+    connect(m_zoomIn, &QPushButton::clicked, this, [this] {
+        zoomAround(m_view->zoom() * ZoomStep, m_scroll->viewport()->rect().center());
+    });
+    connect(m_zoomOut, &QPushButton::clicked, this, [this] {
+        zoomAround(m_view->zoom() / ZoomStep, m_scroll->viewport()->rect().center());
+    });
+    connect(m_fitWidth, &QPushButton::clicked, this,
+            [this](bool on) { on ? fitWidth() : setFit(Fit::None); });
+    connect(m_fitPage, &QPushButton::clicked, this,
+            [this](bool on) { on ? fitPage() : setFit(Fit::None); });
+    connect(m_first, &QToolButton::clicked, this, [this] { goToPage(0); });
+    connect(m_previous, &QToolButton::clicked, this, [this] { goToPage(m_current - 1); });
+    connect(m_next, &QToolButton::clicked, this, [this] { goToPage(m_current + 1); });
+    connect(m_last, &QToolButton::clicked, this, [this] { goToPage(m_view->pageCount() - 1); });
+    connect(m_pageBox, &QSpinBox::valueChanged, this, [this](int page) { goToPage(page - 1); });
     connect(m_print, &QPushButton::clicked, this, [this] { done(PrintRequested); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
+    // Scrolling by hand moves the page number box along.
+    QScrollBar* vertical = m_scroll->verticalScrollBar();
+    const auto followScrolling = [this] {
+        if (!m_navigating) showCurrentPage(pageInView());
+    };
+    connect(vertical, &QScrollBar::valueChanged, this, followScrolling);
+    connect(vertical, &QScrollBar::rangeChanged, this, followScrolling);
+
+    // Ctrl++ (Ctrl+Shift+= on many keyboards, so Ctrl+= as well) and Ctrl+-.
+    const auto zoomKeys = [this](const QList<QKeySequence>& keys, double factor) {
+        for (const QKeySequence& key : keys) {
+            connect(new QShortcut(key, this), &QShortcut::activated, this, [this, factor] {
+                zoomAround(m_view->zoom() * factor, m_scroll->viewport()->rect().center());
+            });
+        }
+    };
+    zoomKeys({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+             ZoomStep);
+    zoomKeys({QKeySequence(QKeySequence::ZoomOut)}, 1 / ZoomStep);
+
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(m_zoomIn);
+    tools->addWidget(m_zoomOut);
+    tools->addWidget(m_zoomLabel);
+    tools->addSpacing(12);
+    tools->addWidget(m_fitWidth);
+    tools->addWidget(m_fitPage);
+    tools->addStretch();
+    tools->addWidget(m_first);
+    tools->addWidget(m_previous);
+    tools->addSpacing(4);
+    tools->addWidget(pageLabel);
+    tools->addWidget(m_pageBox);
+    tools->addWidget(pageCount);
+    tools->addSpacing(4);
+    tools->addWidget(m_next);
+    tools->addWidget(m_last);
+
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(zoomIn);
-    buttons->addWidget(zoomOut);
     buttons->addStretch();
     buttons->addWidget(m_print);
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 1);
+    layout->addLayout(tools);
+    layout->addWidget(m_scroll, 1);
     layout->addLayout(buttons);
-    resize(m_view->sizeHint().width() + 60, 760);
+    resize(std::max(m_view->sizeHint().width() + 60, layout->minimumSize().width()), 760);
+
+    setZoom(m_view->zoom());
+    showCurrentPage(0);
+    m_scroll->setFocus();
 }
 
 void ReportPreviewDialog::offerPrinting(bool offered) { m_print->setVisible(offered); }
+
+void ReportPreviewDialog::goToPage(int index) {
+    if (m_view->pageCount() == 0) return;
+    index = std::clamp(index, 0, m_view->pageCount() - 1);
+    showCurrentPage(index);
+    const QScopedValueRollback navigating(m_navigating, true);
+    if (m_fit == Fit::Page)
+        setZoom(zoomToFit([this](QSize room) { return m_view->fitPageZoom(m_current, room); }));
+    const QRectF page = m_view->pageRect(index);
+    m_scroll->verticalScrollBar()->setValue(m_view->pageTop(index));
+    m_scroll->horizontalScrollBar()->setValue(
+        qRound(page.center().x() - m_scroll->viewport()->width() / 2.0));
+}
+
+void ReportPreviewDialog::zoomAround(double zoom, QPoint at) {
+    setFit(Fit::None);
+    const ReportPagesView::Anchor anchor =
+        m_view->anchorAt(m_view->mapFrom(m_scroll->viewport(), QPointF(at)));
+    setZoom(zoom);
+    // The scroll area has placed the resized view; the anchor goes back under `at`.
+    const QPointF point = m_view->pointOf(anchor);
+    m_scroll->horizontalScrollBar()->setValue(qRound(point.x() - at.x()));
+    m_scroll->verticalScrollBar()->setValue(qRound(point.y() - at.y()));
+}
+
+void ReportPreviewDialog::fitWidth() {
+    setFit(Fit::Width);
+    refit();
+}
+
+void ReportPreviewDialog::fitPage() {
+    setFit(Fit::Page);
+    refit();
+}
+
+void ReportPreviewDialog::setFit(Fit fit) {
+    m_fit = fit;
+    m_fitWidth->setChecked(fit == Fit::Width);
+    m_fitPage->setChecked(fit == Fit::Page);
+}
+
+void ReportPreviewDialog::refit() {
+    if (m_view->pageCount() == 0) return;
+    if (m_fit == Fit::Page) {
+        goToPage(m_current);
+    } else if (m_fit == Fit::Width) {
+        // Across, everything fits; down, the middle of the viewport stays where it is.
+        const QPoint middle = m_scroll->viewport()->rect().center();
+        const ReportPagesView::Anchor anchor =
+            m_view->anchorAt(m_view->mapFrom(m_scroll->viewport(), QPointF(middle)));
+        setZoom(zoomToFit([this](QSize room) { return m_view->fitWidthZoom(room.width()); }));
+        m_scroll->verticalScrollBar()->setValue(qRound(m_view->pointOf(anchor).y() - middle.y()));
+    }
+}
+
+template <typename FitZoom>
+double ReportPreviewDialog::zoomToFit(FitZoom fit) const {
+    const QSize whole = m_scroll->maximumViewportSize();
+    const int barWidth = m_scroll->verticalScrollBar()->sizeHint().width();
+    const int barHeight = m_scroll->horizontalScrollBar()->sizeHint().height();
+    // A scroll bar the zoom brings takes its room from the viewport, and may bring the other.
+    QSize room = whole;
+    bool vertical = false;
+    bool horizontal = false;
+    double zoom = fit(room);
+    for (int pass = 0; pass < 2; ++pass) {
+        const QSize view =
+            m_view->sizeAt(std::clamp(zoom, ReportPagesView::MinZoom, ReportPagesView::MaxZoom));
+        vertical = vertical || view.height() > room.height();
+        horizontal = horizontal || view.width() > room.width();
+        room = whole - QSize(vertical ? barWidth : 0, horizontal ? barHeight : 0);
+        zoom = fit(room);
+    }
+    return zoom;
+}
+
+void ReportPreviewDialog::setZoom(double zoom) {
+    m_view->setZoom(zoom);
+    m_zoomLabel->setText(tr("%1%").arg(qRound(m_view->zoom() * 100)));
+    m_zoomIn->setEnabled(m_view->zoom() < ReportPagesView::MaxZoom);
+    m_zoomOut->setEnabled(m_view->zoom() > ReportPagesView::MinZoom);
+}
+
+int ReportPreviewDialog::pageInView() const {
+    const QScrollBar* bar = m_scroll->verticalScrollBar();
+    const int top = bar->value();
+    if (bar->maximum() > 0 && top >= bar->maximum()) {
+        const int bottom = top + m_scroll->viewport()->height();
+        for (int i = m_view->pageCount() - 1; i > 0; --i)
+            if (m_view->pageRect(i).top() <= bottom) return i;
+    }
+    return m_view->pageAt(top);
+}
+
+void ReportPreviewDialog::showCurrentPage(int index) {
+    m_current = index;
+    {
+        const QSignalBlocker quiet(m_pageBox);
+        m_pageBox->setValue(index + 1);
+    }
+    const int last = m_view->pageCount() - 1;
+    m_first->setEnabled(index > 0);
+    m_previous->setEnabled(index > 0);
+    m_next->setEnabled(index < last);
+    m_last->setEnabled(index < last);
+}
+
+bool ReportPreviewDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scroll && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~(Qt::ControlModifier | Qt::KeypadModifier)) == 0;
+        if (plain && (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
+            m_scroll->verticalScrollBar()->triggerAction(key->key() == Qt::Key_Home
+                                                             ? QAbstractSlider::SliderToMinimum
+                                                             : QAbstractSlider::SliderToMaximum);
+            return true;
+        }
+    } else if (watched == m_scroll->viewport()) {
+        if (event->type() == QEvent::Wheel) {
+            const auto* wheel = static_cast<QWheelEvent*>(event);
+            if (wheel->modifiers() & Qt::ControlModifier) {
+                const QPoint delta = wheel->angleDelta();
+                const double notches = (delta.y() != 0 ? delta.y() : delta.x()) / 120.0;
+                zoomAround(m_view->zoom() * std::pow(ZoomStep, notches),
+                           wheel->position().toPoint());
+                return true;
+            }
+        } else if (event->type() == QEvent::Resize && m_fit != Fit::None && !m_refitting) {
+            // The fit already allows for the scroll bars it brings or takes away.
+            const QScopedValueRollback refitting(m_refitting, true);
+            refit();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -19,6 +20,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "report/reportpainter.h"
 
@@ -281,14 +283,31 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& document, const Q
     layout->addLayout(tools);
     layout->addWidget(m_scroll, 1);
     layout->addLayout(buttons);
-    resize(std::max(m_view->sizeHint().width() + 60, layout->minimumSize().width()), 760);
-
     setZoom(m_view->zoom());
+    fitScreen(pageSize);
     showCurrentPage(0);
     m_scroll->setFocus();
 }
 
 void ReportPreviewDialog::offerPrinting(bool offered) { m_print->setVisible(offered); }
+
+void ReportPreviewDialog::fitScreen(const QPageSize& pageSize) {
+    // The screen the preview opens on: its parent's, as it opens over the parent.
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    // A portrait page, the gaps beside it, the scroll bar and the frames around it.
+    const double portrait = ReportPaper::pageLayout(pageSize, PageOrientation::Portrait)
+                                .fullRectPixels(m_view->logicalDpiX())
+                                .width() *
+                            m_view->zoom();
+    const QMargins margins = layout()->contentsMargins();
+    const int width = static_cast<int>(std::ceil(portrait + 2 * ReportPagesView::Gap)) +
+                      m_scroll->verticalScrollBar()->sizeHint().width() +
+                      2 * m_scroll->frameWidth() + margins.left() + margins.right();
+    const QSize size(std::max(width, minimumSizeHint().width()), qRound(free.height() * 0.85));
+    resize(size.boundedTo(free.size()));
+}
 
 void ReportPreviewDialog::goToPage(int index) {
     if (m_view->pageCount() == 0) return;
@@ -297,10 +316,15 @@ void ReportPreviewDialog::goToPage(int index) {
     const QScopedValueRollback navigating(m_navigating, true);
     if (m_fit == Fit::Page)
         setZoom(zoomToFit([this](QSize room) { return m_view->fitPageZoom(m_current, room); }));
-    const QRectF page = m_view->pageRect(index);
     m_scroll->verticalScrollBar()->setValue(m_view->pageTop(index));
-    m_scroll->horizontalScrollBar()->setValue(
-        qRound(page.center().x() - m_scroll->viewport()->width() / 2.0));
+    // Across, a page that fits stands in the middle; a wider one shows its left edge, where its
+    // lines begin.
+    const QRectF page = m_view->pageRect(index);
+    const int width = m_scroll->viewport()->width();
+    const double left = page.width() + 2 * ReportPagesView::Gap <= width
+                            ? page.center().x() - width / 2.0
+                            : page.left() - ReportPagesView::Gap;
+    m_scroll->horizontalScrollBar()->setValue(qRound(left));
 }
 
 void ReportPreviewDialog::zoomAround(double zoom, QPoint at) {
@@ -394,6 +418,15 @@ void ReportPreviewDialog::showCurrentPage(int index) {
     m_previous->setEnabled(index > 0);
     m_next->setEnabled(index < last);
     m_last->setEnabled(index < last);
+}
+
+void ReportPreviewDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (std::exchange(m_shown, true)) return;
+    // The first page opens centred across, though wider landscape pages follow; once the scroll
+    // bars have settled, as they take their room from the viewport.
+    QMetaObject::invokeMethod(
+        this, [this] { goToPage(m_current); }, Qt::QueuedConnection);
 }
 
 bool ReportPreviewDialog::eventFilter(QObject* watched, QEvent* event) {

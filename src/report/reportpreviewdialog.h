@@ -95,7 +95,7 @@ public:
     // while the window changes size until the zoom is changed by hand; first, previous, next and
     // last page (cmdFirstPage, cmdPreviousPage, cmdNextPage, cmdLastPage) and the page number box
     // (spnPage, with lblPageCount); "Print..." (cmdPrint, shown once offered) and "Close"
-    // (cmdClose). About 85 % of the screen's height tall.
+    // (cmdClose). About 85 % of the height of its screen tall, as wide as a portrait page needs.
     ReportPreviewDialog(const ReportDocument& document, const QPageSize& pageSize,
                         QWidget* parent = nullptr);
 
@@ -106,7 +106,8 @@ public:
 
     // The page the page number box shows (from 0).
     int currentPage() const { return m_current; }
-    // Scrolls page `index` to the top of the viewport, centred across it (Fit Page fits it first).
+    // Scrolls page `index` to the top of the viewport, in the middle across or, when wider than
+    // the viewport, from its left edge (Fit Page fits it first).
     void goToPage(int index);
     // Sets the zoom keeping the point `at` of the viewport where it is; leaves Fit Width and Fit
     // Page.
@@ -116,9 +117,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum class Fit { None, Width, Page };
+    // About 85 % of the screen's free height; as wide as a portrait page of `pageSize` at the
+    // starting zoom needs, or the tool row; never larger than the screen's free area.
+    void fitScreen(const QPageSize& pageSize);
     void setFit(Fit fit);
     // Applies Fit Width or Fit Page to the viewport as it is now.
     void refit();
@@ -148,4 +153,5 @@ private:
     int m_current = 0;
     bool m_navigating = false;  // the scroll bars move for goToPage, not the user
     bool m_refitting = false;   // the viewport changes size while a fit is applied
+    bool m_shown = false;
 };

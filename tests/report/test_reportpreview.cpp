@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -183,8 +184,11 @@ TEST_F(ReportPreviewTest, ZoomKeepsThePaperUnderThePointerOrTheMiddle) {
 }
 
 TEST_F(ReportPreviewTest, GoingToAPageShowsItsCaptionAtTheTop) {
-    view()->setZoom(1.0);
+    view()->setZoom(0.75);
     QApplication::processEvents();
+    // The portrait pages fit across, the landscape one does not.
+    ASSERT_LE(view()->pageRect(0).width() + 2 * ReportPagesView::Gap, viewport()->width());
+    ASSERT_GT(view()->pageRect(1).width(), viewport()->width());
     EXPECT_EQ(child<QLabel>(preview, QStringLiteral("lblPageCount"))->text(), "of 4");
     EXPECT_EQ(pageBox()->maximum(), 4);
     const auto expectAt = [&](int page, const char* how) {
@@ -197,8 +201,13 @@ TEST_F(ReportPreviewTest, GoingToAPageShowsItsCaptionAtTheTop) {
             EXPECT_GE(caption, 0) << how;
             EXPECT_LE(caption, ReportPagesView::Gap) << how;
         }
-        // The page stands in the middle of the window, a wide one too.
-        EXPECT_NEAR(shownRect(page).center().x(), viewport()->width() / 2.0, 1) << how;
+        // A page that fits across stands in the middle, a wider one shows its left edge.
+        const QRectF shown = shownRect(page);
+        if (shown.width() + 2 * ReportPagesView::Gap <= viewport()->width()) {
+            EXPECT_NEAR(shown.center().x(), viewport()->width() / 2.0, 1) << how;
+        } else {
+            EXPECT_NEAR(shown.left(), ReportPagesView::Gap, 1) << how;
+        }
         EXPECT_EQ(button("cmdPreviousPage")->isEnabled(), page > 0) << how;
         EXPECT_EQ(button("cmdFirstPage")->isEnabled(), page > 0) << how;
         EXPECT_EQ(button("cmdNextPage")->isEnabled(), page < 3) << how;
@@ -275,6 +284,24 @@ TEST_F(ReportPreviewTest, KeysScrollTheAreaAndEscapeCloses) {
     QTest::keyClick(area, Qt::Key_Escape);
     EXPECT_FALSE(preview.isVisible());
     EXPECT_EQ(preview.result(), QDialog::Rejected);
+}
+
+TEST(ReportPreviewSize, TallAsMostOfTheScreenAndWideEnoughForAPortraitPage) {
+    ReportPreviewDialog preview(mixedDocument(), QPageSize(QPageSize::A4));
+    showSettled(preview);
+    const QRect free = preview.screen()->availableGeometry();
+    EXPECT_NEAR(preview.height(), free.height() * 0.85, 1);
+    EXPECT_LE(preview.width(), free.width());
+    // The first page (portrait) shows whole across, with little room to spare unless the tool
+    // row asks for it.
+    ReportPagesView* view = preview.pagesView();
+    QWidget* viewport = preview.scrollArea()->viewport();
+    const QRectF page = view->pageRect(0).translated(view->mapTo(viewport, QPoint()));
+    EXPECT_GE(page.left(), 0);
+    EXPECT_LE(page.right(), viewport->width());
+    if (preview.width() > preview.minimumSizeHint().width()) {
+        EXPECT_LT(viewport->width() - page.width(), 2 * ReportPagesView::Gap + 2);
+    }
 }
 
 TEST(ReportPreviewPrint, PrintClosesThePreviewThenRunsThePrint) {

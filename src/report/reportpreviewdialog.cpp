@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -14,7 +15,6 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -23,6 +23,42 @@
 #include <utility>
 
 #include "report/reportpainter.h"
+
+namespace {
+
+// A page button's arrow in the button text colour of `palette` (the disabled one greyed as the
+// scheme greys texts), so it shows in light and dark schemes alike: a triangle pointing back or
+// forward, with a bar at its tip for the first and the last page.
+QIcon arrowIcon(bool back, bool bar, const QPalette& palette, double pixelRatio) {
+    constexpr int Size = 16;
+    QIcon icon;
+    const std::pair<QIcon::Mode, QPalette::ColorGroup> looks[] = {
+        {QIcon::Normal, QPalette::Active}, {QIcon::Disabled, QPalette::Disabled}};
+    for (const auto& [mode, group] : looks) {
+        QPixmap pixmap(QSize(Size, Size) * pixelRatio);
+        pixmap.setDevicePixelRatio(pixelRatio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (back) {
+            // Drawn pointing forward, then mirrored.
+            painter.translate(Size, 0);
+            painter.scale(-1, 1);
+        }
+        const QColor colour = palette.color(group, QPalette::ButtonText);
+        const double tip = bar ? 11.5 : 12.5;
+        const QPointF triangle[] = {{tip - 7, 3}, {tip, 8}, {tip - 7, 13}};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawPolygon(triangle, 3);
+        if (bar) painter.fillRect(QRectF(tip + 0.5, 3, 2, 10), colour);
+        painter.end();
+        icon.addPixmap(pixmap, mode);
+    }
+    return icon;
+}
+
+}  // namespace
 
 ReportPagesView::ReportPagesView(const ReportDocument& document, const QPageSize& pageSize,
                                  QWidget* parent)
@@ -115,13 +151,22 @@ void ReportPagesView::arrangePages() {
 
 void ReportPagesView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().color(QPalette::Dark));
+    const QColor background = palette().color(QPalette::Dark);
+    painter.fillRect(event->rect(), background);
+    // The captions take the scheme's text colour that stands out more on the background: dark
+    // text on the light grey of a light scheme, bright text in a dark one.
+    const QColor text = palette().color(QPalette::WindowText);
+    const QColor bright = palette().color(QPalette::BrightText);
+    const auto contrast = [&background](const QColor& colour) {
+        return std::abs(colour.lightness() - background.lightness());
+    };
+    const QColor captionColour = contrast(text) >= contrast(bright) ? text : bright;
     const int dpi = logicalDpiX();
     for (int i = 0; i < pageCount(); ++i) {
         const Page& page = m_pages[i];
         const QRectF withCaption = page.rect.adjusted(0, -Caption, 0, 0);
         if (!withCaption.intersects(event->rect())) continue;
-        painter.setPen(palette().color(QPalette::BrightText));
+        painter.setPen(captionColour);
         painter.drawText(
             QRectF(page.rect.left(), page.rect.top() - Caption, page.rect.width(), Caption),
             Qt::AlignLeft | Qt::AlignVCenter, pageCaption(i));
@@ -165,13 +210,11 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& document, const Q
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    auto pageButton = [this](const QString& text, const char* name, const char* themeIcon,
-                             QStyle::StandardPixmap fallback) {
+    auto pageButton = [this](const QString& text, const char* name) {
         auto* b = new QToolButton(this);
         b->setObjectName(QLatin1String(name));
         b->setText(text);
         b->setToolTip(text);
-        b->setIcon(QIcon::fromTheme(QLatin1String(themeIcon), style()->standardIcon(fallback)));
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
@@ -194,12 +237,11 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& document, const Q
     m_fitPage->setToolTip(tr("The whole page shows in the window"));
     for (QPushButton* fit : {m_fitWidth, m_fitPage}) fit->setCheckable(true);
 
-    m_first =
-        pageButton(tr("First Page"), "cmdFirstPage", "go-first", QStyle::SP_MediaSkipBackward);
-    m_previous = pageButton(tr("Previous Page"), "cmdPreviousPage", "go-previous",
-                            QStyle::SP_MediaSeekBackward);
-    m_next = pageButton(tr("Next Page"), "cmdNextPage", "go-next", QStyle::SP_MediaSeekForward);
-    m_last = pageButton(tr("Last Page"), "cmdLastPage", "go-last", QStyle::SP_MediaSkipForward);
+    m_first = pageButton(tr("First Page"), "cmdFirstPage");
+    m_previous = pageButton(tr("Previous Page"), "cmdPreviousPage");
+    m_next = pageButton(tr("Next Page"), "cmdNextPage");
+    m_last = pageButton(tr("Last Page"), "cmdLastPage");
+    paintPageIcons();
     m_pageBox = new QSpinBox(this);
     m_pageBox->setObjectName(QStringLiteral("spnPage"));
     m_pageBox->setRange(1, std::max(1, m_view->pageCount()));
@@ -418,6 +460,20 @@ void ReportPreviewDialog::showCurrentPage(int index) {
     m_previous->setEnabled(index > 0);
     m_next->setEnabled(index < last);
     m_last->setEnabled(index < last);
+}
+
+void ReportPreviewDialog::paintPageIcons() {
+    const double ratio = devicePixelRatioF();
+    m_first->setIcon(arrowIcon(true, true, palette(), ratio));
+    m_previous->setIcon(arrowIcon(true, false, palette(), ratio));
+    m_next->setIcon(arrowIcon(false, false, palette(), ratio));
+    m_last->setIcon(arrowIcon(false, true, palette(), ratio));
+}
+
+void ReportPreviewDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        paintPageIcons();
 }
 
 void ReportPreviewDialog::showEvent(QShowEvent* event) {

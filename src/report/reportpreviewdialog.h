@@ -118,6 +118,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     enum class Fit { None, Width, Page };
@@ -135,6 +136,8 @@ private:
     // caption is in view, as the last pages may never reach the top.
     int pageInView() const;
     void showCurrentPage(int index);
+    // The arrows of the page buttons, in the colours of the scheme.
+    void paintPageIcons();
 
     ReportPagesView* m_view;
     QScrollArea* m_scroll;

@@ -304,6 +304,50 @@ TEST(ReportPreviewSize, TallAsMostOfTheScreenAndWideEnoughForAPortraitPage) {
     }
 }
 
+TEST(ReportPreviewLook, ArrowsAndCaptionsFollowTheColourScheme) {
+    ReportPreviewDialog preview(mixedDocument(), QPageSize(QPageSize::A4));
+    ReportPagesView* view = preview.pagesView();
+    const QRect caption = view->pageRect(0)
+                              .adjusted(0, -ReportPagesView::Caption, 0, 0)
+                              .toAlignedRect()
+                              .intersected(QRect(0, 0, view->width(), view->pageRect(0).top()));
+    struct Scheme {
+        const char* name;
+        QColor background, text, buttonText;
+    };
+    const Scheme schemes[] = {{"light", QColor(160, 160, 160), Qt::black, QColor(20, 20, 20)},
+                              {"dark", QColor(25, 25, 25), QColor(220, 220, 220), Qt::white}};
+    for (const Scheme& scheme : schemes) {
+        QPalette palette;
+        palette.setColor(QPalette::Dark, scheme.background);
+        palette.setColor(QPalette::WindowText, scheme.text);
+        palette.setColor(QPalette::BrightText, Qt::white);
+        palette.setColor(QPalette::ButtonText, scheme.buttonText);
+        preview.setPalette(palette);
+        // The arrows are drawn in the button text colour.
+        const QImage arrow =
+            child<QToolButton>(preview, QStringLiteral("cmdNextPage"))->icon().pixmap(16).toImage();
+        int solid = 0;
+        for (int y = 0; y < arrow.height(); ++y) {
+            for (int x = 0; x < arrow.width(); ++x) {
+                const QColor pixel = arrow.pixelColor(x, y);
+                if (pixel.alpha() < 255) continue;
+                ++solid;
+                EXPECT_EQ(pixel.rgb(), scheme.buttonText.rgb()) << scheme.name;
+            }
+        }
+        EXPECT_GT(solid, 10) << scheme.name;
+        // The caption stands out from the background around the pages.
+        const QImage shot = view->grab(caption).toImage();
+        int strongest = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                strongest = std::max(strongest, std::abs(shot.pixelColor(x, y).lightness() -
+                                                         scheme.background.lightness()));
+        EXPECT_GT(strongest, 120) << scheme.name;
+    }
+}
+
 TEST(ReportPreviewPrint, PrintClosesThePreviewThenRunsThePrint) {
     const ReportDocument document =
         composeReport(zeroImage(), inputsFor({ReportBox::BaseCodes, ReportBox::BaseVoice}));

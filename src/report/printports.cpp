@@ -125,6 +125,8 @@ void QtPrintPorts::preview(const ReportDocument& document, const std::function<v
     {
         ReportPreviewDialog dialog(document, size, m_parent);
         dialog.offerPrinting(bool(print));
+        // Modal to the Print Driver only: the help window stays usable beside it.
+        if (m_parent) dialog.setWindowModality(Qt::WindowModal);
         outcome = dialog.exec();
     }
     // The preview is gone before the printer chooser comes up.

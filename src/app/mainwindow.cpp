@@ -312,7 +312,7 @@ bool MainWindow::saveFile() {
 }
 
 bool MainWindow::saveFileAs() {
-    const QString path = m_prompts.chooseSaveFile(fileFilter());
+    const QString path = m_prompts.chooseSaveFile(fileFilter(), lastFolder());
     m_chooserFileName = path;
     if (path.isEmpty()) return false;
     if (!checkSaveName(path)) return false;
@@ -355,9 +355,15 @@ bool MainWindow::askToSaveChanges() {
     }
 }
 
+QString MainWindow::lastFolder() const {
+    // The folder only: the chooser proposes no file name of its own.
+    const QString last = m_doc.fileName().isEmpty() ? m_settings.recentFiles[0] : m_doc.fileName();
+    return last.isEmpty() ? QString() : QFileInfo(last).absolutePath();
+}
+
 void MainWindow::openWithChooser() {
     if (!askToSaveChanges()) return;
-    const QString path = m_prompts.chooseOpenFile(fileFilter());
+    const QString path = m_prompts.chooseOpenFile(fileFilter(), lastFolder());
     m_chooserFileName = path;
     if (!path.isEmpty()) openFile(path);
 }

@@ -57,6 +57,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The folder the file choosers open in: the open file's, else the last recent file's.
+    QString lastFolder() const;
     void buildMenus();
     void buildStatusBar();
     void addRecentFile(const QString& path);

@@ -178,7 +178,15 @@ void PrintReportDialog::previewReport() {
 
 void PrintReportDialog::exportPdf() {
     if (!anyChecked()) return;
-    QString path = m_prompts.chooseSaveFile(tr("PDF Files (*.pdf)"));
+    // The configuration's own name, with ".pdf", beside it.
+    const QStringList documents = m_documentFiles ? m_documentFiles() : QStringList();
+    QString proposed;
+    if (!documents.isEmpty() && !documents.last().isEmpty()) {
+        const QFileInfo configuration(documents.last());
+        proposed = configuration.absoluteDir().filePath(configuration.completeBaseName() +
+                                                        QStringLiteral(".pdf"));
+    }
+    QString path = m_prompts.chooseSaveFile(tr("PDF Files (*.pdf)"), proposed);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     const auto refuse = [this, &path](const QString& reason) {
@@ -187,7 +195,6 @@ void PrintReportDialog::exportPdf() {
                               .arg(visibleFileName(QDir::toNativeSeparators(path)), reason));
     };
     // Compared as files, not names: the configuration reached by another name is refused too.
-    const QStringList documents = m_documentFiles ? m_documentFiles() : QStringList();
     for (const QString& document : documents) {
         if (path == document || isSameFile(path, document)) {
             refuse(tr("This is the open configuration file; the report is not written over it."));

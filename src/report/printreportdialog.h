@@ -36,8 +36,8 @@ public:
                       PrintPorts* ports = nullptr, QWidget* parent = nullptr);
     ~PrintReportDialog() override;
 
-    // The configuration files Export PDF never writes over (the open file, the file Save writes),
-    // asked for at every export.
+    // The configuration files Export PDF never writes over (the open file, then the file Save
+    // writes, whose name it proposes with ".pdf"), asked for at every export.
     void setDocumentFiles(std::function<QStringList()> files) {
         m_documentFiles = std::move(files);
     }

@@ -34,9 +34,10 @@ public:
     virtual bool askOkCancel(Icon icon, const QString& title, const QString& text) = 0;
     virtual void beep() = 0;
 
-    // File choosers; an empty text means the user cancelled.
-    virtual QString chooseOpenFile(const QString& filter) = 0;
-    virtual QString chooseSaveFile(const QString& filter) = 0;
+    // File choosers; an empty text means the user cancelled. `start` is the folder the chooser
+    // opens in, or for a save the file it proposes; empty: the chooser's own choice.
+    virtual QString chooseOpenFile(const QString& filter, const QString& start = {}) = 0;
+    virtual QString chooseSaveFile(const QString& filter, const QString& start = {}) = 0;
     // Font chooser for the printed report; nothing when cancelled.
     virtual std::optional<QFont> choosePrintFont(const QFont& initial) = 0;
 

@@ -61,12 +61,12 @@ bool QtPrompts::askOkCancel(Icon icon, const QString& title, const QString& text
 
 void QtPrompts::beep() { QApplication::beep(); }
 
-QString QtPrompts::chooseOpenFile(const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+QString QtPrompts::chooseOpenFile(const QString& filter, const QString& start) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, filter);
 }
 
-QString QtPrompts::chooseSaveFile(const QString& filter) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString(), filter);
+QString QtPrompts::chooseSaveFile(const QString& filter, const QString& start) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), start, filter);
 }
 
 std::optional<QFont> QtPrompts::choosePrintFont(const QFont& initial) {

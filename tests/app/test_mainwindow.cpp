@@ -155,6 +155,7 @@ TEST_F(MainWindowTest, EditorsAreUnusableUntilAFileOpens) {
     // A later failed open leaves them enabled.
     prompts.files.push_back(dir.filePath(QStringLiteral("missing.orv")));
     trigger("mnuOpen");
+    EXPECT_EQ(prompts.lastChooserStart, dir.path());  // the open file's folder
     for (const char* name : EditorMenus) EXPECT_TRUE(enabled(name)) << name;
 }
 
@@ -287,6 +288,8 @@ TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
 
     prompts.files.push_back(dir.filePath(QStringLiteral("copy.ORV")));
     trigger("mnuSaveAs");
+    // The chooser opens in the open file's folder, with no file name proposed.
+    EXPECT_EQ(prompts.lastChooserStart, QFileInfo(first).absolutePath());
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
     EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Error"));

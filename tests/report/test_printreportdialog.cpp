@@ -263,6 +263,8 @@ TEST_F(PrintReportDialogTest, ExportPdfNeverReplacesTheConfigurationOrANonFile) 
         prompts.messages.clear();
         prompts.files = {target};
         button("cmdPdf")->click();
+        // The chooser proposes the configuration's name with ".pdf", beside it.
+        EXPECT_EQ(prompts.lastChooserStart, dir.filePath("club.pdf"));
         ASSERT_EQ(prompts.messages.size(), 1u);
         EXPECT_EQ(prompts.messages[0].text, "The report could not be saved as " + target + ".\n\n" +
                                                 QString::fromLatin1(reason));

@@ -34,15 +34,17 @@ bool ScriptedPrompts::askOkCancel(Icon icon, const QString& title, const QString
     return take(answers, "ok/cancel question", Answer::Cancel) == Answer::Ok;
 }
 
-QString ScriptedPrompts::chooseOpenFile(const QString& filter) {
+QString ScriptedPrompts::chooseOpenFile(const QString& filter, const QString& start) {
     ++openChooserCalls;
     lastFilter = filter;
+    lastChooserStart = start;
     return take(files, "open chooser", QString());
 }
 
-QString ScriptedPrompts::chooseSaveFile(const QString& filter) {
+QString ScriptedPrompts::chooseSaveFile(const QString& filter, const QString& start) {
     ++saveChooserCalls;
     lastFilter = filter;
+    lastChooserStart = start;
     return take(files, "save chooser", QString());
 }
 

@@ -49,12 +49,13 @@ public:
     Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) override;
     bool askOkCancel(Icon icon, const QString& title, const QString& text) override;
     void beep() override { ++beeps; }
-    QString chooseOpenFile(const QString& filter) override;
-    QString chooseSaveFile(const QString& filter) override;
+    QString chooseOpenFile(const QString& filter, const QString& start = {}) override;
+    QString chooseSaveFile(const QString& filter, const QString& start = {}) override;
     std::optional<QFont> choosePrintFont(const QFont& initial) override;
     std::optional<QString> enterKeys(const KeypadRequest& request) override;
     ComposeResult composeWords(const ComposeRequest& request) override;
 
     QString lastFilter;
+    QString lastChooserStart;  // the folder or proposed file the last chooser opened with
     QFont lastFontOffered;
 };

@@ -16,6 +16,8 @@ namespace {
 // The controller's pictures are 8 x 16 pixels; twice that is easy to hit.
 constexpr QSize PictureSize(16, 32);
 constexpr int FocusMargin = 4;  // room for the focus frame around the picture
+// The grid's rows: the bits caption, the bit numbers, the "ON" legend, then the switch rows.
+constexpr int FirstSwitchRow = 3;
 }  // namespace
 
 SwitchPicture::SwitchPicture(QWidget* parent) : QAbstractButton(parent) {
@@ -30,6 +32,15 @@ QSize SwitchPicture::sizeHint() const {
     return PictureSize + QSize(2 * FocusMargin, 2 * FocusMargin);
 }
 
+QColor SwitchPicture::outlineColour(const QPalette& palette) {
+    // Half way between the window and its text: it stands out on a light window and a dark one,
+    // so the dark half of a switch never melts into a dark window.
+    const QColor window = palette.color(QPalette::Window);
+    const QColor text = palette.color(QPalette::WindowText);
+    return QColor((window.red() + text.red()) / 2, (window.green() + text.green()) / 2,
+                  (window.blue() + text.blue()) / 2);
+}
+
 void SwitchPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect body(QPoint(FocusMargin, FocusMargin), PictureSize);
@@ -41,7 +52,7 @@ void SwitchPicture::paintEvent(QPaintEvent*) {
     const QColor light(0xF4, 0xF4, 0xF4);
     painter.fillRect(top, isOn() ? dark : light);
     painter.fillRect(bottom, isOn() ? light : dark);
-    painter.setPen(underMouse() ? palette().color(QPalette::Highlight) : QColor(0x60, 0x60, 0x60));
+    painter.setPen(underMouse() ? palette().color(QPalette::Highlight) : outlineColour(palette()));
     painter.drawRect(body.adjusted(0, 0, -1, -1));
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -76,19 +87,28 @@ ExpandedSwitchesDialog::ExpandedSwitchesDialog(const EditorContext& context, QWi
         header->setAlignment(Qt::AlignCenter);
         grid->addWidget(header, 1, 1 + bit);
     }
+    // As printed on a switch bank: a switch is on with its dark half at the top.
+    auto* on = new QLabel(tr("ON"), this);
+    on->setObjectName(QStringLiteral("lblOn"));
+    QFont small = on->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    small.setBold(true);
+    on->setFont(small);
+    on->setToolTip(tr("A switch is on when its dark half is at the top."));
+    grid->addWidget(on, 2, 1, 1, SwitchesPerRow, Qt::AlignLeft | Qt::AlignBottom);
     for (int row = 0; row < RowsPerBank; ++row) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("lblA%1").arg(row));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("188")));
-        grid->addWidget(label, 2 + row, 0);
+        grid->addWidget(label, FirstSwitchRow + row, 0);
         m_rowLabels[row] = label;
         for (int bit = 0; bit < SwitchesPerRow; ++bit) {
             auto* picture = new SwitchPicture(this);
             picture->setObjectName(QStringLiteral("Img%1_%2").arg(row + 1).arg(bit));
             connect(picture, &SwitchPicture::clicked, this,
                     [this, row, bit] { toggleSwitch(row, bit); });
-            grid->addWidget(picture, 2 + row, 1 + bit, Qt::AlignCenter);
+            grid->addWidget(picture, FirstSwitchRow + row, 1 + bit, Qt::AlignCenter);
             m_switches[row][bit] = picture;
         }
     }

@@ -26,6 +26,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // The picture's outline: it contrasts with the window of `palette`, light or dark.
+    static QColor outlineColour(const QPalette& palette);
+
 protected:
     void nextCheckState() override {}
     void paintEvent(QPaintEvent* event) override;

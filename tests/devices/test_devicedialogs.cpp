@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -258,6 +261,43 @@ TEST(ExpandedSwitchesDialogTest, ShowsABankAndTogglesOneSwitchByClickOrSpace) {
     QTest::keyClick(three, Qt::Key_Space);
     expectOnlyWritten(before, h.image, 1082, {0x00});
     EXPECT_FALSE(three->isOn());
+}
+
+TEST(ExpandedSwitchesDialogTest, PicturesReadOnAndOffInLightAndDarkSchemes) {
+    // clang-format off
+    const struct { const char* scheme; QColor window, text; } schemes[] = {
+        {"light", QColor(0xEF, 0xEF, 0xEF), QColor(0x00, 0x00, 0x00)},
+        {"dark",  QColor(0x2D, 0x2D, 0x30), QColor(0xE6, 0xE6, 0xE6)},
+    };
+    // clang-format on
+    for (const auto& scheme : schemes) {
+        SCOPED_TRACE(scheme.scheme);
+        QPalette palette;
+        palette.setColor(QPalette::Window, scheme.window);
+        palette.setColor(QPalette::WindowText, scheme.text);
+        SwitchPicture picture;
+        picture.setPalette(palette);
+        for (bool on : {true, false}) {
+            picture.setOn(on);
+            const QImage drawn = picture.grab().toImage();
+            const int middle = drawn.width() / 2;
+            const int topHalf = drawn.height() / 3;
+            const int bottomHalf = drawn.height() * 2 / 3;
+            // "On" has the dark half at the top, whatever the scheme.
+            EXPECT_EQ(qGray(drawn.pixel(middle, topHalf)) < 64, on);
+            EXPECT_EQ(qGray(drawn.pixel(middle, bottomHalf)) < 64, !on);
+            // The outline stands out from the window, so a dark half keeps its edge.
+            const int outline = qGray(drawn.pixel(4, drawn.height() / 2));
+            EXPECT_GE(std::abs(outline - qGray(scheme.window.rgb())), 60);
+        }
+    }
+    DialogHarness h;
+    auto& dialog = h.open<ExpandedSwitchesDialog>();
+    EXPECT_EQ(h.shown(QStringLiteral("lblOn")), QStringLiteral("ON"));
+    // The legend stands over the switch columns.
+    auto* legend = child<QLabel>(dialog, QStringLiteral("lblOn"));
+    EXPECT_LT(legend->geometry().bottom(), dialog.switchAt(0, 0)->geometry().top());
+    EXPECT_GE(legend->geometry().left(), dialog.switchAt(0, 0)->geometry().left() - 4);
 }
 
 TEST(ExpandedSwitchesDialogTest, TheBankStaysOnActivationAndStartsAtOneToEightOnOpening) {

@@ -39,22 +39,23 @@ AboutDialog::AboutDialog(Prompts& prompts, Mode mode, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::showSystemInfo);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(sysInfo);
+    // The buttons stand at the foot, right-aligned, with OK last, as in every other dialog.
+    auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* text = new QVBoxLayout;
-    text->addWidget(title);
-    text->addWidget(version);
-    text->addSpacing(12);
-    text->addWidget(subtitle);
-    text->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 20);
-    layout->addLayout(text, 1);
+    for (QPushButton* button : {sysInfo, ok}) {
+        button->setMinimumWidth(90);
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(version);
+    layout->addSpacing(12);
+    layout->addWidget(subtitle);
+    layout->addStretch();
     layout->addLayout(buttons);
 
     if (mode == Mode::Splash) {
+        layout->setContentsMargins(24, 20, 24, 20);  // a frameless window needs room of its own
         ok->hide();
         sysInfo->hide();
         setCursor(Qt::WaitCursor);

@@ -55,11 +55,8 @@ SchedulerDialog::SchedulerDialog(const EditorContext& context, QWidget* parent)
     const int captionColumns[] = {1, 2, 3, 5};
     const int captionSpans[] = {1, 1, 2, 1};
     for (int c = 0; c < int(ColumnCaptions.size()); ++c) {
-        auto* caption = new QLabel(QLatin1String(ColumnCaptions[c]), this);
-        caption->setObjectName(QStringLiteral("lblCaption%1").arg(c));
-        QFont bold = caption->font();
-        bold.setBold(true);
-        caption->setFont(bold);
+        auto* caption = columnHeading(QLatin1String(ColumnCaptions[c]),
+                                      QStringLiteral("lblCaption%1").arg(c), this, Qt::AlignLeft);
         grid->addWidget(caption, 0, captionColumns[c], 1, captionSpans[c]);
     }
     for (int r = 0; r < GroupSize; ++r) {

@@ -7,6 +7,7 @@
 
 #include "devices/devicefields.h"
 #include "ui/valuefield.h"
+#include "ui/windows.h"
 
 using namespace CourtesyTones;
 
@@ -42,9 +43,8 @@ CourtesyTonesDialog::CourtesyTonesDialog(const EditorContext& context, QWidget* 
         while (f + span < FieldCount && QLatin1String(CourtesyTones::Fields[f + span].group) ==
                                             QLatin1String(CourtesyTones::Fields[f].group))
             ++span;
-        auto* group = new QLabel(QLatin1String(CourtesyTones::Fields[f].group), this);
-        group->setObjectName(QStringLiteral("lblGroup%1").arg(f));
-        group->setAlignment(Qt::AlignCenter);
+        auto* group = columnHeading(QLatin1String(CourtesyTones::Fields[f].group),
+                                    QStringLiteral("lblGroup%1").arg(f), this);
         grid->addWidget(group, 0, FirstFieldColumn + f, 1, span);
         f += span;
     }

@@ -9,6 +9,7 @@
 
 #include "devices/devicefields.h"
 #include "ui/groupselector.h"
+#include "ui/windows.h"
 
 using namespace ExpandedSwitches;
 
@@ -77,16 +78,12 @@ ExpandedSwitchesDialog::ExpandedSwitchesDialog(const EditorContext& context, QWi
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(4);
-    auto* bits = new QLabel(QLatin1String(BitsCaption), this);
-    bits->setObjectName(QStringLiteral("lblBits"));
-    bits->setAlignment(Qt::AlignCenter);
-    grid->addWidget(bits, 0, 1, 1, SwitchesPerRow);
-    for (int bit = 0; bit < SwitchesPerRow; ++bit) {
-        auto* header = new QLabel(QString::number(bit + 1), this);
-        header->setObjectName(QStringLiteral("lblB%1").arg(bit));
-        header->setAlignment(Qt::AlignCenter);
-        grid->addWidget(header, 1, 1 + bit);
-    }
+    grid->addWidget(columnHeading(QLatin1String(BitsCaption), QStringLiteral("lblBits"), this), 0,
+                    1, 1, SwitchesPerRow);
+    for (int bit = 0; bit < SwitchesPerRow; ++bit)
+        grid->addWidget(
+            columnHeading(QString::number(bit + 1), QStringLiteral("lblB%1").arg(bit), this), 1,
+            1 + bit);
     // As printed on a switch bank: a switch is on with its dark half at the top.
     auto* on = new QLabel(tr("ON"), this);
     on->setObjectName(QStringLiteral("lblOn"));

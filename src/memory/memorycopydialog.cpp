@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "memory/memoryblocks.h"
 #include "ui/prompts.h"
+#include "ui/windows.h"
 
 using namespace MemoryBlocks;
 
@@ -21,25 +22,15 @@ MemoryCopyDialog::MemoryCopyDialog(const EditorContext& context, QWidget* parent
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
 
-    auto* into = new QLabel(QString::fromLatin1(IntoMemorySaves));
-    into->setObjectName(QStringLiteral("lblInto"));
-    into->setAlignment(Qt::AlignCenter);
-    QFont bold = into->font();
-    bold.setBold(true);
-    into->setFont(bold);
-    grid->addWidget(into, 0, 1, 1, Region::MemorySaveCount);
-
-    auto* from = new QLabel(QString::fromLatin1(FromBase));
-    from->setObjectName(QStringLiteral("lblFrom"));
-    from->setFont(bold);
-    grid->addWidget(from, 1, 0);
-    for (int n = 1; n <= Region::MemorySaveCount; ++n) {
-        auto* heading = new QLabel(QString::number(n));
-        heading->setObjectName(QStringLiteral("lblSave%1").arg(n));
-        heading->setAlignment(Qt::AlignCenter);
-        heading->setFont(bold);
-        grid->addWidget(heading, 1, n);
-    }
+    grid->addWidget(
+        columnHeading(QString::fromLatin1(IntoMemorySaves), QStringLiteral("lblInto"), this), 0, 1,
+        1, Region::MemorySaveCount);
+    grid->addWidget(columnHeading(QString::fromLatin1(FromBase), QStringLiteral("lblFrom"), this,
+                                  Qt::AlignLeft),
+                    1, 0);
+    for (int n = 1; n <= Region::MemorySaveCount; ++n)
+        grid->addWidget(columnHeading(QString::number(n), QStringLiteral("lblSave%1").arg(n), this),
+                        1, n);
 
     for (int row = 0; row < CopyRowCount; ++row) {
         const QString caption = QString::fromLatin1(CopyRows[row].caption);
@@ -59,7 +50,6 @@ MemoryCopyDialog::MemoryCopyDialog(const EditorContext& context, QWidget* parent
     }
 
     QVBoxLayout* layout = body();
-    layout->setContentsMargins(18, 14, 18, 14);
     layout->addLayout(grid);
     layout->addSpacing(10);
 }

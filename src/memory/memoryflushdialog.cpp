@@ -58,7 +58,6 @@ MemoryFlushDialog::MemoryFlushDialog(const EditorContext& context, QWidget* pare
     }
 
     QVBoxLayout* layout = body();
-    layout->setContentsMargins(18, 14, 18, 14);
     layout->addWidget(legend);
     layout->addSpacing(8);
     layout->addLayout(grid);

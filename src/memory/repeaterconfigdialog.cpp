@@ -45,7 +45,6 @@ RepeaterConfigDialog::RepeaterConfigDialog(const EditorContext& context, QWidget
     lower->addWidget(m_dvr);
     lower->addStretch();
 
-    QDialog::layout()->setContentsMargins(18, 14, 18, 14);
     QVBoxLayout* layout = body();
     layout->addWidget(m_dip);
     layout->addWidget(dipText);

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -81,6 +82,9 @@ PrintReportDialog::PrintReportDialog(const EditorContext& context, HeadingsSourc
     preview->setObjectName(QStringLiteral("cmdPreview"));
     auto* pdf = new QPushButton(tr("Export PDF..."), action);
     pdf->setObjectName(QStringLiteral("cmdPdf"));
+    // The same room around the caption as the print button has.
+    for (QPushButton* button : {preview, pdf})
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 40);
     m_status = new QLabel(action);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_status->setMinimumWidth(
@@ -108,6 +112,11 @@ PrintReportDialog::PrintReportDialog(const EditorContext& context, HeadingsSourc
 }
 
 PrintReportDialog::~PrintReportDialog() = default;
+
+void PrintReportDialog::showEvent(QShowEvent* event) {
+    EditorDialog::showEvent(event);
+    if (!event->spontaneous()) m_boxes[0]->setFocus();
+}
 
 ReportBoxes PrintReportDialog::checkedBoxes() const {
     ReportBoxes boxes{};

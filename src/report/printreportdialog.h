@@ -60,6 +60,10 @@ public slots:
     // The checked sections saved as one PDF file, each job on new pages; the boxes stay checked.
     void exportPdf();
 
+protected:
+    // Each opening starts on the first check box.
+    void showEvent(QShowEvent* event) override;
+
 private:
     // The "Print Jobs" message when nothing is checked; true when something is.
     bool anyChecked();

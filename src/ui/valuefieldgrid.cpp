@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "ui/valuefield.h"
+#include "ui/windows.h"
 
 namespace {
 constexpr int GroupGap = 24;  // between side-by-side groups
@@ -34,10 +35,11 @@ ValueFieldGrid::ValueFieldGrid(const ValueRows& rows, const QList<ValueColumn>& 
         for (int c = 0; c < m_columnCount; ++c) {
             if (columns[c].stretch) grid->setColumnStretch(left + 1 + c, 1);
             if (columns[c].heading.isEmpty()) continue;
-            auto* heading = new QLabel(columns[c].heading, this);
-            heading->setObjectName(
-                g == 0 ? columns[c].headingName
-                       : QStringLiteral("%1_%2").arg(columns[c].headingName).arg(g));
+            auto* heading =
+                columnHeading(columns[c].heading,
+                              g == 0 ? columns[c].headingName
+                                     : QStringLiteral("%1_%2").arg(columns[c].headingName).arg(g),
+                              this, Qt::AlignLeft);
             grid->addWidget(heading, 0, left + 1 + c);
         }
     }

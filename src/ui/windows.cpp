@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
@@ -15,3 +16,14 @@ void centreOnScreen(QWidget* window) {
 
 BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 BusyPointer::~BusyPointer() { QApplication::restoreOverrideCursor(); }
+
+QLabel* columnHeading(const QString& text, const QString& objectName, QWidget* parent,
+                      Qt::Alignment alignment) {
+    auto* heading = new QLabel(text, parent);
+    heading->setObjectName(objectName);
+    heading->setAlignment(alignment | Qt::AlignVCenter);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return heading;
+}

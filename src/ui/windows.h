@@ -1,8 +1,16 @@
 // Window helpers the main window, the help viewer and every dialog share: centring a window on its
-// screen and the busy pointer.
+// screen, the busy pointer and the look of column headings.
 #pragma once
 
+#include <Qt>
+
+class QLabel;
+class QString;
 class QWidget;
+
+// A heading over a column of a dialog's grid (bold, like every other column heading).
+QLabel* columnHeading(const QString& text, const QString& objectName, QWidget* parent,
+                      Qt::Alignment alignment = Qt::AlignCenter);
 
 // Places a window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);

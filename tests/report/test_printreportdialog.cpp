@@ -84,6 +84,10 @@ protected:
 TEST_F(PrintReportDialogTest, PrintButtonBlinksWhileABoxIsChecked) {
     EXPECT_EQ(dialog.windowTitle(), "Print Driver");
     EXPECT_EQ(qobject_cast<QGroupBox*>(box(7)->parentWidget())->title(), "Miscellaneous");
+    // An opening starts on the first check box.
+    showSettled(dialog);
+    EXPECT_EQ(dialog.focusWidget(), box(0));
+    dialog.hide();
     EXPECT_EQ(dialog.blinkTimer()->interval(), 500);
     EXPECT_EQ(caption(), "No Print Job(s) Selected");
     dialog.blink();

@@ -148,9 +148,11 @@ void MainWindow::buildMenus() {
     action(QStringLiteral("mnuOpen"))->setShortcut(QKeySequence::Open);
     action(QStringLiteral("mnuSave"))->setShortcut(QKeySequence::Save);
     action(QStringLiteral("mnuContents"))->setShortcut(QKeySequence::HelpContents);
-    action(QStringLiteral("mnuSaveAs"))->setShortcut(QKeySequence::SaveAs);
-    action(QStringLiteral("mnuPrint"))->setShortcut(QKeySequence::Print);
-    action(QStringLiteral("mnuExit"))->setShortcut(QKeySequence::Quit);
+    // Spelled out: the desktop-dependent Save As and Quit keys are empty on some desktops.
+    action(QStringLiteral("mnuSaveAs"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    action(QStringLiteral("mnuPrint"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    action(QStringLiteral("mnuExit"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(action(QStringLiteral("mnuOpen")), &QAction::triggered, this,
             &MainWindow::openWithChooser);
     connect(action(QStringLiteral("mnuSave")), &QAction::triggered, this, &MainWindow::saveFile);

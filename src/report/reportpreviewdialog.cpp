@@ -326,25 +326,23 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& document, const Q
     layout->addWidget(m_scroll, 1);
     layout->addLayout(buttons);
     setZoom(m_view->zoom());
-    fitScreen(pageSize);
+    fitScreen();
     showCurrentPage(0);
     m_scroll->setFocus();
 }
 
 void ReportPreviewDialog::offerPrinting(bool offered) { m_print->setVisible(offered); }
 
-void ReportPreviewDialog::fitScreen(const QPageSize& pageSize) {
+void ReportPreviewDialog::fitScreen() {
     // The screen the preview opens on: its parent's, as it opens over the parent.
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
     if (!screen) return;
     const QRect free = screen->availableGeometry();
-    // A portrait page, the gaps beside it, the scroll bar and the frames around it.
-    const double portrait = ReportPaper::pageLayout(pageSize, PageOrientation::Portrait)
-                                .fullRectPixels(m_view->logicalDpiX())
-                                .width() *
-                            m_view->zoom();
+    // The pages as the view lays them out (the widest with the gaps beside it), the scroll bar
+    // and the frames around them: no sideways scrolling at the opening zoom where the screen
+    // has the room.
     const QMargins margins = layout()->contentsMargins();
-    const int width = static_cast<int>(std::ceil(portrait + 2 * ReportPagesView::Gap)) +
+    const int width = m_view->sizeHint().width() +
                       m_scroll->verticalScrollBar()->sizeHint().width() +
                       2 * m_scroll->frameWidth() + margins.left() + margins.right();
     const QSize size(std::max(width, minimumSizeHint().width()), qRound(free.height() * 0.85));

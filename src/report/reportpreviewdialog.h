@@ -122,9 +122,9 @@ protected:
 
 private:
     enum class Fit { None, Width, Page };
-    // About 85 % of the screen's free height; as wide as a portrait page of `pageSize` at the
-    // starting zoom needs, or the tool row; never larger than the screen's free area.
-    void fitScreen(const QPageSize& pageSize);
+    // About 85 % of the screen's free height; as wide as the pages at the starting zoom need, or
+    // the tool row; never larger than the screen's free area.
+    void fitScreen();
     void setFit(Fit fit);
     // Applies Fit Width or Fit Page to the viewport as it is now.
     void refit();

@@ -5,12 +5,23 @@
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 void centreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    // A window larger than the free area (a small screen, a large scale or font) is made to fit
+    // where its layout allows; one that cannot shrink keeps its top left corner on the screen, so
+    // its title bar, menus and first fields stay in reach.
+    const QSize border = window->frameGeometry().size() - window->size();
+    const QSize fitting =
+        window->size().boundedTo(free.size() - border).expandedTo(window->minimumSizeHint());
+    if (fitting != window->size()) window->resize(fitting.boundedTo(window->maximumSize()));
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(free.center());
+    frame.moveLeft(std::max(frame.left(), free.left()));
+    frame.moveTop(std::max(frame.top(), free.top()));
     window->move(frame.topLeft());
 }
 

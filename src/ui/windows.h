@@ -12,7 +12,8 @@ class QWidget;
 QLabel* columnHeading(const QString& text, const QString& objectName, QWidget* parent,
                       Qt::Alignment alignment = Qt::AlignCenter);
 
-// Places a window in the middle of the screen it is on.
+// Places a window in the middle of the screen it is on, made to fit its free area where the
+// window's layout allows, and never with its top left corner off the screen.
 void centreOnScreen(QWidget* window);
 
 // Shows the busy mouse pointer for its lifetime (file operations, opening the slower dialogs).

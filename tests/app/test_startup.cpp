@@ -261,7 +261,7 @@ struct Counted {
 
 }  // namespace
 
-TEST(Help, StaysUsableWhileAnEditorAndTheComposerItOpensAreModal) {
+TEST(Help, StaysUsableWhileAnEditorAndTheKeypadOrComposerItOpensAreModal) {
     Counted owner;  // the main window's place
     owner.window.show();
     ASSERT_TRUE(owner.takesClicks());  // the click itself reaches an unblocked window
@@ -273,26 +273,34 @@ TEST(Help, StaysUsableWhileAnEditorAndTheComposerItOpensAreModal) {
     int editorClicks = 0;
     QObject::connect(editorButton, &QPushButton::clicked, [&] { ++editorClicks; });
 
-    bool checkedComposer = false;
+    int checked = 0;
+    // While the keypad or the composer the editor opened is up: help takes clicks, the editor
+    // and the main window wait.
+    const auto checkOpened = [&](const char* what) {
+        QTimer::singleShot(0, [&, what] {
+            auto* opened = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(opened) << what;
+            EXPECT_EQ(opened->parentWidget(), &editor) << what;
+            EXPECT_TRUE(helpTakesClicks()) << what;
+            systemClick(editorButton, editorButton->rect().center());
+            EXPECT_EQ(editorClicks, 0) << what << " blocks its editor";
+            EXPECT_FALSE(owner.takesClicks()) << what;
+            ++checked;
+            opened->reject();
+        });
+    };
     QTimer::singleShot(0, &editor, [&] {
         EXPECT_TRUE(helpTakesClicks()) << "with an editor open";
         EXPECT_FALSE(owner.takesClicks()) << "the main window waits for its editor";
         QApplication::setActiveWindow(&editor);
-        QTimer::singleShot(0, [&] {
-            auto* composer = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(composer);
-            EXPECT_EQ(composer->parentWidget(), &editor);
-            EXPECT_TRUE(helpTakesClicks()) << "with the composer open";
-            systemClick(editorButton, editorButton->rect().center());
-            EXPECT_EQ(editorClicks, 0) << "the composer blocks its editor";
-            EXPECT_FALSE(owner.takesClicks());
-            checkedComposer = true;
-            composer->reject();
-        });
+        checkOpened("the keypad");
+        prompts.enterKeys(KeypadRequest{});
+        QApplication::setActiveWindow(&editor);
+        checkOpened("the composer");
         prompts.composeWords(ComposeRequest{});
         editor.reject();
     });
     editor.exec();
-    EXPECT_TRUE(checkedComposer);
+    EXPECT_EQ(checked, 2);
     HelpViewer::instance()->hide();
 }

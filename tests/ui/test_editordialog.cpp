@@ -4,8 +4,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -16,6 +18,7 @@
 #include "scriptedprompts.h"
 #include "ui/editordialog.h"
 #include "ui/valuefield.h"
+#include "ui/windows.h"
 
 namespace {
 
@@ -154,4 +157,18 @@ TEST(EditorDialog, WatchedFieldsDecideWhenActivationReadsAgain) {
         expected += c.readsAgain ? 1 : 0;
         EXPECT_EQ(dialog.displays, expected) << c.offset;
     }
+}
+
+TEST(Windows, AWindowLargerThanTheScreenIsMadeToFitOrKeepsItsCornerOnIt) {
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget resizable;
+    resizable.resize(free.width() * 2, free.height() * 2);
+    centreOnScreen(&resizable);
+    EXPECT_TRUE(free.contains(resizable.frameGeometry()));
+
+    QWidget fixed;
+    fixed.setFixedSize(free.width() + 300, free.height() + 200);
+    centreOnScreen(&fixed);
+    EXPECT_EQ(fixed.size(), QSize(free.width() + 300, free.height() + 200));
+    EXPECT_EQ(fixed.frameGeometry().topLeft(), free.topLeft());
 }

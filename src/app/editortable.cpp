@@ -2,6 +2,8 @@
 // and how it is shown. Adding an editor is adding its row.
 #include "app/editortable.h"
 
+#include <optional>
+
 #include "codes/areacodesdialog.h"
 #include "codes/controlcodesdialog.h"
 #include "codes/prefixcodesdialog.h"
@@ -15,6 +17,7 @@
 #include "devices/timersdialog.h"
 #include "devices/userinputsdialog.h"
 #include "devices/zonesdialog.h"
+#include "fields/overview.h"
 #include "formats/blocks.h"
 #include "memory/memorycopydialog.h"
 #include "memory/memoryflushdialog.h"
@@ -93,4 +96,40 @@ std::vector<EditorRow> editorTable() {
     addBlockRows<VoiceMessagesDialog>(rows, "mnuBaseVoice", "mnuMemVoice");
     addBlockRows<ZonesDialog>(rows, "mnuBaseZones", "mnuMemZones", BusyWhileBuilt);
     return rows;
+}
+
+QString editorActionForKey(const QString& key) {
+    const std::optional<Overview::Place> place = Overview::place(key);
+    if (!place) return {};
+    const QString area = QLatin1String(Overview::areas()[std::size_t(place->area)].prefix);
+    // The areas of blocks: their Base item and their memory-save items, numbered.
+    static const std::pair<const char*, std::pair<const char*, const char*>> blockItems[] = {
+        {"codes", {"mnuBaseCodes", "mnuMemCodes"}},
+        {"timers", {"mnuBaseTimers", "mnuMemTimers"}},
+        {"voice", {"mnuBaseVoice", "mnuMemVoice"}},
+        {"zones", {"mnuBaseZones", "mnuMemZones"}},
+    };
+    for (const auto& [prefix, items] : blockItems) {
+        if (area != QLatin1String(prefix) || !place->block) continue;
+        return *place->block == 0 ? QLatin1String(items.first)
+                                  : QLatin1String(items.second) + QString::number(*place->block);
+    }
+    static const std::pair<const char*, const char*> items[] = {
+        {"unlock", "mnuUnlock"},
+        {"cw", "mnuCW"},
+        {"macros", "mnuMacros"},
+        {"scheduler", "mnuScheduler"},
+        {"user-inputs", "mnuUserInputs"},
+        {"speed-dial", "mnuUserSpeed"},
+        {"emergency-speed-dial", "mnuEmergency"},
+        {"pre-dial", "mnuPreDial"},
+        {"area-codes", "mnuAreaCodes"},
+        {"prefixes", "mnuPrefixes"},
+        {"courtesy-tones", "mnuCourtesy"},
+        {"expanded-switches", "mnuExpanded"},
+        {"config", "mnuRepeaterConfig"},
+    };
+    for (const auto& [prefix, item] : items)
+        if (area == QLatin1String(prefix)) return QLatin1String(item);
+    return {};
 }

@@ -11,17 +11,23 @@
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QSettings>
+#include <QShortcut>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <vector>
 
 #include "app/aboutdialog.h"
 #include "app/editortable.h"
 #include "app/menus.h"
+#include "app/overviewpane.h"
 #include "core/regions.h"
 #include "core/texts.h"
+#include "fields/catalogue.h"
 #include "ui/editordialog.h"
 #include "ui/helpviewer.h"
+#include "ui/imagewatch.h"
 #include "ui/prompts.h"
 #include "ui/windows.h"
 
@@ -60,7 +66,18 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     QFont hintFont = m_centreText->font();
     hintFont.setPointSizeF(14);
     m_centreText->setFont(hintFont);
-    setCentralWidget(m_centreText);
+    m_watch = new ImageWatch(m_doc.image, this);
+    m_overview = new OverviewPane(m_doc.image, this);
+    connect(m_watch, &ImageWatch::changed, m_overview, &OverviewPane::refresh);
+    connect(m_overview, &OverviewPane::fieldActivated, this, &MainWindow::openField);
+    m_centre = new QStackedWidget(this);
+    m_centre->addWidget(m_centreText);
+    m_centre->addWidget(m_overview);
+    setCentralWidget(m_centre);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        if (m_centre->currentWidget() == m_overview) m_overview->focusFilter();
+    });
 
     m_settings = readSettings(m_store);
     applyMemoryLayout();
@@ -186,6 +203,7 @@ void MainWindow::applyMemoryLayout() {
     const bool four = m_settings.fourMemorySaves;
     for (const char* name : MemorySave4Items) action(QLatin1String(name))->setEnabled(four);
     for (const char* name : AreaCodeItems) action(QLatin1String(name))->setEnabled(!four);
+    m_overview->rebuild(four);
     emit memoryLayoutChanged();
 }
 
@@ -213,6 +231,8 @@ void MainWindow::enableDocumentMenus() {
 }
 
 void MainWindow::refreshModified() {
+    // Any store the editors did not report yet reaches the overview here at the latest.
+    m_watch->look();
     const bool modified = m_doc.isModified();
     if (modified == m_shownModified) return;
     m_shownModified = modified;
@@ -245,6 +265,7 @@ bool MainWindow::openFile(const QString& path) {
     addRecentFile(path);
     showFileName();
     enableDocumentMenus();
+    m_watch->look();
     refreshModified();
     return true;
 }
@@ -338,6 +359,7 @@ bool MainWindow::saveFileAs() {
 // The file Save writes: its path in panel 1, its name in the middle of the window.
 void MainWindow::showFileName() {
     m_panels[0]->setText(visibleFileName(m_doc.fileName()) + QLatin1Char(' '));
+    m_centre->setCurrentWidget(m_overview);
     m_centreText->setText(tr("%1\n\nChoose an editor from the menus; File > Save File writes "
                              "the configuration back.")
                               .arg(visibleFileName(QFileInfo(m_doc.fileName()).fileName())));
@@ -414,9 +436,10 @@ void MainWindow::connectEditorTable() {
     }
 }
 
-void MainWindow::openEditor(const EditorRow& row) {
+void MainWindow::openEditor(const EditorRow& row, const std::function<void(QDialog*)>& shown) {
     if (row.mode == EditorMode::Modeless) {
         showModeless(row);
+        if (shown) shown(m_modeless.value(row.action));
         return;
     }
     // A modal editor is modal to the main window only, so the help window stays usable; the
@@ -427,23 +450,45 @@ void MainWindow::openEditor(const EditorRow& row) {
             open->setEnabled(false);
             waiting.append(open);
         }
+    const auto run = [&shown](QDialog* dialog) {
+        if (shown) QTimer::singleShot(0, dialog, [dialog, shown] { shown(dialog); });
+        dialog->exec();
+    };
     if (row.mode == EditorMode::Kept) {
         QPointer<QDialog>& kept = m_kept[row.action];
         if (!kept) kept = buildEditor(row);
-        kept->exec();
+        run(kept);
     } else {
         // Guarded, as a dialog may delete itself when it closes.
         QPointer<QDialog> dialog = buildEditor(row);
-        dialog->exec();
+        run(dialog);
         delete dialog.data();
     }
     for (const QPointer<QDialog>& open : std::as_const(waiting))
         if (open) open->setEnabled(true);
 }
 
+void MainWindow::openField(const QString& key) {
+    const QString item = editorActionForKey(key);
+    const Fields::FieldList& fields = Fields::catalogue(m_settings.fourMemorySaves);
+    const auto field = std::find_if(fields.begin(), fields.end(),
+                                    [&key](const Fields::Field& f) { return f.key == key; });
+    if (item.isEmpty() || field == fields.end()) return;
+    for (const EditorRow& row : editorTable()) {
+        if (row.action != item) continue;
+        // The menu item stays the design's way in; only the overview's opening shows the field.
+        if (QAction* menuItem = action(item); !menuItem || !menuItem->isEnabled()) return;
+        openEditor(row, [field](QDialog* dialog) {
+            if (auto* editor = qobject_cast<EditorDialog*>(dialog)) editor->showField(*field);
+        });
+        return;
+    }
+}
+
 QDialog* MainWindow::buildEditor(const EditorRow& row) {
     const EditorSources sources{
-        {m_doc.image, m_prompts, m_settings, Block::Base, [this] { applyMemoryLayout(); }},
+        {m_doc.image, m_prompts, m_settings, Block::Base, [this] { applyMemoryLayout(); },
+         [this] { m_watch->look(); }},
         this,
         [this] {
             return ReportHeadings{m_doc.reportFileName(), m_chooserFileName, todaysPrintDate()};

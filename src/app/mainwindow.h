@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 #include "core/document.h"
 #include "core/settings.h"
@@ -15,6 +16,10 @@ class QLabel;
 class QSettings;
 class QTimer;
 struct EditorRow;
+
+class ImageWatch;
+class OverviewPane;
+class QStackedWidget;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -76,7 +81,10 @@ private:
     void storeSettings();
     bool askToSaveChanges();
     void connectEditorTable();
-    void openEditor(const EditorRow& row);
+    // Opens the row's editor; `shown` runs on the dialog once it is shown.
+    void openEditor(const EditorRow& row, const std::function<void(QDialog*)>& shown = {});
+    // The overview's way in: the editor of the field's area on its block, showing the field.
+    void openField(const QString& key);
     QDialog* buildEditor(const EditorRow& row);
     void showModeless(const EditorRow& row);
     // The program ends: the modeless editors close without their own questions.
@@ -88,7 +96,10 @@ private:
     Document m_doc;
     Settings m_settings;
     QLabel* m_panels[3] = {};
-    QLabel* m_centreText = nullptr;  // what to do first, then the open file's name
+    QLabel* m_centreText = nullptr;      // what to do first while no file is open
+    OverviewPane* m_overview = nullptr;  // the open file's fields, in place of the hint
+    QStackedWidget* m_centre = nullptr;
+    ImageWatch* m_watch = nullptr;  // says which bytes changed when the image changed hands
     // The open modeless editors by menu item; an entry turns null when its dialog is closed.
     QHash<QString, QPointer<QDialog>> m_modeless;
     // The editors kept between openings (the scheduler keeps its group, the print dialog its

@@ -168,4 +168,26 @@ QString writtenWords(const QStringList& words) {
     return tokens.join(QLatin1Char(' '));
 }
 
+ByteRanges differingRanges(const Image& before, const Image& after) {
+    ByteRanges ranges;
+    for (int i = 0; i < ImageSize; ++i) {
+        if (before[i] == after[i]) continue;
+        if (!ranges.empty() && ranges.back().first + ranges.back().length == i)
+            ++ranges.back().length;
+        else
+            ranges.push_back({i, 1});
+    }
+    return ranges;
+}
+
+bool readsFrom(const Field& field, const Image& image, const ByteRanges& changed) {
+    if (!field.reads) return false;
+    for (const ByteRange& read : field.reads(image))
+        for (const ByteRange& change : changed)
+            if (read.first < change.first + change.length &&
+                change.first < read.first + read.length)
+                return true;
+    return false;
+}
+
 }  // namespace Fields

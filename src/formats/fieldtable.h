@@ -117,6 +117,11 @@ inline std::function<ByteRanges(const Image&)> fixedRanges(ByteRanges ranges) {
 // The rows of `list` whose keys begin with `prefix`, in their order.
 FieldList withKeyPrefix(FieldList list, const QString& prefix);
 
+// The runs of bytes in which two images differ.
+ByteRanges differingRanges(const Image& before, const Image& after);
+// True when the field is read from a byte of `changed` (its bytes as `image` holds them).
+bool readsFrom(const Field& field, const Image& image, const ByteRanges& changed);
+
 // The block names of the keys: "base", "mem1" .. "mem4".
 QString blockKey(int block);
 // A caption as a key word: lower case, every run of characters other than letters and digits

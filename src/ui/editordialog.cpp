@@ -59,6 +59,17 @@ void EditorDialog::editField(const Fields::Field& field) {
     showStoredValues();
 }
 
+void EditorDialog::showField(const Fields::Field& field) {
+    for (ValueField* value : findChildren<ValueField*>()) {
+        const QString row = value->accessibleDescription();
+        if (value->isVisible() &&
+            (row == field.caption || row.startsWith(field.caption + QStringLiteral(", ")))) {
+            value->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void EditorDialog::typingOpensKeypad(ValueField* widget, const Fields::Field& field) {
     if (field.request) widget->setKeypadKeys(field.request(m_image).keySet);
 }
@@ -74,7 +85,10 @@ void EditorDialog::showStoredValues() {
     rememberShownValues();
 }
 
-void EditorDialog::rememberShownValues() { m_shown = shownValues(); }
+void EditorDialog::rememberShownValues() {
+    m_shown = shownValues();
+    if (m_context.imageStored) m_context.imageStored();
+}
 
 bool EditorDialog::storedValuesChanged() const {
     const std::optional<QByteArray> now = shownValues();

@@ -26,6 +26,7 @@ struct EditorContext {
     Settings& settings;
     Block block = Block::Base;                 // the block a block editor shows
     std::function<void()> layoutChanged = {};  // re-applies a changed memory layout to the menus
+    std::function<void()> imageStored = {};    // the image may have changed: the watch looks
 };
 
 // Where an editor's "OK" button stands.
@@ -53,6 +54,10 @@ public:
     // Closes the dialog because the program ends: without the questions a user's close may ask,
     // so nothing holds up the end.
     virtual void closeForEnd() { close(); }
+
+    // The overview's way in: shows `field` (its group, tab or bank) and puts the keyboard focus on
+    // it. By default the focus goes to the value field of the row the field's caption names.
+    virtual void showField(const Fields::Field& field);
 
 protected:
     // Where the dialog puts its fields: above the "OK" row.

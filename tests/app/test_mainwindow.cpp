@@ -20,12 +20,16 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 
+#include "app/editortable.h"
 #include "app/mainwindow.h"
+#include "app/overviewpane.h"
 #include "core/regions.h"
+#include "fields/catalogue.h"
 #include "filelimit.h"
 #include "scriptedprompts.h"
 #include "tempfiles.h"
@@ -867,4 +871,59 @@ TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MainWindowTest, OverviewShowsFiltersFollowsTheImageAndOpensTheFieldsEditor) {
+    start();
+    auto* overview = window->findChild<OverviewPane*>();
+    ASSERT_TRUE(overview);
+    EXPECT_FALSE(overview->isVisible());  // the hint, until a file is open
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    window->show();
+    EXPECT_TRUE(overview->isVisible());
+
+    overview->setFilter(QStringLiteral("repeater time-out"));
+    EXPECT_EQ(overview->matchCount(), 5);  // the Base and four memory saves
+    QTreeView* tree = overview->tree();
+    const QModelIndex timers = tree->model()->index(0, 0);
+    const QPersistentModelIndex save2 = tree->model()->index(2, 0, timers);
+    const QModelIndex field = tree->model()->index(0, 0, save2);
+    ASSERT_TRUE(overview->fieldAt(field));
+    EXPECT_EQ(overview->fieldAt(field)->key, QStringLiteral("timers.mem2.repeater-time-out"));
+    tree->setCurrentIndex(field);
+
+    // A store somewhere else changes the row in place; expansion and selection stay.
+    const QModelIndex value = field.siblingAtColumn(OverviewPane::ValueColumn);
+    const QString before = value.data().toString();
+    const Fields::Field* timer = overview->fieldAt(field);
+    window->document().image[timer->reads(window->document().image).at(0).first] ^= 0x01;
+    window->refreshModified();
+    EXPECT_NE(tree->currentIndex().siblingAtColumn(OverviewPane::ValueColumn).data().toString(),
+              before);
+    EXPECT_TRUE(tree->isExpanded(save2));
+    EXPECT_EQ(overview->fieldAt(tree->currentIndex())->key,
+              QStringLiteral("timers.mem2.repeater-time-out"));
+
+    // Enter on the row opens the timers of memory save #2 with the focus on that timer.
+    QString title, focused;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            title = dialog->windowTitle();
+            if (QWidget* at = dialog->focusWidget()) focused = at->accessibleDescription();
+            dialog->close();
+        });
+    });
+    emit tree->activated(tree->currentIndex());
+    EXPECT_EQ(title, QStringLiteral("Memory Save #2 Timers"));
+    EXPECT_EQ(focused, QStringLiteral("Repeater Time-Out"));
+}
+
+TEST(EditorTable, EveryFieldOfTheOverviewHasAnEditorToOpen) {
+    QStringList items;
+    for (const EditorRow& row : editorTable()) items << row.action;
+    for (bool four : {true, false})
+        for (const Fields::Field& field : Fields::catalogue(four))
+            EXPECT_TRUE(items.contains(editorActionForKey(field.key))) << field.key.toStdString();
 }

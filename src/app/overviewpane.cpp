@@ -1,0 +1,195 @@
+#include "app/overviewpane.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <functional>
+#include <optional>
+
+#include "fields/catalogue.h"
+#include "fields/overview.h"
+
+namespace {
+// The catalogue index of the field a row shows; area and block rows have none.
+constexpr int FieldRole = Qt::UserRole + 1;
+}  // namespace
+
+// Lets through the field rows the pane accepts; the areas and blocks of those rows stay, as
+// the filter is recursive.
+class OverviewFilter : public QSortFilterProxyModel {
+public:
+    explicit OverviewFilter(QObject* parent) : QSortFilterProxyModel(parent) {
+        setRecursiveFilteringEnabled(true);
+    }
+    std::function<bool(std::size_t)> accepts;
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const QVariant field = sourceModel()->index(row, 0, parent).data(FieldRole);
+        return field.isValid() && accepts && accepts(field.toULongLong());
+    }
+};
+
+OverviewPane::OverviewPane(const Image& image, QWidget* parent)
+    : QWidget(parent), m_image(image), m_model(new QStandardItemModel(this)) {
+    setObjectName(QStringLiteral("Overview"));
+    m_filter = new OverviewFilter(this);
+    m_filter->accepts = [this](std::size_t field) { return accepts(field); };
+    m_filter->setSourceModel(m_model);
+
+    m_filterBox = new QLineEdit(this);
+    m_filterBox->setObjectName(QStringLiteral("txtFilter"));
+    m_filterBox->setPlaceholderText(tr("Find fields by caption, value or key (Ctrl+F)"));
+    m_filterBox->setClearButtonEnabled(true);
+    m_filterBox->setAccessibleName(tr("Filter"));
+    m_hideEmpty = new QCheckBox(tr("Hide empty values"), this);
+    m_hideEmpty->setObjectName(QStringLiteral("chkHideEmpty"));
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("lblMatches"));
+
+    m_tree = new QTreeView(this);
+    m_tree->setObjectName(QStringLiteral("treeOverview"));
+    m_tree->setModel(m_filter);
+    m_tree->setAccessibleName(tr("Configuration overview"));
+    m_tree->setUniformRowHeights(true);
+    m_tree->setAlternatingRowColors(true);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tree->header()->setStretchLastSection(true);
+    connect(m_tree, &QTreeView::activated, this, [this](const QModelIndex& index) {
+        if (const Fields::Field* field = fieldAt(index)) emit fieldActivated(field->key);
+    });
+
+    connect(m_filterBox, &QLineEdit::textChanged, this, &OverviewPane::setFilter);
+    connect(m_hideEmpty, &QCheckBox::toggled, this, &OverviewPane::setHidingEmpty);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_filterBox, 1);
+    top->addWidget(m_hideEmpty);
+    top->addWidget(m_count);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addLayout(top);
+    layout->addWidget(m_tree, 1);
+}
+
+void OverviewPane::rebuild(bool fourMemorySaves) {
+    m_fields = &Fields::catalogue(fourMemorySaves);
+    m_model->clear();
+    m_model->setHorizontalHeaderLabels({tr("Field"), tr("Value")});
+    m_values.assign(m_fields->size(), nullptr);
+    const std::vector<Overview::Area>& areas = Overview::areas();
+    std::vector<QStandardItem*> areaItems(areas.size(), nullptr);
+    std::vector<std::vector<QStandardItem*>> blockItems(areas.size());
+    const auto row = [](QStandardItem* parent, const QString& caption) {
+        auto* item = new QStandardItem(caption);
+        parent->appendRow({item, new QStandardItem});
+        return item;
+    };
+    // The areas in menu order, each made when its first field comes.
+    for (std::size_t a = 0; a < areas.size(); ++a) {
+        areaItems[a] = new QStandardItem(QCoreApplication::translate("Overview", areas[a].title));
+        blockItems[a].assign(6, nullptr);
+    }
+    for (std::size_t i = 0; i < m_fields->size(); ++i) {
+        const Fields::Field& field = (*m_fields)[i];
+        const std::optional<Overview::Place> place = Overview::place(field.key);
+        if (!place) continue;
+        QStandardItem* parent = areaItems[std::size_t(place->area)];
+        if (place->block) {
+            QStandardItem*& block =
+                blockItems[std::size_t(place->area)][std::size_t(*place->block)];
+            if (!block) block = row(parent, Overview::blockTitle(*place->block));
+            parent = block;
+        }
+        auto* caption = new QStandardItem(field.caption);
+        caption->setData(qulonglong(i), FieldRole);
+        caption->setToolTip(field.key);
+        auto* value = new QStandardItem(field.text(m_image));
+        value->setAccessibleText(field.caption + QStringLiteral(": ") + value->text());
+        parent->appendRow({caption, value});
+        m_values[i] = value;
+    }
+    for (QStandardItem* area : areaItems) {
+        if (area->hasChildren())
+            m_model->appendRow({area, new QStandardItem});
+        else
+            delete area;
+    }
+    m_tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    m_tree->setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
+    applyFilter();
+}
+
+void OverviewPane::refresh(const Fields::ByteRanges& changed) {
+    if (!m_fields) return;
+    for (std::size_t i = 0; i < m_fields->size(); ++i) {
+        QStandardItem* value = m_values[i];
+        if (!value || !Fields::readsFrom((*m_fields)[i], m_image, changed)) continue;
+        const QString text = (*m_fields)[i].text(m_image);
+        if (text == value->text()) continue;
+        value->setText(text);
+        value->setAccessibleText((*m_fields)[i].caption + QStringLiteral(": ") + text);
+    }
+    // The filter model looks again at the rows whose values changed by itself; only the count
+    // is read afresh, so the tree keeps its expansion, selection and scroll position.
+    if (!m_filterBox->text().isEmpty() || m_hideEmpty->isChecked()) showCount();
+}
+
+bool OverviewPane::accepts(std::size_t field) const {
+    if (!m_fields || field >= m_fields->size() || !m_values[field]) return false;
+    const QString shown = m_values[field]->text();
+    if (m_hideEmpty->isChecked() && Overview::isEmptyValue(shown)) return false;
+    return Overview::matches((*m_fields)[field], shown, m_filterBox->text());
+}
+
+void OverviewPane::applyFilter() {
+    m_filter->invalidate();
+    showCount();
+    if (!m_filterBox->text().isEmpty()) m_tree->expandAll();
+}
+
+void OverviewPane::showCount() {
+    m_matches = 0;
+    if (m_fields)
+        for (std::size_t i = 0; i < m_fields->size(); ++i)
+            if (accepts(i)) ++m_matches;
+    const int all = m_fields ? int(m_fields->size()) : 0;
+    m_count->setText(m_matches == all ? tr("%1 fields").arg(all)
+                                      : tr("%1 of %2 fields").arg(m_matches).arg(all));
+}
+
+void OverviewPane::setFilter(const QString& text) {
+    if (m_filterBox->text() != text) {
+        m_filterBox->setText(text);  // its change comes back here
+        return;
+    }
+    applyFilter();
+}
+
+void OverviewPane::setHidingEmpty(bool hide) {
+    if (m_hideEmpty->isChecked() != hide) {
+        m_hideEmpty->setChecked(hide);  // its toggle comes back here
+        return;
+    }
+    applyFilter();
+}
+
+const Fields::Field* OverviewPane::fieldAt(const QModelIndex& index) const {
+    const QModelIndex source = m_filter->mapToSource(index.siblingAtColumn(0));
+    const QVariant field = source.data(FieldRole);
+    if (!field.isValid() || !m_fields) return nullptr;
+    return &(*m_fields)[field.toULongLong()];
+}
+
+void OverviewPane::focusFilter() {
+    m_filterBox->setFocus(Qt::ShortcutFocusReason);
+    m_filterBox->selectAll();
+}

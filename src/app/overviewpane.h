@@ -1,0 +1,66 @@
+// The main window's overview of the open configuration: every field the editors show, as a tree
+// of areas (in menu order), blocks and fields with their shown values, a filter that narrows it
+// as you type, and a switch that hides empty values. It follows the image through the watch:
+// only the fields read from changed bytes are read again, and the tree keeps its expansion,
+// selection and scroll position.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "core/image.h"
+#include "formats/fieldtable.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QStandardItem;
+class QStandardItemModel;
+class QTreeView;
+class OverviewFilter;
+
+class OverviewPane : public QWidget {
+    Q_OBJECT
+public:
+    // The tree column that holds the shown values.
+    static constexpr int ValueColumn = 1;
+
+    OverviewPane(const Image& image, QWidget* parent = nullptr);
+
+    // Builds the tree for the fields of a memory layout.
+    void rebuild(bool fourMemorySaves);
+    // Reads again the fields read from `changed`.
+    void refresh(const Fields::ByteRanges& changed);
+
+    // The filter text; the number of fields it (and the empty switch) lets through.
+    void setFilter(const QString& text);
+    int matchCount() const { return m_matches; }
+    void setHidingEmpty(bool hide);
+
+    QTreeView* tree() const { return m_tree; }
+    // The field a tree row shows; nothing for an area or block row.
+    const Fields::Field* fieldAt(const QModelIndex& index) const;
+    // Puts the focus on the filter box (Ctrl+F).
+    void focusFilter();
+
+signals:
+    // Enter or a double click on a field row.
+    void fieldActivated(const QString& key);
+
+private:
+    bool accepts(std::size_t field) const;
+    void applyFilter();
+    void showCount();
+
+    const Image& m_image;
+    const Fields::FieldList* m_fields = nullptr;
+    std::vector<QStandardItem*> m_values;  // the value item of each field, in catalogue order
+    QStandardItemModel* m_model;
+    OverviewFilter* m_filter;
+    QLineEdit* m_filterBox;
+    QCheckBox* m_hideEmpty;
+    QLabel* m_count;
+    QTreeView* m_tree;
+    int m_matches = 0;
+};

@@ -1,0 +1,120 @@
+// The overview's model: where each field stands, the filter, and which fields a change of bytes
+// touches (the refresh reads again exactly those).
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "fields/catalogue.h"
+#include "fields/overview.h"
+#include "imagecheck.h"
+
+using Fields::ByteRange;
+using Fields::ByteRanges;
+
+namespace {
+
+// Random bytes, small values (valid counts and codes), or sparse over zero: each kind makes other
+// fields show something.
+Image someImage(std::mt19937& random, int kind) {
+    Image image;
+    for (std::uint8_t& b : image) {
+        const auto any = static_cast<std::uint8_t>(random());
+        b = kind % 3 == 0 ? any : kind % 3 == 1 ? any % 13 : (random() % 20 ? 0 : any);
+    }
+    return image;
+}
+
+}  // namespace
+
+TEST(Overview, EveryFieldHasItsAreaAndBlock) {
+    for (bool four : {true, false}) {
+        SCOPED_TRACE(four ? "four memory saves" : "three");
+        std::set<QString> areasSeen;
+        for (const Fields::Field& field : Fields::catalogue(four)) {
+            const auto place = Overview::place(field.key);
+            ASSERT_TRUE(place) << field.key.toStdString();
+            const Overview::Area& area = Overview::areas()[std::size_t(place->area)];
+            EXPECT_EQ(place->block.has_value(), area.blocks) << field.key.toStdString();
+            areasSeen.insert(QLatin1String(area.prefix));
+        }
+        EXPECT_EQ(areasSeen.count(QStringLiteral("area-codes")), four ? 0u : 1u);
+    }
+    const auto place = Overview::place(QStringLiteral("timers.mem2.repeater-time-out"));
+    ASSERT_TRUE(place);
+    EXPECT_STREQ(Overview::areas()[std::size_t(place->area)].title, "Timers");
+    EXPECT_EQ(place->block, 2);
+    EXPECT_EQ(Overview::blockTitle(2), QStringLiteral("Memory Save #2"));
+    EXPECT_EQ(Overview::blockTitle(0), QStringLiteral("Base"));
+    EXPECT_FALSE(Overview::place(QStringLiteral("timers.mem7.repeater-time-out")));
+    EXPECT_FALSE(Overview::place(QStringLiteral("nothing.at.all")));
+}
+
+TEST(Overview, FilterFindsCaptionValueOrKeyWhateverTheCase) {
+    Fields::Field field;
+    field.key = QStringLiteral("timers.base.repeater-time-out");
+    field.caption = QStringLiteral("Repeater Time-Out");
+    // clang-format off
+    const struct { const char* filter; const char* shown; bool found; } cases[] = {
+        {"",          "03:00", true},
+        {"time-out",  "03:00", true},   // caption, other case
+        {"03:0",      "03:00", true},   // value
+        {"BASE.rep",  "03:00", true},   // key
+        {"777",       "03:00", false},
+        {"777",       "*777#", true},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(Overview::matches(field, QLatin1String(c.shown), QLatin1String(c.filter)),
+                  c.found)
+            << c.filter << " in " << c.shown;
+    EXPECT_TRUE(Overview::isEmptyValue(QStringLiteral("   ")));
+    EXPECT_FALSE(Overview::isEmptyValue(QStringLiteral(" 0")));
+}
+
+TEST(Overview, DifferingRangesAreExactlyTheChangedBytes) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 50; ++round) {
+        Image before = someImage(random, round);
+        Image after = before;
+        const int changes = int(random() % 40);
+        for (int n = 0; n < changes; ++n)
+            after[random() % ImageSize] ^= std::uint8_t(1 + random() % 255);
+        const ByteRanges ranges = Fields::differingRanges(before, after);
+        std::vector<bool> covered(ImageSize, false);
+        for (std::size_t r = 0; r < ranges.size(); ++r) {
+            ASSERT_GT(ranges[r].length, 0);
+            // Maximal runs: two runs never touch.
+            if (r > 0) {
+                EXPECT_GT(ranges[r].first, ranges[r - 1].first + ranges[r - 1].length);
+            }
+            for (int i = ranges[r].first; i < ranges[r].first + ranges[r].length; ++i)
+                covered[std::size_t(i)] = true;
+        }
+        for (int i = 0; i < ImageSize; ++i)
+            ASSERT_EQ(covered[std::size_t(i)], before[i] != after[i]) << "byte " << i;
+    }
+}
+
+// The refresh reads again only the fields read from changed bytes: a field whose text a change
+// alters must always be one of them.
+TEST(Overview, EveryFieldAChangeAltersReadsFromTheChangedBytes) {
+    std::mt19937 random(11);
+    for (bool four : {true, false}) {
+        const Fields::FieldList& fields = Fields::catalogue(four);
+        for (int round = 0; round < 60; ++round) {
+            const Image before = someImage(random, round);
+            Image after = before;
+            const int first = int(random() % ImageSize);
+            const int length = 1 + int(random() % 4);
+            for (int i = first; i < std::min(ImageSize, first + length); ++i)
+                after[i] = std::uint8_t(random());
+            const ByteRanges changed = Fields::differingRanges(before, after);
+            for (const Fields::Field& field : fields) {
+                if (field.text(before) == field.text(after)) continue;
+                EXPECT_TRUE(Fields::readsFrom(field, after, changed))
+                    << field.key.toStdString() << " changed from bytes " << first;
+            }
+        }
+    }
+}

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QSettings>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "app/aboutdialog.h"
+#include "app/comparewindow.h"
 #include "app/editortable.h"
 #include "app/menus.h"
 #include "app/overviewpane.h"
@@ -36,8 +38,9 @@ namespace {
 // Menus that need a loaded document, by object name.
 const char* const DocumentMenus[] = {"mnuCodesTimers", "mnuMessages", "mnuMisc",
                                      "mnuZones",       "mnuMacroOps", "mnuAutopatch"};
-const char* const DocumentItems[] = {"mnuSave",  "mnuSaveAs", "mnuPrint",
-                                     "mnuFlush", "mnuUnlock", "mnuRepeaterConfig"};
+const char* const DocumentItems[] = {"mnuSave",        "mnuSaveAs",      "mnuPrint",
+                                     "mnuFlush",       "mnuUnlock",      "mnuRepeaterConfig",
+                                     "mnuCompareFile", "mnuCompareSaved"};
 // Items that exist only with four memory saves, and those that exist only with the area-code
 // and prefix tables in their place.
 const char* const MemorySave4Items[] = {"mnuMemCodes4", "mnuMemTimers4", "mnuMemVoice4",
@@ -54,6 +57,7 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     setWindowTitle(QString::fromLatin1(Texts::AppTitle));
     resize(800, 560);
     buildMenus();
+    buildToolsMenu();
     buildStatusBar();
     m_centreText =
         new QLabel(tr("No configuration file is open.\n\n"
@@ -250,6 +254,16 @@ bool MainWindow::openFile(const QString& path) {
         BusyPointer busy;
         status = m_doc.open(path);
     }
+    if (!acceptOpened(status)) return false;
+    addRecentFile(path);
+    showFileName();
+    enableDocumentMenus();
+    m_watch->look();
+    refreshModified();
+    return true;
+}
+
+bool MainWindow::acceptOpened(OpenStatus status) {
     switch (status) {
         case OpenStatus::BadNameOrLength:
             m_prompts.message(Icon::Warning, QString::fromLatin1(Texts::FilenameErrorTitle),
@@ -262,12 +276,47 @@ bool MainWindow::openFile(const QString& path) {
         case OpenStatus::Loaded:
             break;
     }
-    addRecentFile(path);
-    showFileName();
-    enableDocumentMenus();
-    m_watch->look();
-    refreshModified();
     return true;
+}
+
+void MainWindow::compareWith(const QString& path) {
+    if (path.isEmpty()) return;
+    // The other file is read under the editor's open rules and messages, once, and never written.
+    Document other;
+    OpenStatus status;
+    {
+        BusyPointer busy;
+        status = other.open(path);
+    }
+    if (!acceptOpened(status)) return;
+    if (!m_compare) {
+        m_compare = new CompareWindow(
+            m_doc.image, [this] { return m_settings.fourMemorySaves; }, [this] { m_watch->look(); },
+            this);
+        m_compare->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_compare, &CompareWindow::fieldActivated, this, &MainWindow::openField);
+        connect(m_watch, &ImageWatch::changed, m_compare, &CompareWindow::refresh);
+        connect(this, &MainWindow::memoryLayoutChanged, m_compare, &CompareWindow::refresh);
+    }
+    m_compare->compareWith(other.image, visibleFileName(QFileInfo(path).fileName()));
+    m_compare->show();
+    m_compare->raise();
+    m_compare->activateWindow();
+}
+
+void MainWindow::buildToolsMenu() {
+    // The editor's own tools, beside the design's menus: before Help, enabled with a document.
+    auto* tools = new QMenu(tr("&Tools"), this);
+    tools->setObjectName(QStringLiteral("mnuToolsMenu"));
+    tools->menuAction()->setObjectName(QStringLiteral("mnuTools"));
+    QAction* withFile = tools->addAction(tr("&Compare With File..."));
+    withFile->setObjectName(QStringLiteral("mnuCompareFile"));
+    QAction* withSaved = tools->addAction(tr("Compare With &Saved"));
+    withSaved->setObjectName(QStringLiteral("mnuCompareSaved"));
+    menuBar()->insertMenu(action(QStringLiteral("mnuHelp")), tools);
+    connect(withFile, &QAction::triggered, this,
+            [this] { compareWith(m_prompts.chooseOpenFile(fileFilter(), lastFolder())); });
+    connect(withSaved, &QAction::triggered, this, [this] { compareWith(m_doc.fileName()); });
 }
 
 bool MainWindow::checkSaveName(const QString& path) {

@@ -17,6 +17,7 @@ class QSettings;
 class QTimer;
 struct EditorRow;
 
+class CompareWindow;
 class ImageWatch;
 class OverviewPane;
 class QStackedWidget;
@@ -85,6 +86,11 @@ private:
     void openEditor(const EditorRow& row, const std::function<void(QDialog*)>& shown = {});
     // The overview's way in: the editor of the field's area on its block, showing the field.
     void openField(const QString& key);
+    // The open rules' messages for a file that could not be read; true when it was.
+    bool acceptOpened(OpenStatus status);
+    // Shows the comparison of the document with the configuration file at `path`.
+    void compareWith(const QString& path);
+    void buildToolsMenu();
     QDialog* buildEditor(const EditorRow& row);
     void showModeless(const EditorRow& row);
     // The program ends: the modeless editors close without their own questions.
@@ -99,7 +105,9 @@ private:
     QLabel* m_centreText = nullptr;      // what to do first while no file is open
     OverviewPane* m_overview = nullptr;  // the open file's fields, in place of the hint
     QStackedWidget* m_centre = nullptr;
-    ImageWatch* m_watch = nullptr;  // says which bytes changed when the image changed hands
+    ImageWatch* m_watch = nullptr;
+    QPointer<CompareWindow> m_compare;  // the one comparison window, while it is open  // says
+                                        // which bytes changed when the image changed hands
     // The open modeless editors by menu item; an entry turns null when its dialog is closed.
     QHash<QString, QPointer<QDialog>> m_modeless;
     // The editors kept between openings (the scheduler keeps its group, the print dialog its

@@ -95,7 +95,7 @@ void OverviewPane::rebuild(bool fourMemorySaves) {
     };
     // The areas in menu order, each made when its first field comes.
     for (std::size_t a = 0; a < areas.size(); ++a) {
-        areaItems[a] = new QStandardItem(QCoreApplication::translate("Overview", areas[a].title));
+        areaItems[a] = new QStandardItem(Overview::areaTitle(int(a)));
         blockItems[a].assign(6, nullptr);
     }
     for (std::size_t i = 0; i < m_fields->size(); ++i) {

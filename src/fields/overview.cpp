@@ -48,6 +48,10 @@ std::optional<Place> place(const QString& key) {
     return std::nullopt;
 }
 
+QString areaTitle(int area) {
+    return QCoreApplication::translate("Overview", areas().at(std::size_t(area)).title);
+}
+
 QString blockTitle(int block) {
     return block == 0 ? QCoreApplication::translate("Overview", "Base")
                       : QCoreApplication::translate("Overview", "Memory Save #%1").arg(block);

@@ -30,6 +30,8 @@ struct Place {
 };
 // From the field's key ("timers.mem2.repeater-time-out"); nothing for a key of no area.
 std::optional<Place> place(const QString& key);
+// The area's title as the overview shows it.
+QString areaTitle(int area);
 // "Base", "Memory Save #1" .. "Memory Save #4".
 QString blockTitle(int block);
 

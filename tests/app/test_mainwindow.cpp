@@ -21,14 +21,17 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 
+#include "app/comparewindow.h"
 #include "app/editortable.h"
 #include "app/mainwindow.h"
 #include "app/overviewpane.h"
 #include "core/regions.h"
+#include "core/texts.h"
 #include "fields/catalogue.h"
 #include "filelimit.h"
 #include "scriptedprompts.h"
@@ -83,9 +86,12 @@ TEST_F(MainWindowTest, MenuTreeHasTheCaptionsInOrder) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ORVANE 32 Bit Editor Program"));
     QStringList top;
     for (QAction* a : window->menuBar()->actions()) top << a->text();
+    // The design's menus, and the editor's own Tools before Help.
     EXPECT_EQ(top, QStringList({"&File", "&Codes/Timers", "&Messages", "Macro &Op's", "&Zones",
-                                "&Autopatch", "&Misc", "&Help"}));
+                                "&Autopatch", "&Misc", "&Tools", "&Help"}));
     const auto menuOf = [&](const char* name) { return act(name)->menu(); };
+    EXPECT_EQ(captionsOf(menuOf("mnuTools")),
+              QStringList({"&Compare With File...", "Compare With &Saved"}));
     EXPECT_EQ(
         captionsOf(menuOf("mnuFile")),
         QStringList({"&Open...", "-", "&Save File", "Save File &As...", "-", "&Flush Memory...",
@@ -926,4 +932,42 @@ TEST(EditorTable, EveryFieldOfTheOverviewHasAnEditorToOpen) {
     for (bool four : {true, false})
         for (const Fields::Field& field : Fields::catalogue(four))
             EXPECT_TRUE(items.contains(editorActionForKey(field.key))) << field.key.toStdString();
+}
+
+TEST_F(MainWindowTest, CompareWithSavedShowsTheChangeAndCopyToDocumentTakesItBack) {
+    start();
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    const Image saved = window->document().image;
+    const Fields::FieldList& fields = Fields::catalogue(true);
+    const auto timer = std::find_if(fields.begin(), fields.end(), [](const Fields::Field& field) {
+        return field.key == QStringLiteral("timers.base.repeater-time-out");
+    });
+    ASSERT_NE(timer, fields.end());
+    ASSERT_EQ(timer->store(window->document().image, QStringLiteral("600")),
+              Fields::Stored::Written);
+
+    trigger("mnuCompareSaved");
+    auto* compare = window->findChild<CompareWindow*>();
+    ASSERT_TRUE(compare);
+    EXPECT_TRUE(compare->isVisible());
+    ASSERT_EQ(compare->rows()->topLevelItemCount(), 1);
+    QTreeWidgetItem* row = compare->rows()->topLevelItem(0);
+    EXPECT_EQ(row->text(2), QStringLiteral("Repeater Time-Out"));
+    EXPECT_EQ(row->text(3), QStringLiteral("10:00"));
+    EXPECT_EQ(row->text(4), timer->text(saved));
+
+    auto* copy = compare->findChild<QPushButton*>(QStringLiteral("cmdCopyToDocument"));
+    EXPECT_FALSE(copy->isEnabled());  // nothing selected
+    row->setSelected(true);
+    ASSERT_TRUE(copy->isEnabled()) << copy->toolTip().toStdString();
+    copy->click();
+    EXPECT_EQ(window->document().image, saved);
+    EXPECT_TRUE(compare->comparison().identical);
+    EXPECT_EQ(mod(), QString());
+
+    // The other file goes by the open rules and their messages.
+    prompts.files.push_back(makeFile(QStringLiteral("other.txt")));
+    trigger("mnuCompareFile");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title, QString::fromLatin1(Texts::FilenameErrorTitle));
 }

@@ -2,10 +2,12 @@
 // touches (the refresh reads again exactly those).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 
 #include "fields/catalogue.h"
+#include "fields/compare.h"
 #include "fields/overview.h"
 #include "imagecheck.h"
 
@@ -117,4 +119,90 @@ TEST(Overview, EveryFieldAChangeAltersReadsFromTheChangedBytes) {
             }
         }
     }
+}
+
+namespace {
+
+const Fields::Field& fieldWithKey(const QString& key) {
+    for (const Fields::Field& field : Fields::catalogue(true))
+        if (field.key == key) return field;
+    ADD_FAILURE() << "no field " << key.toStdString();
+    return Fields::catalogue(true).front();
+}
+
+std::size_t indexOf(const QString& key) {
+    const Fields::FieldList& all = Fields::catalogue(true);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].key == key) return i;
+    return all.size();
+}
+
+}  // namespace
+
+TEST(Compare, ListsTheDifferingFieldsAndTheBytesNoFieldShows) {
+    const Image mine = patternedImage();
+    EXPECT_TRUE(Compare::compare(mine, mine, true).identical);
+
+    Image theirs = mine;
+    const QString key = QStringLiteral("timers.mem2.repeater-time-out");
+    const Fields::Field& timer = fieldWithKey(key);
+    ASSERT_EQ(timer.store(theirs, QStringLiteral("600")), Fields::Stored::Written);
+    // A byte no field is read from.
+    std::vector<bool> read(ImageSize, false);
+    for (const Fields::Field& field : Fields::catalogue(true))
+        for (const ByteRange& range : field.reads(mine))
+            for (int i = range.first; i < range.first + range.length; ++i)
+                read[std::size_t(i)] = true;
+    const auto unread = std::find(read.begin(), read.end(), false);
+    ASSERT_NE(unread, read.end());
+    theirs[int(unread - read.begin())] ^= 0xFF;
+
+    const Compare::Comparison comparison = Compare::compare(mine, theirs, true);
+    EXPECT_FALSE(comparison.identical);
+    ASSERT_EQ(comparison.rows.size(), 1u);
+    EXPECT_EQ(comparison.rows[0].field, indexOf(key));
+    EXPECT_EQ(comparison.rows[0].mine, timer.text(mine));
+    EXPECT_EQ(comparison.rows[0].theirs, QStringLiteral("10:00"));
+    EXPECT_EQ(comparison.otherBytes, 1);
+}
+
+TEST(Compare, CopyToDocumentWritesExactlyTheFieldsBytesOrRefuses) {
+    const Image theirs = patternedImage();
+    std::mt19937 random(5);
+    Image mine = someImage(random, 1);
+    const Image before = mine;
+    const Compare::Comparison comparison = Compare::compare(mine, theirs, true);
+    int copied = 0, shownOnly = 0;
+    for (const Compare::Row& row : comparison.rows) {
+        const Fields::Field& field = Fields::catalogue(true)[row.field];
+        Image document = before;
+        const QString refused = Compare::copyToDocument(document, theirs, {row.field}, true);
+        if (!row.shownOnly.isEmpty()) {
+            EXPECT_FALSE(refused.isEmpty()) << field.key.toStdString();
+            EXPECT_EQ(document, before);
+            ++shownOnly;
+            continue;
+        }
+        if (!refused.isEmpty()) {
+            EXPECT_EQ(document, before) << field.key.toStdString() << ": all or nothing";
+            continue;
+        }
+        ++copied;
+        EXPECT_EQ(field.text(document), row.theirs) << field.key.toStdString();
+        // Only the bytes the field (or its stored-together group) may write changed.
+        Fields::ByteRanges writable = field.writes;
+        if (!field.together.isEmpty())
+            for (const Fields::Field& other : Fields::catalogue(true))
+                if (other.together == field.together)
+                    writable.insert(writable.end(), other.writes.begin(), other.writes.end());
+        for (const ByteRange& change : Fields::differingRanges(before, document))
+            for (int i = change.first; i < change.first + change.length; ++i) {
+                const bool inside = std::any_of(
+                    writable.begin(), writable.end(),
+                    [i](const ByteRange& w) { return i >= w.first && i < w.first + w.length; });
+                EXPECT_TRUE(inside) << field.key.toStdString() << " wrote byte " << i;
+            }
+    }
+    EXPECT_GT(copied, 100);
+    EXPECT_GT(shownOnly, 0);
 }

@@ -1,0 +1,136 @@
+#include "app/comparewindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "fields/catalogue.h"
+#include "fields/overview.h"
+
+namespace {
+constexpr int FieldRole = Qt::UserRole + 1;  // the catalogue index of a row's field
+}  // namespace
+
+CompareWindow::CompareWindow(Image& document, std::function<bool()> fourMemorySaves,
+                             std::function<void()> stored, QWidget* parent)
+    : QDialog(parent),
+      m_document(document),
+      m_fourMemorySaves(std::move(fourMemorySaves)),
+      m_stored(std::move(stored)) {
+    setObjectName(QStringLiteral("frmCompare"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(false);
+
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("lblSummary"));
+    m_summary->setWordWrap(true);
+    m_rows = new QTreeWidget(this);
+    m_rows->setObjectName(QStringLiteral("lstDifferences"));
+    m_rows->setAccessibleName(tr("Differing fields"));
+    m_rows->setRootIsDecorated(false);
+    m_rows->setUniformRowHeights(true);
+    m_rows->setAlternatingRowColors(true);
+    m_rows->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_rows->setHeaderLabels(
+        {tr("Area"), tr("Block"), tr("Field"), tr("This document"), tr("Other file")});
+    m_rows->header()->setStretchLastSection(true);
+
+    m_copy = new QPushButton(tr("Copy to Document"), this);
+    m_copy->setObjectName(QStringLiteral("cmdCopyToDocument"));
+    m_copy->setAutoDefault(false);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_copy, &QPushButton::clicked, this, &CompareWindow::copySelected);
+    connect(m_rows, &QTreeWidget::itemSelectionChanged, this, &CompareWindow::updateCopyButton);
+    connect(m_rows, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const Fields::FieldList& fields = Fields::catalogue(m_fourMemorySaves());
+        const std::size_t field = item->data(0, FieldRole).toULongLong();
+        if (field < fields.size()) emit fieldActivated(fields[field].key);
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_copy);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_rows, 1);
+    layout->addLayout(buttons);
+    resize(860, 480);
+}
+
+void CompareWindow::compareWith(const Image& other, const QString& name) {
+    m_other = other;
+    setWindowTitle(tr("Compare With %1").arg(name));
+    refresh();
+}
+
+void CompareWindow::refresh() {
+    const bool four = m_fourMemorySaves();
+    m_comparison = Compare::compare(m_document, m_other, four);
+    const Fields::FieldList& fields = Fields::catalogue(four);
+    // The selection is kept by field across the refresh.
+    std::vector<std::size_t> selected = selectedFields();
+    m_rows->clear();
+    for (const Compare::Row& row : m_comparison.rows) {
+        const Fields::Field& field = fields[row.field];
+        const auto place = Overview::place(field.key);
+        QString area, block;
+        if (place) {
+            area = Overview::areaTitle(place->area);
+            if (place->block) block = Overview::blockTitle(*place->block);
+        }
+        auto* item =
+            new QTreeWidgetItem(m_rows, {area, block, field.caption, row.mine, row.theirs});
+        item->setData(0, FieldRole, qulonglong(row.field));
+        item->setToolTip(2, field.key);
+        if (std::find(selected.begin(), selected.end(), row.field) != selected.end())
+            item->setSelected(true);
+    }
+    for (int c = 0; c < 4; ++c) m_rows->resizeColumnToContents(c);
+    if (m_comparison.identical)
+        m_summary->setText(tr("The files are identical."));
+    else if (m_comparison.rows.empty())
+        m_summary->setText(
+            tr("No field differs; %n other byte(s) differ.", nullptr, m_comparison.otherBytes));
+    else
+        m_summary->setText(tr("%1 fields differ; %2 other bytes differ that no field shows.")
+                               .arg(m_comparison.rows.size())
+                               .arg(m_comparison.otherBytes));
+    updateCopyButton();
+}
+
+std::vector<std::size_t> CompareWindow::selectedFields() const {
+    std::vector<std::size_t> fields;
+    for (QTreeWidgetItem* item : m_rows->selectedItems())
+        fields.push_back(item->data(0, FieldRole).toULongLong());
+    std::sort(fields.begin(), fields.end());
+    return fields;
+}
+
+void CompareWindow::updateCopyButton() {
+    const std::vector<std::size_t> fields = selectedFields();
+    const QString refused =
+        fields.empty() ? tr("Select the rows whose values the document should take.")
+                       : Compare::copyRefusal(m_document, m_other, fields, m_fourMemorySaves());
+    m_copy->setEnabled(refused.isEmpty());
+    m_copy->setToolTip(refused);
+}
+
+bool CompareWindow::copySelected() {
+    const QString refused =
+        Compare::copyToDocument(m_document, m_other, selectedFields(), m_fourMemorySaves());
+    if (!refused.isEmpty()) {
+        m_copy->setToolTip(refused);
+        return false;
+    }
+    if (m_stored) m_stored();
+    refresh();
+    return true;
+}

@@ -36,8 +36,8 @@
 namespace {
 
 // Menus that need a loaded document, by object name.
-const char* const DocumentMenus[] = {"mnuCodesTimers", "mnuMessages", "mnuMisc",
-                                     "mnuZones",       "mnuMacroOps", "mnuAutopatch"};
+const char* const DocumentMenus[] = {"mnuCodesTimers", "mnuMessages",  "mnuMisc", "mnuZones",
+                                     "mnuMacroOps",    "mnuAutopatch", "mnuTools"};
 const char* const DocumentItems[] = {"mnuSave",        "mnuSaveAs",      "mnuPrint",
                                      "mnuFlush",       "mnuUnlock",      "mnuRepeaterConfig",
                                      "mnuCompareFile", "mnuCompareSaved"};

@@ -39,10 +39,11 @@
 
 namespace {
 
-const char* const EditorMenus[] = {"mnuCodesTimers", "mnuMessages", "mnuMisc",
-                                   "mnuZones",       "mnuMacroOps", "mnuAutopatch"};
-const char* const DocumentItems[] = {"mnuSave",  "mnuSaveAs", "mnuPrint",
-                                     "mnuFlush", "mnuUnlock", "mnuRepeaterConfig"};
+const char* const EditorMenus[] = {"mnuCodesTimers", "mnuMessages",  "mnuMisc", "mnuZones",
+                                   "mnuMacroOps",    "mnuAutopatch", "mnuTools"};
+const char* const DocumentItems[] = {"mnuSave",        "mnuSaveAs",      "mnuPrint",
+                                     "mnuFlush",       "mnuUnlock",      "mnuRepeaterConfig",
+                                     "mnuCompareFile", "mnuCompareSaved"};
 const char* const AlwaysEnabled[] = {"mnuOpen", "mnuPrinterFont", "mnuExit", "mnuHelp"};
 
 class MainWindowTest : public ::testing::Test {

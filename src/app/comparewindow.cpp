@@ -94,15 +94,17 @@ void CompareWindow::refresh() {
             item->setSelected(true);
     }
     for (int c = 0; c < 4; ++c) m_rows->resizeColumnToContents(c);
-    if (m_comparison.identical)
-        m_summary->setText(tr("The files are identical."));
-    else if (m_comparison.rows.empty())
-        m_summary->setText(
-            tr("No field differs; %n other byte(s) differ.", nullptr, m_comparison.otherBytes));
-    else
-        m_summary->setText(tr("%1 fields differ; %2 other bytes differ that no field shows.")
-                               .arg(m_comparison.rows.size())
-                               .arg(m_comparison.otherBytes));
+    const int fieldCount = int(m_comparison.rows.size());
+    const int bytes = m_comparison.otherBytes;
+    QString summary = m_comparison.identical ? tr("The files are identical.")
+                      : fieldCount == 0      ? tr("No field differs.")
+                      : fieldCount == 1      ? tr("1 field differs.")
+                                             : tr("%1 fields differ.").arg(fieldCount);
+    if (bytes == 1)
+        summary += QLatin1Char(' ') + tr("1 other byte differs that no field shows.");
+    else if (bytes > 1)
+        summary += QLatin1Char(' ') + tr("%1 other bytes differ that no field shows.").arg(bytes);
+    m_summary->setText(summary);
     updateCopyButton();
 }
 

@@ -51,6 +51,8 @@ public:
     void refreshModified();
     // The exit question; true when the program may end.
     bool confirmEnd();
+    // The overview's way in: the editor of the field's area on its block, showing the field.
+    void openField(const QString& key);
 
     // Whether closing this window ends the program (the running program's window does).
     void setQuitOnClose(bool quit) { m_quitOnClose = quit; }
@@ -84,8 +86,6 @@ private:
     void connectEditorTable();
     // Opens the row's editor; `shown` runs on the dialog once it is shown.
     void openEditor(const EditorRow& row, const std::function<void(QDialog*)>& shown = {});
-    // The overview's way in: the editor of the field's area on its block, showing the field.
-    void openField(const QString& key);
     // The open rules' messages for a file that could not be read; true when it was.
     bool acceptOpened(OpenStatus status);
     // Shows the comparison of the document with the configuration file at `path`.

@@ -75,6 +75,20 @@ void PrefixCodesDialog::storeGroup() {
     Prefixes::storeGroup(m_image, m_group, texts);
 }
 
+void PrefixCodesDialog::showField(const Fields::Field& field) {
+    for (std::size_t n = 0; n < fields().size(); ++n) {
+        if (fields()[n].key != field.key) continue;
+        // As a click on the group's option would, under the group rule.
+        const int group = int(n) / Prefixes::PerGroup;
+        if (group != m_group) {
+            m_groups->setCurrent(group);
+            changeGroup(group);
+        }
+        m_codes->field(int(n) % Prefixes::PerGroup, 0)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
 void PrefixCodesDialog::changeGroup(int group) {
     // The group being left is written from its fields before the next one is shown.
     storeGroup();

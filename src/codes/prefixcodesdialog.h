@@ -21,6 +21,7 @@ public:
 
 protected:
     void display() override;
+    void showField(const Fields::Field& field) override;
 
 private:
     int prefix(int c) const;

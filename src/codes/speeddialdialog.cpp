@@ -122,6 +122,30 @@ void SpeedDialDialog::display() {
     showRows();
 }
 
+bool SpeedDialTableDialog::focusShownField(const Fields::Field& field) {
+    for (int r = 0; r < m_rows->rowCount(); ++r) {
+        const int column = numberField(r).key == field.key           ? m_numberColumn
+                           : identificationField(r).key == field.key ? m_identificationColumn
+                                                                     : -1;
+        if (column < 0) continue;
+        m_rows->field(r, column)->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void SpeedDialTableDialog::showField(const Fields::Field& field) { focusShownField(field); }
+
+void SpeedDialDialog::showField(const Fields::Field& field) {
+    for (int group = 0; group < m_groups->count(); ++group) {
+        m_groups->setCurrent(group);
+        changeGroup(group);
+        if (focusShownField(field)) return;
+    }
+    m_groups->setCurrent(0);
+    changeGroup(0);
+}
+
 void SpeedDialDialog::changeGroup(int group) {
     // Every edit is already stored: a group change only shows the other ten entries.
     m_group = group;

@@ -15,6 +15,9 @@ class ValueFieldGrid;
 // identification.
 class SpeedDialTableDialog : public EditorDialog {
     Q_OBJECT
+public:
+    void showField(const Fields::Field& field) override;
+
 protected:
     enum class Order { IdentificationFirst, NumberFirst };
 
@@ -30,6 +33,8 @@ protected:
     // The row's fields from the table: each entry has its number, then its identification.
     const Fields::Field& numberField(int row) const;
     const Fields::Field& identificationField(int row) const;
+    // Focuses the row's field that is `field` among the rows shown; false when none is.
+    bool focusShownField(const Fields::Field& field);
 
     // Every row from its record.
     void showRows();
@@ -52,6 +57,7 @@ public:
     explicit SpeedDialDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     int group() const { return m_group; }
+    void showField(const Fields::Field& field) override;
 
 protected:
     void display() override;

@@ -147,3 +147,14 @@ void MacroReviewDialog::display() {
     for (int k = 1; k <= CommandsPerMacro; ++k)
         m_texts[k - 1]->setText(reviewText(m_image, m_macro, k));
 }
+
+void MacrosDialog::showField(const Fields::Field& field) {
+    // A review is shown from its command: the focus goes to that command.
+    const QString key = field.shownFrom.isEmpty() ? field.key : field.shownFrom;
+    for (int r = 0; r < Count; ++r)
+        for (int column = TriggerColumn; column < FirstCommandColumn + CommandsPerMacro; ++column)
+            if (cell(r, column).key == key) {
+                m_grid->field(r, column)->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+}

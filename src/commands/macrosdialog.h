@@ -22,6 +22,7 @@ public:
 
 protected:
     void display() override { showMacros(); }
+    void showField(const Fields::Field& field) override;
     // "OK": stores all ten macros from their rows and closes.
     void confirm() override;
 

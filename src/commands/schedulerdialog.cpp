@@ -107,6 +107,17 @@ void SchedulerDialog::changeGroup(int group) {
     showStoredValues();
 }
 
+void SchedulerDialog::showField(const Fields::Field& field) {
+    // "scheduler.NN.column": event NN's group, and the focus on its time.
+    bool ok = false;
+    const int n = field.key.section(QLatin1Char('.'), 1, 1).toInt(&ok);
+    if (!ok || n < 1 || n > EventCount) return;
+    const int group = (n - 1) / GroupSize;
+    m_groups->setCurrent(group);
+    changeGroup(group);
+    m_rows[(n - 1) % GroupSize].time->setFocus(Qt::OtherFocusReason);
+}
+
 void SchedulerDialog::editEvent(int n) {
     ScheduledEventDialog event(m_image, m_prompts, n, this);
     event.exec();

@@ -28,6 +28,7 @@ public:
 
 protected:
     void display() override { showGroup(); }
+    void showField(const Fields::Field& field) override;
     // "OK" hides the overview; it keeps its group for the next opening.
     void confirm() override { hide(); }
 

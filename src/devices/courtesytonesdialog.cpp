@@ -110,3 +110,12 @@ void CourtesyTonesDialog::eraseRow(int row) {
     erase(m_image, row);
     showStoredValues();
 }
+
+void CourtesyTonesDialog::showField(const Fields::Field& field) {
+    for (int r = 0; r < RowCount; ++r)
+        for (int f = 0; f < FieldCount; ++f)
+            if (toneField(r, f).key == field.key) {
+                m_fields[r][f]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+}

@@ -24,6 +24,7 @@ public:
 
 protected:
     void display() override;
+    void showField(const Fields::Field& field) override;
 
 private:
     // Field 0..7 of row 0..7 in the area's table.

@@ -155,3 +155,18 @@ void ExpandedSwitchesDialog::toggleSwitch(int row, int bit) {
     showRow(row);
     rememberShownValues();
 }
+
+void ExpandedSwitchesDialog::showField(const Fields::Field& field) {
+    for (int bank = 0; bank < 2; ++bank) {
+        m_banks->setCurrent(bank);
+        for (int row = 0; row < RowsPerBank; ++row)
+            for (int bit = 0; bit < SwitchesPerRow; ++bit)
+                if (switchField(row, bit).key == field.key) {
+                    display();
+                    m_switches[row][bit]->setFocus(Qt::OtherFocusReason);
+                    return;
+                }
+    }
+    m_banks->setCurrent(0);
+    display();
+}

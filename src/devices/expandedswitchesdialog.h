@@ -50,6 +50,7 @@ public:
 protected:
     // The rows of the bank selected.
     void display() override;
+    void showField(const Fields::Field& field) override;
     // Every opening starts on "1-8".
     void showEvent(QShowEvent* event) override;
 

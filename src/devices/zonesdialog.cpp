@@ -93,3 +93,14 @@ void ZonesDialog::changeTab(int newIndex) {
         storeZones();
     }
 }
+
+void ZonesDialog::showField(const Fields::Field& field) {
+    for (int zone = 0; zone < ZoneCount; ++zone)
+        for (int flag = 0; flag < FlagsPerZone; ++flag)
+            if (flagField(zone, flag).key == field.key) {
+                // As a click on the zone's tab would, under the tab rule.
+                m_tabs->setCurrentIndex(zone);
+                m_boxes[zone][flag]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+}

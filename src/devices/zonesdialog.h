@@ -30,6 +30,7 @@ protected:
     // "OK": writes the eight zone bytes and closes.
     void confirm() override;
     void display() override { showZones(); }
+    void showField(const Fields::Field& field) override;
     void showEvent(QShowEvent* event) override;
 
 private:

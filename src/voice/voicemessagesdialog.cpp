@@ -42,3 +42,9 @@ void VoiceMessagesDialog::showMessages() {
         m_messages->setValue(int(m), 0, text);
     }
 }
+
+void VoiceMessagesDialog::showField(const Fields::Field& field) {
+    for (std::size_t m = 0; m < fields().size(); ++m)
+        if (fields()[m].key == field.key)
+            m_messages->field(int(m), 0)->setFocus(Qt::OtherFocusReason);
+}

@@ -18,6 +18,7 @@ public:
 
 protected:
     void display() override { showMessages(); }
+    void showField(const Fields::Field& field) override;
 
 private:
     void showMessages();

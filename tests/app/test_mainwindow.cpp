@@ -972,3 +972,38 @@ TEST_F(MainWindowTest, CompareWithSavedShowsTheChangeAndCopyToDocumentTakesItBac
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].title, QString::fromLatin1(Texts::FilenameErrorTitle));
 }
+
+// The overview's way in selects the field's group, tab or bank and focuses the field.
+TEST_F(MainWindowTest, OpeningAFieldFromTheOverviewShowsItsGroupTabOrBank) {
+    start();
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    window->show();
+    // clang-format off
+    const struct { const char* key; const char* title; const char* focused; } cases[] = {
+        {"zones.mem3.zone-6.flag-2",       "Zone Channels For Memory #3", "chkZ6_1"},
+        {"speed-dial.57.identification",   "User Speed Dial Numbers", "lblID7"},
+        {"scheduler.23.command",           "Scheduler", "lblTime_3"},
+        {"macros.04.review-2",             "Macro Commands", "Label4_4"},
+        {"expanded-switches.13.bit-4",     "Expanded Switches", "Img3_3"},
+        {"courtesy-tones.3.tone-2-hertz",  "Courtesy Tones", "lblT2_2"},
+        {"voice.mem1.message-07",          "Memory Save #1 Voice Messages", "lblMsg7"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        QString title, focused;
+        QTimer::singleShot(0, [&] {
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (!dialog) return;
+                title = dialog->windowTitle();
+                if (QWidget* at = dialog->focusWidget()) focused = at->objectName();
+                dialog->close();
+            });
+        });
+        window->openField(QLatin1String(c.key));
+        EXPECT_TRUE(title.contains(QLatin1String(c.title))) << "title " << title.toStdString();
+        EXPECT_EQ(focused, QLatin1String(c.focused));
+    }
+    EXPECT_EQ(mod(), QString());  // looking writes nothing
+}

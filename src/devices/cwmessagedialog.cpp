@@ -126,6 +126,7 @@ void CwMessageDialog::showComposition() {
 
 void CwMessageDialog::confirm() {
     m_composition.store(m_image);
+    reportStored();
     accept();
 }
 

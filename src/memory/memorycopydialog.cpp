@@ -68,6 +68,7 @@ void MemoryCopyDialog::display() {
 void MemoryCopyDialog::copyBlock(int row, int memorySave) {
     if (memorySave == Region::MemorySaveCount && !m_settings.fourMemorySaves) return;
     copyToMemorySave(m_image, row, memorySave);
+    reportStored();
     m_prompts.beep();
     m_prompts.message(Icon::Information, QString::fromLatin1(MemoryTitle),
                       QString::fromLatin1(CopyDoneText));

@@ -87,7 +87,7 @@ void EditorDialog::showStoredValues() {
 
 void EditorDialog::rememberShownValues() {
     m_shown = shownValues();
-    if (m_context.imageStored) m_context.imageStored();
+    reportStored();
 }
 
 bool EditorDialog::storedValuesChanged() const {

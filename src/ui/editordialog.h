@@ -105,6 +105,11 @@ protected:
     void showStoredValues();
     // After the dialog wrote its fields into the image: the fields show what is stored.
     void rememberShownValues();
+    // Tells the program the image may have changed (a store the fields do not show, such as a
+    // copy between blocks, or one right before the dialog closes).
+    void reportStored() {
+        if (m_context.imageStored) m_context.imageStored();
+    }
 
     // An opening always reads the fields; a window restored from the task bar only when the
     // stored values changed.

@@ -15,8 +15,10 @@
 
 #include "core/settings.h"
 #include "dialogcheck.h"
+#include "imagecheck.h"
 #include "scriptedprompts.h"
 #include "ui/editordialog.h"
+#include "ui/imagewatch.h"
 #include "ui/valuefield.h"
 #include "ui/windows.h"
 
@@ -171,4 +173,22 @@ TEST(Windows, AWindowLargerThanTheScreenIsMadeToFitOrKeepsItsCornerOnIt) {
     centreOnScreen(&fixed);
     EXPECT_EQ(fixed.size(), QSize(free.width() + 300, free.height() + 200));
     EXPECT_EQ(fixed.frameGeometry().topLeft(), free.topLeft());
+}
+
+TEST(ImageWatch, SaysWhichBytesChangedAndNothingWhenNoneDid) {
+    Image image = patternedImage();
+    ImageWatch watch(image);
+    std::vector<Fields::ByteRanges> heard;
+    QObject::connect(&watch, &ImageWatch::changed,
+                     [&heard](const Fields::ByteRanges& ranges) { heard.push_back(ranges); });
+    watch.look();
+    EXPECT_TRUE(heard.empty());
+    image[100] = 0;
+    image[101] = 0;
+    image[4000] = 0;
+    watch.look();
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0], (Fields::ByteRanges{{100, 2}, {4000, 1}}));
+    watch.look();  // already seen
+    EXPECT_EQ(heard.size(), 1u);
 }

@@ -289,7 +289,8 @@ void MainWindow::compareWith(const QString& path) {
         status = other.open(path);
     }
     if (!acceptOpened(status)) return;
-    if (!m_compare) {
+    const bool opening = !m_compare;
+    if (opening) {
         m_compare = new CompareWindow(
             m_doc.image, [this] { return m_settings.fourMemorySaves; }, [this] { m_watch->look(); },
             this);
@@ -300,6 +301,8 @@ void MainWindow::compareWith(const QString& path) {
     }
     m_compare->compareWith(other.image, visibleFileName(QFileInfo(path).fileName()));
     m_compare->show();
+    // Made to fit a small screen or a large scale, in the middle of it.
+    if (opening) centreOnScreen(m_compare);
     m_compare->raise();
     m_compare->activateWindow();
 }

@@ -24,6 +24,7 @@
 #include <QTreeWidget>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 #include "app/comparewindow.h"
@@ -880,6 +881,35 @@ TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
+namespace {
+
+// The modal dialog `open` brings up, as it stands once shown: its title and the widget with the
+// keyboard focus. The dialog is closed again.
+struct Opened {
+    QString title;
+    QString focused;             // the focused widget's object name
+    QString focusedDescription;  // and its accessible description
+};
+Opened whatOpens(const std::function<void()>& open) {
+    Opened opened;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            opened.title = dialog->windowTitle();
+            if (const QWidget* focused = dialog->focusWidget()) {
+                opened.focused = focused->objectName();
+                opened.focusedDescription = focused->accessibleDescription();
+            }
+            dialog->close();
+        });
+    });
+    open();
+    return opened;
+}
+
+}  // namespace
+
 TEST_F(MainWindowTest, OverviewShowsFiltersFollowsTheImageAndOpensTheFieldsEditor) {
     start();
     auto* overview = window->findChild<OverviewPane*>();
@@ -912,19 +942,9 @@ TEST_F(MainWindowTest, OverviewShowsFiltersFollowsTheImageAndOpensTheFieldsEdito
               QStringLiteral("timers.mem2.repeater-time-out"));
 
     // Enter on the row opens the timers of memory save #2 with the focus on that timer.
-    QString title, focused;
-    QTimer::singleShot(0, [&] {
-        QTimer::singleShot(0, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog) return;
-            title = dialog->windowTitle();
-            if (QWidget* at = dialog->focusWidget()) focused = at->accessibleDescription();
-            dialog->close();
-        });
-    });
-    emit tree->activated(tree->currentIndex());
-    EXPECT_EQ(title, QStringLiteral("Memory Save #2 Timers"));
-    EXPECT_EQ(focused, QStringLiteral("Repeater Time-Out"));
+    const Opened opened = whatOpens([&] { emit tree->activated(tree->currentIndex()); });
+    EXPECT_EQ(opened.title, QStringLiteral("Memory Save #2 Timers"));
+    EXPECT_EQ(opened.focusedDescription, QStringLiteral("Repeater Time-Out"));
 }
 
 TEST(EditorTable, EveryFieldOfTheOverviewHasAnEditorToOpen) {
@@ -991,19 +1011,10 @@ TEST_F(MainWindowTest, OpeningAFieldFromTheOverviewShowsItsGroupTabOrBank) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
-        QString title, focused;
-        QTimer::singleShot(0, [&] {
-            QTimer::singleShot(0, [&] {
-                QWidget* dialog = QApplication::activeModalWidget();
-                if (!dialog) return;
-                title = dialog->windowTitle();
-                if (QWidget* at = dialog->focusWidget()) focused = at->objectName();
-                dialog->close();
-            });
-        });
-        window->openField(QLatin1String(c.key));
-        EXPECT_TRUE(title.contains(QLatin1String(c.title))) << "title " << title.toStdString();
-        EXPECT_EQ(focused, QLatin1String(c.focused));
+        const Opened opened = whatOpens([&] { window->openField(QLatin1String(c.key)); });
+        EXPECT_TRUE(opened.title.contains(QLatin1String(c.title)))
+            << "title " << opened.title.toStdString();
+        EXPECT_EQ(opened.focused, QLatin1String(c.focused));
     }
     EXPECT_EQ(mod(), QString());  // looking writes nothing
 }

@@ -25,6 +25,7 @@ public:
 protected:
     // Viewing: the stored message, the pick list disabled, any composition dropped.
     void display() override;
+    void showField(const Fields::Field& field) override;
     // "OK": a new message is stored, then the dialog closes.
     void confirm() override;
     // Enter or Space on the pick list picks its current character.

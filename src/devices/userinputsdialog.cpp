@@ -59,3 +59,9 @@ void UserInputsDialog::display() {
             QStringLiteral("%1: %2").arg(command(input).caption, text));
     }
 }
+
+void UserInputsDialog::showField(const Fields::Field& field) {
+    for (int input = 0; input < Count; ++input)
+        if (command(input).key == field.key)
+            m_grid->field(input, 0)->setFocus(Qt::OtherFocusReason);
+}

@@ -16,6 +16,7 @@ public:
 
 protected:
     void display() override;
+    void showField(const Fields::Field& field) override;
 
 private:
     // The command number field of input 0 or 1 in the area's table.

@@ -3,7 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "core/settings.h"
@@ -74,4 +76,15 @@ void RepeaterConfigDialog::confirm() {
     reportStored();
     if (context().layoutChanged) context().layoutChanged();
     accept();
+}
+
+void RepeaterConfigDialog::showField(const Fields::Field& field) {
+    // Each field is one of the three option groups: the focus goes to its chosen option.
+    for (GroupSelector* group : {m_dip, m_clock, m_dvr}) {
+        if (field.caption != group->title() && !field.key.endsWith(Fields::keyWord(group->title())))
+            continue;
+        if (QRadioButton* chosen = group->option(std::max(0, group->current())))
+            chosen->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }

@@ -19,6 +19,7 @@ public:
 
 protected:
     void display() override;
+    void showField(const Fields::Field& field) override;
     // The recorder and clock bytes and the memory layout setting.
     std::optional<QByteArray> shownValues() const override;
 

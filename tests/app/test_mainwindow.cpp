@@ -1007,6 +1007,7 @@ TEST_F(MainWindowTest, OpeningAFieldFromTheOverviewShowsItsGroupTabOrBank) {
         {"expanded-switches.13.bit-4",     "Expanded Switches", "Img3_3"},
         {"courtesy-tones.3.tone-2-hertz",  "Courtesy Tones", "lblT2_2"},
         {"voice.mem1.message-07",          "Memory Save #1 Voice Messages", "lblMsg7"},
+        {"user-inputs.input-2.command",    "Hardware Inputs", "Label1_1"},
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -36,8 +36,8 @@
 namespace {
 
 // Menus that need a loaded document, by object name.
-const char* const DocumentMenus[] = {"mnuCodesTimers", "mnuMessages",  "mnuMisc", "mnuZones",
-                                     "mnuMacroOps",    "mnuAutopatch", "mnuTools"};
+const char* const DocumentMenus[] = {"mnuEdit",  "mnuCodesTimers", "mnuMessages",  "mnuMisc",
+                                     "mnuZones", "mnuMacroOps",    "mnuAutopatch", "mnuTools"};
 const char* const DocumentItems[] = {"mnuSave",        "mnuSaveAs",      "mnuPrint",
                                      "mnuFlush",       "mnuUnlock",      "mnuRepeaterConfig",
                                      "mnuCompareFile", "mnuCompareSaved"};
@@ -71,6 +71,8 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     hintFont.setPointSizeF(14);
     m_centreText->setFont(hintFont);
     m_watch = new ImageWatch(m_doc.image, this);
+    m_watch->setNamer([this](const Fields::ByteRanges& ranges) { return stepName(ranges); });
+    buildEditMenu();
     m_overview = new OverviewPane(m_doc.image, this);
     connect(m_watch, &ImageWatch::changed, m_overview, &OverviewPane::refresh);
     connect(m_overview, &OverviewPane::fieldActivated, this, &MainWindow::openField);
@@ -208,6 +210,9 @@ void MainWindow::applyMemoryLayout() {
     for (const char* name : MemorySave4Items) action(QLatin1String(name))->setEnabled(four);
     for (const char* name : AreaCodeItems) action(QLatin1String(name))->setEnabled(!four);
     m_overview->rebuild(four);
+    // The steps of another memory layout cannot be taken back under this one.
+    if (m_layoutShown && *m_layoutShown != four) m_watch->clearHistory();
+    m_layoutShown = four;
     emit memoryLayoutChanged();
 }
 
@@ -259,6 +264,7 @@ bool MainWindow::openFile(const QString& path) {
     showFileName();
     enableDocumentMenus();
     m_watch->look();
+    m_watch->clearHistory();  // another file: nothing to take back
     refreshModified();
     return true;
 }
@@ -292,8 +298,8 @@ void MainWindow::compareWith(const QString& path) {
     const bool opening = !m_compare;
     if (opening) {
         m_compare = new CompareWindow(
-            m_doc.image, [this] { return m_settings.fourMemorySaves; }, [this] { m_watch->look(); },
-            this);
+            m_doc.image, [this] { return m_settings.fourMemorySaves; },
+            [this] { m_watch->look(tr("Copy to Document")); }, this);
         m_compare->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_compare, &CompareWindow::fieldActivated, this, &MainWindow::openField);
         connect(m_watch, &ImageWatch::changed, m_compare, &CompareWindow::refresh);
@@ -305,6 +311,48 @@ void MainWindow::compareWith(const QString& path) {
     if (opening) centreOnScreen(m_compare);
     m_compare->raise();
     m_compare->activateWindow();
+}
+
+QString MainWindow::stepName(const Fields::ByteRanges& ranges) const {
+    // The caption of the field the change wrote, when it is one field (or fields of one caption).
+    const auto touches = [&ranges](const Fields::ByteRange& w) {
+        return std::any_of(ranges.begin(), ranges.end(), [&w](const Fields::ByteRange& r) {
+            return r.first < w.first + w.length && w.first < r.first + r.length;
+        });
+    };
+    QString caption;
+    for (const Fields::Field& field : Fields::catalogue(m_settings.fourMemorySaves)) {
+        if (field.edit == Fields::Edit::ReadOnly || !field.shownFrom.isEmpty()) continue;
+        if (std::none_of(field.writes.begin(), field.writes.end(), touches)) continue;
+        if (!caption.isEmpty() && caption != field.caption) return tr("Change");
+        caption = field.caption;
+    }
+    return caption.isEmpty() ? tr("Change") : caption;
+}
+
+void MainWindow::buildEditMenu() {
+    // The editor's own Edit menu, after File: Undo and Redo name the step they take back.
+    auto* edit = new QMenu(tr("&Edit"), this);
+    edit->setObjectName(QStringLiteral("mnuEditMenu"));
+    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* undo = edit->addAction(tr("&Undo"));
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = edit->addAction(tr("&Redo"));
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    menuBar()->insertMenu(action(QStringLiteral("mnuCodesTimers")), edit);
+    connect(undo, &QAction::triggered, m_watch, &ImageWatch::undo);
+    connect(redo, &QAction::triggered, m_watch, &ImageWatch::redo);
+    const auto name = [this, undo, redo] {
+        undo->setEnabled(m_watch->canUndo());
+        undo->setText(m_watch->canUndo() ? tr("&Undo %1").arg(m_watch->undoName()) : tr("&Undo"));
+        redo->setEnabled(m_watch->canRedo());
+        redo->setText(m_watch->canRedo() ? tr("&Redo %1").arg(m_watch->redoName()) : tr("&Redo"));
+    };
+    connect(m_watch, &ImageWatch::historyChanged, this, name);
+    name();
 }
 
 void MainWindow::buildToolsMenu() {
@@ -539,8 +587,7 @@ void MainWindow::openField(const QString& key) {
 
 QDialog* MainWindow::buildEditor(const EditorRow& row) {
     const EditorSources sources{
-        {m_doc.image, m_prompts, m_settings, Block::Base, [this] { applyMemoryLayout(); },
-         [this] { m_watch->look(); }},
+        {m_doc.image, m_prompts, m_settings, Block::Base, [this] { applyMemoryLayout(); }, m_watch},
         this,
         [this] {
             return ReportHeadings{m_doc.reportFileName(), m_chooserFileName, todaysPrintDate()};

@@ -6,9 +6,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 #include "core/document.h"
 #include "core/settings.h"
+#include "formats/fieldtable.h"
 
 class Prompts;
 class QDialog;
@@ -91,6 +93,9 @@ private:
     // Shows the comparison of the document with the configuration file at `path`.
     void compareWith(const QString& path);
     void buildToolsMenu();
+    void buildEditMenu();
+    // What Undo calls a change no store named: the caption of the one field it wrote.
+    QString stepName(const Fields::ByteRanges& ranges) const;
     QDialog* buildEditor(const EditorRow& row);
     void showModeless(const EditorRow& row);
     // The program ends: the modeless editors close without their own questions.
@@ -106,6 +111,7 @@ private:
     OverviewPane* m_overview = nullptr;  // the open file's fields, in place of the hint
     QStackedWidget* m_centre = nullptr;
     ImageWatch* m_watch = nullptr;
+    std::optional<bool> m_layoutShown;  // the memory layout the menus and the overview show
     QPointer<CompareWindow> m_compare;  // the one comparison window, while it is open  // says
                                         // which bytes changed when the image changed hands
     // The open modeless editors by menu item; an entry turns null when its dialog is closed.

@@ -62,6 +62,7 @@ std::uint8_t ZonesDialog::zoneByteFromBoxes(int zone) const {
 
 void ZonesDialog::storeZones() {
     for (int z = 1; z <= ZoneCount; ++z) m_image[m_start + z - 1] = zoneByteFromBoxes(z);
+    reportStored(tr("Zones"));
     // The boxes and the bytes agree now; boxes changed later stay until the bytes change.
     rememberShownValues();
 }

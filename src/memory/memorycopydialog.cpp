@@ -68,7 +68,11 @@ void MemoryCopyDialog::display() {
 void MemoryCopyDialog::copyBlock(int row, int memorySave) {
     if (memorySave == Region::MemorySaveCount && !m_settings.fourMemorySaves) return;
     copyToMemorySave(m_image, row, memorySave);
-    reportStored();
+    // "Copy Voice Messages to Memory Save #2": the row's caption without its trailing stop.
+    QString caption = QString::fromLatin1(CopyRows[row].caption);
+    while (caption.endsWith(QLatin1Char('.')) || caption.endsWith(QLatin1Char(' ')))
+        caption.chop(1);
+    reportStored(tr("Copy %1 to Memory Save #%2").arg(caption).arg(memorySave));
     m_prompts.beep();
     m_prompts.message(Icon::Information, QString::fromLatin1(MemoryTitle),
                       QString::fromLatin1(CopyDoneText));

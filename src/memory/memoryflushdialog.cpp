@@ -100,5 +100,6 @@ void MemoryFlushDialog::flushRow(int row) {
                             QString::fromLatin1(EraseQuestion)))
         return;
     flush(m_image, row);
+    reportStored(tr("Flush %1").arg(QString::fromLatin1(FlushRows[row].caption).trimmed()));
     showStoredValues();
 }

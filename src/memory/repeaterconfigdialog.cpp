@@ -73,7 +73,7 @@ void RepeaterConfigDialog::confirm() {
     choices.clock = m_clock->current() == 1 ? 1 : 0;
     choices.recorder = m_dvr->current() == 1 ? 1 : 0;
     storeConfig(m_image, m_settings, choices);
-    reportStored();
+    reportStored(tr("Repeater Configuration"));
     if (context().layoutChanged) context().layoutChanged();
     accept();
 }

@@ -1,10 +1,13 @@
 #include "ui/editordialog.h"
 
+#include <QAction>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/texts.h"
+#include "ui/imagewatch.h"
 #include "ui/prompts.h"
 #include "ui/valuefield.h"
 
@@ -29,6 +32,37 @@ EditorDialog::EditorDialog(const EditorContext& context, const DialogIdentity& i
         m_ok->setObjectName(identity.okName);
     }
     connect(m_ok, &QPushButton::clicked, this, [this] { confirm(); });
+    if (context.watch) addUndoActions(context.watch);
+}
+
+void EditorDialog::addUndoActions(ImageWatch* watch) {
+    // The main window's Undo and Redo do not reach into a modal dialog: the dialog has its own,
+    // on the same keys. The keypad, the composer and the event dialog are windows of their own,
+    // so the keys do nothing while one of them is open.
+    m_undo = new QAction(tr("Undo"), this);
+    m_undo->setObjectName(QStringLiteral("actUndo"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redo = new QAction(tr("Redo"), this);
+    m_redo->setObjectName(QStringLiteral("actRedo"));
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {m_undo, m_redo}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(m_undo, &QAction::triggered, watch, &ImageWatch::undo);
+    connect(m_redo, &QAction::triggered, watch, &ImageWatch::redo);
+    const auto enable = [this, watch] {
+        m_undo->setEnabled(watch->canUndo());
+        m_redo->setEnabled(watch->canRedo());
+    };
+    connect(watch, &ImageWatch::historyChanged, this, enable);
+    enable();
+    // An undo or redo that changed what the dialog shows is read at once; choices made but not
+    // yet written go with it.
+    connect(watch, &ImageWatch::restored, this, [this] {
+        if (isVisible() && storedValuesChanged()) showStoredValues();
+    });
 }
 
 QByteArray EditorDialog::storedBytes(const Image& image, int offset, int length) {
@@ -55,6 +89,7 @@ void EditorDialog::editField(const Fields::Field& field) {
             m_prompts.enterKeys(ValueField::withTypedKey(field.request(m_image)))) {
         if (field.store(m_image, *entry) == Fields::Stored::Refused)
             m_prompts.message(Icon::Exclamation, field.refusalTitle, field.refusal);
+        reportStored(field.caption);
     }
     showStoredValues();
 }
@@ -77,12 +112,17 @@ void EditorDialog::typingOpensKeypad(ValueField* widget, const Fields::Field& fi
 void EditorDialog::composeField(const Fields::Field& field) {
     const ComposeResult result = m_prompts.composeWords(field.compose(m_image));
     if (result.newWords) field.store(m_image, Fields::wordsAnswer(result.words));
+    reportStored(field.caption);
     showStoredValues();
 }
 
 void EditorDialog::showStoredValues() {
     display();
     rememberShownValues();
+}
+
+void EditorDialog::reportStored(const QString& step) {
+    if (m_context.watch) m_context.watch->look(step);
 }
 
 void EditorDialog::rememberShownValues() {

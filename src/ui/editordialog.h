@@ -15,6 +15,8 @@
 #include "ui/plaindialog.h"
 
 class Prompts;
+class ImageWatch;
+class QAction;
 class QVBoxLayout;
 class ValueField;
 struct Settings;
@@ -26,7 +28,7 @@ struct EditorContext {
     Settings& settings;
     Block block = Block::Base;                 // the block a block editor shows
     std::function<void()> layoutChanged = {};  // re-applies a changed memory layout to the menus
-    std::function<void()> imageStored = {};    // the image may have changed: the watch looks
+    ImageWatch* watch = nullptr;               // looks after every store; holds the undo history
 };
 
 // Where an editor's "OK" button stands.
@@ -106,10 +108,9 @@ protected:
     // After the dialog wrote its fields into the image: the fields show what is stored.
     void rememberShownValues();
     // Tells the program the image may have changed (a store the fields do not show, such as a
-    // copy between blocks, or one right before the dialog closes).
-    void reportStored() {
-        if (m_context.imageStored) m_context.imageStored();
-    }
+    // copy between blocks, or one right before the dialog closes); a change is one undo step,
+    // named `step` ("Flush Macro Memory") or after the field it changed.
+    void reportStored(const QString& step = {});
 
     // An opening always reads the fields; a window restored from the task bar only when the
     // stored values changed.
@@ -123,11 +124,14 @@ protected:
 
 private:
     bool storedValuesChanged() const;
+    void addUndoActions(ImageWatch* watch);
 
     EditorContext m_context;
     QVBoxLayout* m_body;
     QPushButton* m_ok;
     std::optional<QByteArray> m_shown;  // the stored values as last shown
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
     Fields::FieldList m_watched;
     bool m_watching = false;
 };

@@ -1,11 +1,76 @@
 #include "ui/imagewatch.h"
 
-ImageWatch::ImageWatch(const Image& image, QObject* parent)
+namespace {
+
+QByteArray bytesOf(const Image& image, const Fields::ByteRange& range) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()) + range.first, range.length);
+}
+
+}  // namespace
+
+ImageWatch::ImageWatch(Image& image, QObject* parent)
     : QObject(parent), m_image(image), m_seen(image) {}
 
-void ImageWatch::look() {
+void ImageWatch::look(const QString& step) {
     if (m_image == m_seen) return;
     const Fields::ByteRanges ranges = Fields::differingRanges(m_seen, m_image);
+    Step done{step.isEmpty() && m_namer ? m_namer(ranges) : step, {}};
+    for (const Fields::ByteRange& range : ranges)
+        done.pieces.push_back({range.first, bytesOf(m_seen, range), bytesOf(m_image, range)});
+    m_seen = m_image;
+    m_done.push_back(std::move(done));
+    if (int(m_done.size()) > StepLimit) m_done.pop_front();
+    m_undone.clear();
+    emit changed(ranges);
+    emit historyChanged();
+}
+
+void ImageWatch::write(const Step& step, bool forward) {
+    Fields::ByteRanges ranges;
+    for (const Piece& piece : step.pieces) {
+        const QByteArray& bytes = forward ? piece.after : piece.before;
+        for (int i = 0; i < bytes.size(); ++i)
+            m_image[piece.first + i] = static_cast<std::uint8_t>(bytes[i]);
+        ranges.push_back({piece.first, int(bytes.size())});
+    }
     m_seen = m_image;
     emit changed(ranges);
+    emit restored(ranges);
+    emit historyChanged();
+}
+
+void ImageWatch::undo() {
+    look();  // anything stored and not yet looked at is a step of its own first
+    if (m_done.empty()) return;
+    Step step = std::move(m_done.back());
+    m_done.pop_back();
+    m_undone.push_back(std::move(step));
+    write(m_undone.back(), false);
+}
+
+void ImageWatch::redo() {
+    look();  // a store not yet looked at ends the redo history
+    if (m_undone.empty()) return;
+    Step step = std::move(m_undone.back());
+    m_undone.pop_back();
+    m_done.push_back(std::move(step));
+    write(m_done.back(), true);
+}
+
+void ImageWatch::clearHistory() {
+    m_seen = m_image;
+    m_done.clear();
+    m_undone.clear();
+    emit historyChanged();
+}
+
+qsizetype ImageWatch::historyBytes() const {
+    qsizetype total = 0;
+    for (const std::deque<Step>* steps : {&m_done, &m_undone})
+        for (const Step& step : *steps) {
+            total += qsizetype(sizeof(Step)) + step.name.size() * 2;
+            for (const Piece& piece : step.pieces)
+                total += qsizetype(sizeof(Piece)) + piece.before.size() + piece.after.size();
+        }
+    return total;
 }

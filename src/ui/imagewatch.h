@@ -2,9 +2,17 @@
 // after a store, an "OK" that rewrites a table, a copy, a flush, opening a file) asks the watch to
 // look, and the watch says which bytes changed since it last looked. Views of the whole
 // configuration refresh from it; a look that finds no changed byte says nothing.
+//
+// Each look that finds a change is also one step of the undo history: the bytes before and after
+// of the runs that changed, under a name ("Repeater Time-Out", "Flush Macro Memory"). Undo and
+// redo write those bytes back and say so like any other change.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
+#include <deque>
+#include <functional>
+#include <vector>
 
 #include "core/image.h"
 #include "formats/fieldtable.h"
@@ -12,15 +20,52 @@
 class ImageWatch : public QObject {
     Q_OBJECT
 public:
-    explicit ImageWatch(const Image& image, QObject* parent = nullptr);
+    // The history keeps the last this many steps.
+    static constexpr int StepLimit = 1000;
 
-    // Compares the image with the bytes seen last and signals the runs that differ, if any.
-    void look();
+    explicit ImageWatch(Image& image, QObject* parent = nullptr);
+
+    // Compares the image with the bytes seen last; a change becomes one step named `step` (or,
+    // without a name, as the namer calls it) and is signalled.
+    void look(const QString& step = {});
+    // Names a step for a look that gave none.
+    void setNamer(std::function<QString(const Fields::ByteRanges&)> namer) {
+        m_namer = std::move(namer);
+    }
+
+    bool canUndo() const { return !m_done.empty(); }
+    bool canRedo() const { return !m_undone.empty(); }
+    QString undoName() const { return canUndo() ? m_done.back().name : QString(); }
+    QString redoName() const { return canRedo() ? m_undone.back().name : QString(); }
+    // Writes back the bytes before the last step (after the last undone one).
+    void undo();
+    void redo();
+    // Forgets every step (another file, another memory layout); what the image holds now is seen.
+    void clearHistory();
+    // The bytes the history holds, for measuring it.
+    qsizetype historyBytes() const;
 
 signals:
     void changed(const Fields::ByteRanges& ranges);
+    // An undo or a redo changed these bytes: the dialogs read their fields again.
+    void restored(const Fields::ByteRanges& ranges);
+    void historyChanged();
 
 private:
-    const Image& m_image;
+    struct Piece {
+        int first = 0;
+        QByteArray before;
+        QByteArray after;
+    };
+    struct Step {
+        QString name;
+        std::vector<Piece> pieces;
+    };
+    void write(const Step& step, bool forward);
+
+    Image& m_image;
     Image m_seen;
+    std::deque<Step> m_done;
+    std::deque<Step> m_undone;
+    std::function<QString(const Fields::ByteRanges&)> m_namer;
 };

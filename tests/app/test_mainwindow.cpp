@@ -26,6 +26,7 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <random>
 
 #include "app/comparewindow.h"
 #include "app/editortable.h"
@@ -35,13 +36,14 @@
 #include "core/texts.h"
 #include "fields/catalogue.h"
 #include "filelimit.h"
+#include "imagecheck.h"
 #include "scriptedprompts.h"
 #include "tempfiles.h"
 
 namespace {
 
-const char* const EditorMenus[] = {"mnuCodesTimers", "mnuMessages",  "mnuMisc", "mnuZones",
-                                   "mnuMacroOps",    "mnuAutopatch", "mnuTools"};
+const char* const EditorMenus[] = {"mnuEdit",  "mnuCodesTimers", "mnuMessages",  "mnuMisc",
+                                   "mnuZones", "mnuMacroOps",    "mnuAutopatch", "mnuTools"};
 const char* const DocumentItems[] = {"mnuSave",        "mnuSaveAs",      "mnuPrint",
                                      "mnuFlush",       "mnuUnlock",      "mnuRepeaterConfig",
                                      "mnuCompareFile", "mnuCompareSaved"};
@@ -88,9 +90,9 @@ TEST_F(MainWindowTest, MenuTreeHasTheCaptionsInOrder) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ORVANE 32 Bit Editor Program"));
     QStringList top;
     for (QAction* a : window->menuBar()->actions()) top << a->text();
-    // The design's menus, and the editor's own Tools before Help.
-    EXPECT_EQ(top, QStringList({"&File", "&Codes/Timers", "&Messages", "Macro &Op's", "&Zones",
-                                "&Autopatch", "&Misc", "&Tools", "&Help"}));
+    // The design's menus, and the editor's own Edit after File and Tools before Help.
+    EXPECT_EQ(top, QStringList({"&File", "&Edit", "&Codes/Timers", "&Messages", "Macro &Op's",
+                                "&Zones", "&Autopatch", "&Misc", "&Tools", "&Help"}));
     const auto menuOf = [&](const char* name) { return act(name)->menu(); };
     EXPECT_EQ(captionsOf(menuOf("mnuTools")),
               QStringList({"&Compare With File...", "Compare With &Saved"}));
@@ -1018,4 +1020,92 @@ TEST_F(MainWindowTest, OpeningAFieldFromTheOverviewShowsItsGroupTabOrBank) {
         EXPECT_EQ(opened.focused, QLatin1String(c.focused));
     }
     EXPECT_EQ(mod(), QString());  // looking writes nothing
+}
+
+// Random edits through the field tables, then Undo until nothing is left: the image is the
+// opened one byte for byte; Redo until nothing is left: the edited one.
+TEST_F(MainWindowTest, UndoAllGivesTheOpenedImageAndRedoAllTheEditedOne) {
+    start();
+    std::mt19937 random(3);
+    for (int round = 0; round < 4; ++round) {
+        QByteArray bytes(ImageSize, 0);
+        for (char& b : bytes) b = static_cast<char>(random() % 13);
+        ASSERT_TRUE(window->openFile(dir.write(QStringLiteral("r%1.orv").arg(round), bytes)));
+        const Image opened = window->document().image;
+        Image source;
+        for (std::uint8_t& b : source) b = std::uint8_t(random() % 13);
+        const Fields::FieldList& fields = Fields::catalogue(window->settings().fourMemorySaves);
+        int steps = 0;
+        for (int edit = 0; edit < 60; ++edit) {
+            const Fields::Field& field = fields[random() % fields.size()];
+            if (!field.store || field.edit == Fields::Edit::Composer) continue;
+            field.store(window->document().image, field.answerFor(field.text(source)));
+            if (window->document().image != opened) window->refreshModified();
+            ++steps;
+        }
+        const Image edited = window->document().image;
+        QAction* undo = act("mnuUndo");
+        QAction* redo = act("mnuRedo");
+        while (undo->isEnabled()) undo->trigger();
+        EXPECT_EQ(window->document().image, opened)
+            << changedOffsets(opened, window->document().image);
+        EXPECT_EQ(mod(), QString());
+        while (redo->isEnabled()) redo->trigger();
+        EXPECT_EQ(window->document().image, edited);
+        EXPECT_GT(steps, 10);
+    }
+}
+
+TEST_F(MainWindowTest, UndoNamesTheStepAndWorksInsideTheEditor) {
+    start();
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"), 0x05)));
+    const Image opened = window->document().image;
+    QAction* undo = act("mnuUndo");
+    EXPECT_FALSE(undo->isEnabled());
+
+    // A keypad answer in the timers dialog, then Ctrl+Z inside that dialog takes it back and the
+    // dialog shows the old value at once.
+    QString shownAfterUndo, shownBefore;
+    prompts.keypadAnswers.push_back(QStringLiteral("600"));
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            auto* field = dialog->findChild<QPushButton*>(QStringLiteral("lblTime0"));
+            shownBefore = field->text();
+            field->click();
+            EXPECT_EQ(field->text(), QStringLiteral("10:00"));
+            QAction* inside = dialog->findChild<QAction*>(QStringLiteral("actUndo"));
+            ASSERT_TRUE(inside);
+            inside->trigger();
+            shownAfterUndo = field->text();
+            dialog->close();
+        });
+    });
+    trigger("mnuBaseTimers");
+    EXPECT_EQ(shownAfterUndo, shownBefore);
+    EXPECT_EQ(window->document().image, opened);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(act("mnuRedo")->text(), QStringLiteral("&Redo Repeater Time-Out"));
+
+    // A flush is one step named after its row.
+    prompts.answers.push_back(Answer::Yes);
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdFlush2"))->click();
+            dialog->close();
+        }
+    });
+    trigger("mnuFlush");
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Flush Schedular Memory"));
+    EXPECT_FALSE(act("mnuRedo")->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(window->document().image, opened);
+
+    // Opening a file forgets the history.
+    window->document().image[500] ^= 1;
+    window->refreshModified();
+    EXPECT_TRUE(undo->isEnabled());
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("b.orv"))));
+    EXPECT_FALSE(undo->isEnabled());
 }

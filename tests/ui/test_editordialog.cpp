@@ -192,3 +192,70 @@ TEST(ImageWatch, SaysWhichBytesChangedAndNothingWhenNoneDid) {
     watch.look();  // already seen
     EXPECT_EQ(heard.size(), 1u);
 }
+
+TEST(ImageWatch, EachChangeIsOneStepThatUndoAndRedoWriteBack) {
+    Image image = patternedImage();
+    const Image opened = image;
+    ImageWatch watch(image);
+    watch.setNamer([](const Fields::ByteRanges& ranges) {
+        return QStringLiteral("at %1").arg(ranges.front().first);
+    });
+    watch.look(QStringLiteral("nothing"));  // no byte changed: no step
+    EXPECT_FALSE(watch.canUndo());
+
+    image[10] = 0;
+    watch.look(QStringLiteral("Repeater Time-Out"));
+    image[20] = 0;
+    image[21] = 0;
+    watch.look();  // named by the namer
+    const Image edited = image;
+    EXPECT_EQ(watch.undoName(), QStringLiteral("at 20"));
+
+    std::vector<Fields::ByteRanges> restored;
+    QObject::connect(&watch, &ImageWatch::restored,
+                     [&restored](const Fields::ByteRanges& ranges) { restored.push_back(ranges); });
+    watch.undo();
+    EXPECT_EQ(restored.back(), (Fields::ByteRanges{{20, 2}}));
+    EXPECT_EQ(watch.undoName(), QStringLiteral("Repeater Time-Out"));
+    EXPECT_EQ(watch.redoName(), QStringLiteral("at 20"));
+    watch.undo();
+    EXPECT_EQ(image, opened);
+    EXPECT_FALSE(watch.canUndo());
+    watch.undo();  // nothing left: nothing happens
+    EXPECT_EQ(image, opened);
+    watch.redo();
+    watch.redo();
+    EXPECT_EQ(image, edited);
+    EXPECT_FALSE(watch.canRedo());
+
+    // A new change after an undo ends the redo history; a store not yet looked at becomes a step
+    // of its own before an undo.
+    watch.undo();
+    image[30] = 0;
+    EXPECT_TRUE(watch.canRedo());
+    watch.undo();  // takes back the byte 30 first
+    EXPECT_EQ(image[30], opened[30]);
+    EXPECT_EQ(image[20], opened[20]);
+    EXPECT_EQ(watch.redoName(), QStringLiteral("at 30"));  // the undone "at 20" went with it
+
+    watch.clearHistory();
+    EXPECT_FALSE(watch.canUndo() || watch.canRedo());
+}
+
+TEST(ImageWatch, KeepsTheLastThousandSteps) {
+    Image image = zeroImage();
+    ImageWatch watch(image);
+    for (int n = 0; n < ImageWatch::StepLimit + 5; ++n) {
+        image[n % ImageSize] = std::uint8_t(1 + n / ImageSize);
+        watch.look(QString::number(n));
+    }
+    int steps = 0;
+    while (watch.canUndo()) {
+        watch.undo();
+        ++steps;
+    }
+    EXPECT_EQ(steps, ImageWatch::StepLimit);
+    // The five oldest stay as they were written.
+    for (int n = 0; n < 5; ++n) EXPECT_EQ(image[n], 1) << n;
+    EXPECT_EQ(image[5], 0);
+}

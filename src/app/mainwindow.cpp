@@ -315,34 +315,39 @@ void MainWindow::compareWith(const QString& path) {
 
 QString MainWindow::stepName(const Fields::ByteRanges& ranges) const {
     // The caption of the field the change wrote, when it is one field (or fields of one caption).
-    const auto touches = [&ranges](const Fields::ByteRange& w) {
-        return std::any_of(ranges.begin(), ranges.end(), [&w](const Fields::ByteRange& r) {
-            return r.first < w.first + w.length && w.first < r.first + r.length;
-        });
-    };
     QString caption;
     for (const Fields::Field& field : Fields::catalogue(m_settings.fourMemorySaves)) {
         if (field.edit == Fields::Edit::ReadOnly || !field.shownFrom.isEmpty()) continue;
-        if (std::none_of(field.writes.begin(), field.writes.end(), touches)) continue;
+        if (!Fields::overlaps(field.writes, ranges)) continue;
         if (!caption.isEmpty() && caption != field.caption) return tr("Change");
         caption = field.caption;
     }
     return caption.isEmpty() ? tr("Change") : caption;
 }
 
+QMenu* MainWindow::addOwnMenu(const QString& caption, const QString& name, const char* before) {
+    // The editor's own menus stand beside the design's, named like them: the menu action `name`,
+    // the menu `name` + "Menu".
+    auto* menu = new QMenu(caption, this);
+    menu->setObjectName(name + QLatin1String("Menu"));
+    menu->menuAction()->setObjectName(name);
+    menuBar()->insertMenu(action(QLatin1String(before)), menu);
+    return menu;
+}
+
+QAction* MainWindow::addOwnItem(QMenu* menu, const QString& caption, const QString& name) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
 void MainWindow::buildEditMenu() {
-    // The editor's own Edit menu, after File: Undo and Redo name the step they take back.
-    auto* edit = new QMenu(tr("&Edit"), this);
-    edit->setObjectName(QStringLiteral("mnuEditMenu"));
-    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* undo = edit->addAction(tr("&Undo"));
-    undo->setObjectName(QStringLiteral("mnuUndo"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = edit->addAction(tr("&Redo"));
-    redo->setObjectName(QStringLiteral("mnuRedo"));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    menuBar()->insertMenu(action(QStringLiteral("mnuCodesTimers")), edit);
+    // After File: Undo and Redo name the step they take back.
+    QMenu* edit = addOwnMenu(tr("&Edit"), QStringLiteral("mnuEdit"), "mnuCodesTimers");
+    QAction* undo = addOwnItem(edit, tr("&Undo"), QStringLiteral("mnuUndo"));
+    undo->setShortcuts(ImageWatch::undoKeys());
+    QAction* redo = addOwnItem(edit, tr("&Redo"), QStringLiteral("mnuRedo"));
+    redo->setShortcuts(ImageWatch::redoKeys());
     connect(undo, &QAction::triggered, m_watch, &ImageWatch::undo);
     connect(redo, &QAction::triggered, m_watch, &ImageWatch::redo);
     const auto name = [this, undo, redo] {
@@ -356,15 +361,12 @@ void MainWindow::buildEditMenu() {
 }
 
 void MainWindow::buildToolsMenu() {
-    // The editor's own tools, beside the design's menus: before Help, enabled with a document.
-    auto* tools = new QMenu(tr("&Tools"), this);
-    tools->setObjectName(QStringLiteral("mnuToolsMenu"));
-    tools->menuAction()->setObjectName(QStringLiteral("mnuTools"));
-    QAction* withFile = tools->addAction(tr("&Compare With File..."));
-    withFile->setObjectName(QStringLiteral("mnuCompareFile"));
-    QAction* withSaved = tools->addAction(tr("Compare With &Saved"));
-    withSaved->setObjectName(QStringLiteral("mnuCompareSaved"));
-    menuBar()->insertMenu(action(QStringLiteral("mnuHelp")), tools);
+    // Before Help, enabled with a document.
+    QMenu* tools = addOwnMenu(tr("&Tools"), QStringLiteral("mnuTools"), "mnuHelp");
+    QAction* withFile =
+        addOwnItem(tools, tr("&Compare With File..."), QStringLiteral("mnuCompareFile"));
+    QAction* withSaved =
+        addOwnItem(tools, tr("Compare With &Saved"), QStringLiteral("mnuCompareSaved"));
     connect(withFile, &QAction::triggered, this,
             [this] { compareWith(m_prompts.chooseOpenFile(fileFilter(), lastFolder())); });
     connect(withSaved, &QAction::triggered, this, [this] { compareWith(m_doc.fileName()); });

@@ -22,6 +22,7 @@ struct EditorRow;
 class CompareWindow;
 class ImageWatch;
 class OverviewPane;
+class QMenu;
 class QStackedWidget;
 
 class MainWindow : public QMainWindow {
@@ -94,6 +95,9 @@ private:
     void compareWith(const QString& path);
     void buildToolsMenu();
     void buildEditMenu();
+    // A menu of the editor's own, inserted before the menu `before`, and an item of it.
+    QMenu* addOwnMenu(const QString& caption, const QString& name, const char* before);
+    QAction* addOwnItem(QMenu* menu, const QString& caption, const QString& name);
     // What Undo calls a change no store named: the caption of the one field it wrote.
     QString stepName(const Fields::ByteRanges& ranges) const;
     QDialog* buildEditor(const EditorRow& row);

@@ -180,14 +180,15 @@ ByteRanges differingRanges(const Image& before, const Image& after) {
     return ranges;
 }
 
-bool readsFrom(const Field& field, const Image& image, const ByteRanges& changed) {
-    if (!field.reads) return false;
-    for (const ByteRange& read : field.reads(image))
-        for (const ByteRange& change : changed)
-            if (read.first < change.first + change.length &&
-                change.first < read.first + read.length)
-                return true;
+bool overlaps(const ByteRanges& runs, const ByteRanges& others) {
+    for (const ByteRange& run : runs)
+        for (const ByteRange& other : others)
+            if (overlaps(run, other)) return true;
     return false;
+}
+
+bool readsFrom(const Field& field, const Image& image, const ByteRanges& changed) {
+    return field.reads && overlaps(field.reads(image), changed);
 }
 
 }  // namespace Fields

@@ -117,6 +117,12 @@ inline std::function<ByteRanges(const Image&)> fixedRanges(ByteRanges ranges) {
 // The rows of `list` whose keys begin with `prefix`, in their order.
 FieldList withKeyPrefix(FieldList list, const QString& prefix);
 
+// True when the two runs share a byte.
+constexpr bool overlaps(const ByteRange& a, const ByteRange& b) {
+    return a.first < b.first + b.length && b.first < a.first + a.length;
+}
+// True when a run of `runs` shares a byte with a run of `others`.
+bool overlaps(const ByteRanges& runs, const ByteRanges& others);
 // The runs of bytes in which two images differ.
 ByteRanges differingRanges(const Image& before, const Image& after);
 // True when the field is read from a byte of `changed` (its bytes as `image` holds them).

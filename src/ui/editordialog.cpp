@@ -1,7 +1,6 @@
 #include "ui/editordialog.h"
 
 #include <QAction>
-#include <QKeySequence>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -41,11 +40,10 @@ void EditorDialog::addUndoActions(ImageWatch* watch) {
     // so the keys do nothing while one of them is open.
     m_undo = new QAction(tr("Undo"), this);
     m_undo->setObjectName(QStringLiteral("actUndo"));
-    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_undo->setShortcuts(ImageWatch::undoKeys());
     m_redo = new QAction(tr("Redo"), this);
     m_redo->setObjectName(QStringLiteral("actRedo"));
-    m_redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_redo->setShortcuts(ImageWatch::redoKeys());
     for (QAction* action : {m_undo, m_redo}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);

@@ -39,22 +39,23 @@ void ImageWatch::write(const Step& step, bool forward) {
     emit historyChanged();
 }
 
-void ImageWatch::undo() {
-    look();  // anything stored and not yet looked at is a step of its own first
-    if (m_done.empty()) return;
-    Step step = std::move(m_done.back());
-    m_done.pop_back();
-    m_undone.push_back(std::move(step));
-    write(m_undone.back(), false);
+void ImageWatch::move(std::deque<Step>& from, std::deque<Step>& to, bool forward) {
+    // A store not yet looked at is a step of its own first (and ends the redo history).
+    look();
+    if (from.empty()) return;
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    write(to.back(), forward);
 }
 
-void ImageWatch::redo() {
-    look();  // a store not yet looked at ends the redo history
-    if (m_undone.empty()) return;
-    Step step = std::move(m_undone.back());
-    m_undone.pop_back();
-    m_done.push_back(std::move(step));
-    write(m_done.back(), true);
+void ImageWatch::undo() { move(m_done, m_undone, false); }
+
+void ImageWatch::redo() { move(m_undone, m_done, true); }
+
+QList<QKeySequence> ImageWatch::undoKeys() { return {QKeySequence(Qt::CTRL | Qt::Key_Z)}; }
+
+QList<QKeySequence> ImageWatch::redoKeys() {
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
 }
 
 void ImageWatch::clearHistory() {

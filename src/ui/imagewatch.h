@@ -9,6 +9,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <deque>
 #include <functional>
@@ -40,6 +42,9 @@ public:
     // Writes back the bytes before the last step (after the last undone one).
     void undo();
     void redo();
+    // The keys of Undo and Redo, in the main window and in every editor.
+    static QList<QKeySequence> undoKeys();
+    static QList<QKeySequence> redoKeys();
     // Forgets every step (another file, another memory layout); what the image holds now is seen.
     void clearHistory();
     // The bytes the history holds, for measuring it.
@@ -62,6 +67,8 @@ private:
         std::vector<Piece> pieces;
     };
     void write(const Step& step, bool forward);
+    // Moves the last step of `from` to `to` and writes it, forward (redo) or back (undo).
+    void move(std::deque<Step>& from, std::deque<Step>& to, bool forward);
 
     Image& m_image;
     Image m_seen;

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
 
     // A second copy ends at once, without a message. A lock that is in the way but held by no copy
     // running here (another computer, a folder at its place) is reported, so the user can clear it.
-    const InstanceLock lock = acquireInstanceLock(instanceLockPath());
+    InstanceLock lock = acquireInstanceLock(instanceLockPath());
     if (lock.outcome() == InstanceLock::Outcome::AnotherCopyRunning) return 0;
 
     QtPrompts prompts;
@@ -34,7 +34,14 @@ int main(int argc, char** argv) {
     std::unique_ptr<QSettings> store(openSettingsStore());
     MainWindow window(prompts, *store);
     window.setQuitOnClose(true);
+    // A logout, a closed terminal or Ctrl+C: the unsaved document waits for the next run.
+    watchEndSignals(&window, [&window, &lock](int signal) {
+        window.endForSignal();
+        lock.release();
+        endBySignal(signal);
+    });
     splash.close();
     window.show();
+    window.takeUpRecovery(recoveryPath());
     return app.exec();
 }

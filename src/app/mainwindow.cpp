@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -107,6 +108,13 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
                 return;
             }
             manager.release();
+            // Changes the user was not asked about wait for the next run.
+            if (m_recovery) {
+                if (manager.allowsInteraction())
+                    m_recovery->discard();
+                else
+                    m_recovery->keepNow(m_doc);
+            }
             storeSettings();
             m_ended = true;
         });
@@ -237,11 +245,14 @@ void MainWindow::updateRecentFileActions() {
 void MainWindow::enableDocumentMenus() {
     for (const char* name : DocumentMenus) action(QLatin1String(name))->setEnabled(true);
     for (const char* name : DocumentItems) action(QLatin1String(name))->setEnabled(true);
+    // Nothing saved to compare with while the document has no file.
+    action(QStringLiteral("mnuCompareSaved"))->setEnabled(m_doc.nameKnown());
 }
 
 void MainWindow::refreshModified() {
     // Any store the editors did not report yet reaches the overview here at the latest.
     m_watch->look();
+    if (m_recovery && !m_ended) m_recovery->update(m_doc);
     const bool modified = m_doc.isModified();
     if (modified == m_shownModified) return;
     m_shownModified = modified;
@@ -263,10 +274,62 @@ bool MainWindow::openFile(const QString& path) {
     addRecentFile(path);
     showFileName();
     enableDocumentMenus();
+    if (m_recovery) m_recovery->discard();  // the changes to the other file were let go
     m_watch->look();
     m_watch->clearHistory();  // another file: nothing to take back
     refreshModified();
     return true;
+}
+
+void MainWindow::takeUpRecovery(const QString& path) {
+    const Recovery::Found found = Recovery::read(path);
+    switch (found.kind) {
+        case Recovery::Found::Kind::None:
+            break;
+        case Recovery::Found::Kind::Damaged:
+            QFile::remove(path);
+            m_prompts.message(Icon::Warning, tr("Recover Unsaved Changes"),
+                              tr("The unsaved changes kept from an earlier run in %1 cannot be "
+                                 "used (%2) and were discarded.")
+                                  .arg(visibleFileName(path), found.reason));
+            break;
+        case Recovery::Found::Kind::Intact:
+            if (m_prompts.askYesNo(Icon::Question, tr("Recover Unsaved Changes"),
+                                   tr("The editor was not closed properly. Recover the unsaved "
+                                      "changes to %1?")
+                                       .arg(visibleFileName(found.state.fileName))))
+                recover(found.state);
+            else
+                QFile::remove(path);
+            break;
+    }
+    m_recovery = std::make_unique<Recovery::Keeper>(path);
+    // A recovered document is kept again at once, under this run.
+    m_recovery->keepNow(m_doc);
+}
+
+void MainWindow::recover(DocumentState state) {
+    // A file that is gone leaves the document without a name: Save asks for one.
+    if (state.nameKnown) {
+        const std::optional<FileIdentity> now = fileIdentity(state.fileName);
+        if (now && !now->exists) state.nameKnown = false;
+    }
+    m_doc.restore(state);
+    if (state.nameKnown) addRecentFile(state.fileName);
+    showFileName();
+    enableDocumentMenus();
+    m_watch->look();
+    m_watch->clearHistory();
+    refreshModified();
+}
+
+void MainWindow::endForSignal() {
+    if (m_ended) return;
+    if (m_recovery) m_recovery->keepNow(m_doc);
+    if (!writeSettings(m_store, m_settings))
+        qWarning("The editor's settings could not be written to %s.",
+                 qUtf8Printable(m_store.fileName()));
+    m_ended = true;
 }
 
 bool MainWindow::acceptOpened(OpenStatus status) {
@@ -425,7 +488,8 @@ void MainWindow::storeSettings() {
 }
 
 bool MainWindow::saveFile() {
-    if (!m_doc.nameKnown()) return false;
+    // A recovered document whose file is gone has no name yet.
+    if (!m_doc.nameKnown()) return saveFileAs();
     if (!confirmAccessFlags()) return false;
     if (!confirmOverwriteOtherChanges()) return false;
     WriteStatus status;
@@ -452,7 +516,7 @@ bool MainWindow::saveFileAs() {
         status = m_doc.saveAs(path, replacementCheck(path));
     }
     if (!showWriteResult(path, status)) return false;
-    action(QStringLiteral("mnuSave"))->setEnabled(true);
+    enableDocumentMenus();
     addRecentFile(path);
     showFileName();
     return true;
@@ -460,7 +524,9 @@ bool MainWindow::saveFileAs() {
 
 // The file Save writes: its path in panel 1, its name in the middle of the window.
 void MainWindow::showFileName() {
-    m_panels[0]->setText(visibleFileName(m_doc.fileName()) + QLatin1Char(' '));
+    m_panels[0]->setText(
+        (m_doc.nameKnown() ? visibleFileName(m_doc.fileName()) : tr("(recovered)")) +
+        QLatin1Char(' '));
     m_centre->setCurrentWidget(m_overview);
     m_centreText->setText(tr("%1\n\nChoose an editor from the menus; File > Save File writes "
                              "the configuration back.")
@@ -519,6 +585,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+        // The user saved the changes or let them go.
+        if (m_recovery) m_recovery->discard();
         storeSettings();
         m_ended = true;
     }

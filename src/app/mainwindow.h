@@ -6,9 +6,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/document.h"
+#include "core/recovery.h"
 #include "core/settings.h"
 #include "formats/fieldtable.h"
 
@@ -56,6 +58,14 @@ public:
     bool confirmEnd();
     // The overview's way in: the editor of the field's area on its block, showing the field.
     void openField(const QString& key);
+
+    // At start: offers the unsaved document a run that ended without the user's leave kept at
+    // `path`, then keeps this run's unsaved document there.
+    void takeUpRecovery(const QString& path);
+    // A signal asks the program to end: the unsaved document is kept for the next run and the
+    // settings are written; no question can be asked.
+    void endForSignal();
+    const Recovery::Keeper* recoveryKeeper() const { return m_recovery.get(); }
 
     // Whether closing this window ends the program (the running program's window does).
     void setQuitOnClose(bool quit) { m_quitOnClose = quit; }
@@ -105,6 +115,9 @@ private:
     // The program ends: the modeless editors close without their own questions.
     void closeModelessEditors();
     void showAbout();
+    // Puts a recovered document in place of the image, marked modified; its file keeps its name
+    // while it still exists.
+    void recover(DocumentState state);
 
     Prompts& m_prompts;
     QSettings& m_store;
@@ -127,7 +140,8 @@ private:
     // was cancelled. The voice-message pages of the report print it.
     QString m_chooserFileName;
     QTimer* m_modifiedTimer = nullptr;
-    bool m_shownModified = false;  // the state the mark and panel 2 show
+    bool m_shownModified = false;                  // the state the mark and panel 2 show
+    std::unique_ptr<Recovery::Keeper> m_recovery;  // none until the program starts keeping
     bool m_quitOnClose = false;
     bool m_ended = false;
 };

@@ -12,10 +12,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
 #include <cerrno>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -248,11 +250,54 @@ void InstanceLock::release() {
     close(std::exchange(m_fd, -1));
 }
 
-QString instanceLockPath() {
+namespace {
+
+// A file in the user's own application data folder, made when missing.
+QString dataFilePath(const QString& name) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
     QDir().mkpath(folder);
-    return QDir(folder).filePath(QStringLiteral("orvedit.lock"));
+    return QDir(folder).filePath(name);
+}
+
+// The signal watch's pipe: the handler writes the signal's number, the event loop reads it.
+int g_signalPipe[2] = {-1, -1};
+
+extern "C" void passSignalOn(int signal) {
+    const int saved = errno;
+    const char number = char(signal);
+    (void)!::write(g_signalPipe[1], &number, 1);
+    errno = saved;
+}
+
+}  // namespace
+
+QString instanceLockPath() { return dataFilePath(QStringLiteral("orvedit.lock")); }
+
+QString recoveryPath() { return dataFilePath(QStringLiteral("orvedit.recovery")); }
+
+void watchEndSignals(QObject* context, std::function<void(int)> onSignal) {
+    if (g_signalPipe[0] < 0 && ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        qWarning("The end signals cannot be watched: %s", std::strerror(errno));
+        return;
+    }
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context,
+                     [onSignal = std::move(onSignal)] {
+                         char number = 0;
+                         if (::read(g_signalPipe[0], &number, 1) == 1) onSignal(number);
+                     });
+    struct sigaction action {};
+    action.sa_handler = passSignalOn;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
+}
+
+void endBySignal(int signal) {
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+    ::_exit(128 + signal);
 }
 
 void processEventsFor(int milliseconds) {

@@ -3,6 +3,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+
+class QObject;
 
 class InstanceLock;
 
@@ -46,6 +49,15 @@ private:
 
 // Where the running program keeps its lock: the user's own application data folder.
 QString instanceLockPath();
+// Where it keeps the recovery copy of an unsaved document: beside the lock.
+QString recoveryPath();
+
+// Turns SIGTERM, SIGHUP and SIGINT (a logout, a closed terminal, Ctrl+C) into a call of
+// `onSignal` with the signal's number, made from the event loop, so the program's state is whole
+// when it runs. The watch lasts as long as `context`.
+void watchEndSignals(QObject* context, std::function<void(int)> onSignal);
+// Ends the program as the signal would have ended it without a watch.
+[[noreturn]] void endBySignal(int signal);
 
 // Processes window events for the given time (the splash stays responsive while it shows).
 void processEventsFor(int milliseconds);

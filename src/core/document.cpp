@@ -29,6 +29,19 @@ bool Document::changedOnDisk() const {
     return readImageFile(m_fileName, onDisk) != OpenStatus::Loaded || onDisk != m_saved;
 }
 
+DocumentState Document::state() const {
+    return {image, m_saved, m_fileName, m_reportFileName, m_nameKnown, m_identity};
+}
+
+void Document::restore(const DocumentState& state) {
+    image = state.image;
+    m_saved = state.saved;
+    m_fileName = state.fileName;
+    m_reportFileName = state.reportFileName;
+    m_nameKnown = state.nameKnown;
+    m_identity = state.identity;
+}
+
 OpenStatus Document::open(const QString& path) {
     const OpenStatus status = readImageFile(path, image);
     if (status != OpenStatus::Loaded) return status;

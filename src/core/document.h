@@ -12,6 +12,19 @@
 
 enum class OpenStatus { Loaded, BadNameOrLength, ReadError };
 
+// Everything that makes an open document what it is, so another run can take it up again: the
+// edited image, the image as last opened or saved, its names and its file as last seen.
+struct DocumentState {
+    Image image{};
+    Image saved{};
+    QString fileName;
+    QString reportFileName;
+    bool nameKnown = false;
+    std::optional<FileIdentity> identity;
+
+    bool operator==(const DocumentState&) const = default;
+};
+
 // The image with the names it goes by. Opening and saving keep the names and the saved copy in
 // step, so a window never sets them by hand: only opening names the report, and a write that
 // fails leaves every name and the saved copy as they were, so the edits still count as unsaved.
@@ -42,6 +55,11 @@ public:
     // wrote, replaced or touched it, or it can no longer be examined or read. A file that is gone
     // counts as unchanged: Save then makes it anew.
     bool changedOnDisk() const;
+
+    DocumentState state() const;
+    // Takes up a document as another run left it: its edits count as unsaved against the image
+    // it had last opened or saved, and its file is compared with the file as it saw it then.
+    void restore(const DocumentState& state);
 
 private:
     void markSaved();

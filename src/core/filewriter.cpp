@@ -78,7 +78,7 @@ bool isSameFile(const QString& a, const QString& b) {
 }
 
 WriteStatus writeFileChecked(const QString& path, const QByteArray& bytes,
-                             const ReplacementCheck& check) {
+                             const ReplacementCheck& check, FileAccess access) {
     const QByteArray encoded = QFile::encodeName(path);
     struct stat old {};
     const bool replacing = statPath(path, old);
@@ -95,6 +95,9 @@ WriteStatus writeFileChecked(const QString& path, const QByteArray& bytes,
         return WriteStatus{false, reason};
     };
     const int fd = file.handle();
+    const bool ownerOnly = access == FileAccess::OwnerOnly;
+    // Before any byte is written, so no one else ever sees them, even in the temporary file.
+    if (ownerOnly && ::fchmod(fd, S_IRUSR | S_IWUSR) != 0) return fail(systemReason(errno));
 
     if (replacing) {
         Replacement replacement{ownerName(old.st_uid), groupName(old.st_gid), true,
@@ -113,8 +116,12 @@ WriteStatus writeFileChecked(const QString& path, const QByteArray& bytes,
             (void)::fchown(fd, uid_t(-1), old.st_gid);
             mode &= ~mode_t(S_ISUID);
         }
-        if (::fchmod(fd, mode) != 0) return fail(systemReason(errno));
-        copyExtendedAttributes(encoded, fd);
+        // An owner-only file takes neither the old mode nor the old access control lists, which
+        // could let others read it.
+        if (!ownerOnly) {
+            if (::fchmod(fd, mode) != 0) return fail(systemReason(errno));
+            copyExtendedAttributes(encoded, fd);
+        }
     }
 
     qint64 done = 0;

@@ -28,10 +28,15 @@ struct Replacement {
 // was. Without one, the writer goes ahead (the group is still kept where it can be).
 using ReplacementCheck = std::function<bool(const Replacement&)>;
 
+// Who may read a file once written: whoever the file it replaces allowed (a new file: as the
+// user's file-creation mask says), or its owner alone, for a file that holds codes.
+enum class FileAccess { AsBefore, OwnerOnly };
+
 // Writes `bytes` as the whole content of the file at `path` (a link is followed to its target).
 // A target that exists and is no regular file (a folder, device, FIFO or socket) is refused.
 WriteStatus writeFileChecked(const QString& path, const QByteArray& bytes,
-                             const ReplacementCheck& check = {});
+                             const ReplacementCheck& check = {},
+                             FileAccess access = FileAccess::AsBefore);
 
 // True when both paths name one existing file, however reached (hard links, bind mounts, links).
 bool isSameFile(const QString& a, const QString& b);

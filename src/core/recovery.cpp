@@ -1,0 +1,134 @@
+#include "core/recovery.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QFile>
+#include <QIODevice>
+
+namespace Recovery {
+
+namespace {
+
+// The heading names the kind of file and its layout; a later layout takes another heading.
+constexpr char Heading[] = "ORVANE unsaved document 1\n";
+constexpr int HeadingSize = int(sizeof Heading) - 1;
+constexpr QDataStream::Version StreamVersion = QDataStream::Qt_6_0;
+constexpr QCryptographicHash::Algorithm Digest = QCryptographicHash::Sha256;
+// Far more than a copy can take (two images and two paths); a larger file is no copy.
+constexpr qint64 LargestCopy = 1 << 20;
+
+QByteArray imageBytes(const Image& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
+}
+
+bool takeImage(const QByteArray& bytes, Image& image) {
+    if (bytes.size() != ImageSize) return false;
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    return true;
+}
+
+}  // namespace
+
+QByteArray encode(const DocumentState& state) {
+    QByteArray out(Heading, HeadingSize);
+    {
+        QDataStream stream(&out, QIODevice::WriteOnly | QIODevice::Append);
+        stream.setVersion(StreamVersion);
+        const FileIdentity identity = state.identity.value_or(FileIdentity{});
+        stream << state.fileName << state.reportFileName << state.nameKnown
+               << state.identity.has_value() << identity.exists << quint64(identity.device)
+               << quint64(identity.inode) << qint64(identity.size)
+               << qint64(identity.modifiedSeconds) << qint64(identity.modifiedNanoseconds)
+               << imageBytes(state.image) << imageBytes(state.saved);
+    }
+    return out + QCryptographicHash::hash(out, Digest);
+}
+
+std::optional<DocumentState> decode(const QByteArray& bytes) {
+    const int digestSize = QCryptographicHash::hashLength(Digest);
+    if (bytes.size() < HeadingSize + digestSize || bytes.size() > LargestCopy) return {};
+    if (!bytes.startsWith(QByteArrayView(Heading, HeadingSize))) return {};
+    const QByteArray body = bytes.first(bytes.size() - digestSize);
+    if (QCryptographicHash::hash(body, Digest) != bytes.last(digestSize)) return {};
+
+    QDataStream stream(body.sliced(HeadingSize));
+    stream.setVersion(StreamVersion);
+    DocumentState state;
+    bool identityKnown = false;
+    FileIdentity identity;
+    quint64 device = 0, inode = 0;
+    qint64 size = 0, seconds = 0, nanoseconds = 0;
+    QByteArray image, saved;
+    stream >> state.fileName >> state.reportFileName >> state.nameKnown >> identityKnown >>
+        identity.exists >> device >> inode >> size >> seconds >> nanoseconds >> image >> saved;
+    if (stream.status() != QDataStream::Ok || !stream.atEnd()) return {};
+    if (!takeImage(image, state.image) || !takeImage(saved, state.saved)) return {};
+    identity.device = device;
+    identity.inode = inode;
+    identity.size = size;
+    identity.modifiedSeconds = seconds;
+    identity.modifiedNanoseconds = nanoseconds;
+    if (identityKnown) state.identity = identity;
+    return state;
+}
+
+Found read(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return {};
+    if (!file.open(QIODevice::ReadOnly)) return {Found::Kind::Damaged, {}, file.errorString()};
+    const QByteArray bytes = file.read(LargestCopy + 1);
+    if (file.error() != QFileDevice::NoError) return {Found::Kind::Damaged, {}, file.errorString()};
+    std::optional<DocumentState> state = decode(bytes);
+    if (!state)
+        return {Found::Kind::Damaged,
+                {},
+                QCoreApplication::translate("Recovery", "it is incomplete or changed")};
+    return {Found::Kind::Intact, std::move(*state), {}};
+}
+
+WriteStatus write(const QString& path, const DocumentState& state) {
+    return writeFileChecked(path, encode(state), {}, FileAccess::OwnerOnly);
+}
+
+void Keeper::update(const Document& document) {
+    if (!document.isModified()) {
+        discard();
+        return;
+    }
+    if (m_sinceWrite.isValid() && m_sinceWrite.elapsed() < WriteGapMs) return;
+    keepNow(document);
+}
+
+void Keeper::keepNow(const Document& document) {
+    if (!document.isModified()) {
+        discard();
+        return;
+    }
+    DocumentState state = document.state();
+    if (state == m_kept || state == m_failed) return;
+    keep(state);
+}
+
+void Keeper::keep(const DocumentState& state) {
+    m_sinceWrite.start();
+    const WriteStatus status = write(m_path, state);
+    if (status.ok) {
+        m_kept = state;
+        m_failed.reset();
+        return;
+    }
+    // Editing goes on; the next change tries again.
+    qWarning("The recovery copy %s could not be written: %s", qUtf8Printable(m_path),
+             qUtf8Printable(status.reason));
+    m_failed = state;
+}
+
+void Keeper::discard() {
+    m_failed.reset();
+    if (!m_kept) return;
+    QFile::remove(m_path);
+    m_kept.reset();
+}
+
+}  // namespace Recovery

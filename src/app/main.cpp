@@ -35,11 +35,7 @@ int main(int argc, char** argv) {
     MainWindow window(prompts, *store);
     window.setQuitOnClose(true);
     // A logout, a closed terminal or Ctrl+C: the unsaved document waits for the next run.
-    watchEndSignals(&window, [&window, &lock](int signal) {
-        window.endForSignal();
-        lock.release();
-        endBySignal(signal);
-    });
+    endOnSignals(&window, lock, [&window] { window.endForSignal(); });
     splash.close();
     window.show();
     window.takeUpRecovery(recoveryPath());

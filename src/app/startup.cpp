@@ -294,6 +294,14 @@ void watchEndSignals(QObject* context, std::function<void(int)> onSignal) {
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
 }
 
+void endOnSignals(QObject* context, InstanceLock& lock, std::function<void()> beforeEnd) {
+    watchEndSignals(context, [&lock, beforeEnd = std::move(beforeEnd)](int signal) {
+        beforeEnd();
+        lock.release();
+        endBySignal(signal);
+    });
+}
+
 void endBySignal(int signal) {
     ::signal(signal, SIG_DFL);
     ::raise(signal);

@@ -58,6 +58,9 @@ QString recoveryPath();
 void watchEndSignals(QObject* context, std::function<void(int)> onSignal);
 // Ends the program as the signal would have ended it without a watch.
 [[noreturn]] void endBySignal(int signal);
+// The running program's answer to those signals: `beforeEnd` runs, the lock is released, and the
+// program ends as the signal asks.
+void endOnSignals(QObject* context, InstanceLock& lock, std::function<void()> beforeEnd);
 
 // Processes window events for the given time (the splash stays responsive while it shows).
 void processEventsFor(int milliseconds);

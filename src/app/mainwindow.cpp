@@ -297,7 +297,8 @@ void MainWindow::takeUpRecovery(const QString& path) {
             if (m_prompts.askYesNo(Icon::Question, tr("Recover Unsaved Changes"),
                                    tr("The editor was not closed properly. Recover the unsaved "
                                       "changes to %1?")
-                                       .arg(visibleFileName(found.state.fileName))))
+                                       .arg(visibleFileName(found.state.fileName)),
+                                   Answer::Yes))
                 recover(found.state);
             else
                 QFile::remove(path);

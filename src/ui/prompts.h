@@ -26,8 +26,9 @@ public:
 
     // A message with a single OK button.
     virtual void message(Icon icon, const QString& title, const QString& text) = 0;
-    // Yes and No, No being the default; true for Yes.
-    virtual bool askYesNo(Icon icon, const QString& title, const QString& text) = 0;
+    // Yes and No, No being the default unless `preferred` is Yes; true for Yes.
+    virtual bool askYesNo(Icon icon, const QString& title, const QString& text,
+                          Answer preferred = Answer::No) = 0;
     // Yes, No and Cancel, Cancel being the default.
     virtual Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) = 0;
     // OK and Cancel, Cancel being the default; true for OK.

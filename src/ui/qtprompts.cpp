@@ -37,9 +37,9 @@ void QtPrompts::message(Icon icon, const QString& title, const QString& text) {
     run(icon, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool QtPrompts::askYesNo(Icon icon, const QString& title, const QString& text) {
-    return run(icon, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+bool QtPrompts::askYesNo(Icon icon, const QString& title, const QString& text, Answer preferred) {
+    return run(icon, title, text, QMessageBox::Yes | QMessageBox::No,
+               preferred == Answer::Yes ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 Answer QtPrompts::askYesNoCancel(Icon icon, const QString& title, const QString& text) {

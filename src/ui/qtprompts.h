@@ -18,7 +18,8 @@ public:
     void setComposer(ComposerFunction composer) { m_composer = std::move(composer); }
 
     void message(Icon icon, const QString& title, const QString& text) override;
-    bool askYesNo(Icon icon, const QString& title, const QString& text) override;
+    bool askYesNo(Icon icon, const QString& title, const QString& text,
+                  Answer preferred = Answer::No) override;
     Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) override;
     bool askOkCancel(Icon icon, const QString& title, const QString& text) override;
     void beep() override;

@@ -113,6 +113,7 @@ TEST_F(RecoveryTest, StartOffersTheCopyAndYesTakesItUpAgainstTheFileAsItWas) {
     window->takeUpRecovery(copyPath);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNo);
+    EXPECT_EQ(prompts.lastPreferred, Answer::Yes);  // Enter loses nothing
     EXPECT_EQ(prompts.messages[0].text,
               "The editor was not closed properly. Recover the unsaved changes to " + path + "?");
     EXPECT_EQ(window->document().image, state.image);

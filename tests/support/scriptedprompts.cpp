@@ -19,8 +19,10 @@ void ScriptedPrompts::message(Icon icon, const QString& title, const QString& te
     messages.push_back({RecordedMessage::Message, icon, title, text});
 }
 
-bool ScriptedPrompts::askYesNo(Icon icon, const QString& title, const QString& text) {
+bool ScriptedPrompts::askYesNo(Icon icon, const QString& title, const QString& text,
+                               Answer preferred) {
     messages.push_back({RecordedMessage::YesNo, icon, title, text});
+    lastPreferred = preferred;
     return take(answers, "yes/no question", Answer::No) == Answer::Yes;
 }
 

@@ -45,7 +45,9 @@ public:
     std::function<void()> onPrompt;
 
     void message(Icon icon, const QString& title, const QString& text) override;
-    bool askYesNo(Icon icon, const QString& title, const QString& text) override;
+    bool askYesNo(Icon icon, const QString& title, const QString& text,
+                  Answer preferred = Answer::No) override;
+    Answer lastPreferred = Answer::No;  // the default button of the last yes/no question
     Answer askYesNoCancel(Icon icon, const QString& title, const QString& text) override;
     bool askOkCancel(Icon icon, const QString& title, const QString& text) override;
     void beep() override { ++beeps; }

@@ -1,23 +1,62 @@
 // orvedit: the ORVANE repeater controller configuration editor.
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
+#include <cstdio>
 #include <memory>
 
 #include "app/aboutdialog.h"
+#include "app/handoff.h"
 #include "app/mainwindow.h"
 #include "app/programdialogs.h"
 #include "app/startup.h"
 #include "ui/qtprompts.h"
 
+namespace {
+
+QStringList argumentsAfterName(int argc, char** argv) {
+    QStringList out;
+    for (int i = 1; i < argc; ++i) out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Help and the version need no display, so they are answered before the application starts.
+    switch (parseEditorArguments(argumentsAfterName(argc, argv), QDir::currentPath()).kind) {
+        case EditorArguments::Kind::Help:
+            std::fputs(qPrintable(editorUsage()), stdout);
+            return 0;
+        case EditorArguments::Kind::Version:
+            std::printf("orvedit %s\n", ORV_VERSION);
+            return 0;
+        default:
+            break;  // the application takes its own options (-platform, -style) out first
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvedit"));
     QApplication::setOrganizationName(QStringLiteral("O_RV"));
+    const EditorArguments arguments =
+        parseEditorArguments(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    if (arguments.kind == EditorArguments::Kind::Wrong) {
+        std::fprintf(stderr, "orvedit: %s\n\n%s", qPrintable(arguments.message),
+                     qPrintable(editorUsage()));
+        return 2;
+    }
 
-    // A second copy ends at once, without a message. A lock that is in the way but held by no copy
-    // running here (another computer, a folder at its place) is reported, so the user can clear it.
+    // A second copy ends at once, without a message; a file named to it goes to the first copy.
+    // A lock that is in the way but held by no copy running here (another computer, a folder at
+    // its place) is reported, so the user can clear it.
     InstanceLock lock = acquireInstanceLock(instanceLockPath());
-    if (lock.outcome() == InstanceLock::Outcome::AnotherCopyRunning) return 0;
+    if (lock.outcome() == InstanceLock::Outcome::AnotherCopyRunning) {
+        if (arguments.file.isEmpty()) return 0;
+        QString reason;
+        if (handFileOver(handoffSocketPath(), arguments.file, &reason)) return 0;
+        std::fprintf(stderr, "orvedit: the running editor could not be given %s: %s\n",
+                     qPrintable(arguments.file), qPrintable(reason));
+        return 1;
+    }
 
     QtPrompts prompts;
     if (lock.outcome() == InstanceLock::Outcome::Blocked) {
@@ -29,6 +68,9 @@ int main(int argc, char** argv) {
 
     AboutDialog splash(prompts, AboutDialog::Mode::Splash);
     splash.show();
+    // Files handed over from now on wait for the main window.
+    FileReceiver receiver;
+    if (lock.outcome() == InstanceLock::Outcome::Held) receiver.listen(handoffSocketPath());
     processEventsFor(4000);
 
     std::unique_ptr<QSettings> store(openSettingsStore());
@@ -39,5 +81,7 @@ int main(int argc, char** argv) {
     splash.close();
     window.show();
     window.takeUpRecovery(recoveryPath());
+    if (!arguments.file.isEmpty()) window.openNamedFile(arguments.file);
+    receiver.setHandler([&window](const QString& path) { window.openHandedFile(path); });
     return app.exec();
 }

@@ -564,8 +564,28 @@ void MainWindow::openWithChooser() {
 void MainWindow::openRecent(int n) {
     const QString path = m_settings.recentFiles[n - 1];
     if (path.isEmpty()) return;
+    openNamedFile(path);
+}
+
+void MainWindow::openNamedFile(const QString& path) {
     if (!askToSaveChanges()) return;
     openFile(path);
+}
+
+void MainWindow::openHandedFile(const QString& path) {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    const bool editorOpen = std::any_of(m_modeless.cbegin(), m_modeless.cend(),
+                                        [](const QPointer<QDialog>& open) { return open; });
+    if (QApplication::activeModalWidget() || editorOpen) {
+        m_prompts.message(Icon::Information, tr("Open File"),
+                          tr("%1 was not opened: an editor or another dialog is open. Close it, "
+                             "then open the file again.")
+                              .arg(visibleFileName(path)));
+        return;
+    }
+    openNamedFile(path);
 }
 
 bool MainWindow::confirmEnd() { return askToSaveChanges(); }

@@ -45,6 +45,11 @@ public:
     bool confirmAccessFlags();
     void openWithChooser();
     void openRecent(int n);
+    // Opens `path` as a recent-file entry would: the unsaved-changes question first.
+    void openNamedFile(const QString& path);
+    // A file handed over by a later start: the window comes to the front and opens it, unless an
+    // editor or another dialog is open, whose image must not change under it.
+    void openHandedFile(const QString& path);
     bool saveFile();
     bool saveFileAs();
     void choosePrintFont();

@@ -1,0 +1,57 @@
+// The editor's command line (one configuration file, as a file manager passes it) and the way a
+// later start hands that file to the copy already running.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QLocalServer;
+class QLocalSocket;
+
+struct EditorArguments {
+    enum class Kind { Run, Help, Version, Wrong };
+    Kind kind = Kind::Run;
+    QString file;     // absolute; empty when no file was named
+    QString message;  // for Wrong: what is wrong with the command line
+};
+
+// Reads the arguments after the program's name; a relative FILE is taken from `workingFolder`.
+EditorArguments parseEditorArguments(const QStringList& arguments, const QString& workingFolder);
+// The command line's summary, for --help and beside a wrong command line.
+QString editorUsage();
+
+// Where the running copy listens for handed files: beside its lock.
+QString handoffSocketPath();
+
+// The running copy's end: takes each path a later start sends, answers at once (so the sender
+// can end), and passes the paths on in order once a handler is set; until then they wait, so a
+// file handed over during the splash is opened once the window is ready.
+class FileReceiver : public QObject {
+    Q_OBJECT
+public:
+    explicit FileReceiver(QObject* parent = nullptr);
+    ~FileReceiver() override;
+
+    // Listens at `socketPath`, which only this user may reach; false when it cannot.
+    bool listen(const QString& socketPath);
+    void setHandler(std::function<void(const QString&)> handler);
+
+    // The longest path taken; a longer message is no path and is dropped.
+    static constexpr int LongestMessage = 16384;
+
+private:
+    void take(QLocalSocket* socket);
+    void deliver();
+
+    QLocalServer* m_server = nullptr;
+    QStringList m_waiting;
+    std::function<void(const QString&)> m_handler;
+    bool m_delivering = false;
+};
+
+// Sends `path` to the copy listening at `socketPath` and waits for its answer; false with the
+// reason when no copy took it.
+bool handFileOver(const QString& socketPath, const QString& path, QString* reason,
+                  int timeoutMs = 5000);

@@ -1,0 +1,174 @@
+// The editor's command line and the hand-over of a named file to the copy already running.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+#include <future>
+
+#include "app/handoff.h"
+#include "app/mainwindow.h"
+#include "core/regions.h"
+#include "scriptedprompts.h"
+#include "tempfiles.h"
+
+namespace {
+
+using Kind = EditorArguments::Kind;
+
+QString configurationFile(const TempFiles& dir, const QString& name) {
+    QByteArray bytes(ImageSize, 0);
+    bytes[Region::BaseBlock] = 1;
+    return dir.write(name, bytes);
+}
+
+// Whether the process has a handler of its own for SIGTERM, as /proc tells.
+bool catchesTerminate(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    return false;
+}
+
+}  // namespace
+
+TEST(EditorArguments, OneFileMadeAbsoluteOrHelpVersionAndRefusals) {
+    const QString here = QStringLiteral("/home/club");
+    const struct {
+        QStringList arguments;
+        Kind kind;
+        const char* file;
+    } cases[] = {
+        {{}, Kind::Run, ""},
+        {{"repeater.orv"}, Kind::Run, "/home/club/repeater.orv"},
+        {{"../x/./r.orv"}, Kind::Run, "/home/x/r.orv"},
+        {{"/srv/r.orv"}, Kind::Run, "/srv/r.orv"},
+        {{"--", "-odd.orv"}, Kind::Run, "/home/club/-odd.orv"},
+        {{"-"}, Kind::Run, "/home/club/-"},  // the open rules refuse it with their message
+        {{"--help"}, Kind::Help, ""},
+        {{"a.orv", "-h"}, Kind::Help, ""},
+        {{"--version"}, Kind::Version, ""},
+        {{"a.orv", "b.orv"}, Kind::Wrong, ""},
+        {{"--print"}, Kind::Wrong, ""},
+        {{""}, Kind::Wrong, ""},
+    };
+    for (const auto& c : cases) {
+        const EditorArguments parsed = parseEditorArguments(c.arguments, here);
+        EXPECT_EQ(parsed.kind, c.kind) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(parsed.file, QString::fromUtf8(c.file)) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(parsed.message.isEmpty(), c.kind != Kind::Wrong);
+    }
+}
+
+TEST(FileHandoff, PathsWaitForTheHandlerAndArriveInOrder) {
+    TempFiles dir;
+    const QString socket = dir.filePath(QStringLiteral("orvedit.socket"));
+    FileReceiver receiver;
+    ASSERT_TRUE(receiver.listen(socket));
+    const auto send = [&socket](const QString& path) {
+        return std::async(std::launch::async, [&socket, path] {
+            QString reason;
+            return handFileOver(socket, path, &reason, 5000);
+        });
+    };
+    const auto waitFor = [](std::future<bool>& sent) {
+        while (sent.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return sent.get();
+    };
+    std::future<bool> first = send(QStringLiteral("/home/club/\u00e4 one.orv"));
+    EXPECT_TRUE(waitFor(first));
+    std::future<bool> second = send(QStringLiteral("/home/club/two.orv"));
+    EXPECT_TRUE(waitFor(second));
+
+    QStringList got;
+    receiver.setHandler([&got](const QString& path) { got << path; });
+    EXPECT_EQ(got, (QStringList{QStringLiteral("/home/club/\u00e4 one.orv"),
+                                QStringLiteral("/home/club/two.orv")}));
+
+    // No copy listening: the sender is told, it does not wait for ever.
+    QString reason;
+    EXPECT_FALSE(handFileOver(dir.filePath(QStringLiteral("none.socket")), QStringLiteral("/x.orv"),
+                              &reason, 1000));
+    EXPECT_FALSE(reason.isEmpty());
+}
+
+TEST(FileHandoff, TheRunningWindowOpensAHandedFileUnlessAnEditorIsOpen) {
+    TempFiles dir;
+    QSettings store(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    ScriptedPrompts prompts;
+    MainWindow window(prompts, store);
+    const QString first = configurationFile(dir, QStringLiteral("first.orv"));
+    const QString second = configurationFile(dir, QStringLiteral("second.orv"));
+    window.openHandedFile(first);
+    EXPECT_EQ(window.document().fileName(), first);
+
+    // With unsaved changes the usual question comes first; Cancel keeps the document.
+    window.document().image[700] = 1;
+    prompts.answers = {Answer::Cancel};
+    window.openHandedFile(second);
+    EXPECT_EQ(window.document().fileName(), first);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNoCancel);
+
+    // A modeless editor is open: nothing changes under it, and the user is told.
+    window.action(QStringLiteral("mnuUnlock"))->trigger();
+    prompts.messages.clear();
+    window.openHandedFile(second);
+    EXPECT_EQ(window.document().fileName(), first);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::Message);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(second))
+        << prompts.messages[0].text.toStdString();
+}
+
+TEST(FileHandoff, ASecondStartHandsItsFileToTheRunningEditor) {
+    TempFiles home;
+    const QString first = configurationFile(home, QStringLiteral("first.orv"));
+    const QString second = configurationFile(home, QStringLiteral("second.orv"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    const QString socket = home.filePath(QStringLiteral("data/O_RV/orvedit/orvedit.socket"));
+
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    running.setWorkingDirectory(home.path());
+    running.start(QStringLiteral(ORV_EDITOR), {QStringLiteral("first.orv")});
+    ASSERT_TRUE(running.waitForStarted());
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFileInfo::exists(socket) && clock.elapsed() < 30000) QTest::qWait(50);
+    ASSERT_TRUE(QFileInfo::exists(socket));
+
+    QProcess later;
+    later.setProcessEnvironment(environment);
+    later.start(QStringLiteral(ORV_EDITOR), {second});
+    ASSERT_TRUE(later.waitForFinished(30000));
+    EXPECT_EQ(later.exitCode(), 0) << later.readAllStandardError().toStdString();
+
+    // Once the running copy catches SIGTERM its window is up, and the signal is taken from the
+    // event loop after both files were opened; it then writes its recent files and ends.
+    clock.restart();
+    while (!catchesTerminate(running.processId()) && clock.elapsed() < 30000) QTest::qWait(50);
+    ASSERT_TRUE(catchesTerminate(running.processId()));
+    ::kill(pid_t(running.processId()), SIGTERM);
+    ASSERT_TRUE(running.waitForFinished(10000));
+    const QString settings = home.filePath(QStringLiteral("config/O_RV/O_RV.conf"));
+    QSettings written(settings, QSettings::IniFormat);
+    const bool both = written.value(QStringLiteral("Projects/File1")).toString() == second &&
+                      written.value(QStringLiteral("Projects/File2")).toString() == first;
+    EXPECT_TRUE(both) << TempFiles::read(settings).toStdString();
+}

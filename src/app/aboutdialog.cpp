@@ -46,11 +46,22 @@ AboutDialog::AboutDialog(Prompts& prompts, Mode mode, QWidget* parent)
         button->setMinimumWidth(90);
         buttons->addWidget(button);
     }
+    // The picture stands beside the texts, where the window has room for one.
+    auto* picture = new QLabel;
+    picture->setObjectName(QStringLiteral("imgIcon"));
+    picture->setPixmap(editorIcon().pixmap(64, 64));
+    picture->setAlignment(Qt::AlignTop);
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(title);
+    texts->addWidget(version);
+    texts->addSpacing(12);
+    texts->addWidget(subtitle);
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture);
+    top->addSpacing(12);
+    top->addLayout(texts, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title);
-    layout->addWidget(version);
-    layout->addSpacing(12);
-    layout->addWidget(subtitle);
+    layout->addLayout(top);
     layout->addStretch();
     layout->addLayout(buttons);
 
@@ -68,6 +79,13 @@ AboutDialog::AboutDialog(Prompts& prompts, Mode mode, QWidget* parent)
 
 void AboutDialog::setFrameStyle() {
     setStyleSheet(QStringLiteral("AboutDialog { border: 2px solid palette(dark); }"));
+}
+
+QIcon AboutDialog::editorIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/orvedit.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QStringList AboutDialog::systemInfoTools() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 #include <QStringList>
 
 class Prompts;
@@ -15,6 +16,9 @@ public:
 
     // The system-information tools looked for on the PATH, in order of preference.
     static QStringList systemInfoTools();
+    // The editor's icon in every size it is drawn in: the windows' icon and the About window's
+    // picture.
+    static QIcon editorIcon();
 
 private:
     void showSystemInfo();

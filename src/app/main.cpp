@@ -37,6 +37,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvedit"));
     QApplication::setOrganizationName(QStringLiteral("O_RV"));
+    QApplication::setWindowIcon(AboutDialog::editorIcon());
+    // The desktop entry the windows belong to, so a dock shows the installed icon beside them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvedit"));
     const EditorArguments arguments =
         parseEditorArguments(QCoreApplication::arguments().mid(1), QDir::currentPath());
     if (arguments.kind == EditorArguments::Kind::Wrong) {

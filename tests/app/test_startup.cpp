@@ -167,6 +167,9 @@ TEST(About, ShowsTitleVersionAndFocusOnOk) {
               QStringLiteral("ORVANE 32 Bit Editor Program"));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
               QStringLiteral("Version 2.10    April 1, 2002"));
+    // The editor's icon, built in at every drawn size, beside the texts.
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("imgIcon"))->pixmap().size(), QSize(64, 64));
+    EXPECT_EQ(AboutDialog::editorIcon().availableSizes().size(), 8);
     auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
     EXPECT_TRUE(ok->isVisible());
     EXPECT_TRUE(ok->hasFocus() || about.focusWidget() == ok);

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Makes the README's screenshots again: the editor on the sample configuration under Xvfb, the
+# main window with its overview and three dialogs, each saved as a PNG of its own window.
+# Usage: scripts/screenshots.sh [out-dir]   (default: docs/screenshots)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out="${1:-docs/screenshots}"
+scripts/setup.sh --install-only xvfb xdotool imagemagick fonts-dejavu-core
+scripts/setup.sh build >/dev/null
+mkdir -p "$out"
+home=$(mktemp -d)
+display=:93
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    pkill -f "build/src/app/orvedit" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$home"
+}
+trap cleanup EXIT
+export DISPLAY=$display XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home
+sleep 1
+sample=$(pwd)/build/samples/club-repeater.orv
+build/src/app/orvedit "$sample" >/dev/null 2>&1 &
+
+# The window named `title`, once shown, saved as `name`.png.
+shoot() {
+    local title="$1" name="$2" id
+    id=$(xdotool search --sync --onlyvisible --name "^$title\$" | head -1)
+    sleep 0.7
+    import -window "$id" "$out/$name.png"
+    echo "$out/$name.png"
+}
+keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
+
+xdotool search --sync --onlyvisible --name "^ORVANE 32 Bit Editor Program\$" >/dev/null
+sleep 1
+xdotool type --delay 40 "Courtesy"
+sleep 0.5
+shoot "ORVANE 32 Bit Editor Program" main-window
+keys ctrl+a BackSpace Escape
+
+keys alt+c t Return
+shoot "Base Timers" timers
+keys Escape
+keys alt+o m
+shoot "Macros" macros
+keys Escape
+keys alt+m c
+shoot "Courtesy Tones" courtesy-tones
+keys Escape

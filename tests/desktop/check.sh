@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The files that make the editor at home on a desktop, each checked the way a distribution checks
+# it. Usage: check.sh CHECK SOURCE-DIR BUILD-DIR
+#   entry     the desktop entry passes desktop-file-validate without a word
+#   metainfo  the AppStream file passes appstreamcli validate without an error or a warning
+#   mime      the MIME type, installed into a private data folder, claims "*.orv" case-sensitively
+#   manuals   both manual pages render without a warning; orvtool's names every command
+#   sample    the sample is a configuration the editor opens, and its text is what it holds
+set -euo pipefail
+check="$1" source="$2" build="$3"
+data="$source/data"
+case "$check" in
+entry)
+    out=$(desktop-file-validate "$data/orvedit.desktop" 2>&1) || { echo "$out"; exit 1; }
+    [ -z "$out" ] || { echo "$out"; exit 1; }
+    ;;
+metainfo)
+    appstreamcli validate --no-net --no-color "$data/org.orvane.orvedit.metainfo.xml"
+    ;;
+mime)
+    home=$(mktemp -d)
+    trap 'rm -rf "$home"' EXIT
+    mkdir -p "$home/mime/packages"
+    cp "$data/orvedit-mime.xml" "$home/mime/packages/orvedit.xml"
+    update-mime-database "$home/mime" 2>/dev/null
+    # Weight, type, pattern and "cs" for a case-sensitive pattern, as the database keeps them (it
+    # repeats each pattern without its flags for older readers).
+    lines=$(grep ':application/x-orvane-configuration:' "$home/mime/globs2")
+    echo "$lines"
+    grep -qE '^[0-9]+:application/x-orvane-configuration:\*\.orv:cs$' <<<"$lines"
+    if cut -d: -f3 <<<"$lines" | grep -vxF '*.orv'; then
+        echo "the type claims another pattern"
+        exit 1
+    fi
+    ;;
+manuals)
+    for page in orvedit orvtool; do
+        out=$(zcat "$build/man/$page.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
+        [ -z "$out" ] || { echo "$page.1: $out"; exit 1; }
+    done
+    text=$(zcat "$build/man/orvtool.1.gz" | groff -man -Tutf8 2>/dev/null)
+    for command in report dump diff info set apply; do
+        grep -qE "^ *$command [A-Z]" <<<"$text" || { echo "orvtool.1 lacks $command"; exit 1; }
+    done
+    ;;
+sample)
+    sample="$build/samples/club-repeater.orv"
+    orvtool="$build/src/tool/orvtool"
+    [ "$(stat -c %s "$sample")" -eq 8192 ]
+    "$orvtool" info "$sample"
+    # Applied again, the text changes nothing: every line is what the sample holds.
+    changes=$("$orvtool" apply "$sample" "$source/samples/club-repeater.txt" --check)
+    [ -z "$changes" ] || { echo "the sample differs from its text:"; echo "$changes"; exit 1; }
+    ;;
+*)
+    echo "unknown check $check" >&2
+    exit 2
+    ;;
+esac

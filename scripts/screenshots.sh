@@ -33,19 +33,31 @@ shoot() {
 }
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
 
-xdotool search --sync --onlyvisible --name "^ORVANE 32 Bit Editor Program\$" >/dev/null
+# There is no window manager: the keys go to the window given the focus.
+main=$(xdotool search --sync --onlyvisible --name "^ORVANE 32 Bit Editor Program\$" | head -1)
 sleep 1
+focus_main() { xdotool windowfocus --sync "$main"; sleep 0.3; }
+focus_main
+xdotool mousemove --window "$main" 300 35 click 1
 xdotool type --delay 40 "Courtesy"
 sleep 0.5
 shoot "ORVANE 32 Bit Editor Program" main-window
-keys ctrl+a BackSpace Escape
+keys ctrl+a BackSpace
 
-keys alt+c t Return
-shoot "Base Timers" timers
-keys Escape
-keys alt+o m
-shoot "Macros" macros
-keys Escape
-keys alt+m c
-shoot "Courtesy Tones" courtesy-tones
-keys Escape
+# Each dialog from its menu, as a user at the keyboard opens it. "&Messages" comes before "&Misc",
+# so Misc is opened with a click on its caption.
+dialog() {
+    local title="$1" name="$2"
+    shift 2
+    focus_main
+    keys "$@"
+    shoot "$title" "$name"
+    xdotool key Escape
+    sleep 0.5
+}
+dialog "Repeater Base Timers" timers alt+c t Return
+dialog "Macro Commands" macros alt+o m
+focus_main
+xdotool mousemove --window "$main" 473 8 click 1
+sleep 0.5
+dialog "Courtesy Tones" courtesy-tones c

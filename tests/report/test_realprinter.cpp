@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <iostream>
 #include <vector>
 
 #include "core/settings.h"
@@ -98,8 +99,7 @@ public:
         const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, Queue, 0, CUPS_WHICHJOBS_ALL);
         std::vector<HeldJob> held;
         for (int i = 0; i < count; ++i) {
-            QFile document(m_dir.filePath(
-                QStringLiteral("spool/d%1-001").arg(list[i].id, 5, 10, QLatin1Char('0'))));
+            QFile document(documentPath(list[i].id));
             const QByteArray pdf = document.open(QIODevice::ReadOnly) ? document.readAll() : "";
             static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page[^s])"));
             held.push_back({list[i].id, QString::fromUtf8(list[i].title),
@@ -109,6 +109,11 @@ public:
         std::sort(held.begin(), held.end(),
                   [](const HeldJob& a, const HeldJob& b) { return a.id < b.id; });
         return held;
+    }
+
+    // The document the service keeps for a job: the PDF the editor sent.
+    QString documentPath(int id) const {
+        return m_dir.filePath(QStringLiteral("spool/d%1-001").arg(id, 5, 10, QLatin1Char('0')));
     }
 
     QString problem;
@@ -138,7 +143,102 @@ void acceptChooserWhenShown() {
     timer->start(50);
 }
 
+// The output of a program, or why there is none.
+QString run(const QString& program, const QStringList& arguments, QString* problem) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        *problem = program + QStringLiteral(" failed: ") +
+                   QString::fromLocal8Bit(process.readAllStandardError());
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Pages (split at form feeds) of lines of words: the report's text as a proportional font sets it,
+// where only the words and their order on each line are the same. Empty lines and pages go.
+using WordPages = std::vector<QStringList>;
+WordPages wordPages(const QString& text) {
+    WordPages pages;
+    for (const QString& page : text.split(QLatin1Char('\f'))) {
+        QStringList lines;
+        for (const QString& line : page.split(QLatin1Char('\n'))) {
+            const QString words = line.simplified();
+            if (!words.isEmpty()) lines << words;
+        }
+        if (!lines.isEmpty()) pages.push_back(lines);
+    }
+    return pages;
+}
+
 }  // namespace
+
+TEST(RealPrinter, TheWholeReportPrintedIsTheReportOrvtoolGives) {
+    PrintService service;
+    if (!service.problem.isEmpty()) GTEST_SKIP() << service.problem.toStdString();
+    const QString sample = QStringLiteral(ORV_PRINT_SAMPLE);
+    const QString date = QStringLiteral("07/12/26");
+    QFile file(sample);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), ImageSize);
+    Image image{};
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+
+    // Every box of the Print Driver, sent through the printer chooser to the print service.
+    ScriptedPrompts prompts;
+    Settings settings;
+    PrintReportDialog dialog({image, prompts, settings}, [&] {
+        return ReportHeadings{sample, sample, date};
+    });
+    dialog.blinkTimer()->stop();
+    for (int n = 0; n <= 12; ++n)
+        child<QCheckBox>(dialog, QStringLiteral("chkPrint%1").arg(n))->setChecked(true);
+    const ReportDocument document = dialog.composeChecked();
+    acceptChooserWhenShown();
+    child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
+    ASSERT_EQ(child<QLabel>(dialog, QStringLiteral("lblStatus"))->text(),
+              QStringLiteral("Print Job(s) Dispatched"));
+
+    // Each job's PDF as text, its pages in job order.
+    const std::vector<HeldJob> sent = service.jobs();
+    ASSERT_EQ(sent.size(), document.jobs.size());
+    WordPages printed;
+    for (std::size_t j = 0; j < sent.size(); ++j) {
+        QString problem;
+        const QString text =
+            run(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), service.documentPath(sent[j].id), QStringLiteral("-")},
+                &problem);
+        ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
+        const WordPages pages = wordPages(text);
+        EXPECT_EQ(int(pages.size()), sent[j].pages) << "job " << j;
+        EXPECT_EQ(pages.size(), document.jobs[j].pages.size()) << "job " << j;
+        printed.insert(printed.end(), pages.begin(), pages.end());
+    }
+
+    QString problem;
+    const WordPages reported = wordPages(
+        run(QStringLiteral(ORV_ORVTOOL),
+            {QStringLiteral("report"), sample, QStringLiteral("--date"), date}, &problem));
+    ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
+    ASSERT_EQ(printed.size(), reported.size());
+    int differing = 0;
+    for (std::size_t p = 0; p < printed.size(); ++p) {
+        if (printed[p] == reported[p]) continue;
+        ++differing;
+        qsizetype line = 0;
+        while (line < printed[p].size() && line < reported[p].size() &&
+               printed[p][line] == reported[p][line])
+            ++line;
+        ADD_FAILURE() << "page " << p + 1 << ", line " << line + 1 << ": printed \""
+                      << printed[p].value(line).toStdString() << "\", orvtool \""
+                      << reported[p].value(line).toStdString() << "\"";
+    }
+    EXPECT_EQ(differing, 0);
+    std::cerr << "Printed " << sent.size() << " jobs of " << printed.size()
+              << " pages, each page's words as orvtool reports them\n";
+}
 
 TEST(RealPrinter, EachSectionIsAJobOfItsPagesAndARefusingQueueIsAPrinterError) {
     PrintService service;

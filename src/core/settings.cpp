@@ -37,6 +37,16 @@ Settings readSettings(QSettings& store) {
     if (s.fontSize.isEmpty()) s.fontSize = QString::fromLatin1(SettingKeys::DefaultFontSize);
     for (int n = 1; n <= RecentFileCount; ++n)
         s.recentFiles[n - 1] = store.value(fileKey(n)).toString();
+    // A number in its range, else the default: the store may hold anything.
+    const auto number = [&store](const char* key, int lowest, int highest, int fallback) {
+        bool ok = false;
+        const int value = store.value(QLatin1String(key)).toString().trimmed().toInt(&ok);
+        return ok && value >= lowest && value <= highest ? value : fallback;
+    };
+    s.cwWpm = number(SettingKeys::CwWpm, SettingKeys::SlowestCwWpm, SettingKeys::FastestCwWpm,
+                     SettingKeys::DefaultCwWpm);
+    s.cwPitch = number(SettingKeys::CwPitch, SettingKeys::LowestCwPitch,
+                       SettingKeys::HighestCwPitch, SettingKeys::DefaultCwPitch);
     return s;
 }
 
@@ -49,6 +59,8 @@ bool writeSettings(QSettings& store, const Settings& settings) {
         {QLatin1String(SettingKeys::FontSize), settings.fontSize}};
     for (int n = 1; n <= RecentFileCount; ++n)
         values.emplace_back(fileKey(n), settings.recentFiles[n - 1]);
+    values.emplace_back(QLatin1String(SettingKeys::CwWpm), QString::number(settings.cwWpm));
+    values.emplace_back(QLatin1String(SettingKeys::CwPitch), QString::number(settings.cwPitch));
     for (const auto& [key, value] : values) store.setValue(key, value);
     store.sync();
     if (store.status() != QSettings::NoError) return false;

@@ -18,6 +18,13 @@ inline constexpr char DefaultFontName[] = "Arial";
 inline constexpr char DefaultFontSize[] = "10";
 // Written under Startup/Password at every end; nothing reads it back.
 inline constexpr char PasswordText[] = "ORVANE-DX1";
+// The editor's own: how the CW identification is played (words per minute, pitch in hertz).
+inline constexpr char CwWpm[] = "Sound/CwWpm";
+inline constexpr char CwPitch[] = "Sound/CwPitch";
+inline constexpr int DefaultCwWpm = 20;
+inline constexpr int DefaultCwPitch = 800;
+inline constexpr int SlowestCwWpm = 5, FastestCwWpm = 60;
+inline constexpr int LowestCwPitch = 300, HighestCwPitch = 2000;
 }  // namespace SettingKeys
 
 inline constexpr int RecentFileCount = 4;
@@ -28,6 +35,8 @@ struct Settings {
     QString fontName = QString::fromLatin1(SettingKeys::DefaultFontName);
     QString fontSize = QString::fromLatin1(SettingKeys::DefaultFontSize);
     std::array<QString, RecentFileCount> recentFiles;  // [0] is the most recent
+    int cwWpm = SettingKeys::DefaultCwWpm;             // within SlowestCwWpm..FastestCwWpm
+    int cwPitch = SettingKeys::DefaultCwPitch;         // within LowestCwPitch..HighestCwPitch
 
     // Enters a path at the top of the recent-file list unless it is already listed.
     void addRecentFile(const QString& path);

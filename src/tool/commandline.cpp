@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/settings.h"
+
 namespace Tool {
 
 namespace {
@@ -44,7 +46,13 @@ constexpr char ChangeNotes[] =
     "nothing is written at all.\n";
 
 // clang-format off
-constexpr std::array<CommandInfo, 6> CommandTable = {{
+constexpr char SoundNotes[] =
+    "\nWHAT is courtesy-tones.N (N the row 1..8) or cw.message, as dump names them.\n"
+    "A courtesy tone plays tone 1, delay 1, tone 2, delay 2 and tone 3 as stored; the\n"
+    "CW identification plays in Morse with standard timing. The file is 16-bit mono\n"
+    "PCM; it is never written onto FILE.orv itself.\n";
+
+constexpr std::array<CommandInfo, 7> CommandTable = {{
     {Command::Report, "report", "FILE.orv", 1, 1,
      "the printed report of the editor's Print Driver, as plain text or as a PDF file", ""},
     {Command::Dump, "dump", "FILE.orv", 1, 1,
@@ -62,6 +70,8 @@ constexpr std::array<CommandInfo, 6> CommandTable = {{
     {Command::Apply, "apply", "FILE.orv CHANGES.txt", 2, 2,
      "stores the \"key = value\" lines of a text as dump prints them (\"-\": standard input)",
      ChangeNotes},
+    {Command::Sound, "sound", "FILE.orv WHAT", 2, 2,
+     "a courtesy tone or the CW identification as a WAV sound file", SoundNotes},
 }};
 // clang-format on
 
@@ -82,7 +92,22 @@ struct OptionInfo {
 constexpr unsigned Changing = only(Command::Set) | only(Command::Apply);
 
 // clang-format off
-constexpr std::array<OptionInfo, 8> OptionTable = {{
+// A whole number within its range, for an option that takes one.
+QString storeNumber(std::optional<int>& into, const char* name, const QString& value, int lowest,
+                    int highest) {
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (!ok || number < lowest || number > highest)
+        return QStringLiteral("%1 takes a whole number from %2 to %3, not %4")
+            .arg(QLatin1String(name))
+            .arg(lowest)
+            .arg(highest)
+            .arg(quoted(value));
+    into = number;
+    return {};
+}
+
+constexpr std::array<OptionInfo, 11> OptionTable = {{
     {"--sections", "LIST", only(Command::Report),
      "the Print Driver's boxes to print, as comma-separated\n"
      "numbers (default: all), printed in box order:", storeSections},
@@ -117,6 +142,24 @@ constexpr std::array<OptionInfo, 8> OptionTable = {{
      [](Options& options, const QString&) { options.keys = true; return QString(); }},
     {"--check", nullptr, Changing, "print the changes as diff prints them",
      [](Options& options, const QString&) { options.check = true; return QString(); }},
+    {"--output", "OUT.wav", only(Command::Sound), "the WAV file to write",
+     [](Options& options, const QString& value) {
+         if (value.isEmpty()) return QStringLiteral("--output needs a file name");
+         options.output = value;
+         return QString();
+     }},
+    {"--wpm", "N", only(Command::Sound),
+     "CW speed in words per minute (PARIS), 5..60; without it, the\neditor's setting (20 when there is none)",
+     [](Options& options, const QString& value) {
+         return storeNumber(options.wpm, "--wpm", value, SettingKeys::SlowestCwWpm,
+                            SettingKeys::FastestCwWpm);
+     }},
+    {"--pitch", "HZ", only(Command::Sound),
+     "CW pitch in hertz, 300..2000; without it, the editor's setting\n(800 when there is none)",
+     [](Options& options, const QString& value) {
+         return storeNumber(options.pitch, "--pitch", value, SettingKeys::LowestCwPitch,
+                            SettingKeys::HighestCwPitch);
+     }},
     {"--yes", nullptr, Changing,
      "write even when the editor would ask first (the File Save\nAlert, another owner's or a hard-linked file)",
      [](Options& options, const QString&) { options.yes = true; return QString(); }},
@@ -194,8 +237,10 @@ QString parse(const QStringList& arguments, Options& options) {
             // "--name VALUE" or "--name=VALUE"; an option without a value is "--name" alone.
             const int equals = argument.indexOf(QLatin1Char('='));
             const QString name = argument.left(equals);  // all of it when there is no '='
-            const OptionInfo* option = findNamed(OptionTable, name);
-            if (!option || !takes(*command, *option))
+            const OptionInfo* option = nullptr;
+            for (const OptionInfo& row : OptionTable)
+                if (name == QLatin1String(row.name) && takes(*command, row)) option = &row;
+            if (!option)
                 return QStringLiteral("unknown option %1 for %2")
                     .arg(quoted(name), QLatin1String(command->name));
             if (given.contains(option)) return QStringLiteral("%1 given twice").arg(name);
@@ -210,6 +255,8 @@ QString parse(const QStringList& arguments, Options& options) {
         }
     }
     if (options.help) return {};
+    if (command->command == Command::Sound && !options.output)
+        return QStringLiteral("sound needs --output OUT.wav");
     if (options.files.size() < (options.keys ? 0 : command->minFiles))
         return QStringLiteral("%1 needs %2")
             .arg(QLatin1String(command->name), QLatin1String(command->files));

@@ -10,7 +10,7 @@
 
 namespace Tool {
 
-enum class Command { None, Report, Dump, Diff, Info, Set, Apply };
+enum class Command { None, Report, Dump, Diff, Info, Set, Apply, Sound };
 
 // Exit statuses.
 inline constexpr int Success = 0;    // done; for diff: the files are equal byte for byte
@@ -29,6 +29,8 @@ struct Options {
     bool check = false;                   // --check: print the changes in diff's form
     bool yes = false;                     // --yes: write over the questions the editor asks
     bool keys = false;                    // dump --keys: every key and what it takes, no file
+    std::optional<int> wpm;               // sound --wpm: CW speed in words per minute
+    std::optional<int> pitch;             // sound --pitch: CW pitch in hertz
 };
 
 struct ParsedCommandLine {

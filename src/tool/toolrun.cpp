@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTextStream>
 #include <algorithm>
@@ -16,7 +17,9 @@
 #include "core/texts.h"
 #include "fields/changes.h"
 #include "fields/dump.h"
+#include "formats/cwcode.h"
 #include "memory/memoryblocks.h"
+#include "sound/sound.h"
 
 namespace Tool {
 
@@ -249,6 +252,46 @@ QString infoText(const QString& absolutePath, const Image& image, bool fourMemor
     return text;
 }
 
+// sound: a courtesy tone or the CW identification as a WAV file, written like every other file
+// the programs write, and never over the configuration file.
+int sound(const Options& options, QTextStream& err) {
+    const QString& path = options.files.at(0);
+    const std::optional<Image> image = openImage(path, err);
+    if (!image) return Failure;
+    const QString what = options.files.at(1);
+    const Settings settings = toolSettings(options);
+    Sound::Steps steps;
+    static const QRegularExpression courtesyTone(QStringLiteral("^courtesy-tones\\.([1-8])$"));
+    if (const QRegularExpressionMatch row = courtesyTone.match(what); row.hasMatch()) {
+        steps = Sound::courtesyTone(*image, row.captured(1).toInt());
+    } else if (what == QLatin1String("cw.message")) {
+        const Sound::Keying keying{options.wpm.value_or(settings.cwWpm),
+                                   double(options.pitch.value_or(settings.cwPitch))};
+        const QString text = cwMessageText(*image);
+        steps = Sound::cwMessage(cwCodes(text).value_or(std::vector<std::uint8_t>{}), keying);
+    } else {
+        err << "orvtool: " << visibleFileName(what)
+            << ": no sound; WHAT is courtesy-tones.1 .. courtesy-tones.8 or cw.message\n"
+            << usageText(Command::Sound);
+        return Failure;
+    }
+
+    const QString& output = *options.output;
+    const QString target = visibleFileName(output);
+    if (isSameFile(output, path)) {
+        err << "orvtool: " << target
+            << ": this is the configuration file itself; the sound is not written over it\n";
+        return Failure;
+    }
+    const WriteStatus status = writeFileChecked(output, Sound::wav(Sound::render(steps)));
+    if (!status.ok) {
+        err << "orvtool: " << target << ": could not be written: " << status.reason << '\n';
+        return Failure;
+    }
+    if (steps.empty()) err << "orvtool: " << visibleFileName(what) << " makes no sound\n";
+    return Success;
+}
+
 int run(const Options& options, QTextStream& out, QTextStream& err, const PdfWriter& writePdf) {
     if (options.help) {
         out << (options.command == Command::None ? programHelp() : commandHelp(options.command));
@@ -266,6 +309,8 @@ int run(const Options& options, QTextStream& out, QTextStream& err, const PdfWri
         case Command::Set:
         case Command::Apply:
             return change(options, out, err);
+        case Command::Sound:
+            return sound(options, err);
         case Command::None:
             break;
     }

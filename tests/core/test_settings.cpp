@@ -130,3 +130,29 @@ TEST(Settings, AWriteThatDidNotReachTheDiskIsReported) {
     QSettings nowhere(store.dir.filePath(QStringLiteral("file/o_rv.ini")), QSettings::IniFormat);
     EXPECT_FALSE(writeSettings(nowhere, s));
 }
+
+TEST(Settings, CwSpeedAndPitchAreKeptInTheirOwnSectionWithinTheirRanges) {
+    const struct {
+        const char *wpm, *pitch;
+        int readWpm, readPitch;
+    } cases[] = {
+        {"", "", 20, 800},         {"5", "300", 5, 300},    {"60", "2000", 60, 2000},
+        {"4", "299", 20, 800},     {"61", "2001", 20, 800}, {" 25 ", "1.5", 25, 800},
+        {"fast", "-800", 20, 800},
+    };
+    for (const auto& c : cases) {
+        Store store;
+        store.settings.setValue(QStringLiteral("Sound/CwWpm"), QString::fromLatin1(c.wpm));
+        store.settings.setValue(QStringLiteral("Sound/CwPitch"), QString::fromLatin1(c.pitch));
+        const Settings s = readSettings(store.settings);
+        EXPECT_EQ(s.cwWpm, c.readWpm) << c.wpm;
+        EXPECT_EQ(s.cwPitch, c.readPitch) << c.pitch;
+    }
+    Store store;
+    Settings s;
+    s.cwWpm = 13;
+    s.cwPitch = 650;
+    ASSERT_TRUE(writeSettings(store.settings, s));
+    EXPECT_EQ(store.settings.value(QStringLiteral("Sound/CwWpm")).toString(), "13");
+    EXPECT_EQ(readSettings(store.settings).cwPitch, 650);
+}

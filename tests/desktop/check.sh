@@ -39,7 +39,7 @@ manuals)
         [ -z "$out" ] || { echo "$page.1: $out"; exit 1; }
     done
     text=$(zcat "$build/man/orvtool.1.gz" | groff -man -Tutf8 2>/dev/null)
-    for command in report dump diff info set apply; do
+    for command in report dump diff info set apply sound; do
         grep -qE "^ *$command [A-Z]" <<<"$text" || { echo "orvtool.1 lacks $command"; exit 1; }
     done
     ;;

@@ -1,0 +1,57 @@
+// The configuration as sound, without a sound device: courtesy tones and the CW identification
+// rendered to 16-bit mono samples exactly as their stored codes say, and the WAV file form of
+// those samples.
+#pragma once
+
+#include <QByteArray>
+#include <cstdint>
+#include <vector>
+
+#include "core/image.h"
+#include "core/settings.h"
+
+namespace Sound {
+
+inline constexpr int SampleRate = 22050;
+// Every burst rises and falls over this long (a raised cosine) inside its stated length, so it
+// starts and ends without a click.
+inline constexpr double RampMs = 3.0;
+
+// One step of a sound: a sine burst of `hertz` for `ms`, or silence when `hertz` is 0.
+struct Step {
+    double hertz = 0;
+    double ms = 0;
+
+    bool operator==(const Step&) const = default;
+};
+using Steps = std::vector<Step>;
+using Samples = std::vector<std::int16_t>;
+
+// Courtesy tone `row` (1..8): tone 1, delay 1, tone 2, delay 2, tone 3. A frequency code 0 is
+// silence for the tone's length; a field the controller cannot use (shown empty) plays nothing
+// for its step; a blank row (tone 1 frequency 0) is no sound at all.
+Steps courtesyTone(const Image& image, int row);
+// Whether the row makes any sound to play.
+bool isPlayable(const Steps& steps);
+
+// The CW keying: speed in words per minute by the PARIS standard (a dot lasts 1200 / wpm ms)
+// and the pitch of the tone.
+struct Keying {
+    int wpm = SettingKeys::DefaultCwWpm;
+    double pitch = SettingKeys::DefaultCwPitch;
+};
+
+// The Morse code of a CW character code ("." dot, "-" dash), empty for the word space and for
+// codes the controller does not know (above 46).
+const char* morse(std::uint8_t code);
+// A CW message in Morse with standard timing: dot 1 unit, dash 3, gap inside a character 1,
+// between characters 3; a word space makes the gap between its neighbours 7 units in all. Codes
+// above 46 play nothing.
+Steps cwMessage(const std::vector<std::uint8_t>& codes, const Keying& keying);
+
+// The samples of the steps, one after another.
+Samples render(const Steps& steps);
+// A WAV file (RIFF, PCM, 16-bit, mono, SampleRate) holding the samples.
+QByteArray wav(const Samples& samples);
+
+}  // namespace Sound

@@ -46,4 +46,26 @@ void erase(Image& image, int row) {
     std::fill_n(image.begin() + toneOffset(row), Region::CourtesyToneRecord, 0);
 }
 
+Sound::Steps sound(const Image& image, int row) {
+    const int at = toneOffset(row);
+    Sound::Steps steps;
+    if (image[at] == 0) return steps;  // a blank row
+    // A field the grid shows empty is a step the controller cannot play.
+    const auto hertz = [&](int field) { return Tones::frequencyText(image[at + field]); };
+    const auto ms = [&](int field) { return Tones::timeText(image[at + field]); };
+    const auto tone = [&](int field) {
+        if (!hertz(field).isEmpty() && !ms(field + 1).isEmpty())
+            steps.push_back({hertz(field).toDouble(), ms(field + 1).toDouble()});
+    };
+    const auto pause = [&](int field) {
+        if (!ms(field).isEmpty()) steps.push_back({0, ms(field).toDouble()});
+    };
+    tone(0);
+    pause(2);
+    tone(3);
+    pause(5);
+    tone(6);
+    return steps;
+}
+
 }  // namespace CourtesyTones

@@ -8,6 +8,7 @@
 #include "core/image.h"
 #include "core/regions.h"
 #include "formats/keypadrequest.h"
+#include "formats/sound.h"
 
 namespace CourtesyTones {
 
@@ -62,5 +63,10 @@ void store(Image& image, int row, int field, const QString& shown);
 void storeAnswer(Image& image, int row, int field, const QString& code);
 // "E": zeroes the row's eight bytes.
 void erase(Image& image, int row);
+
+// Row 0..7 as sound: tone 1, delay 1, tone 2, delay 2, tone 3. A frequency code 0 is silence for
+// the tone's length; a field the controller cannot use (shown empty) plays nothing for its step;
+// a blank row (tone 1 frequency 0) is no sound at all.
+Sound::Steps sound(const Image& image, int row);
 
 }  // namespace CourtesyTones

@@ -15,11 +15,12 @@
 #include "core/filewriter.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "devices/courtesytones.h"
 #include "fields/changes.h"
 #include "fields/dump.h"
 #include "formats/cwcode.h"
+#include "formats/sound.h"
 #include "memory/memoryblocks.h"
-#include "sound/sound.h"
 
 namespace Tool {
 
@@ -263,7 +264,7 @@ int sound(const Options& options, QTextStream& err) {
     Sound::Steps steps;
     static const QRegularExpression courtesyTone(QStringLiteral("^courtesy-tones\\.([1-8])$"));
     if (const QRegularExpressionMatch row = courtesyTone.match(what); row.hasMatch()) {
-        steps = Sound::courtesyTone(*image, row.captured(1).toInt());
+        steps = CourtesyTones::sound(*image, row.captured(1).toInt() - 1);
     } else if (what == QLatin1String("cw.message")) {
         const Sound::Keying keying{options.wpm.value_or(settings.cwWpm),
                                    double(options.pitch.value_or(settings.cwPitch))};

@@ -1,13 +1,12 @@
-// The configuration as sound, without a sound device: courtesy tones and the CW identification
-// rendered to 16-bit mono samples exactly as their stored codes say, and the WAV file form of
-// those samples.
+// The configuration as sound, without a sound device: steps of tone and silence (a courtesy tone,
+// the CW identification in Morse) rendered to 16-bit mono samples, and the WAV file form of those
+// samples.
 #pragma once
 
 #include <QByteArray>
 #include <cstdint>
 #include <vector>
 
-#include "core/image.h"
 #include "core/settings.h"
 
 namespace Sound {
@@ -27,11 +26,7 @@ struct Step {
 using Steps = std::vector<Step>;
 using Samples = std::vector<std::int16_t>;
 
-// Courtesy tone `row` (1..8): tone 1, delay 1, tone 2, delay 2, tone 3. A frequency code 0 is
-// silence for the tone's length; a field the controller cannot use (shown empty) plays nothing
-// for its step; a blank row (tone 1 frequency 0) is no sound at all.
-Steps courtesyTone(const Image& image, int row);
-// Whether the row makes any sound to play.
+// Whether the steps make any sound to play.
 bool isPlayable(const Steps& steps);
 
 // The CW keying: speed in words per minute by the PARIS standard (a dot lasts 1200 / wpm ms)

@@ -10,7 +10,7 @@
 
 #include "devices/courtesytones.h"
 #include "formats/cwcode.h"
-#include "sound/sound.h"
+#include "formats/sound.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ TEST(CourtesyToneSound, StepsFollowTheStoredCodes) {
         {{0, 3, 3, 5, 3, 3, 5, 3}, {}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Sound::courtesyTone(withTone(5, c.bytes), 5), c.steps);
+        EXPECT_EQ(CourtesyTones::sound(withTone(5, c.bytes), 4), c.steps);
         EXPECT_EQ(Sound::isPlayable(c.steps),
                   !c.steps.empty() && c.steps[0].ms > 0 && c.steps[0].hertz > 0);
     }
@@ -97,7 +97,7 @@ TEST(CourtesyToneSound, StepsFollowTheStoredCodes) {
 
 TEST(CourtesyToneSound, EachBurstHasItsPitchAndLengthAndRisesWithoutAClick) {
     const Sound::Samples s =
-        Sound::render(Sound::courtesyTone(withTone(2, {8, 2, 1, 6, 3, 2, 1, 1}), 2));
+        Sound::render(CourtesyTones::sound(withTone(2, {8, 2, 1, 6, 3, 2, 1, 1}), 1));
     // 1000 Hz 100 ms, 50 ms, 800 Hz 150 ms, 100 ms, 300 Hz 50 ms
     ASSERT_NEAR(ms(s.size()), 450, 0.05);
     const std::vector<Stretch> found = runs(s);

@@ -1,32 +1,17 @@
-#include "sound/sound.h"
+#include "formats/sound.h"
 
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "devices/courtesytones.h"
 #include "formats/cwcode.h"
-#include "formats/tones.h"
 
 namespace Sound {
 
 namespace {
 
 constexpr double Amplitude = 0.6 * 32767;
-
-// The hertz of a frequency byte, or nothing when the grid shows it empty.
-std::optional<double> hertzOf(std::uint8_t byte) {
-    const QString text = Tones::frequencyText(byte);
-    if (text.isEmpty()) return std::nullopt;
-    return text.toDouble();
-}
-
-std::optional<double> msOf(std::uint8_t byte) {
-    const QString text = Tones::timeText(byte);
-    if (text.isEmpty()) return std::nullopt;
-    return text.toDouble();
-}
 
 // The Morse of each CW character code, in the pick list's order.
 // clang-format off
@@ -51,26 +36,6 @@ static_assert(std::size(MorseCodes) == Cw::Characters.size());
 constexpr std::uint8_t WordSpace = 38;
 
 }  // namespace
-
-Steps courtesyTone(const Image& image, int row) {
-    const int at = CourtesyTones::toneOffset(row - 1);
-    Steps steps;
-    if (image[at] == 0) return steps;  // a blank row
-    const auto tone = [&](int field) {
-        const auto hertz = hertzOf(image[at + field]);
-        const auto ms = msOf(image[at + field + 1]);
-        if (hertz && ms) steps.push_back({*hertz, *ms});
-    };
-    const auto pause = [&](int field) {
-        if (const auto ms = msOf(image[at + field])) steps.push_back({0, *ms});
-    };
-    tone(0);
-    pause(2);
-    tone(3);
-    pause(5);
-    tone(6);
-    return steps;
-}
 
 bool isPlayable(const Steps& steps) {
     return std::any_of(steps.begin(), steps.end(),

@@ -1,6 +1,5 @@
 # Installing the programs where a desktop finds them, the sample configuration and the manual pages,
 # and the Debian package (cpack). The help stays built into the editor.
-include(GNUInstallDirs)
 
 set(ORV_DATA ${PROJECT_SOURCE_DIR}/data)
 

@@ -18,12 +18,13 @@ dpkg-deb -f "$deb" Package Version Architecture Maintainer Section Depends
 status=0
 fail() { echo "package check: $*" >&2; status=1; }
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in qt6-qpa-plugins libqt6widgets6 libqt6network6 libqt6printsupport6 libcups2 libc6; do
+for needed in qt6-qpa-plugins libqt6widgets6 libqt6network6 libqt6printsupport6 libqt6multimedia6 \
+              libcups2 libc6; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed"
 done
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no Maintainer"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for file in ./usr/bin/orvedit ./usr/bin/orvtool \
+for file in ./usr/bin/orvedit ./usr/bin/orvtool ./usr/lib/orvedit/liborvplayer.so \
             ./usr/share/applications/orvedit.desktop \
             ./usr/share/mime/packages/orvedit.xml \
             ./usr/share/metainfo/org.orvane.orvedit.metainfo.xml \

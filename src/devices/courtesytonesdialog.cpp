@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "devices/devicefields.h"
+#include "ui/soundplayer.h"
 #include "ui/valuefield.h"
 #include "ui/windows.h"
 
@@ -16,6 +17,7 @@ namespace {
 // captions, the units, then the eight courtesy tones.
 constexpr int FirstFieldColumn = 1;
 constexpr int EraseColumn = FirstFieldColumn + FieldCount;
+constexpr int PlayColumn = EraseColumn + 1;
 constexpr int FirstToneRow = 2;
 constexpr int FieldWidth = 64;
 
@@ -86,6 +88,15 @@ CourtesyTonesDialog::CourtesyTonesDialog(const EditorContext& context, QWidget* 
         erase->setToolTip(erase->accessibleDescription());
         connect(erase, &QPushButton::clicked, this, [this, r] { eraseRow(r); });
         grid->addWidget(erase, FirstToneRow + r, EraseColumn);
+        // The editor's own: the courtesy tone as the controller will sound it.
+        auto* play =
+            new PlayButton([this, r] { return Sound::pcm(Sound::render(sound(m_image, r))); },
+                           Sound::SampleRate, this);
+        play->setObjectName(QStringLiteral("cmdPlay%1").arg(r));
+        play->setAccessibleDescription(tr("Plays courtesy tone %1").arg(number));
+        play->setToolTipText(play->accessibleDescription());
+        grid->addWidget(play, FirstToneRow + r, PlayColumn);
+        m_play[r] = play;
     }
     grid->setColumnMinimumWidth(EraseColumn - 1, FieldWidth);
     grid->setColumnMinimumWidth(0, 16);
@@ -97,9 +108,12 @@ CourtesyTonesDialog::CourtesyTonesDialog(const EditorContext& context, QWidget* 
 }
 
 void CourtesyTonesDialog::display() {
-    for (int r = 0; r < RowCount; ++r)
+    for (int r = 0; r < RowCount; ++r) {
         for (int f = 0; f < FieldCount; ++f)
             m_fields[r][f]->setValue(toneField(r, f).text(m_image));
+        // A blank row has nothing to play.
+        m_play[r]->setPlayable(Sound::isPlayable(sound(m_image, r)));
+    }
 }
 
 const Fields::Field& CourtesyTonesDialog::toneField(int row, int field) const {

@@ -8,6 +8,7 @@
 #include "devices/courtesytones.h"
 #include "ui/editordialog.h"
 
+class PlayButton;
 class QPushButton;
 class ValueField;
 
@@ -16,7 +17,8 @@ class CourtesyTonesDialog : public EditorDialog {
 public:
     // Row r (0..7) is courtesy tone r + 1: the row label lblRow<r>, the fields lblT1_<r>,
     // lblTD1_<r>, lblD1_<r>, lblT2_<r>, lblTD2_<r>, lblD2_<r>, lblT3_<r>, lblTD3_<r> (record
-    // bytes 0..7) and the erase button cmdErase<r>; cmdOK closes.
+    // bytes 0..7), the erase button cmdErase<r> and the editor's own cmdPlay<r>, which plays the
+    // courtesy tone as stored; cmdOK closes.
     explicit CourtesyTonesDialog(const EditorContext& context, QWidget* parent = nullptr);
 
     // "E": zeroes the row's record.
@@ -32,4 +34,5 @@ private:
 
     std::array<std::array<ValueField*, CourtesyTones::FieldCount>, CourtesyTones::RowCount>
         m_fields{};
+    std::array<PlayButton*, CourtesyTones::RowCount> m_play{};
 };

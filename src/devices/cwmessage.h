@@ -20,6 +20,7 @@ class CwComposition {
 public:
     bool composing() const { return m_composing; }
     int count() const { return static_cast<int>(m_codes.size()); }
+    const std::vector<std::uint8_t>& codes() const { return m_codes; }
     // The composed characters as text.
     QString text() const;
 

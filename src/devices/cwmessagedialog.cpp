@@ -6,10 +6,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/settings.h"
 #include "devices/devicefields.h"
+#include "formats/sound.h"
 #include "ui/prompts.h"
+#include "ui/soundplayer.h"
 
 namespace {
 constexpr int WordSpaceCode = 38;  // shows as a blank cell in the pick list
@@ -86,13 +90,60 @@ CwMessageDialog::CwMessageDialog(const EditorContext& context, QWidget* parent)
     }
     buttons->addStretch();
 
+    // The editor's own: the message heard as the controller keys it, the one being composed or
+    // else the stored one, at the speed and pitch kept in the editor's settings.
+    m_play = new PlayButton(
+        [this] {
+            const Sound::Keying keying{m_settings.cwWpm, double(m_settings.cwPitch)};
+            return Sound::pcm(Sound::render(Sound::cwMessage(shownCodes(), keying)));
+        },
+        Sound::SampleRate, this);
+    m_play->setObjectName(QStringLiteral("cmdPlay"));
+    m_play->setToolTipText(tr("Plays the message in Morse code"));
+    const auto spin = [this](const QString& name, const QString& suffix, int lowest, int highest,
+                             int step, int value, const QString& help) {
+        auto* box = new QSpinBox(this);
+        box->setObjectName(name);
+        box->setRange(lowest, highest);
+        box->setSingleStep(step);
+        box->setValue(value);
+        box->setSuffix(suffix);
+        box->setToolTip(help);
+        box->setAccessibleName(help);
+        return box;
+    };
+    m_wpm = spin(QStringLiteral("spnWpm"), tr(" WPM"), SettingKeys::SlowestCwWpm,
+                 SettingKeys::FastestCwWpm, 1, m_settings.cwWpm, tr("Speed in words per minute"));
+    m_pitch = spin(QStringLiteral("spnPitch"), tr(" Hz"), SettingKeys::LowestCwPitch,
+                   SettingKeys::HighestCwPitch, 50, m_settings.cwPitch, tr("Pitch in hertz"));
+    connect(m_wpm, &QSpinBox::valueChanged, this, [this](int wpm) { m_settings.cwWpm = wpm; });
+    connect(m_pitch, &QSpinBox::valueChanged, this,
+            [this](int pitch) { m_settings.cwPitch = pitch; });
+    auto* sound = new QHBoxLayout;
+    sound->addWidget(m_play);
+    sound->addWidget(m_wpm);
+    sound->addWidget(m_pitch);
+    sound->addStretch();
+
     auto* lower = new QHBoxLayout;
     lower->addWidget(m_list);
     lower->addLayout(buttons);
     QVBoxLayout* layout = body();
     layout->addWidget(frame);
+    layout->addLayout(sound);
     layout->addLayout(lower);
     QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::vector<std::uint8_t> CwMessageDialog::shownCodes() const {
+    return m_composition.composing() ? m_composition.codes() : cwStoredCodes(m_image);
+}
+
+void CwMessageDialog::showEvent(QShowEvent* event) {
+    // The speed and pitch as the settings hold them now (another dialog may have changed them).
+    m_wpm->setValue(m_settings.cwWpm);
+    m_pitch->setValue(m_settings.cwPitch);
+    EditorDialog::showEvent(event);
 }
 
 void CwMessageDialog::display() {

@@ -7,12 +7,17 @@ QString cwCharText(std::uint8_t code) {
     return code < Cw::Characters.size() ? QString::fromLatin1(Cw::Characters[code]) : QString();
 }
 
-QString cwMessageText(const Image& image) {
+std::vector<std::uint8_t> cwStoredCodes(const Image& image) {
     const int count = image[Cw::MessageOffset];
-    if (count == 0) return QLatin1String(Cw::EmptyMessage);
     const int end = std::min(Cw::MessageOffset + 1 + count, ImageSize);
+    return {image.begin() + Cw::MessageOffset + 1, image.begin() + end};
+}
+
+QString cwMessageText(const Image& image) {
+    const std::vector<std::uint8_t> codes = cwStoredCodes(image);
+    if (codes.empty()) return QLatin1String(Cw::EmptyMessage);
     QString text;
-    for (int at = Cw::MessageOffset + 1; at < end; ++at) text += cwCharText(image[at]);
+    for (const std::uint8_t code : codes) text += cwCharText(code);
     return text;
 }
 

@@ -36,6 +36,9 @@ QString cwCharText(std::uint8_t code);
 // The stored message as text: as many codes as the count byte says, read as stored (a count above
 // 31 runs on into the following bytes, but never past the image); "(Empty)" for a count of 0.
 QString cwMessageText(const Image& image);
+// The stored codes as the controller keys them: as many as the count byte says (the same run as
+// cwMessageText reads), unknown codes included.
+std::vector<std::uint8_t> cwStoredCodes(const Image& image);
 // The character codes of a message text as cwMessageText shows it: "(AR)" and "(SK)" are one
 // character each, "(Empty)" and the empty text are no characters. Nothing when the text holds
 // anything else or more than 31 characters.

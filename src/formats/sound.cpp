@@ -89,6 +89,13 @@ Samples render(const Steps& steps) {
     return out;
 }
 
+QByteArray pcm(const Samples& samples) {
+    QByteArray out(qsizetype(samples.size() * 2), '\0');
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        qToLittleEndian(quint16(samples[i]), out.data() + 2 * i);
+    return out;
+}
+
 QByteArray wav(const Samples& samples) {
     const auto le32 = [](QByteArray& out, quint32 v) {
         char b[4];

@@ -48,5 +48,7 @@ Steps cwMessage(const std::vector<std::uint8_t>& codes, const Keying& keying);
 Samples render(const Steps& steps);
 // A WAV file (RIFF, PCM, 16-bit, mono, SampleRate) holding the samples.
 QByteArray wav(const Samples& samples);
+// The bare samples, little-endian, as a sound output takes them.
+QByteArray pcm(const Samples& samples);
 
 }  // namespace Sound

@@ -268,8 +268,7 @@ int sound(const Options& options, QTextStream& err) {
     } else if (what == QLatin1String("cw.message")) {
         const Sound::Keying keying{options.wpm.value_or(settings.cwWpm),
                                    double(options.pitch.value_or(settings.cwPitch))};
-        const QString text = cwMessageText(*image);
-        steps = Sound::cwMessage(cwCodes(text).value_or(std::vector<std::uint8_t>{}), keying);
+        steps = Sound::cwMessage(cwStoredCodes(*image), keying);
     } else {
         err << "orvtool: " << visibleFileName(what)
             << ": no sound; WHAT is courtesy-tones.1 .. courtesy-tones.8 or cw.message\n"

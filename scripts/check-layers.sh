@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS=0
 declare -A layer=([core]=0 [formats]=1 [ui]=2 [codes]=3 [voice]=3 [commands]=3 [devices]=3
-                  [memory]=3 [player]=3 [fields]=4 [report]=5 [app]=6 [tool]=6)
+                  [memory]=3 [player]=1 [fields]=4 [report]=5 [app]=6 [tool]=6)
 bad=0
 files=0
 while IFS= read -r file; do

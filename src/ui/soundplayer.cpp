@@ -29,6 +29,32 @@ bool soundServerReachable() {
     return false;
 }
 
+// The sound output library's two C entry points, behind the sink interface.
+class LibrarySink final : public SoundSink {
+public:
+    using Start = int (*)(const char*, long long, int, void (*)(void*), void*, char*, int);
+    using Stop = void (*)();
+
+    LibrarySink(Start start, Stop stop) : m_start(start), m_stop(stop) {}
+    ~LibrarySink() override { m_stop(); }
+
+    bool start(const QByteArray& pcm, int sampleRate, QString* problem) override {
+        char reason[512] = {};
+        if (m_start(pcm.constData(), pcm.size(), sampleRate, &LibrarySink::ended, this, reason,
+                    int(sizeof reason)) == 0)
+            return true;
+        *problem = QString::fromUtf8(reason);
+        return false;
+    }
+    void stop() override { m_stop(); }
+
+private:
+    static void ended(void* self) { emit static_cast<LibrarySink*>(self)->finished(); }
+
+    Start m_start;
+    Stop m_stop;
+};
+
 }  // namespace
 
 SoundPlayer& SoundPlayer::instance() {
@@ -59,13 +85,15 @@ bool SoundPlayer::ensureSink() {
         for (const QString& candidate : libraryCandidates()) {
             if (!QFileInfo::exists(candidate)) continue;
             QLibrary library(candidate);
-            const auto create =
-                reinterpret_cast<CreateSoundSink>(library.resolve(CreateSoundSinkName));
-            if (!create) {
+            const auto start =
+                reinterpret_cast<LibrarySink::Start>(library.resolve("orvPlayerStart"));
+            const auto stop = reinterpret_cast<LibrarySink::Stop>(library.resolve("orvPlayerStop"));
+            if (!start || !stop) {
                 m_problem = tr("No sound output: %1").arg(library.errorString());
                 return false;
             }
-            m_sink.reset(create());
+            // The library stays loaded for the rest of the run.
+            m_sink = std::make_unique<LibrarySink>(start, stop);
             break;
         }
         if (!m_sink && m_problem.isEmpty())

@@ -10,7 +10,8 @@
 #include <functional>
 #include <memory>
 
-// What the loaded library provides: plays 16-bit mono samples and says when they have ended.
+// A sound output: plays 16-bit mono samples and says when they have ended. The program's own is
+// the library loaded on the first Play; tests give one of their own.
 class SoundSink : public QObject {
     Q_OBJECT
 public:
@@ -21,10 +22,6 @@ public:
 signals:
     void finished();
 };
-
-// The library's one entry point, by this name.
-using CreateSoundSink = SoundSink* (*)();
-inline constexpr char CreateSoundSinkName[] = "orvCreateSoundSink";
 
 class SoundPlayer : public QObject {
     Q_OBJECT

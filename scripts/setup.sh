@@ -10,10 +10,12 @@ cd "$(dirname "$0")/.."
 # cups and printer-driver-cups-pdf: the print test runs its own print service with a PDF queue.
 # help2man makes orvtool's manual page, file lets cpack find the programs for dpkg-shlibdeps; the
 # desktop entry, the MIME type and the AppStream file are checked with their validators. Qt
-# Multimedia plays sound, from a library the editor loads on the first Play.
+# Multimedia plays sound, from a library the editor loads on the first Play; espeak-ng speaks the
+# voice messages.
 packages=(build-essential cmake qt6-base-dev libgl-dev libcups2-dev libgtest-dev libgmock-dev
           fonts-liberation poppler-utils cups printer-driver-cups-pdf help2man
-          desktop-file-utils appstream shared-mime-info libxml2-utils file qt6-multimedia-dev)
+          desktop-file-utils appstream shared-mime-info libxml2-utils file qt6-multimedia-dev
+          libespeak-ng-dev)
 install_only=false
 if [ "${1:-}" = "--install-only" ]; then
     install_only=true

@@ -47,9 +47,12 @@ constexpr char ChangeNotes[] =
 
 // clang-format off
 constexpr char SoundNotes[] =
-    "\nWHAT is courtesy-tones.N (N the row 1..8) or cw.message, as dump names them.\n"
-    "A courtesy tone plays tone 1, delay 1, tone 2, delay 2 and tone 3 as stored; the\n"
-    "CW identification plays in Morse with standard timing. The file is 16-bit mono\n"
+    "\nWHAT is courtesy-tones.N (N the row 1..8), cw.message, a voice message\n"
+    "(voice.BLOCK.message-NN) or a speed dial's identification\n"
+    "(speed-dial.NN.identification, emergency-speed-dial.N.identification), as dump\n"
+    "names them. A courtesy tone plays tone 1, delay 1, tone 2, delay 2 and tone 3 as\n"
+    "stored; the CW identification plays in Morse with standard timing; a voice\n"
+    "message is spoken by the espeak-ng speech synthesiser. The file is 16-bit mono\n"
     "PCM; it is never written onto FILE.orv itself.\n";
 
 constexpr std::array<CommandInfo, 7> CommandTable = {{
@@ -71,7 +74,8 @@ constexpr std::array<CommandInfo, 7> CommandTable = {{
      "stores the \"key = value\" lines of a text as dump prints them (\"-\": standard input)",
      ChangeNotes},
     {Command::Sound, "sound", "FILE.orv WHAT", 2, 2,
-     "a courtesy tone or the CW identification as a WAV sound file", SoundNotes},
+     "a courtesy tone, the CW identification or a voice message as a WAV sound file",
+     SoundNotes},
 }};
 // clang-format on
 

@@ -16,11 +16,13 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "devices/courtesytones.h"
+#include "fields/catalogue.h"
 #include "fields/changes.h"
 #include "fields/dump.h"
 #include "formats/cwcode.h"
 #include "formats/sound.h"
 #include "memory/memoryblocks.h"
+#include "voice/speech.h"
 
 namespace Tool {
 
@@ -253,8 +255,15 @@ QString infoText(const QString& absolutePath, const Image& image, bool fourMemor
     return text;
 }
 
-// sound: a courtesy tone or the CW identification as a WAV file, written like every other file
-// the programs write, and never over the configuration file.
+// The word-string field (a voice message, a speed dial's identification) of a dump key.
+const Fields::Field* wordStringField(const QString& key, bool fourMemorySaves) {
+    for (const Fields::Field& field : Fields::catalogue(fourMemorySaves))
+        if (field.key == key && field.edit == Fields::Edit::Composer) return &field;
+    return nullptr;
+}
+
+// sound: a courtesy tone, the CW identification or a voice message as a WAV file, written like
+// every other file the programs write, and never over the configuration file.
 int sound(const Options& options, QTextStream& err) {
     const QString& path = options.files.at(0);
     const std::optional<Image> image = openImage(path, err);
@@ -262,6 +271,7 @@ int sound(const Options& options, QTextStream& err) {
     const QString what = options.files.at(1);
     const Settings settings = toolSettings(options);
     Sound::Steps steps;
+    Sound::Samples samples;
     static const QRegularExpression courtesyTone(QStringLiteral("^courtesy-tones\\.([1-8])$"));
     if (const QRegularExpressionMatch row = courtesyTone.match(what); row.hasMatch()) {
         steps = CourtesyTones::sound(*image, row.captured(1).toInt() - 1);
@@ -269,9 +279,21 @@ int sound(const Options& options, QTextStream& err) {
         const Sound::Keying keying{options.wpm.value_or(settings.cwWpm),
                                    double(options.pitch.value_or(settings.cwPitch))};
         steps = Sound::cwMessage(cwStoredCodes(*image), keying);
+    } else if (const Fields::Field* words = wordStringField(what, settings.fourMemorySaves)) {
+        const Fields::ByteRanges ranges = words->reads(*image);
+        const std::vector<int> numbers =
+            ranges.empty() ? std::vector<int>{} : Speech::wordNumbers(*image, ranges.front());
+        if (!numbers.empty() && !Speech::unavailable().isEmpty()) {
+            err << "orvtool: " << Speech::unavailable() << '\n';
+            return Failure;
+        }
+        samples = Speech::render(numbers);
+        steps.push_back({0, 0});  // a message: its samples are made already
     } else {
         err << "orvtool: " << visibleFileName(what)
-            << ": no sound; WHAT is courtesy-tones.1 .. courtesy-tones.8 or cw.message\n"
+            << ": no sound; WHAT is courtesy-tones.1 .. courtesy-tones.8, cw.message, a voice "
+               "message (voice.BLOCK.message-NN) or a speed dial's identification, as dump "
+               "names them\n"
             << usageText(Command::Sound);
         return Failure;
     }
@@ -283,12 +305,13 @@ int sound(const Options& options, QTextStream& err) {
             << ": this is the configuration file itself; the sound is not written over it\n";
         return Failure;
     }
-    const WriteStatus status = writeFileChecked(output, Sound::wav(Sound::render(steps)));
+    if (samples.empty()) samples = Sound::render(steps);
+    const WriteStatus status = writeFileChecked(output, Sound::wav(samples));
     if (!status.ok) {
         err << "orvtool: " << target << ": could not be written: " << status.reason << '\n';
         return Failure;
     }
-    if (steps.empty()) err << "orvtool: " << visibleFileName(what) << " makes no sound\n";
+    if (samples.empty()) err << "orvtool: " << visibleFileName(what) << " makes no sound\n";
     return Success;
 }
 

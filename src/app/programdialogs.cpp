@@ -6,8 +6,12 @@
 #include "ui/keypaddialog.h"
 #include "ui/qtprompts.h"
 #include "ui/voicecomposerdialog.h"
+#include "voice/speech.h"
 
 void bindProgramDialogs(QtPrompts& prompts) {
+    VoiceComposerDialog::setSpeaker(
+        [](const std::vector<int>& numbers) { return Sound::pcm(Speech::render(numbers)); },
+        Sound::SampleRate);
     prompts.setKeypad([&prompts](const KeypadRequest& request) {
         KeypadDialog pad(prompts, QApplication::activeWindow());
         return pad.enterKeys(request);

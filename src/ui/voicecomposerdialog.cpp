@@ -13,7 +13,18 @@
 
 #include "core/texts.h"
 #include "formats/vocabulary.h"
+#include "ui/soundplayer.h"
 #include "ui/voicetexts.h"
+
+namespace {
+VoiceComposerDialog::Speaker g_speaker;
+int g_speakerRate = 22050;
+}  // namespace
+
+void VoiceComposerDialog::setSpeaker(Speaker speaker, int sampleRate) {
+    g_speaker = std::move(speaker);
+    g_speakerRate = sampleRate;
+}
 
 namespace {
 constexpr Vocabulary::PickList Lists[] = {Vocabulary::PickList::AllWords,
@@ -105,8 +116,19 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
     connect(m_clear, &QPushButton::clicked, this, &VoiceComposerDialog::clearWords);
     connect(m_ok, &QPushButton::clicked, this, &VoiceComposerDialog::acceptWords);
     connect(m_cancel, &QPushButton::clicked, this, &VoiceComposerDialog::cancelComposing);
+    // The editor's own: the words composed so far, spoken.
+    m_play = new PlayButton(
+        [this] {
+            std::vector<int> numbers;
+            for (const QString& slot : std::as_const(m_slots)) numbers.push_back(slot.toInt());
+            return g_speaker ? g_speaker(numbers) : QByteArray();
+        },
+        g_speakerRate, this);
+    m_play->setObjectName(QStringLiteral("cmdPlay"));
+    m_play->setToolTipText(tr("Speaks the words composed"));
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {m_backSpace, m_clear, m_ok, m_cancel}) {
+    for (QPushButton* button :
+         {m_backSpace, m_clear, m_ok, m_cancel, static_cast<QPushButton*>(m_play)}) {
         button->setMinimumWidth(100);
         buttons->addWidget(button);
     }
@@ -171,6 +193,7 @@ void VoiceComposerDialog::showText() {
 }
 
 void VoiceComposerDialog::showCount() {
+    m_play->setPlayable(g_speaker && !m_slots.isEmpty());
     if (!m_newWords) {
         m_count->clear();
         return;

@@ -5,11 +5,14 @@
 
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "ui/armingdelay.h"
 #include "ui/plaindialog.h"
 #include "ui/prompts.h"
 
+class PlayButton;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -24,6 +27,11 @@ public:
     // composer cannot land on one of them.
     explicit VoiceComposerDialog(Prompts& prompts, QWidget* parent = nullptr,
                                  int armDelayMs = ArmingDelay::DefaultMs);
+
+    // What the editor's own cmdPlay speaks the composed words with: their numbers in, 16-bit mono
+    // samples at `sampleRate` out. Without one the button stays disabled.
+    using Speaker = std::function<QByteArray(const std::vector<int>& numbers)>;
+    static void setSpeaker(Speaker speaker, int sampleRate);
 
     // Shows the composer modally for one field and returns what the caller shows and stores.
     ComposeResult compose(const ComposeRequest& request);
@@ -73,4 +81,5 @@ private:
     // always shows exactly these labels, so the text matches the words that will be stored.
     QStringList m_labels;
     QStringList m_slots;
+    PlayButton* m_play = nullptr;
 };

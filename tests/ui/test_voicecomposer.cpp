@@ -17,6 +17,7 @@
 #include "dialogcheck.h"
 #include "formats/vocabulary.h"
 #include "scriptedprompts.h"
+#include "ui/soundplayer.h"
 #include "ui/voicecomposerdialog.h"
 
 namespace {
@@ -363,4 +364,44 @@ TEST(ComposerArming, ButtonsDoNothingUntilArmed) {
     EXPECT_EQ(result.text, QString());
     EXPECT_TRUE(result.newWords);
     EXPECT_EQ(prompts.beeps, 0);
+}
+
+namespace {
+
+// Takes what it is given to play; the composer's speaker says which words it was asked for.
+class TakingSink : public SoundSink {
+public:
+    bool start(const QByteArray&, int, QString*) override { return true; }
+    void stop() override {}
+};
+
+}  // namespace
+
+TEST_F(Composer, PlaySpeaksTheWordsComposedAndEscapeStopsOnlyTheSound) {
+    std::vector<int> spoken;
+    VoiceComposerDialog::setSpeaker(
+        [&spoken](const std::vector<int>& numbers) {
+            spoken = numbers;
+            return QByteArray(100, '\0');
+        },
+        22050);
+    SoundPlayer::instance().setSinkFactory([] { return std::make_unique<TakingSink>(); });
+    const ComposeResult result = compose(dialog, {23, 1, QStringLiteral("Old")}, [&] {
+        auto* play = child<QPushButton>(dialog, "cmdPlay");
+        EXPECT_FALSE(play->isEnabled());  // the stored text: nothing composed yet
+        click(dialog, "cmdClear");
+        pick(dialog, "lstAll", QStringLiteral("A"));
+        pick(dialog, "lstAll", QStringLiteral("Fire"));
+        ASSERT_TRUE(play->isEnabled());
+        click(dialog, "cmdPlay");
+        EXPECT_EQ(spoken, (std::vector<int>{210, 381}));
+        EXPECT_EQ(play->text(), QStringLiteral("Stop"));
+        QTest::keyClick(child<QListWidget>(dialog, "lstAll"), Qt::Key_Escape);
+        EXPECT_EQ(play->text(), QStringLiteral("Play"));
+        EXPECT_TRUE(dialog.isVisible());
+        click(dialog, "cmdExit");
+    });
+    EXPECT_EQ(result.words, QStringList({"210", "381"}));
+    SoundPlayer::instance().setSinkFactory({});
+    VoiceComposerDialog::setSpeaker({}, 22050);
 }

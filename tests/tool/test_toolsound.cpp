@@ -47,6 +47,27 @@ TEST_F(ToolSound, WritesACourtesyToneAndTheCwIdentificationAsWav) {
     EXPECT_EQ(cwLength({}), qRound64(22050 * 0.45));
 }
 
+TEST_F(ToolSound, SpeaksAVoiceMessageAndASpeedDialIdentification) {
+    Image image = soundImage();
+    const QString file = input(QStringLiteral("club.orv"), image);
+    // The sample's words: set through the tool itself, as a user would.
+    const ToolRun set =
+        run({"set", file, "voice.base.message-01=Repeater", "speed-dial.05.number=5550105",
+             "speed-dial.05.identification= Fire", "--output", path("words.orv")});
+    ASSERT_EQ(set.status, 0) << set.err.toStdString();
+    for (const char* what : {"voice.base.message-01", "speed-dial.05.identification"}) {
+        const ToolRun spoken = run({"sound", path("words.orv"), what, "--output", path("v.wav")});
+        ASSERT_EQ(spoken.status, 0) << spoken.err.toStdString();
+        QFile wav(path(QStringLiteral("v.wav")));
+        ASSERT_TRUE(wav.open(QIODevice::ReadOnly));
+        EXPECT_GT(sampleCount(wav.readAll()), 22050 / 10) << what;  // a word lasts
+    }
+    // An empty message makes no sound, and says so.
+    const ToolRun empty = run({"sound", file, "voice.base.message-02", "--output", path("e.wav")});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_TRUE(empty.err.contains(QLatin1String("makes no sound"))) << empty.err.toStdString();
+}
+
 TEST_F(ToolSound, RefusesUnknownSoundsBadNumbersAndTheConfigurationItself) {
     const QString file = input(QStringLiteral("club.orv"), soundImage());
     const struct {

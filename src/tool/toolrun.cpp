@@ -280,9 +280,10 @@ int sound(const Options& options, QTextStream& err) {
                                    double(options.pitch.value_or(settings.cwPitch))};
         steps = Sound::cwMessage(cwStoredCodes(*image), keying);
     } else if (const Fields::Field* words = wordStringField(what, settings.fourMemorySaves)) {
-        const Fields::ByteRanges ranges = words->reads(*image);
-        const std::vector<int> numbers =
-            ranges.empty() ? std::vector<int>{} : Speech::wordNumbers(*image, ranges.front());
+        // The word string the field stores: its count byte, then its words.
+        const std::vector<int> numbers = words->writes.empty()
+                                             ? std::vector<int>{}
+                                             : Speech::wordNumbers(*image, words->writes.front());
         if (!numbers.empty() && !Speech::unavailable().isEmpty()) {
             err << "orvtool: " << Speech::unavailable() << '\n';
             return Failure;

@@ -40,7 +40,7 @@ VoiceMessagesDialog::VoiceMessagesDialog(const EditorContext& context, QWidget* 
     // The editor's own: the message as the controller will say it, through a speech synthesiser.
     m_play = new PlayButton(
         [this] {
-            const Fields::ByteRanges ranges = fields()[m_playedRow].reads(m_image);
+            const Fields::ByteRanges& ranges = fields()[m_playedRow].writes;
             return Sound::pcm(ranges.empty()
                                   ? Sound::Samples{}
                                   : Speech::render(Speech::wordNumbers(m_image, ranges.front())));
@@ -74,7 +74,7 @@ bool VoiceMessagesDialog::eventFilter(QObject* watched, QEvent* event) {
 void VoiceMessagesDialog::choosePlayed(int row) {
     m_playedRow = row;
     m_played->setText(tr("Message %1").arg(row + 1));
-    const Fields::ByteRanges ranges = fields()[row].reads(m_image);
+    const Fields::ByteRanges& ranges = fields()[row].writes;
     m_play->setPlayable(!ranges.empty() && !Speech::wordNumbers(m_image, ranges.front()).empty());
     m_play->setToolTipText(tr("Speaks message %1").arg(row + 1));
 }

@@ -50,10 +50,10 @@ TEST_F(ToolSound, WritesACourtesyToneAndTheCwIdentificationAsWav) {
 TEST_F(ToolSound, SpeaksAVoiceMessageAndASpeedDialIdentification) {
     Image image = soundImage();
     const QString file = input(QStringLiteral("club.orv"), image);
-    // The sample's words: set through the tool itself, as a user would.
+    // The words set through the tool itself, as a user would (the image has no access flags).
     const ToolRun set =
         run({"set", file, "voice.base.message-01=Repeater", "speed-dial.05.number=5550105",
-             "speed-dial.05.identification= Fire", "--output", path("words.orv")});
+             "speed-dial.05.identification= Fire", "--yes", "--output", path("words.orv")});
     ASSERT_EQ(set.status, 0) << set.err.toStdString();
     for (const char* what : {"voice.base.message-01", "speed-dial.05.identification"}) {
         const ToolRun spoken = run({"sound", path("words.orv"), what, "--output", path("v.wav")});

@@ -7,6 +7,9 @@ command -v rsvg-convert >/dev/null || scripts/setup.sh --install-only librsvg2-b
 for size in 16 22 24 32 48 64 128 256; do
     folder="data/icons/hicolor/${size}x${size}/apps"
     mkdir -p "$folder"
-    rsvg-convert -w "$size" -h "$size" data/icons/orvedit.svg -o "$folder/orvedit.png"
+    # The smallest size has a drawing of its own, on the pixel grid, so it stays sharp.
+    source=data/icons/orvedit.svg
+    [ "$size" -eq 16 ] && source=data/icons/orvedit-16.svg
+    rsvg-convert -w "$size" -h "$size" "$source" -o "$folder/orvedit.png"
 done
 echo "Icons drawn in data/icons/hicolor"

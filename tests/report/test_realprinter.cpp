@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QProcess>
@@ -20,11 +21,13 @@
 #include <QTimer>
 #include <algorithm>
 #include <iostream>
+#include <random>
 #include <vector>
 
 #include "core/settings.h"
 #include "dialogcheck.h"
 #include "report/printreportdialog.h"
+#include "report/reporttexts.h"
 #include "scriptedprompts.h"
 
 namespace {
@@ -155,20 +158,71 @@ QString run(const QString& program, const QStringList& arguments, QString* probl
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Pages (split at form feeds) of lines of words: the report's text as a proportional font sets it,
-// where only the words and their order on each line are the same. Empty lines and pages go.
+// A page's lines of words: the text as a proportional font sets it, where only the words and their
+// order on each line are the same. Empty lines go.
+QStringList wordLines(const QString& page) {
+    QStringList lines;
+    for (const QString& line : page.split(QLatin1Char('\n'))) {
+        const QString words = line.simplified();
+        if (!words.isEmpty()) lines << words;
+    }
+    return lines;
+}
+
+// Pages (split at form feeds) of lines of words. Empty pages go.
 using WordPages = std::vector<QStringList>;
 WordPages wordPages(const QString& text) {
     WordPages pages;
     for (const QString& page : text.split(QLatin1Char('\f'))) {
-        QStringList lines;
-        for (const QString& line : page.split(QLatin1Char('\n'))) {
-            const QString words = line.simplified();
-            if (!words.isEmpty()) lines << words;
-        }
+        const QStringList lines = wordLines(page);
         if (!lines.isEmpty()) pages.push_back(lines);
     }
     return pages;
+}
+
+// The pages of a PDF file as pdftotext reads them (it ends every page with a form feed), each as
+// lines of words; a page with no words stays, as an empty page. Its layout mode puts words on a
+// grid of character cells, by default as wide as an average character: a single space narrower
+// than that, as between two digits, is lost ("3 0" reads "30"). Cells of one point keep it.
+WordPages pdfPages(const QString& pdf, QString* problem) {
+    QStringList pages = run(QStringLiteral("pdftotext"),
+                            {QStringLiteral("-layout"), QStringLiteral("-fixed"),
+                             QStringLiteral("1"), pdf, QStringLiteral("-")},
+                            problem)
+                            .split(QLatin1Char('\f'));
+    pages.removeLast();  // what follows the last form feed
+    WordPages result;
+    for (const QString& page : pages) result.push_back(wordLines(page));
+    return result;
+}
+
+// The configuration the whole report is printed from: the sample the build makes, or, in a build
+// without it, an image of the test's own written into `folder`, the same at every run.
+QString printSample(const QTemporaryDir& folder) {
+#ifdef ORV_PRINT_SAMPLE
+    Q_UNUSED(folder);
+    return QStringLiteral(ORV_PRINT_SAMPLE);
+#else
+    // Cleared memory with one byte in eight set to 1..8: codes, timers, words and flags are set
+    // here and there, and no count runs past its record. (Random bytes would give speed dial
+    // identifications of a hundred words, squeezed to the page's width so narrow that pdftotext
+    // joins their words.)
+    std::mt19937 random(20261207);
+    QByteArray bytes(ImageSize, '\0');
+    for (char& byte : bytes)
+        if (random() % 8 == 0) byte = char(1 + random() % 8);
+    const QString path = folder.filePath(QStringLiteral("print-sample.orv"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+    return path;
+#endif
+}
+
+// Where two pages of lines of words first differ, or -1 when they do not.
+qsizetype firstDifference(const QStringList& printed, const QStringList& reported) {
+    for (qsizetype line = 0; line < std::max(printed.size(), reported.size()); ++line)
+        if (printed.value(line) != reported.value(line)) return line;
+    return -1;
 }
 
 }  // namespace
@@ -176,7 +230,8 @@ WordPages wordPages(const QString& text) {
 TEST(RealPrinter, TheWholeReportPrintedIsTheReportOrvtoolGives) {
     PrintService service;
     if (!service.problem.isEmpty()) GTEST_SKIP() << service.problem.toStdString();
-    const QString sample = QStringLiteral(ORV_PRINT_SAMPLE);
+    const QTemporaryDir folder;
+    const QString sample = printSample(folder);
     const QString date = QStringLiteral("07/12/26");
     QFile file(sample);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -208,7 +263,8 @@ TEST(RealPrinter, TheWholeReportPrintedIsTheReportOrvtoolGives) {
         QString problem;
         const QString text =
             run(QStringLiteral("pdftotext"),
-                {QStringLiteral("-layout"), service.documentPath(sent[j].id), QStringLiteral("-")},
+                {QStringLiteral("-layout"), QStringLiteral("-fixed"), QStringLiteral("1"),
+                 service.documentPath(sent[j].id), QStringLiteral("-")},
                 &problem);
         ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
         const WordPages pages = wordPages(text);
@@ -238,6 +294,110 @@ TEST(RealPrinter, TheWholeReportPrintedIsTheReportOrvtoolGives) {
     EXPECT_EQ(differing, 0);
     std::cerr << "Printed " << sent.size() << " jobs of " << printed.size()
               << " pages, each page's words as orvtool reports them\n";
+}
+
+// The whole report printed as a user prints it, each held job read back from the PDF the print
+// service keeps, against orvtool's report of the same file, section by section: every job lies in
+// one section, starts with its title and has the pages orvtool gives there, word for word.
+TEST(RealPrinter, TheWholeReportPrintsAsOrvtoolReportsIt) {
+    PrintService service;
+    if (!service.problem.isEmpty()) GTEST_SKIP() << service.problem.toStdString();
+    const QTemporaryDir folder;
+    // orvtool heads its pages with the file's absolute path; the dialog is given the same.
+    const QString sample = QFileInfo(printSample(folder)).absoluteFilePath();
+    const QString date = QStringLiteral("12/24/26");
+    QFile file(sample);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << sample.toStdString();
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), ImageSize);
+    Image image{};
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+
+    // orvtool's report, box by box in printing order, and as a whole.
+    std::vector<WordPages> sections;
+    WordPages joined;
+    const QStringList common = {QStringLiteral("report"),         sample,
+                                QStringLiteral("--date"),         date,
+                                QStringLiteral("--memory-saves"), QStringLiteral("4")};
+    for (int box = 0; box < ReportTexts::BoxCount; ++box) {
+        QString problem;
+        sections.push_back(wordPages(run(
+            QStringLiteral(ORV_ORVTOOL),
+            common + QStringList{QStringLiteral("--sections"), QString::number(box)}, &problem)));
+        ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
+        ASSERT_FALSE(sections.back().empty()) << "box " << box;
+        joined.insert(joined.end(), sections.back().begin(), sections.back().end());
+    }
+    QString problem;
+    const WordPages whole = wordPages(run(QStringLiteral(ORV_ORVTOOL), common, &problem));
+    ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
+    ASSERT_EQ(whole, joined) << "orvtool's sections one by one are not its whole report";
+
+    // All thirteen boxes, four memory saves, printed through the printer chooser.
+    ScriptedPrompts prompts;
+    Settings settings;
+    settings.fourMemorySaves = true;
+    PrintReportDialog dialog({image, prompts, settings}, [&] {
+        return ReportHeadings{sample, sample, date};
+    });
+    dialog.blinkTimer()->stop();
+    for (int n = 0; n < ReportTexts::BoxCount; ++n)
+        child<QCheckBox>(dialog, QStringLiteral("chkPrint%1").arg(n))->setChecked(true);
+    acceptChooserWhenShown();
+    child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
+    ASSERT_EQ(child<QLabel>(dialog, QStringLiteral("lblStatus"))->text(),
+              QStringLiteral("Print Job(s) Dispatched"));
+    const std::vector<HeldJob> sent = service.jobs();
+    ASSERT_FALSE(sent.empty());
+
+    // The jobs in job order take the sections' pages in turn.
+    std::size_t section = 0;
+    std::size_t sectionPage = 0;  // the section's first page not yet printed
+    int reportPage = 0;           // pages of orvtool's report before that page
+    int printedPages = 0;
+    int differing = 0;
+    for (std::size_t j = 0; j < sent.size(); ++j) {
+        const std::string job =
+            "job " + std::to_string(j + 1) + " \"" + sent[j].title.toStdString() + "\"";
+        const WordPages pages = pdfPages(service.documentPath(sent[j].id), &problem);
+        ASSERT_TRUE(problem.isEmpty()) << job << ": " << problem.toStdString();
+        printedPages += int(pages.size());
+        EXPECT_EQ(int(pages.size()), sent[j].pages)
+            << job << ": pages read by pdftotext, pages in the PDF file";
+        while (section < sections.size() && sectionPage == sections[section].size()) {
+            ++section;
+            sectionPage = 0;
+        }
+        if (section == sections.size()) {
+            ADD_FAILURE() << job << " has " << pages.size()
+                          << " pages after the end of orvtool's report";
+            continue;
+        }
+        const WordPages& expected = sections[section];
+        const std::string where =
+            job + " (box " + std::to_string(section) + " " + ReportTexts::Boxes[section].caption;
+        EXPECT_LE(sectionPage + pages.size(), expected.size())
+            << where << ") has " << pages.size() << " pages where orvtool has "
+            << expected.size() - sectionPage << " left of the section's " << expected.size();
+        ASSERT_FALSE(pages.empty()) << job;
+        EXPECT_TRUE(pages.front().contains(sent[j].title.simplified()))
+            << job << ": its first page does not show the job's title";
+        for (std::size_t p = 0; p < pages.size() && sectionPage < expected.size();
+             ++p, ++sectionPage, ++reportPage) {
+            const qsizetype line = firstDifference(pages[p], expected[sectionPage]);
+            if (line < 0) continue;
+            ++differing;
+            ADD_FAILURE() << where << ", page " << p + 1 << " of the job, page " << reportPage + 1
+                          << " of orvtool's report), line " << line + 1 << ":\n  printed: \""
+                          << pages[p].value(line).toStdString() << "\"\n  orvtool: \""
+                          << expected[sectionPage].value(line).toStdString() << "\"";
+        }
+    }
+    EXPECT_EQ(printedPages, int(whole.size())) << "pages printed, pages orvtool reports";
+    EXPECT_EQ(differing, 0) << "pages that differ";
+    std::cerr << "Printed " << sent.size() << " jobs of " << printedPages
+              << " pages; orvtool reports " << whole.size() << " pages in " << sections.size()
+              << " sections\n";
 }
 
 TEST(RealPrinter, EachSectionIsAJobOfItsPagesAndARefusingQueueIsAPrinterError) {

@@ -274,9 +274,11 @@ TEST(RealPrinter, TheWholeReportPrintedIsTheReportOrvtoolGives) {
     }
 
     QString problem;
-    const WordPages reported = wordPages(
-        run(QStringLiteral(ORV_ORVTOOL),
-            {QStringLiteral("report"), sample, QStringLiteral("--date"), date}, &problem));
+    const WordPages reported =
+        wordPages(run(QStringLiteral(ORV_ORVTOOL),
+                      {QStringLiteral("report"), sample, QStringLiteral("--date"), date,
+                       QStringLiteral("--memory-saves"), QStringLiteral("4")},
+                      &problem));
     ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
     ASSERT_EQ(printed.size(), reported.size());
     int differing = 0;

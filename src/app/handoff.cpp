@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 namespace {
 
@@ -52,13 +51,6 @@ QString editorUsage() {
         "Options:\n"
         "  -h, --help  this help\n"
         "  --version   the editor's version\n");
-}
-
-QString handoffSocketPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(QStringLiteral("orvedit.socket"));
 }
 
 FileReceiver::FileReceiver(QObject* parent) : QObject(parent) {}

@@ -22,9 +22,6 @@ EditorArguments parseEditorArguments(const QStringList& arguments, const QString
 // The command line's summary, for --help and beside a wrong command line.
 QString editorUsage();
 
-// Where the running copy listens for handed files: beside its lock.
-QString handoffSocketPath();
-
 // The running copy's end: takes each path a later start sends, answers at once (so the sender
 // can end), and passes the paths on in order once a handler is set; until then they wait, so a
 // file handed over during the splash is opened once the window is ready.

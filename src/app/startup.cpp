@@ -276,6 +276,8 @@ QString instanceLockPath() { return dataFilePath(QStringLiteral("orvedit.lock"))
 
 QString recoveryPath() { return dataFilePath(QStringLiteral("orvedit.recovery")); }
 
+QString handoffSocketPath() { return dataFilePath(QStringLiteral("orvedit.socket")); }
+
 void watchEndSignals(QObject* context, std::function<void(int)> onSignal) {
     if (g_signalPipe[0] < 0 && ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         qWarning("The end signals cannot be watched: %s", std::strerror(errno));

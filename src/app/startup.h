@@ -51,6 +51,8 @@ private:
 QString instanceLockPath();
 // Where it keeps the recovery copy of an unsaved document: beside the lock.
 QString recoveryPath();
+// Where the running copy listens for files handed over by a later start: beside the lock.
+QString handoffSocketPath();
 
 // Turns SIGTERM, SIGHUP and SIGINT (a logout, a closed terminal, Ctrl+C) into a call of
 // `onSignal` with the signal's number, made from the event loop, so the program's state is whole

@@ -11,11 +11,11 @@ cd "$(dirname "$0")/.."
 # help2man makes orvtool's manual page, file lets cpack find the programs for dpkg-shlibdeps; the
 # desktop entry, the MIME type and the AppStream file are checked with their validators. Qt
 # Multimedia plays sound, from a library the editor loads on the first Play; espeak-ng speaks the
-# voice messages.
+# voice messages. Google Benchmark measures the user's actions (scripts/bench.sh).
 packages=(build-essential cmake qt6-base-dev libgl-dev libcups2-dev libgtest-dev libgmock-dev
           fonts-liberation poppler-utils cups printer-driver-cups-pdf help2man
           desktop-file-utils appstream shared-mime-info libxml2-utils file qt6-multimedia-dev
-          libespeak-ng-dev)
+          libespeak-ng-dev libbenchmark-dev)
 install_only=false
 if [ "${1:-}" = "--install-only" ]; then
     install_only=true

@@ -72,7 +72,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ORVANE editor developers <orvedit@example.i
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The speech synthesiser and the print service's library are loaded when first needed (a voice
+# message heard, a job printed), so the package names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libespeak-ng1, libcups2")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SET_DESTDIR OFF)

@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
     }
     bindProgramDialogs(prompts);
 
-    AboutDialog splash(prompts, AboutDialog::Mode::Splash);
-    splash.show();
+    auto splash = std::make_unique<AboutDialog>(prompts, AboutDialog::Mode::Splash);
+    splash->show();
     // Files handed over from now on wait for the main window.
     FileReceiver receiver;
     if (lock.outcome() == InstanceLock::Outcome::Held) receiver.listen(handoffSocketPath());
@@ -81,7 +81,8 @@ int main(int argc, char** argv) {
     window.setQuitOnClose(true);
     // A logout, a closed terminal or Ctrl+C: the unsaved document waits for the next run.
     endOnSignals(&window, lock, [&window] { window.endForSignal(); });
-    splash.close();
+    // The splash goes with its window and drawing buffer; it is not shown again.
+    splash.reset();
     window.show();
     window.takeUpRecovery(recoveryPath());
     if (!arguments.file.isEmpty()) window.openNamedFile(arguments.file);

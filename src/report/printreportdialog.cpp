@@ -107,7 +107,6 @@ PrintReportDialog::PrintReportDialog(const EditorContext& context, HeadingsSourc
     m_blinkTimer->setObjectName(QStringLiteral("tmrBlink"));
     m_blinkTimer->setInterval(BlinkMilliseconds);
     connect(m_blinkTimer, &QTimer::timeout, this, &PrintReportDialog::blink);
-    m_blinkTimer->start();
     m_print->setAccessibleName(QLatin1String(NoJobsSelected));
 }
 
@@ -116,6 +115,14 @@ PrintReportDialog::~PrintReportDialog() = default;
 void PrintReportDialog::showEvent(QShowEvent* event) {
     EditorDialog::showEvent(event);
     if (!event->spontaneous()) m_boxes[0]->setFocus();
+    // The print button blinks while the dialog is shown; the dialog is kept between openings, and
+    // hidden it has nothing to blink for.
+    m_blinkTimer->start();
+}
+
+void PrintReportDialog::hideEvent(QHideEvent* event) {
+    m_blinkTimer->stop();
+    EditorDialog::hideEvent(event);
 }
 
 ReportBoxes PrintReportDialog::checkedBoxes() const {

@@ -63,6 +63,7 @@ public slots:
 protected:
     // Each opening starts on the first check box.
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // The "Print Jobs" message when nothing is checked; true when something is.

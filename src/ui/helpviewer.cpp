@@ -29,6 +29,11 @@ HelpViewer* HelpViewer::instance() {
     return viewer;
 }
 
+void HelpViewer::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    releaseWhileHidden(this, [this] { destroy(); });
+}
+
 HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QString::fromLatin1(Texts::AppTitle) + QStringLiteral(" Help"));

@@ -23,6 +23,9 @@ public:
     const QMap<QString, QString>& keywords() const { return m_keywords; }
     QTextBrowser* browser() const { return m_browser; }
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     HelpViewer();
     void loadKeywords();

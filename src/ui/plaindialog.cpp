@@ -37,6 +37,11 @@ void PlainDialog::showEvent(QShowEvent* event) {
     }
 }
 
+void PlainDialog::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    releaseWhileHidden(this, [this] { destroy(); });
+}
+
 void PlainDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && !m_helpTopic.isEmpty()) {
         HelpViewer::instance()->showTopic(m_helpTopic);

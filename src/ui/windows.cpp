@@ -4,8 +4,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 void centreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -23,6 +27,33 @@ void centreOnScreen(QWidget* window) {
     frame.moveLeft(std::max(frame.left(), free.left()));
     frame.moveTop(std::max(frame.top(), free.top()));
     window->move(frame.topLeft());
+}
+
+namespace {
+
+// The C library keeps the memory freed by closed windows for the next allocation; after a window
+// closes it is given back, so a long session does not keep the most it ever used. Closing several
+// windows at once trims once.
+void trimHeapSoon() {
+#ifdef __GLIBC__
+    static QTimer* timer = [] {
+        auto* t = new QTimer(qApp);
+        t->setSingleShot(true);
+        t->setInterval(250);
+        QObject::connect(t, &QTimer::timeout, [] { malloc_trim(0); });
+        return t;
+    }();
+    timer->start();
+#endif
+}
+
+}  // namespace
+
+void releaseWhileHidden(QWidget* window, const std::function<void()>& release) {
+    QTimer::singleShot(0, window, [window, release] {
+        if (window->isHidden()) release();
+    });
+    trimHeapSoon();
 }
 
 BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <Qt>
+#include <functional>
 
 class QLabel;
 class QString;
@@ -15,6 +16,14 @@ QLabel* columnHeading(const QString& text, const QString& objectName, QWidget* p
 // Places a window in the middle of the screen it is on, made to fit its free area where the
 // window's layout allows, and never with its top left corner off the screen.
 void centreOnScreen(QWidget* window);
+
+// For a window the program keeps while it is hidden (the splash, the help viewer, the scheduler,
+// the Print Driver, the composer), called from its hide event: once the event loop comes round with
+// the window still hidden, `release` gives back its native window and its drawing buffer, which the
+// display server shares and which would otherwise stay as large as the window for the rest of the
+// run; showing the window again makes new ones in the same place. The heap that closed windows
+// freed is then given back to the system as well.
+void releaseWhileHidden(QWidget* window, const std::function<void()>& release);
 
 // Shows the busy mouse pointer for its lifetime (file operations, opening the slower dialogs).
 class BusyPointer {

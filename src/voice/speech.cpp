@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/loadedlibrary.h"
 #include "formats/vocabulary.h"
 
 namespace Speech {
@@ -86,16 +87,37 @@ int collect(short* samples, int count, espeak_EVENT*) {
     return 0;
 }
 
-int synthesiserRate() {
-    static const int rate = [] {
-        const int r = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
-        if (r <= 0) return 0;
-        espeak_SetSynthCallback(collect);
-        espeak_SetVoiceByName("en-us");
-        return r;
+// The synthesiser's library is loaded on the first utterance, not with the program: it brings
+// its own sound output and codec libraries, which an editing session that never speaks would carry
+// all along.
+struct Synthesiser {
+    decltype(&espeak_Initialize) initialize = nullptr;
+    decltype(&espeak_SetSynthCallback) setCallback = nullptr;
+    decltype(&espeak_SetVoiceByName) setVoice = nullptr;
+    decltype(&espeak_Synth) synth = nullptr;
+    int rate = 0;
+};
+
+const Synthesiser& synthesiser() {
+    static const Synthesiser loaded = [] {
+        Synthesiser s;
+        const LoadedLibrary library("libespeak-ng.so.1");
+        if (!library.find("espeak_Initialize", s.initialize) ||
+            !library.find("espeak_SetSynthCallback", s.setCallback) ||
+            !library.find("espeak_SetVoiceByName", s.setVoice) ||
+            !library.find("espeak_Synth", s.synth))
+            return Synthesiser{};
+        const int r = s.initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+        if (r <= 0) return Synthesiser{};
+        s.setCallback(collect);
+        s.setVoice("en-us");
+        s.rate = r;
+        return s;
     }();
-    return rate;
+    return loaded;
 }
+
+int synthesiserRate() { return synthesiser().rate; }
 
 QString escaped(QString text) {
     return text.replace(QLatin1Char('&'), QLatin1String("&amp;"))
@@ -111,8 +133,8 @@ Sound::Samples speak(const QString& ssml) {
     g_collect = &raw;
     const QByteArray text =
         (QStringLiteral("<speak>") + ssml + QStringLiteral("</speak>")).toUtf8();
-    espeak_Synth(text.constData(), size_t(text.size() + 1), 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8 | espeakSSML, nullptr, nullptr);
+    synthesiser().synth(text.constData(), size_t(text.size() + 1), 0, POS_CHARACTER, 0,
+                        espeakCHARS_UTF8 | espeakSSML, nullptr, nullptr);
     g_collect = nullptr;
     if (rate == Sound::SampleRate) return {raw.begin(), raw.end()};
     // Another rate: resampled by straight lines between the synthesiser's samples.

@@ -1,7 +1,9 @@
 // orvedit: the ORVANE repeater controller configuration editor.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QSettings>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -19,6 +21,10 @@ QStringList argumentsAfterName(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) out << QString::fromLocal8Bit(argv[i]);
     return out;
 }
+
+// How long the splash shows, and the time it is given to be drawn before the main window is built.
+constexpr int SplashMs = 4000;
+constexpr int SplashPaintMs = 100;
 
 }  // namespace
 
@@ -71,13 +77,18 @@ int main(int argc, char** argv) {
 
     auto splash = std::make_unique<AboutDialog>(prompts, AboutDialog::Mode::Splash);
     splash->show();
+    QElapsedTimer splashShown;
+    splashShown.start();
     // Files handed over from now on wait for the main window.
     FileReceiver receiver;
     if (lock.outcome() == InstanceLock::Outcome::Held) receiver.listen(handoffSocketPath());
-    processEventsFor(4000);
+    // Once the splash is on the screen, the main window is built behind it, so it appears as soon
+    // as the splash's time is over.
+    processEventsFor(SplashPaintMs);
 
     std::unique_ptr<QSettings> store(openSettingsStore());
     MainWindow window(prompts, *store);
+    processEventsFor(std::max<int>(0, SplashMs - int(splashShown.elapsed())));
     window.setQuitOnClose(true);
     // A logout, a closed terminal or Ctrl+C: the unsaved document waits for the next run.
     endOnSignals(&window, lock, [&window] { window.endForSignal(); });

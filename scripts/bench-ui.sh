@@ -49,7 +49,19 @@ fresh_home() {
 median() { sort -n | awk '{v[NR]=$1} END{if (NR==0) print "-"; else if (NR%2) print v[(NR+1)/2]; else printf "%.1f\n", (v[NR/2]+v[NR/2+1])/2}'; }
 field() { awk -F'\t' -v n="$1" -v c="$2" '$1==n {print $c}'; }
 stop() { kill -TERM "$1" 2>/dev/null || true; while kill -0 "$1" 2>/dev/null; do sleep 0.1; done; }
-focus() { xdotool search --onlyvisible --name "^$1\$" windowfocus --sync 2>/dev/null; sleep 0.15; }
+# There is no window manager: keys go to the window given the focus.
+focus() {
+    local try
+    for try in 1 2 3 4 5; do
+        if xdotool search --onlyvisible --name "^$1\$" windowfocus --sync 2>/dev/null; then
+            sleep 0.15
+            return 0
+        fi
+        sleep 0.3
+    done
+    echo "bench-ui: the window \"$1\" could not be given the focus" >&2
+    return 1
+}
 memory() { awk '/^(VmHWM|VmRSS|RssAnon|RssFile|RssShmem):/ {printf "%s %d  ", $1, $2/1024}' "/proc/$1/status"; echo; }
 hwm_kb() { awk '/^VmHWM:/ {print $2}' "/proc/$1/status"; }
 : > "$results"

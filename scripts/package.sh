@@ -18,7 +18,7 @@ dpkg-deb -f "$deb" Package Version Architecture Maintainer Section Depends
 status=0
 fail() { echo "package check: $*" >&2; status=1; }
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in qt6-qpa-plugins libqt6widgets6 libqt6network6 libqt6printsupport6 libqt6multimedia6 \
+for needed in qt6-qpa-plugins libqt6widgets6 libqt6printsupport6 libqt6multimedia6 \
               libespeak-ng1 libcups2 libc6; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed"
 done

@@ -6,9 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+#include <vector>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 struct EditorArguments {
     enum class Kind { Run, Help, Version, Wrong };
@@ -39,10 +40,17 @@ public:
     static constexpr int LongestMessage = 16384;
 
 private:
-    void take(QLocalSocket* socket);
+    struct Sender;  // one connection from a later start, and what it sent so far
+    void close();
+    void accept();
+    void take(Sender* sender);
+    void drop(Sender* sender);
     void deliver();
 
-    QLocalServer* m_server = nullptr;
+    int m_listener = -1;
+    QString m_socketPath;
+    QSocketNotifier* m_accepting = nullptr;
+    std::vector<std::unique_ptr<Sender>> m_senders;
     QStringList m_waiting;
     std::function<void(const QString&)> m_handler;
     bool m_delivering = false;

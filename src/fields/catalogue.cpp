@@ -44,9 +44,14 @@ FieldList makeCatalogue(bool fourMemorySaves) {
 }  // namespace
 
 const FieldList& catalogue(bool fourMemorySaves) {
-    static const FieldList four = makeCatalogue(true);
+    // Each layout's list is made when it is first asked for: a session works in one layout, and
+    // the lists are large (every field's texts, byte ranges and edit requests).
+    if (fourMemorySaves) {
+        static const FieldList four = makeCatalogue(true);
+        return four;
+    }
     static const FieldList three = makeCatalogue(false);
-    return fourMemorySaves ? four : three;
+    return three;
 }
 
 }  // namespace Fields

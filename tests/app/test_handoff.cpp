@@ -1,6 +1,9 @@
 // The editor's command line and the hand-over of a named file to the copy already running.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +15,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
+#include <cstring>
 #include <future>
 
 #include "app/handoff.h"
@@ -19,6 +23,7 @@
 #include "core/regions.h"
 #include "scriptedprompts.h"
 #include "tempfiles.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -101,6 +106,32 @@ TEST(FileHandoff, PathsWaitForTheHandlerAndArriveInOrder) {
     EXPECT_FALSE(handFileOver(dir.filePath(QStringLiteral("none.socket")), QStringLiteral("/x.orv"),
                               &reason, 1000));
     EXPECT_FALSE(reason.isEmpty());
+}
+
+TEST(FileHandoff, OnlyThisUserCanReachTheSocket) {
+    TempFiles dir;
+    // A folder anyone may enter, so only the socket's own access stands in the way.
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const QByteArray socket = QFile::encodeName(dir.filePath(QStringLiteral("orvedit.socket")));
+    {
+        FileReceiver receiver;
+        ASSERT_TRUE(receiver.listen(QFile::decodeName(socket)));
+        struct stat made {};
+        ASSERT_EQ(::stat(socket.constData(), &made), 0);
+        EXPECT_EQ(made.st_mode & 0077, 0u) << "group or others have access";
+        // Another user's start is refused by the system at the connection.
+        const int status = runUnprivileged([&socket] {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::memcpy(address.sun_path, socket.constData(), std::size_t(socket.size()));
+            const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            const int r = ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+            return r != 0 && errno == EACCES ? 0 : 1;
+        });
+        EXPECT_EQ(status, 0);
+    }
+    // The socket goes with the receiver.
+    EXPECT_FALSE(QFileInfo::exists(QFile::decodeName(socket)));
 }
 
 TEST(FileHandoff, TheRunningWindowOpensAHandedFileUnlessAnEditorIsOpen) {

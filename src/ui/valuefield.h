@@ -32,6 +32,9 @@ public:
     // `request` with the key typed on the field that is opening it, if one was typed.
     static KeypadRequest withTypedKey(KeypadRequest request);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -203,15 +203,16 @@ say "report exported to PDF: $(( ($(date +%s%N) - start_ns) / 1000000 )) ms, $(p
 say "PDF exported:           $(memory "$epid")"
 "$xwatch" delete "$print"
 
-# -- Idle, with the file open and the overview shown: wake-ups of each thread, paints, titles.
-sleep 1
+# -- Idle, with the file open and the overview shown: wake-ups of each thread, paints (by window),
+# title changes; after two seconds for the closed windows' last events.
+sleep 2
 say "== Idle for 10 s (file open, overview shown, every window but the main one closed)"
 grep -q liborvplayer "/proc/$epid/maps" && say "the sound library is loaded" || say "the sound library is not loaded"
 "$xwatch" idle 10 > "$work/idle.out" &
 idle=$!
 LC_ALL=C pidstat -w -t -p "$epid" 10 1 > "$work/pidstat.out"
 wait "$idle"
-say "$(sed 's/\t/: /' "$work/idle.out" | paste -sd ' ')"
+say "$(sed 's/\t/: /' "$work/idle.out")"
 say "wake-ups per second (voluntary context switches) by thread:"
 awk '/^Average:/ && $4 ~ /^[0-9]+$/ {printf "  %-20s %s/s\n", $NF, $5}' "$work/pidstat.out" | tee -a "$results"
 say "== Peak memory of the session: $(( $(hwm_kb "$epid") / 1024 )) MB (VmHWM $(hwm_kb "$epid") kB)"

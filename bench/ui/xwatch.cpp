@@ -309,15 +309,23 @@ int idle(double seconds) {
     if (!watch.open()) return 2;
     const Atom name = XInternAtom(watch.display, "WM_NAME", False);
     const Atom netName = XInternAtom(watch.display, "_NET_WM_NAME", False);
-    long paints = 0, titles = 0;
+    std::map<Window, long> paints;
+    long titles = 0;
     const double deadline = nowMs() + seconds * 1000;
     while (const auto event = watch.next(deadline)) {
-        if (event->type == watch.damageEvent + XDamageNotify) ++paints;
+        if (event->type == watch.damageEvent + XDamageNotify)
+            ++paints[reinterpret_cast<const XDamageNotifyEvent&>(*event).drawable];
         if (event->type == PropertyNotify &&
             (event->xproperty.atom == name || event->xproperty.atom == netName))
             ++titles;
     }
-    std::printf("paints\t%ld\ntitle changes\t%ld\n", paints, titles);
+    long total = 0;
+    for (const auto& [window, count] : paints) total += count;
+    std::printf("paints\t%ld\ntitle changes\t%ld\n", total, titles);
+    for (const auto& [window, count] : paints) {
+        const std::string title = watch.title(window);
+        std::printf("paints of \"%s\" (0x%lx)\t%ld\n", title.c_str(), window, count);
+    }
     return 0;
 }
 

@@ -79,7 +79,12 @@ struct Watch {
         XQueryTree(display, root, &rootReturn, &parent, &children, &count);
         for (unsigned i = 0; i < count; ++i) follow(children[i]);
         if (children) XFree(children);
+        // A new damage object reports its whole window once: that is no paint of the program's.
         XSync(display, False);
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+        }
         return true;
     }
 

@@ -87,7 +87,10 @@ TEST_F(PrintReportDialogTest, PrintButtonBlinksWhileABoxIsChecked) {
     // An opening starts on the first check box.
     showSettled(dialog);
     EXPECT_EQ(dialog.focusWidget(), box(0));
+    // It blinks while shown only: the dialog is kept hidden between openings.
+    EXPECT_TRUE(dialog.blinkTimer()->isActive());
     dialog.hide();
+    EXPECT_FALSE(dialog.blinkTimer()->isActive());
     EXPECT_EQ(dialog.blinkTimer()->interval(), 500);
     EXPECT_EQ(caption(), "No Print Job(s) Selected");
     dialog.blink();

@@ -161,6 +161,34 @@ TEST(EditorDialog, WatchedFieldsDecideWhenActivationReadsAgain) {
     }
 }
 
+TEST(EditorDialog, AHiddenDialogGivesBackItsWindowAndComesBackInPlaceWithItsState) {
+    struct KeptProbe : ProbeContext, EditorDialog {
+        ValueField* field = new ValueField(this);
+        KeptProbe() : EditorDialog(editorContext(), {}) {
+            body()->addWidget(field);
+            field->setValue(QStringLiteral("05:00"));
+        }
+    } dialog;
+    dialog.show();
+    dialog.move(40, 60);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QRect placed = dialog.geometry();
+    // Hidden and shown again before the event loop comes round: nothing is given back.
+    dialog.hide();
+    dialog.show();
+    QCoreApplication::processEvents();
+    EXPECT_NE(dialog.windowHandle(), nullptr);
+    // Hidden for good: its native window (and with it the drawing buffer) goes.
+    dialog.hide();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.windowHandle(), nullptr);
+    EXPECT_FALSE(dialog.testAttribute(Qt::WA_WState_Created));
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.geometry(), placed);
+    EXPECT_EQ(dialog.field->value(), QStringLiteral("05:00"));
+}
+
 TEST(Windows, AWindowLargerThanTheScreenIsMadeToFitOrKeepsItsCornerOnIt) {
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     QWidget resizable;

@@ -122,17 +122,10 @@ void dialogShown(benchmark::State& state, const EditorRow& row) {
 
 // The compare window on screen with the comparison of the document and another file.
 void BM_CompareWindow(benchmark::State& state, bool blank) {
-    if (!Bench::haveFullImage(state)) return;
+    const std::optional<Image> compared = Bench::comparedImage(state, blank);
+    if (!compared) return;
     Image document = Bench::fullImage();
-    Image other{};
-    if (!blank) {
-        other = document;
-        Bench::TimeOutEdit edit;
-        if (!edit.valid() || !edit.apply(other)) {
-            state.SkipWithError("the time-out edit was refused");
-            return;
-        }
-    }
+    const Image& other = *compared;
     QWidget mainWindow;
     const auto open = [&] {
         auto* window = new CompareWindow(

@@ -116,4 +116,16 @@ bool TimeOutEdit::apply(Image& image) {
                       m_toggle ? QStringLiteral("02:00") : QStringLiteral("03:00"));
 }
 
+std::optional<Image> comparedImage(benchmark::State& state, bool blank) {
+    if (!haveFullImage(state)) return std::nullopt;
+    if (blank) return Image{};
+    Image other = fullImage();
+    TimeOutEdit edit;
+    if (!edit.valid() || !edit.apply(other)) {
+        state.SkipWithError("the time-out edit was refused");
+        return std::nullopt;
+    }
+    return other;
+}
+
 }  // namespace Bench

@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QString>
+#include <optional>
 
 #include "core/image.h"
 #include "formats/fieldtable.h"
@@ -49,5 +50,10 @@ private:
     const Fields::Field* m_field;
     bool m_toggle = false;
 };
+
+// The other file of a comparison with the full image: a blank image, or the full image with the
+// time-out edit (the usual check before a save). Nothing, with the benchmark skipped, when the
+// full image is missing or the edit was refused.
+std::optional<Image> comparedImage(benchmark::State& state, bool blank);
 
 }  // namespace Bench

@@ -144,17 +144,10 @@ void fieldTable(benchmark::State& state, const QString& prefix) {
 // Comparing the document with another file: the sample against the same sample with one edit
 // (the usual check before a save), and against a blank image (every field differs).
 void BM_Compare(benchmark::State& state, bool blank) {
-    if (!Bench::haveFullImage(state)) return;
+    const std::optional<Image> compared = Bench::comparedImage(state, blank);
+    if (!compared) return;
     const Image& document = Bench::fullImage();
-    Image other{};
-    if (!blank) {
-        other = document;
-        Bench::TimeOutEdit edit;
-        if (!edit.valid() || !edit.apply(other)) {
-            state.SkipWithError("the time-out edit was refused");
-            return;
-        }
-    }
+    const Image& other = *compared;
     const Compare::Comparison first = Compare::compare(document, other, Bench::FourMemorySaves);
     if (first.identical || first.rows.empty()) {
         state.SkipWithError("the comparison found no differing field");

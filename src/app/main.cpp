@@ -13,6 +13,7 @@
 #include "app/programdialogs.h"
 #include "app/startup.h"
 #include "ui/qtprompts.h"
+#include "ui/windows.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("orvedit"));
     QApplication::setOrganizationName(QStringLiteral("O_RV"));
     QApplication::setWindowIcon(AboutDialog::editorIcon());
+    trimHeapWhenWindowsClose();
     // The desktop entry the windows belong to, so a dock shows the installed icon beside them.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvedit"));
     const EditorArguments arguments =

@@ -1,6 +1,7 @@
 #include "ui/windows.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -47,13 +48,33 @@ void trimHeapSoon() {
 #endif
 }
 
+// Sees every window of the program close.
+class WindowCloseWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow())
+            trimHeapSoon();
+        return false;
+    }
+};
+
 }  // namespace
 
 void releaseWhileHidden(QWidget* window, const std::function<void()>& release) {
     QTimer::singleShot(0, window, [window, release] {
         if (window->isHidden()) release();
     });
-    trimHeapSoon();
+}
+
+void trimHeapWhenWindowsClose() {
+    static WindowCloseWatch* watch = nullptr;
+    if (watch) return;
+    watch = new WindowCloseWatch(qApp);
+    qApp->installEventFilter(watch);
 }
 
 BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }

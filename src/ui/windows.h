@@ -21,9 +21,13 @@ void centreOnScreen(QWidget* window);
 // the Print Driver, the composer), called from its hide event: once the event loop comes round with
 // the window still hidden, `release` gives back its native window and its drawing buffer, which the
 // display server shares and which would otherwise stay as large as the window for the rest of the
-// run; showing the window again makes new ones in the same place. The heap that closed windows
-// freed is then given back to the system as well.
+// run; showing the window again makes new ones in the same place.
 void releaseWhileHidden(QWidget* window, const std::function<void()>& release);
+
+// From now on, once a window of the program closes (an editor, a file chooser, the compare
+// window, the preview), the heap it freed is given back to the system: the C library would keep
+// it for later allocations, and a long session would hold the most it ever used.
+void trimHeapWhenWindowsClose();
 
 // Shows the busy mouse pointer for its lifetime (file operations, opening the slower dialogs).
 class BusyPointer {

@@ -142,12 +142,12 @@ struct Watch {
         }
     }
 
-    bool sendKey(const std::string& spec) {
+    bool sendKey(const std::string& chord) {
         std::vector<KeyCode> codes;
         std::size_t start = 0;
         for (;;) {
-            const std::size_t plus = spec.find('+', start);
-            std::string name = spec.substr(start, plus == std::string::npos ? plus : plus - start);
+            const std::size_t plus = chord.find('+', start);
+            std::string name = chord.substr(start, plus == std::string::npos ? plus : plus - start);
             if (name == "alt")
                 name = "Alt_L";
             else if (name == "ctrl")

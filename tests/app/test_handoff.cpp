@@ -108,6 +108,51 @@ TEST(FileHandoff, PathsWaitForTheHandlerAndArriveInOrder) {
     EXPECT_FALSE(reason.isEmpty());
 }
 
+TEST(FileHandoff, BrokenSendersAreDroppedAndTheNextOneIsTaken) {
+    TempFiles dir;
+    const QByteArray socket = QFile::encodeName(dir.filePath(QStringLiteral("orvedit.socket")));
+    FileReceiver receiver;
+    ASSERT_TRUE(receiver.listen(QFile::decodeName(socket)));
+    QStringList got;
+    receiver.setHandler([&got](const QString& path) { got << path; });
+    const auto connected = [&socket] {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, socket.constData(), std::size_t(socket.size()));
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        EXPECT_EQ(::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        return s;
+    };
+    const auto settle = [] {
+        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    };
+    // A message longer than any path, with no line end: the receiver hangs up without an answer.
+    const int flood = connected();
+    const QByteArray tooLong(FileReceiver::LongestMessage + 100, 'x');
+    ASSERT_EQ(::send(flood, tooLong.constData(), std::size_t(tooLong.size()), MSG_NOSIGNAL),
+              tooLong.size());
+    settle();
+    char answer[8];
+    EXPECT_EQ(::recv(flood, answer, sizeof answer, MSG_DONTWAIT), 0) << "still open";
+    ::close(flood);
+    // A sender that ends half-way through its line hands nothing over.
+    const int cut = connected();
+    ASSERT_EQ(::send(cut, "/half/a/path", 12, MSG_NOSIGNAL), 12);
+    ::close(cut);
+    settle();
+    EXPECT_TRUE(got.isEmpty());
+    // The next sender is taken as usual.
+    std::future<bool> sent = std::async(std::launch::async, [&socket] {
+        QString reason;
+        return handFileOver(QFile::decodeName(socket), QStringLiteral("/club/n0orv.orv"), &reason,
+                            5000);
+    });
+    while (sent.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(sent.get());
+    EXPECT_EQ(got, QStringList{QStringLiteral("/club/n0orv.orv")});
+}
+
 TEST(FileHandoff, OnlyThisUserCanReachTheSocket) {
     TempFiles dir;
     // A folder anyone may enter, so only the socket's own access stands in the way.

@@ -92,3 +92,31 @@ TEST(ValueField, AKeyOfItsKeySetTypedOnAKeypadFieldOpensTheKeypadWithIt) {
     // A typed key is used once: a later opening of any keypad starts without it.
     EXPECT_EQ(ValueField::withTypedKey(KeypadRequest{}).firstKey, QString());
 }
+
+TEST(ValueField, DrawsItsBoxLineAndFocusLineInThePaletteColours) {
+    PlainDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* field = new ValueField;
+    auto* other = new ValueField;
+    layout->addWidget(field);
+    layout->addWidget(other);
+    QPalette colours = field->palette();
+    colours.setColor(QPalette::Mid, QColor(10, 20, 30));
+    colours.setColor(QPalette::Base, QColor(250, 240, 230));
+    colours.setColor(QPalette::Highlight, QColor(200, 0, 0));
+    field->setPalette(colours);
+    field->setValue(QString());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    other->setFocus();
+    const auto pixel = [field](int x, int y) { return field->grab().toImage().pixelColor(x, y); };
+    // Without the focus: one line of the mid colour, the base colour inside it.
+    EXPECT_EQ(pixel(0, 0), QColor(10, 20, 30));
+    EXPECT_EQ(pixel(1, 1), QColor(250, 240, 230));
+    EXPECT_EQ(pixel(field->width() / 2, field->height() - 1), QColor(10, 20, 30));
+    // With the focus: two lines of the highlight colour.
+    field->setFocus();
+    EXPECT_EQ(pixel(0, 0), QColor(200, 0, 0));
+    EXPECT_EQ(pixel(1, 1), QColor(200, 0, 0));
+    EXPECT_EQ(pixel(2, 2), QColor(250, 240, 230));
+}

@@ -11,8 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QStringDecoder>
 #include <cerrno>
 #include <cstring>
+
+#include "core/filewriter.h"
 
 namespace {
 
@@ -105,11 +108,12 @@ void FileReceiver::close() {
     ::unlink(QFile::encodeName(m_socketPath).constData());
 }
 
-bool FileReceiver::listen(const QString& socketPath) {
+bool FileReceiver::listen(const QString& socketPath, QString* reason) {
     close();
-    const auto fail = [&socketPath](const QString& why) {
+    const auto fail = [&socketPath, reason](const QString& why) {
         qWarning("Files cannot be handed to this copy of the editor at %s: %s",
                  qUtf8Printable(socketPath), qUtf8Printable(why));
+        if (reason) *reason = why;
         return false;
     };
     sockaddr_un address;
@@ -202,7 +206,40 @@ void FileReceiver::deliver() {
     m_delivering = false;
 }
 
+std::optional<QString> nameEncodingProblem(const QByteArray& name) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString decoded = decoder(name);
+    if (!decoder.hasError()) return std::nullopt;
+    // The bytes as a shell reads them back, and a name that is UTF-8 in their place.
+    QString quoted = QStringLiteral("$'");
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '\'' && c != '\\')
+            quoted += QLatin1Char(c);
+        else
+            quoted += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+    }
+    quoted += QLatin1Char('\'');
+    decoded.replace(QChar::ReplacementCharacter, QLatin1Char('_'));
+    decoded.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return tr("the name of the file %1 is not UTF-8, and the editor opens only files whose names "
+              "are. Rename it, for example:\n\n    mv -- %2 '%3'\n")
+        .arg(visibleFileName(QFile::decodeName(name)), quoted, decoded);
+}
+
+std::optional<QString> handoverProblem(const QString& path) {
+    if (path.contains(QLatin1Char('\n')))
+        return tr(
+            "its name holds a line break, which the running editor would take for the end "
+            "of the name; rename the file without it");
+    return std::nullopt;
+}
+
 bool handFileOver(const QString& socketPath, const QString& path, QString* reason, int timeoutMs) {
+    if (const std::optional<QString> problem = handoverProblem(path)) {
+        if (reason) *reason = *problem;
+        return false;
+    }
     const auto fail = [reason](const QString& why) {
         if (reason) *reason = why;
         return false;

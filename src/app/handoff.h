@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSocketNotifier;
@@ -32,8 +33,11 @@ public:
     explicit FileReceiver(QObject* parent = nullptr);
     ~FileReceiver() override;
 
-    // Listens at `socketPath`, which only this user may reach; false when it cannot.
-    bool listen(const QString& socketPath);
+    // Listens at `socketPath`, which only this user may reach; false with the reason when it
+    // cannot.
+    bool listen(const QString& socketPath, QString* reason = nullptr);
+    // Stops listening and removes the socket (the program ends).
+    void close();
     void setHandler(std::function<void(const QString&)> handler);
 
     // The longest path taken; a longer message is no path and is dropped.
@@ -41,7 +45,6 @@ public:
 
 private:
     struct Sender;  // one connection from a later start, and what it sent so far
-    void close();
     void accept();
     void take(Sender* sender);
     void drop(Sender* sender);
@@ -55,6 +58,15 @@ private:
     std::function<void(const QString&)> m_handler;
     bool m_delivering = false;
 };
+
+// Why the file named on the command line by these bytes cannot be opened: its name is not UTF-8
+// (the system's names are bytes; the editor's are text). The reason gives the command that renames
+// it; nothing when the name is UTF-8.
+std::optional<QString> nameEncodingProblem(const QByteArray& name);
+
+// Why `path` cannot be handed over as it is given (a line break in it would end the message
+// early); nothing when it can.
+std::optional<QString> handoverProblem(const QString& path);
 
 // Sends `path` to the copy listening at `socketPath` and waits for its answer; false with the
 // reason when no copy took it.

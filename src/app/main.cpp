@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "app/aboutdialog.h"
 #include "app/handoff.h"
@@ -56,16 +57,30 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // A name the system gives as bytes that are not UTF-8 cannot be opened under any name the
+    // editor can write; it is refused with the command that renames it.
+    std::optional<QString> nameProblem;
+    for (int i = 1; i < argc && !nameProblem; ++i) nameProblem = nameEncodingProblem(argv[i]);
+    if (nameProblem) std::fprintf(stderr, "orvedit: %s", qPrintable(*nameProblem));
+
     // A second copy ends at once, without a message; a file named to it goes to the first copy.
     // A lock that is in the way but held by no copy running here (another computer, a folder at
-    // its place) is reported, so the user can clear it.
-    InstanceLock lock = acquireInstanceLock(instanceLockPath());
+    // its place) is reported, so the user can clear it. A data folder that cannot be used is no
+    // reason not to start: the editor runs without a lock, and says so.
+    const QString dataFolder = dataFolderPath();
+    const std::optional<QString> folderProblem = prepareDataFolder(dataFolder);
+    InstanceLock lock = folderProblem ? InstanceLock() : acquireInstanceLock(instanceLockPath());
     if (lock.outcome() == InstanceLock::Outcome::AnotherCopyRunning) {
+        if (nameProblem) return 1;
         if (arguments.file.isEmpty()) return 0;
+        // The running copy names its socket in the lock, so a start under another environment
+        // (su, sudo, another login) finds it.
+        const QString socket =
+            lock.handoffPath().isEmpty() ? handoffSocketPath(dataFolder) : lock.handoffPath();
         QString reason;
-        if (handFileOver(handoffSocketPath(), arguments.file, &reason)) return 0;
+        if (handFileOver(socket, arguments.file, &reason)) return 0;
         std::fprintf(stderr, "orvedit: the running editor could not be given %s: %s\n",
-                     qPrintable(arguments.file), qPrintable(reason));
+                     qPrintable(visibleFileName(arguments.file)), qPrintable(reason));
         return 1;
     }
 
@@ -83,7 +98,26 @@ int main(int argc, char** argv) {
     splashShown.start();
     // Files handed over from now on wait for the main window.
     FileReceiver receiver;
-    if (lock.outcome() == InstanceLock::Outcome::Held) receiver.listen(handoffSocketPath());
+    QString startNotice;
+    if (lock.outcome() == InstanceLock::Outcome::Held) {
+        const QString socket = handoffSocketPath(dataFolder);
+        QString reason;
+        if (receiver.listen(socket, &reason))
+            lock.announceHandoff(socket);
+        else
+            startNotice = QCoreApplication::translate("main",
+                                                      "Files opened while the editor runs are not "
+                                                      "handed to it: %1 (%2).")
+                              .arg(visibleFileName(socket), reason);
+    } else {
+        const QString reason = folderProblem ? *folderProblem : lock.message();
+        qWarning("No lock, no recovery copy and no hand-over: %s", qUtf8Printable(reason));
+        startNotice = QCoreApplication::translate("main",
+                                                  "No lock, no recovery copy and no hand-over: "
+                                                  "%1. Another copy of the editor could open the "
+                                                  "same file.")
+                          .arg(reason);
+    }
     // Once the splash is on the screen, the main window is built behind it, so it appears as soon
     // as the splash's time is over.
     processEventsFor(SplashPaintMs);
@@ -92,13 +126,23 @@ int main(int argc, char** argv) {
     MainWindow window(prompts, *store);
     processEventsFor(std::max<int>(0, SplashMs - int(splashShown.elapsed())));
     window.setQuitOnClose(true);
-    // A logout, a closed terminal or Ctrl+C: the unsaved document waits for the next run.
-    endOnSignals(&window, lock, [&window] { window.endForSignal(); });
+    // A logout, a closed terminal or Ctrl+C: the unsaved document waits for the next run, and the
+    // hand-over socket goes.
+    endOnSignals(&window, lock, [&window, &receiver] {
+        window.endForSignal();
+        receiver.close();
+    });
     // The splash goes with its window and drawing buffer; it is not shown again.
     splash.reset();
     window.show();
-    window.takeUpRecovery(recoveryPath());
-    if (!arguments.file.isEmpty()) window.openNamedFile(arguments.file);
+    window.setStartNotice(startNotice);
+    // Without the lock another copy may be keeping its own copy at the same place.
+    if (lock.outcome() == InstanceLock::Outcome::Held) window.takeUpRecovery(recoveryPath());
+    if (nameProblem)
+        prompts.message(Icon::Warning, QCoreApplication::translate("main", "Open File"),
+                        nameProblem->trimmed());
+    else if (!arguments.file.isEmpty())
+        window.openNamedFile(arguments.file);
     receiver.setHandler([&window](const QString& path) { window.openHandedFile(path); });
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDateTime>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -209,8 +210,36 @@ void MainWindow::buildStatusBar() {
     m_panels[1]->setMinimumWidth(48);
     m_panels[1]->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(m_panels[0], 1);
+    // The editor's own warnings, beside the three panels: what it cannot do for the user now.
+    m_notice = new QLabel;
+    m_notice->setObjectName(QStringLiteral("editorNotice"));
+    m_notice->setWordWrap(false);
+    m_notice->setStyleSheet(
+        QStringLiteral("QLabel { color: palette(highlighted-text); "
+                       "background: palette(highlight); padding: 0 4px; }"));
+    m_notice->hide();
+    statusBar()->addWidget(m_notice);
     statusBar()->addPermanentWidget(m_panels[1]);
     statusBar()->addPermanentWidget(m_panels[2]);
+}
+
+void MainWindow::setStartNotice(const QString& text) {
+    m_startNotice = text;
+    showEditorNotice();
+}
+
+QString MainWindow::noticeText() const { return m_notice->text(); }
+
+void MainWindow::showEditorNotice() {
+    QStringList notes;
+    if (!m_startNotice.isEmpty()) notes << m_startNotice;
+    if (m_recovery && !m_recovery->failure().isEmpty())
+        notes << tr("Unsaved changes are not being kept for recovery: %1 cannot be written (%2).")
+                     .arg(visibleFileName(m_recovery->path()), m_recovery->failure());
+    const QString text = notes.join(QLatin1Char(' '));
+    m_notice->setText(text);
+    m_notice->setToolTip(text);
+    m_notice->setVisible(!text.isEmpty());
 }
 
 void MainWindow::applyMemoryLayout() {
@@ -252,7 +281,13 @@ void MainWindow::enableDocumentMenus() {
 void MainWindow::refreshModified() {
     // Any store the editors did not report yet reaches the overview here at the latest.
     m_watch->look();
-    if (m_recovery && !m_ended) m_recovery->update(m_doc);
+    if (m_recovery && !m_ended) {
+        m_recovery->update(m_doc);
+        if (m_recovery->failure() != m_noticedFailure) {
+            m_noticedFailure = m_recovery->failure();
+            showEditorNotice();
+        }
+    }
     const bool modified = m_doc.isModified();
     if (modified == m_shownModified) return;
     m_shownModified = modified;
@@ -265,6 +300,16 @@ void MainWindow::refreshModified() {
 }
 
 bool MainWindow::openFile(const QString& path) {
+    // A name the system gave in another encoding than UTF-8 comes with replacement characters, and
+    // the file under that name does not exist.
+    if (path.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(path)) {
+        m_prompts.message(Icon::Warning, tr("Open File"),
+                          tr("The name of %1 is not UTF-8, and the editor can open only files "
+                             "whose names are. Rename the file (the file manager can), then open "
+                             "it again.")
+                              .arg(visibleFileName(path)));
+        return false;
+    }
     OpenStatus status;
     {
         BusyPointer busy;
@@ -281,32 +326,70 @@ bool MainWindow::openFile(const QString& path) {
     return true;
 }
 
+namespace {
+
+// The time a copy was written, as the start-up question says it.
+QString writtenAt(long long seconds) {
+    return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
+}
+
+}  // namespace
+
+Recovery::Found MainWindow::lookAtCopy(const QString& path) {
+    Recovery::Found found = Recovery::read(path);
+    if (found.kind != Recovery::Found::Kind::Damaged) return found;
+    // Put aside, not deleted: whatever it is, nothing of it is lost, and this run's copy can take
+    // the path.
+    QString why;
+    const std::optional<QString> aside =
+        moveAside(path, QString::fromLatin1(Recovery::UnreadableSuffix), &why);
+    const QString text =
+        tr("The unsaved changes kept from an earlier run in %1 cannot be used (%2).")
+            .arg(visibleFileName(path), found.reason);
+    m_prompts.message(Icon::Warning, tr("Recover Unsaved Changes"),
+                      text + QLatin1Char(' ') +
+                          (aside ? tr("It was moved to %1.").arg(visibleFileName(*aside))
+                                 : tr("It could not be moved aside (%1).").arg(why)));
+    return {};
+}
+
 void MainWindow::takeUpRecovery(const QString& path) {
-    const Recovery::Found found = Recovery::read(path);
-    switch (found.kind) {
-        case Recovery::Found::Kind::None:
-            break;
-        case Recovery::Found::Kind::Damaged:
+    const QString olderPath = Recovery::olderPath(path);
+    const Recovery::Found last = lookAtCopy(path);
+    const Recovery::Found older = lookAtCopy(olderPath);
+    using Kind = Recovery::Found::Kind;
+    bool takenOlder = false;
+    if (last.kind == Kind::Intact) {
+        if (m_prompts.askYesNo(Icon::Question, tr("Recover Unsaved Changes"),
+                               tr("The editor was not closed properly. Recover the unsaved "
+                                  "changes to %1?")
+                                   .arg(visibleFileName(last.state.fileName)),
+                               Answer::Yes))
+            recover(last.state);
+        else
             QFile::remove(path);
-            m_prompts.message(Icon::Warning, tr("Recover Unsaved Changes"),
-                              tr("The unsaved changes kept from an earlier run in %1 cannot be "
-                                 "used (%2) and were discarded.")
-                                  .arg(visibleFileName(path), found.reason));
-            break;
-        case Recovery::Found::Kind::Intact:
-            if (m_prompts.askYesNo(Icon::Question, tr("Recover Unsaved Changes"),
-                                   tr("The editor was not closed properly. Recover the unsaved "
-                                      "changes to %1?")
-                                       .arg(visibleFileName(found.state.fileName)),
-                                   Answer::Yes))
-                recover(found.state);
-            else
-                QFile::remove(path);
-            break;
+        // An older state is behind the last one.
+        if (older.kind == Kind::Intact) QFile::remove(olderPath);
+    } else if (older.kind == Kind::Intact) {
+        // The changes after this state could not be kept: it is offered for what it is.
+        if (m_prompts.askYesNo(
+                Icon::Question, tr("Recover Unsaved Changes"),
+                tr("The editor was not closed properly, and its last changes "
+                   "could not be kept. Recover the unsaved changes to %1 as they "
+                   "were at %2, an older state?")
+                    .arg(visibleFileName(older.state.fileName), writtenAt(older.written)),
+                Answer::Yes)) {
+            recover(older.state);
+            takenOlder = true;
+        } else {
+            QFile::remove(olderPath);
+        }
     }
     m_recovery = std::make_unique<Recovery::Keeper>(path);
     // A recovered document is kept again at once, under this run.
     m_recovery->keepNow(m_doc);
+    if (takenOlder && m_recovery->kept()) QFile::remove(olderPath);
+    showEditorNotice();
 }
 
 void MainWindow::recover(DocumentState state) {
@@ -585,6 +668,10 @@ void MainWindow::openHandedFile(const QString& path) {
                               .arg(visibleFileName(path)));
         return;
     }
+    // A file that cannot be opened is said before the unsaved-changes question, which would
+    // otherwise be answered for nothing.
+    Image probe;
+    if (!acceptOpened(readImageFile(path, probe))) return;
     openNamedFile(path);
 }
 

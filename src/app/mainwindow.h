@@ -71,6 +71,11 @@ public:
     // settings are written; no question can be asked.
     void endForSignal();
     const Recovery::Keeper* recoveryKeeper() const { return m_recovery.get(); }
+    // What the start found wrong that the user must know while working (no lock, no recovery copy,
+    // no hand-over), shown in the status bar beside the panels; empty clears it.
+    void setStartNotice(const QString& text);
+    // The editor's own warning the status bar shows now; empty when it shows none.
+    QString noticeText() const;
 
     // Whether closing this window ends the program (the running program's window does).
     void setQuitOnClose(bool quit) { m_quitOnClose = quit; }
@@ -123,12 +128,18 @@ private:
     // Puts a recovered document in place of the image, marked modified; its file keeps its name
     // while it still exists.
     void recover(DocumentState state);
+    // Reads the copy at `path` for the start; one that cannot be used is put aside and reported.
+    Recovery::Found lookAtCopy(const QString& path);
+    void showEditorNotice();
 
     Prompts& m_prompts;
     QSettings& m_store;
     Document m_doc;
     Settings m_settings;
     QLabel* m_panels[3] = {};
+    QLabel* m_notice = nullptr;  // the editor's own warnings (startNotice, a failing copy)
+    QString m_startNotice;
+    QString m_noticedFailure;            // the keeper's failure the notice shows
     QLabel* m_centreText = nullptr;      // what to do first while no file is open
     OverviewPane* m_overview = nullptr;  // the open file's fields, in place of the hint
     QStackedWidget* m_centre = nullptr;

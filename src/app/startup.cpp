@@ -1,12 +1,15 @@
 #include "app/startup.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,6 +23,8 @@
 #include <cstring>
 #include <limits>
 #include <utility>
+
+#include "core/filewriter.h"
 
 namespace {
 
@@ -37,11 +42,16 @@ constexpr int MaxMoves = 100;
 // the host name.
 struct LockOwner {
     qint64 pid = 0;
-    QString host;  // empty when the file names no holder (empty, cut short, garbage)
+    QString host;    // empty when the file names no holder (empty, cut short, garbage)
+    QString socket;  // where the holder takes files handed over; empty when it names none
 };
 
+// The line of the lock file after those QLockFile-style readers look at (process, program, host,
+// machine and boot): the holder's hand-over socket.
+constexpr int SocketLine = 5;
+
 LockOwner readOwner(int fd) {
-    char buffer[1024];
+    char buffer[4096];
     const ssize_t size = pread(fd, buffer, sizeof buffer, 0);
     if (size <= 0) return {};
     const QList<QByteArray> lines = QByteArray(buffer, size).split('\n');
@@ -49,7 +59,9 @@ LockOwner readOwner(int fd) {
     bool ok = false;
     const qint64 pid = lines[0].toLongLong(&ok);
     if (!ok || pid <= 0 || pid > std::numeric_limits<pid_t>::max() || lines[2].isEmpty()) return {};
-    return {pid, QString::fromUtf8(lines[2])};
+    const QString socket =
+        lines.size() > SocketLine + 1 ? QFile::decodeName(lines[SocketLine]) : QString();
+    return {pid, QString::fromUtf8(lines[2]), socket};
 }
 
 // The file name of the program a process runs, or nothing when it cannot be read.
@@ -74,11 +86,23 @@ bool namesLiveCopy(const LockOwner& owner, const QString& program) {
 }
 
 // What QLockFile writes, so that copies of the editor using it see a live holder.
-QByteArray lockContent(const QString& program) {
-    return QByteArray::number(qint64(getpid())) + '\n' + program.toUtf8() + '\n' +
-           QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n' +
-           QSysInfo::bootUniqueId() + '\n';
+// The hand-over socket, once the holder listens, follows as one more line.
+QByteArray lockContent(const QString& program, const QString& socket = {}) {
+    QByteArray content = QByteArray::number(qint64(getpid())) + '\n' + program.toUtf8() + '\n' +
+                         QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() +
+                         '\n' + QSysInfo::bootUniqueId() + '\n';
+    if (!socket.isEmpty()) content += QFile::encodeName(socket) + '\n';
+    return content;
 }
+
+// Writes the lock's content over whatever was there, then cuts it to length, so a copy starting
+// now reads the old content or the new, never a file emptied in between.
+bool writeLockContent(int fd, const QByteArray& content) {
+    return pwrite(fd, content.constData(), content.size(), 0) == content.size() &&
+           ftruncate(fd, content.size()) == 0;
+}
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // The path quoted for a POSIX shell, so the command in a message can be pasted as it is.
 QString shellQuoted(const QString& path) {
@@ -100,15 +124,28 @@ QString heldMessage(const QString& path, const LockOwner& owner) {
         .arg(path, QSysInfo::machineHostName(), remove);
 }
 
-QString notAFileMessage(const QString& path, bool folder) {
-    if (folder)
+QString notAFileMessage(const QString& path, const struct stat& seen) {
+    if (S_ISDIR(seen.st_mode))
         return tr("A folder is in the place of the editor's lock file:\n%1\n\nIf it holds nothing "
                   "you need, remove it and start the editor again:\n\n%2")
             .arg(path, QStringLiteral("rmdir ") + shellQuoted(path));
-    return tr("Something that is not a file (a pipe, a socket or a device) is in the place of the "
-              "editor's lock file:\n%1\n\nIf nothing uses it, remove it and start the editor "
-              "again:\n\n%2")
-        .arg(path, QStringLiteral("rm ") + shellQuoted(path));
+    // A link is never followed: the lock would be written into whatever it points at.
+    const QString what = S_ISLNK(seen.st_mode)
+                             ? tr("A link (which the editor never follows)")
+                             : tr("Something that is not a file (a pipe, a socket or a device)");
+    return tr("%1 is in the place of the editor's lock file:\n%2\n\nIf nothing uses it, remove "
+              "it and start the editor again:\n\n%3")
+        .arg(what, path, QStringLiteral("rm ") + shellQuoted(path));
+}
+
+QString foreignMessage(const QString& path, uid_t owner) {
+    const passwd* entry = getpwuid(owner);
+    const QString name =
+        entry ? QString::fromLocal8Bit(entry->pw_name) : QString::number(qint64(owner));
+    return tr("The editor's lock file belongs to the user %1, not to you:\n%2\n\nIf no copy of "
+              "the editor of that user is running, remove the lock file and start the editor "
+              "again:\n\n%3")
+        .arg(name, path, QStringLiteral("rm ") + shellQuoted(path));
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {
@@ -117,28 +154,30 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 
 // One look at the lock path.
 struct Attempt {
-    enum class Step { Taken, Live, HeldByOther, NotAFile, CannotMake, Moved } step;
-    int fd = -1;           // Taken: the lock file, flocked and holding our content
-    LockOwner owner = {};  // HeldByOther: whom the file names
-    bool folder = false;   // NotAFile: a folder rather than a pipe, socket or device
+    enum class Step { Taken, Live, HeldByOther, NotAFile, Foreign, CannotMake, Moved } step;
+    int fd = -1;            // Taken: the lock file, flocked and holding our content
+    LockOwner owner = {};   // HeldByOther and Live: whom the file names
+    struct stat seen = {};  // NotAFile: what is there; Foreign: the file
+    QString reason = {};    // CannotMake: the system's reason
 };
 using Step = Attempt::Step;
 
-Attempt notAFile(const struct stat& seen) {
-    return {Step::NotAFile, -1, {}, S_ISDIR(seen.st_mode)};
-}
+Attempt notAFile(const struct stat& seen) { return {Step::NotAFile, -1, {}, seen}; }
 
 Attempt tryLockOnce(const QByteArray& path, const QString& program) {
-    // Anything but a plain file is left alone and not even opened: a pipe would hold up the start
-    // and a device may act on being opened.
+    // Anything but a plain file is left alone and not even opened: a pipe would hold up the start,
+    // a device may act on being opened, and a link would have the lock written into its target.
+    // Only the last part of the path is looked at: a data folder reached through links is fine.
     struct stat seen {};
-    if (stat(path.constData(), &seen) == 0 && !S_ISREG(seen.st_mode)) return notAFile(seen);
-    const int fd =
-        open(path.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (lstat(path.constData(), &seen) == 0 && !S_ISREG(seen.st_mode)) return notAFile(seen);
+    // Opened in place, never renamed over: the flock is held on this file's inode.
+    const int fd = open(path.constData(),
+                        O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0) {
-        // No data folder, no permission, a full disk: no lock can be made.
-        if (stat(path.constData(), &seen) == 0 && !S_ISREG(seen.st_mode)) return notAFile(seen);
-        return {Step::CannotMake};
+        const int error = errno;
+        // No data folder, no permission, a full disk, a link loop: no lock can be made.
+        if (lstat(path.constData(), &seen) == 0 && !S_ISREG(seen.st_mode)) return notAFile(seen);
+        return {Step::CannotMake, -1, {}, {}, systemReason(error)};
     }
     struct stat own {};
     if (fstat(fd, &own) != 0 || !S_ISREG(own.st_mode)) {
@@ -150,7 +189,7 @@ Attempt tryLockOnce(const QByteArray& path, const QString& program) {
         const LockOwner owner = readOwner(fd);
         if (namesLiveCopy(owner, program)) {
             close(fd);
-            return {Step::Live};
+            return {Step::Live, -1, owner};
         }
         if (held) {
             close(fd);
@@ -161,18 +200,22 @@ Attempt tryLockOnce(const QByteArray& path, const QString& program) {
     }
     // A holder that ended between our open and our flock removed the file; a lock on a file no
     // longer at the path keeps nobody out.
-    if (stat(path.constData(), &seen) != 0 || !sameFile(seen, own)) {
+    if (lstat(path.constData(), &seen) != 0 || !sameFile(seen, own)) {
         close(fd);
         return {Step::Moved};
     }
-    // Written over whatever a crashed holder left, then cut to length, so a copy starting now reads
-    // the old content or ours, never a file emptied in between.
-    const QByteArray content = lockContent(program);
-    if (pwrite(fd, content.constData(), content.size(), 0) != content.size() ||
-        ftruncate(fd, content.size()) != 0) {
+    // Another user's file is not taken over, whoever runs the editor.
+    if (own.st_uid != geteuid()) {
+        flock(fd, LOCK_UN);
+        close(fd);
+        return {Step::Foreign, -1, {}, own};
+    }
+    // Written over whatever a crashed holder left.
+    if (!writeLockContent(fd, lockContent(program))) {
+        const int error = errno;
         unlink(path.constData());
         close(fd);
-        return {Step::CannotMake};
+        return {Step::CannotMake, -1, {}, {}, systemReason(error)};
     }
     return {Step::Taken, fd};
 }
@@ -185,6 +228,7 @@ InstanceLock acquireInstanceLock(const QString& lockPath, const QString& program
                                 : programName;
     InstanceLock lock;
     lock.m_path = QFile::encodeName(lockPath);
+    lock.m_program = program;
     const QDeadlineTimer settle(SettleMilliseconds);
     for (int moves = 0; moves < MaxMoves;) {
         const Attempt attempt = tryLockOnce(lock.m_path, program);
@@ -195,12 +239,19 @@ InstanceLock acquireInstanceLock(const QString& lockPath, const QString& program
                 return lock;
             case Step::Live:
                 lock.m_outcome = InstanceLock::Outcome::AnotherCopyRunning;
+                lock.m_handoffPath = attempt.owner.socket;
                 return lock;
             case Step::CannotMake:
+                lock.m_message = tr("the lock file %1 cannot be made (%2)")
+                                     .arg(visibleFileName(lockPath), attempt.reason);
                 return lock;
             case Step::NotAFile:
                 lock.m_outcome = InstanceLock::Outcome::Blocked;
-                lock.m_message = notAFileMessage(lockPath, attempt.folder);
+                lock.m_message = notAFileMessage(lockPath, attempt.seen);
+                return lock;
+            case Step::Foreign:
+                lock.m_outcome = InstanceLock::Outcome::Blocked;
+                lock.m_message = foreignMessage(lockPath, attempt.seen.st_uid);
                 return lock;
             case Step::Moved:
                 ++moves;
@@ -215,6 +266,8 @@ InstanceLock acquireInstanceLock(const QString& lockPath, const QString& program
                 break;
         }
     }
+    lock.m_message = tr("the lock file %1 keeps being replaced by another program")
+                         .arg(visibleFileName(lockPath));
     return lock;
 }
 
@@ -222,6 +275,8 @@ InstanceLock::InstanceLock(InstanceLock&& other) noexcept
     : m_outcome(other.m_outcome),
       m_message(std::move(other.m_message)),
       m_path(std::move(other.m_path)),
+      m_program(std::move(other.m_program)),
+      m_handoffPath(std::move(other.m_handoffPath)),
       m_fd(std::exchange(other.m_fd, -1)) {}
 
 InstanceLock& InstanceLock::operator=(InstanceLock&& other) noexcept {
@@ -230,6 +285,8 @@ InstanceLock& InstanceLock::operator=(InstanceLock&& other) noexcept {
         m_outcome = other.m_outcome;
         m_message = std::move(other.m_message);
         m_path = std::move(other.m_path);
+        m_program = std::move(other.m_program);
+        m_handoffPath = std::move(other.m_handoffPath);
         m_fd = std::exchange(other.m_fd, -1);
     }
     return *this;
@@ -239,26 +296,54 @@ InstanceLock::~InstanceLock() { release(); }
 
 QString InstanceLock::messageTitle() { return tr("Editor Cannot Start"); }
 
+bool InstanceLock::announceHandoff(const QString& socketPath) {
+    if (m_fd < 0) return false;
+    m_handoffPath = socketPath;
+    return writeLockContent(m_fd, lockContent(m_program, socketPath));
+}
+
 void InstanceLock::release() {
     if (m_fd < 0) return;
     // Still holding the flock, so no other copy has taken the file over; unlinking first means a
     // copy that opened it in the meantime sees it gone and looks again.
     struct stat own {
     }, seen{};
-    if (fstat(m_fd, &own) == 0 && stat(m_path.constData(), &seen) == 0 && sameFile(own, seen))
+    if (fstat(m_fd, &own) == 0 && lstat(m_path.constData(), &seen) == 0 && sameFile(own, seen))
         unlink(m_path.constData());
     close(std::exchange(m_fd, -1));
 }
 
 namespace {
 
-// A file in the user's own application data folder, made when missing.
-QString dataFilePath(const QString& name) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(name);
+QString dataFilePath(const QString& name) { return QDir(dataFolderPath()).filePath(name); }
+
+// Makes the folder and any missing folders above it, each for the user alone; those that exist
+// keep their mode. The system's error when it cannot.
+int makeFolder(const QByteArray& folder) {
+    struct stat seen {};
+    if (stat(folder.constData(), &seen) == 0) return S_ISDIR(seen.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT) return errno;
+    const qsizetype slash = folder.lastIndexOf('/');
+    if (slash > 0) {
+        if (const int error = makeFolder(folder.left(slash))) return error;
+    }
+    if (mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) return errno;
+    return 0;
 }
+
+// The user's private runtime folder, when the system gives one: a folder of this user's alone,
+// as seen without following a link.
+QString privateRuntimeFolder() {
+    const QByteArray folder = qgetenv("XDG_RUNTIME_DIR");
+    struct stat seen {};
+    if (folder.isEmpty() || lstat(folder.constData(), &seen) != 0) return {};
+    if (!S_ISDIR(seen.st_mode) || seen.st_uid != geteuid() || (seen.st_mode & 0777) != 0700)
+        return {};
+    return QFile::decodeName(folder);
+}
+
+// The longest path a local socket's address holds.
+constexpr qsizetype LongestSocketPath = sizeof(sockaddr_un::sun_path) - 1;
 
 // The signal watch's pipe: the handler writes the signal's number, the event loop reads it.
 int g_signalPipe[2] = {-1, -1};
@@ -272,11 +357,40 @@ extern "C" void passSignalOn(int signal) {
 
 }  // namespace
 
+QString dataFolderPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
+}
+
+std::optional<QString> prepareDataFolder(const QString& folder) {
+    const QByteArray encoded = QFile::encodeName(folder);
+    if (const int error = makeFolder(encoded))
+        return tr("the editor's data folder %1 cannot be made (%2)")
+            .arg(visibleFileName(folder), systemReason(error));
+    if (access(encoded.constData(), W_OK | X_OK) != 0)
+        return tr("the editor's data folder %1 cannot be written in (%2)")
+            .arg(visibleFileName(folder), systemReason(errno));
+    return std::nullopt;
+}
+
 QString instanceLockPath() { return dataFilePath(QStringLiteral("orvedit.lock")); }
 
 QString recoveryPath() { return dataFilePath(QStringLiteral("orvedit.recovery")); }
 
-QString handoffSocketPath() { return dataFilePath(QStringLiteral("orvedit.socket")); }
+QString handoffSocketPath(const QString& dataFolder) {
+    // One name per data folder, so runs with different data folders never meet.
+    const QString runtime = privateRuntimeFolder();
+    if (!runtime.isEmpty()) {
+        const QByteArray tag =
+            QCryptographicHash::hash(QFile::encodeName(dataFolder), QCryptographicHash::Sha256)
+                .toHex()
+                .left(12);
+        const QString path =
+            QDir(runtime).filePath(QStringLiteral("orvedit-%1.socket").arg(QLatin1String(tag)));
+        if (QFile::encodeName(path).size() <= LongestSocketPath) return path;
+    }
+    return QDir(dataFolder).filePath(QStringLiteral("orvedit.socket"));
+}
 
 void watchEndSignals(QObject* context, std::function<void(int)> onSignal) {
     if (g_signalPipe[0] < 0 && ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {

@@ -9,9 +9,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -141,6 +145,103 @@ WriteStatus writeFileChecked(const QString& path, const QByteArray& bytes,
         return fail(systemReason(errno));
     if (!file.commit()) return {false, file.errorString()};
     return {true, {}};
+}
+
+namespace {
+
+// Writes all of `bytes` to `fd` and syncs them; the system's reason when it cannot.
+std::optional<QString> writeAllAndSync(int fd, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return systemReason(errno);
+        if (n == 0) return tr("Only %1 of %2 bytes were written").arg(done).arg(bytes.size());
+        done += n;
+    }
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
+        return systemReason(errno);
+    return std::nullopt;
+}
+
+}  // namespace
+
+WriteStatus writeOwnFile(const QString& path, const QByteArray& bytes) {
+    const QByteArray encoded = QFile::encodeName(path);
+    QByteArray temporary;
+    int fd = -1;
+    // A fresh name each time: O_EXCL refuses anything already there, a link included.
+    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+        temporary = encoded + '.' +
+                    QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".new";
+        fd = ::open(temporary.constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return {false, systemReason(errno)};
+    std::optional<QString> problem;
+    // The file-creation mask may only take rights away; this makes sure none were left.
+    if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0) problem = systemReason(errno);
+    if (!problem) problem = writeAllAndSync(fd, bytes);
+    if (::close(fd) != 0 && !problem) problem = systemReason(errno);
+    if (!problem && ::rename(temporary.constData(), encoded.constData()) != 0)
+        problem = systemReason(errno);
+    if (problem) {
+        ::unlink(temporary.constData());
+        return {false, *problem};
+    }
+    return {true, {}};
+}
+
+OwnFile readOwnFile(const QString& path, long long limit) {
+    const QByteArray encoded = QFile::encodeName(path);
+    const int fd =
+        ::open(encoded.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return {};
+        struct stat seen {};
+        if (errno == ELOOP && ::lstat(encoded.constData(), &seen) == 0 && S_ISLNK(seen.st_mode))
+            return {OwnFile::Kind::Refused, {}, 0, tr("it is a link")};
+        return {OwnFile::Kind::Refused, {}, 0, systemReason(errno)};
+    }
+    const std::unique_ptr<const int, void (*)(const int*)> closing(
+        &fd, [](const int* f) { ::close(*f); });
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return {OwnFile::Kind::Refused, {}, 0, systemReason(errno)};
+    if (!S_ISREG(info.st_mode))
+        return {OwnFile::Kind::Refused, {}, 0, tr("it is %1").arg(kindOf(info.st_mode))};
+    if (info.st_uid != ::geteuid())
+        return {OwnFile::Kind::Refused,
+                {},
+                0,
+                tr("it belongs to the user %1").arg(ownerName(info.st_uid))};
+    OwnFile out{OwnFile::Kind::Read, {}, static_cast<long long>(info.st_mtim.tv_sec), {}};
+    out.bytes.resize(qsizetype(std::min<long long>(limit + 1, info.st_size + 1)));
+    qsizetype done = 0;
+    while (done < out.bytes.size()) {
+        const ssize_t n = ::read(fd, out.bytes.data() + done, std::size_t(out.bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {OwnFile::Kind::Refused, {}, 0, systemReason(errno)};
+        if (n == 0) break;
+        done += n;
+    }
+    out.bytes.truncate(done);
+    return out;
+}
+
+std::optional<QString> moveAside(const QString& path, const QString& suffix, QString* reason) {
+    const QByteArray from = QFile::encodeName(path);
+    int error = EEXIST;
+    for (int n = 1; n <= 100; ++n) {
+        const QString to = path + suffix + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+        const QByteArray encoded = QFile::encodeName(to);
+        struct stat seen {};
+        if (::lstat(encoded.constData(), &seen) == 0) continue;  // an earlier one stays
+        if (::rename(from.constData(), encoded.constData()) == 0) return to;
+        error = errno;
+        if (error != EEXIST && error != ENOTEMPTY) break;
+    }
+    if (reason) *reason = systemReason(error);
+    return std::nullopt;
 }
 
 QString replacementQuestion(const QString& path, const Replacement& replacement) {

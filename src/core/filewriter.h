@@ -38,6 +38,27 @@ WriteStatus writeFileChecked(const QString& path, const QByteArray& bytes,
                              const ReplacementCheck& check = {},
                              FileAccess access = FileAccess::AsBefore);
 
+// Writes a file the editor keeps for itself in its own data folder (the recovery copy): the bytes
+// go to a new file made beside it with no access for anyone else, never through a link, which then
+// takes the path by a rename. Whatever was at the path before (a link, another user's file) is
+// replaced, never followed, and passes on neither owner nor mode.
+WriteStatus writeOwnFile(const QString& path, const QByteArray& bytes);
+
+// A file the editor keeps for itself, read back: only a regular file of the running user, never
+// reached through a link and never waited on (a FIFO or a device at the path is refused unread).
+struct OwnFile {
+    enum class Kind { Missing, Read, Refused };
+    Kind kind = Kind::Missing;
+    QByteArray bytes;        // Read: at most the limit and one byte more
+    long long modified = 0;  // Read: when it was last written, in seconds since 1970
+    QString reason;          // Refused: why it is not taken
+};
+OwnFile readOwnFile(const QString& path, long long limit);
+
+// Renames the file at `path` (whatever it is: a link itself, not its target) to the first free
+// name of `path + suffix`, `path + suffix + "-2"`, ...; the new path, or nothing with `reason`.
+std::optional<QString> moveAside(const QString& path, const QString& suffix, QString* reason);
+
 // True when both paths name one existing file, however reached (hard links, bind mounts, links).
 bool isSameFile(const QString& a, const QString& b);
 

@@ -5,6 +5,8 @@
 #include <QDataStream>
 #include <QFile>
 #include <QIODevice>
+#include <cstdio>
+#include <utility>
 
 namespace Recovery {
 
@@ -74,22 +76,28 @@ std::optional<DocumentState> decode(const QByteArray& bytes) {
 }
 
 Found read(const QString& path) {
-    QFile file(path);
-    if (!file.exists()) return {};
-    if (!file.open(QIODevice::ReadOnly)) return {Found::Kind::Damaged, {}, file.errorString()};
-    const QByteArray bytes = file.read(LargestCopy + 1);
-    if (file.error() != QFileDevice::NoError) return {Found::Kind::Damaged, {}, file.errorString()};
-    std::optional<DocumentState> state = decode(bytes);
+    const OwnFile file = readOwnFile(path, LargestCopy);
+    switch (file.kind) {
+        case OwnFile::Kind::Missing:
+            return {};
+        case OwnFile::Kind::Refused:
+            return {Found::Kind::Damaged, {}, file.reason};
+        case OwnFile::Kind::Read:
+            break;
+    }
+    std::optional<DocumentState> state = decode(file.bytes);
     if (!state)
         return {Found::Kind::Damaged,
                 {},
                 QCoreApplication::translate("Recovery", "it is incomplete or changed")};
-    return {Found::Kind::Intact, std::move(*state), {}};
+    return {Found::Kind::Intact, std::move(*state), {}, file.modified};
 }
 
 WriteStatus write(const QString& path, const DocumentState& state) {
-    return writeFileChecked(path, encode(state), {}, FileAccess::OwnerOnly);
+    return writeOwnFile(path, encode(state));
 }
+
+QString olderPath(const QString& path) { return path + QStringLiteral(".older"); }
 
 void Keeper::update(const Document& document) {
     if (!document.isModified()) {
@@ -116,16 +124,31 @@ void Keeper::keep(const DocumentState& state) {
     if (status.ok) {
         m_kept = state;
         m_failed.reset();
+        m_failure.clear();
+        // The older state is behind the one just kept.
+        if (std::exchange(m_olderMade, false)) QFile::remove(olderPath(m_path));
         return;
     }
-    // Editing goes on; the next change tries again.
-    qWarning("The recovery copy %s could not be written: %s", qUtf8Printable(m_path),
-             qUtf8Printable(status.reason));
+    // The copy on disk no longer holds the last state: it takes the older name, so a run after a
+    // crash offers it for what it is. A rename needs no free space.
+    if (m_kept) {
+        const QByteArray from = QFile::encodeName(m_path);
+        if (::rename(from.constData(), QFile::encodeName(olderPath(m_path)).constData()) == 0)
+            m_olderMade = true;
+        m_kept.reset();
+    }
+    // Editing goes on; the next change tries again. Said once until a write succeeds.
+    if (m_failure.isEmpty())
+        qWarning("The recovery copy %s could not be written: %s", qUtf8Printable(m_path),
+                 qUtf8Printable(status.reason));
+    m_failure = status.reason;
     m_failed = state;
 }
 
 void Keeper::discard() {
     m_failed.reset();
+    m_failure.clear();
+    if (std::exchange(m_olderMade, false)) QFile::remove(olderPath(m_path));
     if (!m_kept) return;
     QFile::remove(m_path);
     m_kept.reset();

@@ -21,15 +21,24 @@ std::optional<DocumentState> decode(const QByteArray& bytes);
 struct Found {
     enum class Kind { None, Intact, Damaged };
     Kind kind = Kind::None;
-    DocumentState state;  // for Intact
-    QString reason;       // for Damaged: what is wrong with it
+    DocumentState state;    // for Intact
+    QString reason;         // for Damaged: what is wrong with it
+    long long written = 0;  // for Intact: when it was written, in seconds since 1970
 };
 
-// Reads the copy at `path`: None when there is none.
+// Reads the copy at `path`: None when there is none. Only a regular file of the running user is
+// read, never through a link and never waiting on a pipe; anything else there is Damaged.
 Found read(const QString& path);
-// Writes the copy, readable by its owner only (it holds the unlock and control codes), through
-// the checked writer, so an earlier copy is replaced only by a whole new one.
+// Writes the copy, readable by its owner only (it holds the unlock and control codes): a whole
+// new file takes the path by a rename, so an earlier copy is replaced only by a whole new one and
+// a link at the path is replaced, never written through.
 WriteStatus write(const QString& path, const DocumentState& state);
+
+// Where the copy kept last goes when a later state cannot be written: the next run offers it as
+// an older state, never as the last one.
+QString olderPath(const QString& path);
+// Where a copy that cannot be used is put aside, so nothing of it is lost.
+inline constexpr char UnreadableSuffix[] = ".unreadable";
 
 // Keeps the copy at one path in step with the open document: written once the document differs
 // from its file and again after each change (at most twice a second), removed once it no
@@ -48,6 +57,9 @@ public:
     const QString& path() const { return m_path; }
     // The state the copy on disk holds, when this run wrote one.
     const std::optional<DocumentState>& kept() const { return m_kept; }
+    // Why the last write failed, from that write until one succeeds or the changes are saved or
+    // let go; empty while the unsaved changes are kept.
+    const QString& failure() const { return m_failure; }
 
     // The shortest time between two writes while editing goes on.
     static constexpr int WriteGapMs = 500;
@@ -58,6 +70,8 @@ private:
     QString m_path;
     std::optional<DocumentState> m_kept;
     std::optional<DocumentState> m_failed;  // a state that could not be written: not retried
+    QString m_failure;
+    bool m_olderMade = false;  // this run renamed its copy to the older one
     QElapsedTimer m_sinceWrite;
 };
 

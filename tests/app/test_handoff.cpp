@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 
 #include "app/handoff.h"
 #include "app/mainwindow.h"
+#include "app/startup.h"
 #include "core/regions.h"
 #include "scriptedprompts.h"
 #include "tempfiles.h"
@@ -73,6 +75,53 @@ TEST(EditorArguments, OneFileMadeAbsoluteOrHelpVersionAndRefusals) {
         EXPECT_EQ(parsed.file, QString::fromUtf8(c.file)) << c.arguments.join(' ').toStdString();
         EXPECT_EQ(parsed.message.isEmpty(), c.kind != Kind::Wrong);
     }
+}
+
+TEST(EditorArguments, NamesNotUtf8OrHoldingALineBreakAreRefusedWithTheirRemedy) {
+    EXPECT_FALSE(nameEncodingProblem("/home/club/r\xc3\xa9p.orv"));
+    const std::optional<QString> latin1 = nameEncodingProblem("/home/club/r\xe9p's.orv");
+    ASSERT_TRUE(latin1);
+    EXPECT_TRUE(latin1->contains(
+        QStringLiteral("mv -- $'/home/club/r\\xe9p\\x27s.orv' '/home/club/r_p'\\''s.orv'")))
+        << latin1->toStdString();
+    EXPECT_FALSE(handoverProblem(QStringLiteral("/home/club/r.orv")));
+    QString reason;
+    EXPECT_FALSE(handFileOver(QStringLiteral("/nonexistent.socket"),
+                              QStringLiteral("/d/a.orv\n/d/b.orv"), &reason));
+    EXPECT_TRUE(reason.contains(QStringLiteral("line break"))) << reason.toStdString();
+}
+
+TEST(FileHandoff, TheSocketIsInThePrivateRuntimeFolderOnlyWhenItIsTheUsersAloneAndFits) {
+    TempFiles dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString open = dir.filePath(QStringLiteral("open"));
+    const QString linked = dir.filePath(QStringLiteral("linked"));
+    const QString deep = dir.filePath(QString(90, QLatin1Char('d')));
+    ASSERT_TRUE(QDir().mkpath(open) && QDir().mkpath(deep));
+    ::chmod(QFile::encodeName(open).constData(), 0755);
+    ::chmod(QFile::encodeName(deep).constData(), 0700);
+    ASSERT_TRUE(QFile::link(dir.path(), linked));
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const QString inData = data + QStringLiteral("/orvedit.socket");
+    // clang-format off
+    const struct { QString runtime; bool private_; } cases[] = {
+        {dir.path(), true}, {open, false}, {linked, false}, {dir.filePath("missing"), false},
+        {deep, false}, {QString(), false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(c.runtime));
+        const QString socket = handoffSocketPath(data);
+        EXPECT_EQ(socket.startsWith(c.runtime + QStringLiteral("/orvedit-")), c.private_)
+            << c.runtime.toStdString() << " gave " << socket.toStdString();
+        if (!c.private_) {
+            EXPECT_EQ(socket, inData) << c.runtime.toStdString();
+        }
+    }
+    // Another data folder has another socket.
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
+    EXPECT_NE(handoffSocketPath(data), handoffSocketPath(data + QStringLiteral("2")));
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 TEST(FileHandoff, PathsWaitForTheHandlerAndArriveInOrder) {
@@ -189,8 +238,14 @@ TEST(FileHandoff, TheRunningWindowOpensAHandedFileUnlessAnEditorIsOpen) {
     window.openHandedFile(first);
     EXPECT_EQ(window.document().fileName(), first);
 
-    // With unsaved changes the usual question comes first; Cancel keeps the document.
+    // With unsaved changes, a file that cannot be opened is said before any question.
     window.document().image[700] = 1;
+    window.openHandedFile(dir.write(QStringLiteral("short.orv"), "too short"));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::Message);
+    prompts.messages.clear();
+
+    // The usual question comes first; Cancel keeps the document.
     prompts.answers = {Answer::Cancel};
     window.openHandedFile(second);
     EXPECT_EQ(window.document().fileName(), first);
@@ -216,8 +271,9 @@ TEST(FileHandoff, ASecondStartHandsItsFileToTheRunningEditor) {
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    // The runtime folder is the user's alone, so the socket is made there.
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-    const QString socket = home.filePath(QStringLiteral("data/O_RV/orvedit/orvedit.socket"));
+    const QString lock = home.filePath(QStringLiteral("data/O_RV/orvedit/orvedit.lock"));
 
     QProcess running;
     running.setProcessEnvironment(environment);
@@ -226,9 +282,19 @@ TEST(FileHandoff, ASecondStartHandsItsFileToTheRunningEditor) {
     ASSERT_TRUE(running.waitForStarted());
     QElapsedTimer clock;
     clock.start();
-    while (!QFileInfo::exists(socket) && clock.elapsed() < 30000) QTest::qWait(50);
-    ASSERT_TRUE(QFileInfo::exists(socket));
+    // The holder names its socket in the lock file, on the line after QLockFile's five.
+    QString socket;
+    while (socket.isEmpty() && clock.elapsed() < 30000) {
+        QTest::qWait(50);
+        const QList<QByteArray> lines =
+            QFile::exists(lock) ? TempFiles::read(lock).split('\n') : QList<QByteArray>();
+        if (lines.size() > 6) socket = QFile::decodeName(lines[5]);
+    }
+    ASSERT_TRUE(QFileInfo::exists(socket)) << socket.toStdString();
+    EXPECT_TRUE(socket.startsWith(home.path() + QStringLiteral("/orvedit-")));
 
+    // A later start whose runtime folder is not the user's alone still finds it through the lock.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("/tmp"));
     QProcess later;
     later.setProcessEnvironment(environment);
     later.start(QStringLiteral(ORV_EDITOR), {second});
@@ -242,6 +308,7 @@ TEST(FileHandoff, ASecondStartHandsItsFileToTheRunningEditor) {
     ASSERT_TRUE(catchesTerminate(running.processId()));
     ::kill(pid_t(running.processId()), SIGTERM);
     ASSERT_TRUE(running.waitForFinished(10000));
+    EXPECT_FALSE(QFileInfo::exists(socket)) << "the socket was left after SIGTERM";
     const QString settings = home.filePath(QStringLiteral("config/O_RV/O_RV.conf"));
     QSettings written(settings, QSettings::IniFormat);
     const bool both = written.value(QStringLiteral("Projects/File1")).toString() == second &&

@@ -3,22 +3,26 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QThread>
+#include <functional>
 #include <map>
 #include <random>
 
 #include "app/mainwindow.h"
 #include "core/recovery.h"
 #include "core/regions.h"
+#include "filelimit.h"
 #include "scriptedprompts.h"
 #include "tempfiles.h"
 
@@ -178,6 +182,68 @@ TEST_F(RecoveryTest, NoDiscardsTheCopyAndADamagedCopyIsDiscardedWithAMessage) {
     EXPECT_FALSE(QFile::exists(copyPath));
     EXPECT_FALSE(window->document().nameKnown());
     EXPECT_FALSE(window->action(QStringLiteral("mnuCodesTimers"))->isEnabled());
+}
+
+TEST_F(RecoveryTest, AnythingButTheUsersOwnCopyIsPutAsideAndNamedWithoutHoldingUpTheStart) {
+    const QString precious = dir.write(QStringLiteral("precious.txt"), "precious");
+    // clang-format off
+    const struct { const char* name; std::function<bool(const QString&)> make; } cases[] = {
+        {"fifo",   [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }},
+        {"folder", [](const QString& p) { return QDir().mkdir(p); }},
+        {"link",   [&precious](const QString& p) { return QFile::link(precious, p); }},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(c.make(copyPath));
+        prompts.messages.clear();
+        start();
+        window->takeUpRecovery(copyPath);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        const QString aside = copyPath + QStringLiteral(".unreadable");
+        EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("moved to ") + aside))
+            << prompts.messages[0].text.toStdString();
+        // This run keeps its own copy in the place.
+        ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("club.orv"))));
+        window->document().image[900] = 3;
+        tick();
+        EXPECT_EQ(copy().kind, Kind::Intact);
+        EXPECT_TRUE(window->noticeText().isEmpty()) << window->noticeText().toStdString();
+        EXPECT_EQ(dir.read(precious), "precious");
+        window.reset();
+        ASSERT_TRUE(QFile::remove(copyPath));
+        ASSERT_TRUE(QFile::remove(aside) || QDir(aside).removeRecursively());
+    }
+}
+
+TEST_F(RecoveryTest, AFailedWriteIsSaidAndAfterACrashTheStateKeptBeforeIsOfferedAsOlder) {
+    start();
+    window->takeUpRecovery(copyPath);
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("club.orv"))));
+    window->document().image[900] = 3;
+    tick();
+    const Image kept = window->document().image;
+    window->document().image[900] = 4;
+    {
+        FileSizeLimit full(4096);
+        tickLater();
+    }
+    EXPECT_TRUE(window->noticeText().startsWith(
+        QStringLiteral("Unsaved changes are not being kept for recovery: ") + copyPath))
+        << window->noticeText().toStdString();
+    // Killed: nothing of the window's end runs.
+    window.reset();
+
+    prompts.answers = {Answer::Yes};
+    start();
+    window->takeUpRecovery(copyPath);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("as they were at ")) &&
+                prompts.messages[0].text.endsWith(QStringLiteral(", an older state?")))
+        << prompts.messages[0].text.toStdString();
+    EXPECT_EQ(window->document().image, kept);
+    EXPECT_EQ(copy().state.image, kept);
+    EXPECT_FALSE(QFile::exists(Recovery::olderPath(copyPath)));
 }
 
 namespace {

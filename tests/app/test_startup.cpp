@@ -1,6 +1,7 @@
 // Start-up pieces: the one-copy lock and the About window.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +34,7 @@
 #include "ui/helpviewer.h"
 #include "ui/plaindialog.h"
 #include "ui/qtprompts.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -135,18 +137,28 @@ TEST(InstanceLock, AHeldFileEndsSilentlyOnlyWhenItNamesARunningCopyHere) {
     }
 }
 
-TEST(InstanceLock, AFolderOrPipeAtTheLockPathIsReportedAndLeft) {
+TEST(InstanceLock, AFolderPipeOrLinkAtTheLockPathIsReportedAndLeft) {
+    // A link is never followed, wherever it points: at the user's notes, nowhere, or at itself.
+    const auto link = [](const QString& target) {
+        return [target](const QString& p) {
+            return QFile::link(QFileInfo(p).dir().filePath(target), p);
+        };
+    };
     // clang-format off
     const struct { const char* name; std::function<bool(const QString&)> make; QString command; } cases[] = {
         {"folder", [](const QString& p) { return QDir().mkdir(p); },
                    QStringLiteral("rmdir '")},
         {"fifo",   [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
                    QStringLiteral("rm '")},
+        {"link",   link(QStringLiteral("notes.txt")), QStringLiteral("rm '")},
+        {"dangling link", link(QStringLiteral("missing.txt")), QStringLiteral("rm '")},
+        {"link loop", link(QStringLiteral("orvedit.lock")), QStringLiteral("rm '")},
     };
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QTemporaryDir dir;
+        TempFiles dir;
+        const QString notes = dir.write(QStringLiteral("notes.txt"), "notes\n");
         const QString path = dir.filePath(QStringLiteral("orvedit.lock"));
         ASSERT_TRUE(c.make(path));
         const InstanceLock lock = acquireInstanceLock(path);
@@ -156,7 +168,60 @@ TEST(InstanceLock, AFolderOrPipeAtTheLockPathIsReportedAndLeft) {
         struct stat left {};
         EXPECT_EQ(lstat(QFile::encodeName(path).constData(), &left), 0);
         EXPECT_FALSE(S_ISREG(left.st_mode));
+        EXPECT_EQ(TempFiles::read(notes), "notes\n");
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing.txt"))));
     }
+}
+
+TEST(InstanceLock, AnotherUsersLockFileIsNotTakenOverEvenByTheSuperuser) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs the superuser to give a file to another user";
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    TempFiles dir;
+    const QByteArray stale = "999999999\norvedit\nelsewhere\n";
+    const QString path = dir.write(QStringLiteral("orvedit.lock"), stale);
+    ASSERT_EQ(chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    // A link to that user's file is no way in either.
+    const QString theirs = dir.write(QStringLiteral("theirs.txt"), "theirs");
+    ASSERT_EQ(chown(QFile::encodeName(theirs).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    const QString linked = dir.filePath(QStringLiteral("linked.lock"));
+    ASSERT_TRUE(QFile::link(theirs, linked));
+
+    const InstanceLock lock = acquireInstanceLock(path);
+    EXPECT_EQ(lock.outcome(), Outcome::Blocked);
+    EXPECT_TRUE(lock.message().contains(QStringLiteral("nobody"))) << lock.message().toStdString();
+    EXPECT_EQ(TempFiles::read(path), stale);
+    EXPECT_EQ(acquireInstanceLock(linked).outcome(), Outcome::Blocked);
+    EXPECT_EQ(TempFiles::read(theirs), "theirs");
+}
+
+TEST(DataFolder, MadeForTheUserAloneOrSaidWhyNot) {
+    TempFiles dir;
+    const auto modeOf = [](const QString& path) {
+        struct stat seen {};
+        return stat(QFile::encodeName(path).constData(), &seen) == 0 ? seen.st_mode & 0777 : 0;
+    };
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    const QString made = dir.filePath(QStringLiteral("share/O_RV/orvedit"));
+    EXPECT_FALSE(prepareDataFolder(made));
+    EXPECT_EQ(modeOf(dir.filePath(QStringLiteral("share"))), 0700u);
+    EXPECT_EQ(modeOf(made), 0700u);
+    EXPECT_EQ(modeOf(dir.path()), 0755u);  // an existing folder keeps its mode
+    // Reached through a link, it is used as it is.
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("share")), dir.filePath("linked")));
+    EXPECT_FALSE(prepareDataFolder(dir.filePath(QStringLiteral("linked/O_RV/orvedit"))));
+
+    const QString file = dir.write(QStringLiteral("file"), "x");
+    const std::optional<QString> under = prepareDataFolder(file + QStringLiteral("/orvedit"));
+    ASSERT_TRUE(under);
+    EXPECT_TRUE(under->contains(file)) << under->toStdString();
+    EXPECT_EQ(acquireInstanceLock(file + QStringLiteral("/orvedit.lock")).message().isEmpty(),
+              false);
+    // A folder the user may not write in, as that user.
+    const int status = runUnprivileged([&] {
+        return prepareDataFolder(QStringLiteral("/root/orvedit-test")).has_value() ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
 }
 
 TEST(About, ShowsTitleVersionAndFocusOnOk) {

@@ -16,26 +16,11 @@ using TextRule = std::function<QString(const Image&)>;
 using RequestRule = std::function<KeypadRequest(const QString& shown)>;
 using WriteRule = std::function<void(Image&, const QString& answer)>;
 
-// True when the keypad can hand back `answer` after OK: its starting text untouched, or keys typed
-// on it. The first key replaces the starting text and further keys stop at the limit; a second
-// Delay straight after one is refused by the pad.
-bool keypadGives(const KeypadRequest& request, const QString& answer) {
-    if (answer == request.initial) return true;
-    if (answer.size() > std::max(1, request.limit)) return false;
-    for (qsizetype i = 0; i < answer.size(); ++i) {
-        if (!Keypad::keyShown(request.keySet, answer.at(i))) return false;
-        if (i > 0 && answer.at(i) == Keypad::DelayKey && answer.at(i - 1) == Keypad::DelayKey)
-            return false;
-    }
-    return true;
-}
-
 Fields::Stored storeAnswer(Image& image, const TextRule& text, const RequestRule& request,
                            const WriteRule& write, const QString& answer) {
     const QString shown = text(image);
     const KeypadRequest entry = request(shown);
-    if (!keypadGives(entry, answer) || Keypad::check(entry.check, answer))
-        return Fields::Stored::Refused;
+    if (Keypad::accepts(entry, answer)) return Fields::Stored::Refused;
     // Written as the dialog writes it, the unchanged starting text too: a value stored in a form
     // the field cannot show is rewritten in the form it shows.
     write(image, answer);
@@ -115,15 +100,34 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
 
 Fields::FieldList unlockNumber() {
     const Fields::ByteRanges bytes = {{Region::UnlockNumber, Dtmf::DigitFieldSize}};
-    return {keypadField(QStringLiteral("unlock.number"), QLatin1String(Unlock::Caption),
-                        Unlock::text, bytes, bytes, Unlock::request, Unlock::store)};
+    Fields::Field field =
+        keypadField(QStringLiteral("unlock.number"), QLatin1String(Unlock::Caption), Unlock::text,
+                    bytes, bytes, Unlock::request, Unlock::store);
+    // The empty entry stores seven 0 bytes, the code of "D", so the field shows seven D for it.
+    // Written empty, the value is the code stored with no keys, which no entry stores.
+    const QString cleared(Unlock::Limit, QLatin1Char('D'));
+    field.answer = [cleared](const QString& written) -> std::optional<QString> {
+        if (written.isEmpty()) return std::nullopt;
+        return written == cleared ? QString() : written;
+    };
+    field.form = QStringLiteral("the keypad takes %1; the empty entry is written %2")
+                     .arg(Keypad::entryForm(Unlock::request(QString())), cleared);
+    return {field};
 }
 
 Fields::FieldList preDialNumber() {
     // The window title is the field's only caption.
     const Fields::ByteRanges bytes = {{Region::PreDialNumber, Dtmf::DigitFieldSize}};
-    return {keypadField(QStringLiteral("pre-dial.number"), QLatin1String(PreDial::Title),
-                        PreDial::text, bytes, bytes, PreDial::request, PreDial::store)};
+    Fields::Field field =
+        keypadField(QStringLiteral("pre-dial.number"), QLatin1String(PreDial::Title), PreDial::text,
+                    bytes, bytes, PreDial::request, PreDial::store);
+    // A delay is stored as the code of "D" and shows as D; the pad types it as its delay mark.
+    field.answer = [](const QString& written) {
+        return QString(written).replace(QLatin1Char('D'), Keypad::DelayKey);
+    };
+    field.form = QStringLiteral("the keypad takes %1; a delay shows as D")
+                     .arg(Keypad::entryForm(PreDial::request(QString())));
+    return {field};
 }
 
 Fields::FieldList controlCodes(int block) {
@@ -171,8 +175,11 @@ Fields::FieldList areaCodesAndPrefixes() {
             [i](const QString& shown) { return AreaCodes::request(i, shown); },
             [i](Image& image, const QString& answer) { AreaCodes::storeEntry(image, i, answer); }));
     for (int n = 0; n < Prefixes::PerGroup * Region::PrefixGroupCount; ++n) {
-        const Fields::ByteRanges group = {{Prefixes::lineOffset(n / Prefixes::PerGroup, 0),
-                                           Prefixes::LinesPerGroup * Prefixes::LineSize}};
+        // The dialog opens on group 0 and writes it when the user leaves it for another group.
+        Fields::ByteRanges group = {{Prefixes::lineOffset(0, 0), Region::PrefixGroupSize}};
+        if (n >= Prefixes::PerGroup)
+            group.push_back(
+                {Prefixes::lineOffset(n / Prefixes::PerGroup, 0), Region::PrefixGroupSize});
         list.push_back(keypadField(
             QStringLiteral("prefixes.") + Fields::twoDigits(n), QString::number(n),
             [n](const Image& image) { return Prefixes::text(image, n); },

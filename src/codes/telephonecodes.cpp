@@ -67,13 +67,17 @@ void storeGroup(Image& image, int group, const std::array<QString, PerGroup>& fi
     }
 }
 void storeEntry(Image& image, int n, const QString& answer) {
+    const auto storeShown = [&image](int group, int n, const QString& answer) {
+        std::array<QString, PerGroup> fields;
+        for (int c = 0; c < PerGroup; ++c) {
+            const int prefix = PerGroup * group + c;
+            fields[c] = prefix == n ? answer : text(image, prefix);
+        }
+        storeGroup(image, group, fields);
+    };
     const int group = n / PerGroup;
-    std::array<QString, PerGroup> fields;
-    for (int c = 0; c < PerGroup; ++c) {
-        const int prefix = PerGroup * group + c;
-        fields[c] = prefix == n ? answer : text(image, prefix);
-    }
-    storeGroup(image, group, fields);
+    if (group != 0) storeShown(0, -1, QString());
+    storeShown(group, n, answer);
 }
 KeypadRequest request(int n, const QString& shown) { return threeDigitRequest(Heading, n, shown); }
 }  // namespace Prefixes

@@ -73,8 +73,9 @@ static_assert(entryOffset(47) == 7159 && lineOffset(2, 1) == 7152);
 QString text(const Image& image, int n);
 // Writes the four lines of group g from its twenty fields (field c = line c / 5, place c % 5).
 void storeGroup(Image& image, int group, const std::array<QString, PerGroup>& fields);
-// Stores a keypad answer for prefix n: the four lines of its group are written as `storeGroup`
-// writes them, prefix n from the answer and the group's others from the text they show.
+// Stores a keypad answer for prefix n as the dialog, which opens on group 0, stores it: group 0
+// is written from the texts it shows when the user leaves it for n's group, then the four lines
+// of n's group are written, prefix n from the answer and the others from the texts they show.
 void storeEntry(Image& image, int n, const QString& answer);
 KeypadRequest request(int n, const QString& shown);
 }  // namespace Prefixes

@@ -5,6 +5,7 @@
 #include "formats/calendar.h"
 #include "formats/commands.h"
 #include "formats/dtmfcodec.h"
+#include "formats/keypadrules.h"
 
 namespace Scheduler {
 
@@ -187,13 +188,33 @@ std::optional<QString> storeOverview(Image& image, int n,
         everyHour ? time.mid(int(qstrlen(EveryHourTime))) : QString(time).remove(QLatin1Char(':'));
     editor.setErased(false);
     editor.setEveryHour(everyHour);
+    // Typed on the keypad as the dialog asks for them; a refusal names its column and its form.
+    const auto keypadRefusal = [](const KeypadRequest& request, const QString& typed,
+                                  const char* column, const QString& form) {
+        const std::optional<Keypad::Refusal> refusal = Keypad::accepts(request, typed);
+        if (!refusal) return QString();
+        return QLatin1String(column) + QStringLiteral(": ") +
+               (refusal->text.isEmpty() ? form : refusal->text + QStringLiteral("; ") + form);
+    };
+    for (const QString& refusal :
+         {keypadRefusal(editor.timeRequest(), digits, ColumnHeadings[0],
+                        QStringLiteral("write HH:MM, or %1MM for every hour")
+                            .arg(QLatin1String(EveryHourTime))),
+          keypadRefusal(editor.commandRequest(), columns[4], ColumnHeadings[4],
+                        Keypad::entryForm(editor.commandRequest()))})
+        if (!refusal.isEmpty()) return refusal;
     editor.setTime(digits);
     editor.setCommand(columns[4]);
     if (const std::optional<QString> refusal = editor.timeRefusal()) return refusal;
-    // Every choice of days the dialog offers, until one shows the columns.
+    // Every choice of days the dialog offers, until one shows the columns. Each is made on the
+    // event as the dialog opened it: a month event keeps the weekday the dialog opened with
+    // selected (none for a month or erased event, Sunday for every other choice), as its byte 2
+    // says.
+    const EventEditor opened = editor;
     for (const DayOption option :
          {DayOption::Daily, DayOption::WeekdaysOnly, DayOption::WeekendsOnly,
           DayOption::SelectWeekday, DayOption::SelectMonthDay}) {
+        editor = opened;
         editor.chooseOption(option);
         const int weekdays = option == DayOption::SelectWeekday ? 7 : 1;
         const int months = option == DayOption::SelectMonthDay ? 12 : 1;

@@ -6,6 +6,7 @@
 #include "devices/cwmessage.h"
 #include "devices/switchesandinputs.h"
 #include "devices/zones.h"
+#include "formats/tones.h"
 
 namespace DeviceFields {
 
@@ -30,6 +31,16 @@ Fields::Field onOffField(QString key, QString caption, Fields::Edit edit, int by
         return Fields::Stored::Written;
     };
     return field;
+}
+
+// The values a courtesy-tone field takes from text: the hertz or milliseconds of the pad's codes.
+QString courtesyForm(CourtesyTones::FieldKind kind) {
+    QStringList values;
+    if (kind == CourtesyTones::FieldKind::Frequency)
+        for (const char* hertz : Tones::FrequencyTexts) values << QLatin1String(hertz);
+    else
+        for (const char* milliseconds : Tones::TimeTexts) values << QLatin1String(milliseconds);
+    return QStringLiteral("write one of %1").arg(values.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -81,7 +92,14 @@ Fields::FieldList courtesyTones() {
             field.request = [row, f](const Image& image) {
                 return Courtesy::request(f, Courtesy::rowTexts(image, row)[f]);
             };
-            field.answer = [f](const QString& shown) { return Courtesy::keypadText(f, shown); };
+            // A value is one of the pad's codes by its hertz or milliseconds; empty is the empty
+            // entry.
+            field.answer = [f](const QString& written) -> std::optional<QString> {
+                const QString code = Courtesy::keypadText(f, written);
+                if (code.isEmpty() && !written.isEmpty()) return std::nullopt;
+                return code;
+            };
+            field.form = courtesyForm(Courtesy::Fields[f].kind);
             field.store = [row, f](Image& image, const QString& answer) {
                 Courtesy::storeAnswer(image, row, f, answer);
                 return Fields::Stored::Written;

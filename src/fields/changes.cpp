@@ -2,8 +2,11 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 #include "fields/catalogue.h"
+#include "formats/keypadrules.h"
 
 namespace Changes {
 
@@ -20,6 +23,16 @@ int fieldIndex(const Fields::FieldList& catalogue, const QString& key) {
     return index.value(key, -1);
 }
 
+// How a refused keypad value is written: the keypad's own message where it has one, then the
+// field's form, or the keys the keypad takes.
+QString keypadProblem(const Fields::Field& field, const KeypadRequest& request,
+                      const QString& message) {
+    const QString form = field.form.isEmpty()
+                             ? QStringLiteral("the keypad takes ") + Keypad::entryForm(request)
+                             : field.form;
+    return message.isEmpty() ? form : message + QStringLiteral("; ") + form;
+}
+
 // Stores `value` in `field` as the editor would store what the user entered; the reason when the
 // editor would not take it.
 QString store(const Fields::Field& field, Image& image, const QString& value) {
@@ -32,24 +45,73 @@ QString store(const Fields::Field& field, Image& image, const QString& value) {
             break;
     }
     if (!field.store) return QStringLiteral("not a value this field is set to from text");
-    QString answer = field.answerFor(value);
+    const std::optional<QString> written = field.writtenAnswer(value);
+    // Not in the field's form: its form, after the message of the field's keypad entry (which
+    // never refuses the empty entry).
+    if (!written)
+        return value.isEmpty() || field.refusal.isEmpty()
+                   ? field.form
+                   : field.refusal + QStringLiteral("; ") + field.form;
+    QString answer = *written;
     if (field.edit == Fields::Edit::Composer) {
         const Fields::WordsOfText words = Fields::wordsOfText(value);
         if (!words.problem.isEmpty()) return words.problem;
         answer = Fields::wordsAnswer(words.words);
     }
+    // Only what the keypad hands back after OK for the entry the field opens it with.
+    if (field.edit == Fields::Edit::Keypad && field.request) {
+        const KeypadRequest request = field.request(image);
+        if (const std::optional<Keypad::Refusal> refusal = Keypad::accepts(request, answer))
+            return keypadProblem(field, request, refusal->text);
+    }
     Image trial = image;
     if (field.store(trial, answer) == Fields::Stored::Refused)
         return field.refusal.isEmpty() ? QStringLiteral("not a value of this field")
                                        : field.refusal;
+    // Shown as written, or in the field's own form of the same answer ("5:00" as 05:00).
     const QString shown = field.value(trial);
-    if (shown != value)
+    if (shown != value && (!field.answer || field.writtenAnswer(shown) != answer))
         return QStringLiteral(
                    "not written as the field shows its values: stored, it would "
                    "show as %1")
             .arg(quoted(shown));
     image = trial;
     return {};
+}
+
+// The edits that turn one text into the other (a letter added, left out or replaced).
+int editDistance(const QString& a, const QString& b) {
+    std::vector<int> row(std::size_t(b.size()) + 1);
+    for (std::size_t j = 0; j < row.size(); ++j) row[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = int(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[std::size_t(j)];
+            row[std::size_t(j)] = std::min({above + 1, row[std::size_t(j - 1)] + 1,
+                                            diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// "no such key", naming the key nearest to it when one is near (a third of its letters at most)
+// and `suggest` is set.
+QString unknownKey(const Fields::FieldList& catalogue, const QString& key, bool suggest) {
+    const Fields::Field* nearest = nullptr;
+    if (!suggest) return QStringLiteral("no such key");
+    int best = std::max(2, int(key.size()) / 3) + 1;
+    for (const Fields::Field& field : catalogue) {
+        if (std::abs(field.key.size() - key.size()) >= best) continue;
+        const int distance = editDistance(key.toLower(), field.key);
+        if (distance < best) {
+            best = distance;
+            nearest = &field;
+        }
+    }
+    return nearest ? QStringLiteral("no such key; did you mean %1?").arg(nearest->key)
+                   : QStringLiteral("no such key");
 }
 
 // Why a field that is not stored on its own cannot show `value`; checked after every store.
@@ -108,6 +170,7 @@ Outcome apply(const Image& image, const std::vector<Line>& lines, bool fourMemor
     const Fields::FieldList& catalogue = Fields::catalogue(fourMemorySaves);
     Outcome outcome{image, {}};
     QHash<QString, int> given;  // key -> the line that gave it
+    int unknown = 0;            // unknown keys so far: only those named get a suggestion
     std::vector<std::pair<const Line*, int>> derived;
     for (const Line& line : lines) {
         const int index = fieldIndex(catalogue, line.key);
@@ -118,7 +181,7 @@ Outcome apply(const Image& image, const std::vector<Line>& lines, bool fourMemor
                  otherLayout ? QStringLiteral("not a key of the memory layout in effect (%1 "
                                               "memory saves)")
                                    .arg(fourMemorySaves ? 4 : 3)
-                             : QStringLiteral("no such key")});
+                             : unknownKey(catalogue, line.key, unknown++ < MostRefusalsNamed)});
             continue;
         }
         if (given.contains(line.key)) {
@@ -191,12 +254,16 @@ Outcome apply(const Image& image, const std::vector<Line>& lines, bool fourMemor
 
 QString refusalText(const std::vector<Refusal>& refusals, const QString& source) {
     QString text;
-    for (const Refusal& refusal : refusals)
+    for (std::size_t i = 0; i < std::min(refusals.size(), std::size_t(MostRefusalsNamed)); ++i) {
+        const Refusal& refusal = refusals[i];
         text += QStringLiteral("%1:%2: %3: %4\n")
                     .arg(source)
                     .arg(refusal.line)
                     .arg(refusal.key.isEmpty() ? QStringLiteral("(no key)") : refusal.key,
                          refusal.reason);
+    }
+    if (refusals.size() > std::size_t(MostRefusalsNamed))
+        text += QStringLiteral("\u2026 and %1 more\n").arg(refusals.size() - MostRefusalsNamed);
     return text;
 }
 

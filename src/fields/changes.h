@@ -47,7 +47,9 @@ struct Outcome {
 // the whole change.
 Outcome apply(const Image& image, const std::vector<Line>& lines, bool fourMemorySaves);
 
-// "CHANGES:LINE: KEY: reason" lines (or "argument N" for `set`), one per refusal.
+// "CHANGES:LINE: KEY: reason" lines (or "argument N" for `set`), one per refusal up to
+// MostRefusalsNamed, then how many more there are.
+inline constexpr int MostRefusalsNamed = 200;
 QString refusalText(const std::vector<Refusal>& refusals, const QString& source);
 
 }  // namespace Changes

@@ -1,8 +1,11 @@
 #include "fields/dump.h"
 
+#include <QSet>
 #include <algorithm>
 
 #include "fields/catalogue.h"
+#include "formats/keypadrules.h"
+#include "formats/vocabulary.h"
 
 namespace Dump {
 
@@ -22,25 +25,38 @@ QString dumpText(const std::vector<Field>& fields) {
 
 namespace {
 
+// The texts of the vocabulary's words that none of the composer's pick lists offers. A message
+// may hold them all the same (the controller speaks them), so they are taken from text, and a
+// dump of such a message applies back.
+QStringList unofferedWords() {
+    QSet<int> offered;
+    for (int list = 0; list < Vocabulary::PickListCount; ++list)
+        for (const Vocabulary::PickEntry& entry :
+             Vocabulary::pickList(static_cast<Vocabulary::PickList>(list)))
+            offered.insert(entry.number);
+    QStringList words;
+    for (const Vocabulary::WordEntry& word : Vocabulary::wordTable())
+        if (!offered.contains(Vocabulary::wordNumber(word.code))) words << QLatin1String(word.text);
+    return words;
+}
+
 // What a field takes, as a line of keysText says it.
 QString takes(const Fields::Field& field) {
     static const Image sample{};
     switch (field.edit) {
         case Fields::Edit::Keypad: {
-            const KeypadRequest entry = field.request(sample);
-            const char* keys = entry.keySet == KeySet::Digits  ? "0-9"
-                               : entry.keySet == KeySet::Codes ? "0-9 A B C * #"
-                                                               : "0-9 * # and , for a delay";
-            QString text = QStringLiteral("keypad keys %1, at most %2")
-                               .arg(QLatin1String(keys))
-                               .arg(std::max(1, entry.limit));
-            if (field.answer) text += QStringLiteral(", written as the dialog shows it");
+            QString text = field.form.isEmpty() ? QStringLiteral("keypad ") +
+                                                      Keypad::entryForm(field.request(sample))
+                                                : field.form;
             if (!field.refusal.isEmpty()) text += QStringLiteral("; ") + field.refusal;
             return text;
         }
         case Fields::Edit::Composer:
-            return QStringLiteral("at most %1 vocabulary words by their texts, {NNN} for word NNN")
-                .arg(field.compose(sample).wordLimit);
+            return QStringLiteral(
+                       "at most %1 vocabulary words by their texts, {NNN} for word NNN; also %2, "
+                       "which no pick list of the composer offers but the controller speaks")
+                .arg(field.compose(sample).wordLimit)
+                .arg(unofferedWords().join(QStringLiteral(", ")));
         case Fields::Edit::CwText:
             return field.refusal;
         case Fields::Edit::List:

@@ -67,9 +67,13 @@ struct Field {
     // Composer fields: the composition the composer is opened with. Their answer is the words
     // composed, as wordsAnswer spells them.
     std::function<ComposeRequest(const Image&)> compose;
-    // The answer that stands for a shown text ("05:00" -> "300"); the shown text itself where
-    // none is given.
-    std::function<QString(const QString& shown)> answer;
+    // The answer that stands for a value as the field shows it or a text of changes writes it
+    // ("05:00" and "5:00" -> "300", "00:00" -> the empty entry); nothing for a text not written
+    // in the field's form. The text itself where none is given.
+    std::function<std::optional<QString>(const QString& written)> answer;
+    // How a text of changes writes the value, named when one is refused: "write minutes:seconds
+    // from 00:01 to 30:00". Keypad fields without one are named by the keys they take.
+    QString form;
     // Stores an answer by the area's own rule; none where the field is written another way.
     std::function<Stored(Image&, const QString& answer)> store;
     // Fields stored only together (the columns of a scheduled event): `together` names their
@@ -83,7 +87,12 @@ struct Field {
     QString refusalTitle;
     QString refusal;
 
-    QString answerFor(const QString& shown) const { return answer ? answer(shown) : shown; }
+    QString answerFor(const QString& shown) const {
+        return answer ? answer(shown).value_or(shown) : shown;
+    }
+    std::optional<QString> writtenAnswer(const QString& written) const {
+        return answer ? answer(written) : written;
+    }
     // The value as dump prints it and a text of changes gives it.
     QString value(const Image& image) const { return written ? written(image) : text(image); }
 };

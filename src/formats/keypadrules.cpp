@@ -1,5 +1,7 @@
 #include "formats/keypadrules.h"
 
+#include <algorithm>
+
 namespace Keypad {
 
 bool keyShown(KeySet keySet, QChar key) {
@@ -37,6 +39,29 @@ std::optional<Refusal> check(EntryCheck check, const QString& text) {
         return Refusal{QString::fromLatin1(row.title), QString::fromLatin1(row.text)};
     }
     return std::nullopt;
+}
+
+std::optional<Refusal> accepts(const KeypadRequest& request, const QString& text) {
+    if (text != request.initial) {
+        // The first key replaces the starting text whatever the limit, so one key always fits.
+        if (text.size() > std::max(1, request.limit)) return Refusal{};
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (!keyShown(request.keySet, text.at(i))) return Refusal{};
+            if (i > 0 && text.at(i) == DelayKey && text.at(i - 1) == DelayKey) return Refusal{};
+        }
+    }
+    return check(request.check, text);
+}
+
+QString entryForm(const KeypadRequest& request) {
+    QString keys = QStringLiteral("0-9");
+    for (const KeySetRow& row : KeySets)
+        if (row.keySet == request.keySet) keys = QLatin1String(row.keysText);
+    QString length = QStringLiteral("at most %1").arg(std::max(1, request.limit));
+    for (const CheckRow& row : Checks)
+        if (row.check == request.check && row.test == Test::Exactly)
+            length = QStringLiteral("exactly %1, or none").arg(row.length);
+    return QStringLiteral("keys %1, %2").arg(keys, length);
 }
 
 }  // namespace Keypad

@@ -29,11 +29,12 @@ inline constexpr char DelayRefusedText[] = "Error, One delay entry only.";
 struct KeySetRow {
     KeySet keySet;
     const char* optionalKeys;  // key characters, "," standing for Delay
+    const char* keysText;      // the keys as a refusal names them
 };
 inline constexpr KeySetRow KeySets[] = {
-    {KeySet::Digits, ""},
-    {KeySet::Codes, "ABC*#"},
-    {KeySet::Telephone, "*#,"},
+    {KeySet::Digits, "", "0-9"},
+    {KeySet::Codes, "ABC*#", "0-9, A-C, * and #"},
+    {KeySet::Telephone, "*#,", "0-9, * and #, \",\" for a delay (never two in a row)"},
 };
 
 // True when the key (a pad character, or "," for Delay) is visible in the key set. A key set
@@ -73,5 +74,17 @@ struct Refusal {
 // message to show. The empty text is always accepted; a check kind not in the table accepts
 // everything.
 std::optional<Refusal> check(EntryCheck check, const QString& text);
+
+// Whether OK can close the pad with `text` on its display for this entry: the starting text
+// untouched or keys typed on the pad (keys of its key set, the first replacing the starting text
+// and the others stopping at the limit, never a Delay straight after a Delay), and the check kind
+// passed. Nothing when it can; else the check's message, or an empty one for a text the pad
+// cannot show at all (it beeps or ignores the key instead). The pad's OK and every store of a
+// keypad field from text go through this one rule.
+std::optional<Refusal> accepts(const KeypadRequest& request, const QString& text);
+
+// The keys and the length the entry takes, as a refusal names them: "keys 0-9, A-C, * and #, at
+// most 7"; "exactly 7, or none" for a check of exact length.
+QString entryForm(const KeypadRequest& request);
 
 }  // namespace Keypad

@@ -1,5 +1,6 @@
 #include "memory/configfields.h"
 
+#include "core/settings.h"
 #include "memory/memoryblocks.h"
 
 namespace ConfigFields {
@@ -17,18 +18,23 @@ Fields::Field optionField(const OptionGroup& group) {
 }
 
 // An option group stored as one byte: 0 for the first option, 1 for the second; any other
-// stored value reads as the second.
-Fields::Field byteOption(const OptionGroup& group, int offset) {
+// stored value reads as the second. The dialog's "OK" stores both bytes of its choices, so a
+// choice made here rewrites the other byte as its option shows too.
+Fields::Field byteOption(const OptionGroup& group, int offset,
+                         int MemoryBlocks::ConfigChoices::*choice) {
     Fields::Field field = optionField(group);
     field.text = [&group, offset](const Image& image) {
         return QLatin1String(group.options[image[offset] != 0 ? 1 : 0]);
     };
     field.reads = Fields::fixedRanges({{offset, 1}});
-    field.writes = {{offset, 1}};
-    field.store = [&group, offset](Image& image, const QString& answer) {
+    field.writes = {{Region::VoiceRecorderType, 1}, {Region::ClockAnnouncements, 1}};
+    field.store = [&group, choice](Image& image, const QString& answer) {
         for (int option = 0; option < 2; ++option) {
             if (answer != QLatin1String(group.options[option])) continue;
-            image[offset] = static_cast<std::uint8_t>(option);
+            Settings unused;  // the memory layout is not stored from here
+            MemoryBlocks::ConfigChoices choices = MemoryBlocks::readConfig(image, unused);
+            choices.*choice = option;
+            MemoryBlocks::storeConfig(image, unused, choices);
             return Fields::Stored::Written;
         }
         return Fields::Stored::Refused;
@@ -46,8 +52,8 @@ Fields::FieldList configuration(bool fourMemorySaves) {
         return QLatin1String(MemoryLayoutGroup.options[fourMemorySaves ? 0 : 1]);
     };
     layout.reads = Fields::fixedRanges({});
-    return {layout, byteOption(ClockGroup, Region::ClockAnnouncements),
-            byteOption(RecorderGroup, Region::VoiceRecorderType)};
+    return {layout, byteOption(ClockGroup, Region::ClockAnnouncements, &ConfigChoices::clock),
+            byteOption(RecorderGroup, Region::VoiceRecorderType, &ConfigChoices::recorder)};
 }
 
 }  // namespace ConfigFields

@@ -200,8 +200,12 @@ void KeypadDialog::clearDisplay() {
 
 void KeypadDialog::acceptEntry() {
     if (!isArmed()) return;
-    if (const auto refusal = Keypad::check(m_check, m_display)) {
-        m_prompts.message(Icon::Exclamation, refusal->title, refusal->text);
+    // The rule every store of a keypad field from text applies too. The keys and the limit hold
+    // for whatever the pad shows, so only the check kind refuses here.
+    const KeypadRequest entry{m_keySet, m_limit, QString(), m_held, m_check};
+    if (const auto refusal = Keypad::accepts(entry, m_display)) {
+        if (!refusal->text.isEmpty())
+            m_prompts.message(Icon::Exclamation, refusal->title, refusal->text);
         return;
     }
     accept();

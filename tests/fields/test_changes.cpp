@@ -11,6 +11,7 @@
 #include "fields/catalogue.h"
 #include "fields/changes.h"
 #include "fields/dump.h"
+#include "formats/keypadrules.h"
 #include "formats/vocabulary.h"
 
 namespace {
@@ -59,8 +60,8 @@ TEST(Changes, EveryRefusalNamesItsLineAndWritesNothing) {
         {"no.such.key = 1",                         "no such key"},
         {"area-codes.01 = 907",                     "not a key of the memory layout in effect (4 memory saves)"},
         {"timers.base.repeater-time-out = 99:99",   refusalOf("timers.base.repeater-time-out")},
-        {"codes.base.control-operator-code = 12345678", "not a value of this field"},
-        {"timers.mem1.repeater-sleep = 5:00",       "stored, it would show as \"00:00\""},
+        {"codes.base.control-operator-code = 12345678", "the keypad takes keys 0-9, A-C, * and #, at most 7"},
+        {"timers.mem1.repeater-sleep = 300",        "write minutes:seconds from 00:01 to 30:00"},
         {"macros.01.review-1 = anything",           "shown from macros.01.command-1; set that instead"},
         {"user-inputs.input-1.review = anything",   "shown from user-inputs.input-1.command; set that instead"},
         {"config.dip-switch-5 = ON",                "must name the memory layout in effect (4 memory saves)"},
@@ -254,4 +255,81 @@ TEST(Changes, WrittenWordsReadBackAsTheirWords) {
     EXPECT_GT(escaped, 0);
     EXPECT_EQ(Fields::writtenWords({"830", "838"}), QStringLiteral("{830} Time"));
     EXPECT_EQ(Fields::writtenWords({"225", QString()}), QStringLiteral("Alpha {?}"));
+}
+
+// A store writes what its dialog writes for the same entry, the bytes it rewrites beside the field
+// included, and nothing else: a delay of the pre-dial number, a cleared unlock code, a scheduled
+// month event's weekday byte, the prefix group the dialog opens on, the configuration's other byte.
+TEST(Changes, StoresWriteWhatTheirDialogWrites) {
+    using Bytes = std::vector<std::pair<int, std::vector<int>>>;  // runs: offset, bytes
+    // clang-format off
+    const struct { Bytes before; const char* lines; Bytes after; bool four = true; } cases[] = {
+        {{}, "pre-dial.number = 9,", {{1140, {2, 9, 0, 0, 0, 0, 0, 0}}}},
+        {{}, "pre-dial.number = 9D", {{1140, {2, 9, 0, 0, 0, 0, 0, 0}}}},
+        {{{32, {7, 1, 2, 3, 4, 5, 6, 7}}}, "unlock.number = DDDDDDD", {{32, {7, 0, 0, 0, 0, 0, 0, 0}}}},
+        {{}, "timers.base.repeater-time-out = 5:00", {{178, {0x2C, 0x01}}}},
+        // Daily, then Tuesday: the weekday list keeps Sunday or Tuesday selected.
+        {{{4298, {0xFF, 0, 0, 8, 0, 0x11, 0x10}}}, "scheduler.01.month = December\n"
+         "scheduler.01.day-of-month = 25\nscheduler.01.day-of-week = ----", {{4298, {0x12, 0x25, 1}}}},
+        {{{4298, {0xFF, 0, 3, 8, 0, 0x11, 0x10}}}, "scheduler.01.month = May\n"
+         "scheduler.01.day-of-month = 1\nscheduler.01.day-of-week = ----", {{4298, {0x05, 0x01, 3}}}},
+        // A month or erased event opens with no weekday selected, also when only its time changes.
+        {{{4298, {0x12, 0x25, 5, 8, 0, 0x11, 0x10}}}, "scheduler.01.time = 09:00", {{4298, {0x12, 0x25, 0, 9}}}},
+        {{}, "scheduler.01.time = 08:00\nscheduler.01.day-of-week = ----\nscheduler.01.month = March\n"
+         "scheduler.01.day-of-month = 9\nscheduler.01.command = 1110", {{4298, {3, 9, 0, 8, 0, 0x11, 0x10}}}},
+        // Group 0 (a line count of 5 over empty entries) is written before prefix 47's group.
+        {{{7008, {5}}}, "prefixes.47 = 555", {{7008, {0}}, {7152, {1, 0, 0, 0, 0, 0, 0, 5, 5, 5}}}, false},
+        {{{1094, {0, 5}}}, "config.dvr-type = VOXA-5", {{1094, {1, 1}}}},
+        {{{1094, {9, 0}}}, "config.clock-announcements = 24 Hour", {{1094, {1, 1}}}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines);
+        Image image = zeroImage();
+        const auto put = [&image](const Bytes& runs) {
+            for (const auto& [offset, bytes] : runs)
+                std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
+        };
+        put(c.before);
+        const Changes::Outcome outcome = applyText(image, QLatin1String(c.lines), c.four);
+        ASSERT_TRUE(outcome.refusals.empty()) << outcome.refusals[0].reason.toStdString();
+        put(c.after);
+        for (int i = 0; i < ImageSize; ++i) EXPECT_EQ(outcome.image[i], image[i]) << "byte " << i;
+    }
+}
+
+// Whatever value a line gives a keypad field, an accepted one is an entry the keypad hands back
+// after OK for the entry the field opens it with, or the value the field shows already.
+TEST(Changes, AnAcceptedKeypadValueIsOneTheKeypadTakes) {
+    const std::vector<Image> images = sampleImages();
+    const QString keys = QStringLiteral("0123456789ABCD*#,:.");
+    std::mt19937 random(35);
+    int accepted = 0, refused = 0;
+    for (const bool four : {true, false}) {
+        for (const Fields::Field& field : Fields::catalogue(four)) {
+            if (field.edit != Fields::Edit::Keypad) continue;
+            for (int n = 0; n < 12; ++n) {
+                const Image& image = images[random() % images.size()];
+                // Values other images show, and keys and marks at random.
+                QString value = field.value(images[random() % images.size()]);
+                if (n % 2)
+                    for (value.clear(); value.size() < int(random() % 9);)
+                        value += keys.at(random() % keys.size());
+                if (value == field.value(image)) continue;
+                const Changes::Outcome outcome =
+                    Changes::apply(image, {{1, field.key, value}}, four);
+                if (!outcome.refusals.empty()) {
+                    ++refused;
+                    continue;
+                }
+                ++accepted;
+                const std::optional<QString> answer = field.writtenAnswer(value);
+                ASSERT_TRUE(answer) << field.key.toStdString() << " = " << value.toStdString();
+                EXPECT_FALSE(Keypad::accepts(field.request(image), *answer))
+                    << field.key.toStdString() << " = " << value.toStdString();
+            }
+        }
+    }
+    EXPECT_GT(accepted, 500);
+    EXPECT_GT(refused, 500);
 }

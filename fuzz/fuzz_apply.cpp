@@ -1,9 +1,11 @@
 // orvtool's set and apply over arbitrary text: never a crash; a refused change writes nothing; an
-// accepted one writes only inside the bytes its named fields may write.
+// accepted one writes only inside the bytes its named fields may write, and a keypad value
+// accepted is one the keypad takes.
 #include <QHash>
 
 #include "fields/catalogue.h"
 #include "fields/changes.h"
+#include "formats/keypadrules.h"
 #include "fuzzimage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -33,6 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 for (int i = range.first; i < range.first + range.length; ++i) writable[i] = true;
         }
         for (int i = 0; i < ImageSize; ++i) FUZZ_CHECK(outcome.image[i] == base[i] || writable[i]);
+        // A keypad value accepted alone is an entry the keypad hands back after OK.
+        if (request.lines.size() != 1) continue;
+        const Changes::Line& line = request.lines.front();
+        const Fields::Field* field = byKey.value(line.key);
+        if (field->edit != Fields::Edit::Keypad || field->value(base) == line.value) continue;
+        const std::optional<QString> answer = field->writtenAnswer(line.value);
+        FUZZ_CHECK(answer && !Keypad::accepts(field->request(base), *answer));
     }
     return 0;
 }

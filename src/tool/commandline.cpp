@@ -40,10 +40,13 @@ struct CommandInfo {
 
 constexpr char ChangeNotes[] =
     "\nEach value is stored as the editor stores what is entered in its field, and only\n"
-    "a value the editor would take is accepted. A value equal to what the field shows\n"
-    "writes nothing. Any unknown key, repeated key or refused value is reported as\n"
-    "SOURCE:LINE: KEY: reason and nothing is written (exit status 2). Without --output\n"
-    "nothing is written at all.\n";
+    "a value the editor would take is accepted: a keypad value as the keypad hands it\n"
+    "back after OK. A value equal to what the field shows writes nothing. Any unknown\n"
+    "key, repeated key or refused value is reported as SOURCE:LINE: KEY: reason (the\n"
+    "keypad's message and how the value is written; the first 200) and nothing is\n"
+    "written (exit status 2). Without --output nothing is written at all. A changes\n"
+    "text is read up to 1 MiB, as UTF-8; a byte-order mark at its start is skipped.\n"
+    "\"dump --keys\" lists how each key's value is written.\n";
 
 // clang-format off
 constexpr char SoundNotes[] =
@@ -53,7 +56,7 @@ constexpr char SoundNotes[] =
     "names them. A courtesy tone plays tone 1, delay 1, tone 2, delay 2 and tone 3 as\n"
     "stored; the CW identification plays in Morse with standard timing; a voice\n"
     "message is spoken by the espeak-ng speech synthesiser. The file is 16-bit mono\n"
-    "PCM; it is never written onto FILE.orv itself.\n";
+    "PCM, written only under a name ending in .wav and never onto FILE.orv itself.\n";
 
 constexpr std::array<CommandInfo, 7> CommandTable = {{
     {Command::Report, "report", "FILE.orv", 1, 1,

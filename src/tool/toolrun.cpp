@@ -1,5 +1,7 @@
 #include "tool/toolrun.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -144,20 +146,41 @@ int info(const Options& options, QTextStream& out, QTextStream& err) {
     return Success;
 }
 
+// The most a changes text may hold: a whole dump is about 40 KB.
+constexpr qint64 MostChangesBytes = 1024 * 1024;
+
 // The text of a changes file, or of standard input for "-"; nothing when it cannot be read, and
-// then the reason is on the error stream.
+// then the reason is on the error stream. At most MostChangesBytes are read, so an endless source
+// (/dev/zero, a FIFO that is never closed) ends with a refusal instead of filling the memory.
 std::optional<QString> readChanges(const QString& path, QTextStream& err) {
     QFile file;
-    const bool opened = path == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = opened ? file.readAll() : QByteArray();
+    const bool opened =
+        path == QLatin1String("-")
+            ? file.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered)
+            : (file.setFileName(path), file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    QByteArray bytes;
+    bool readWhole = opened;
+    while (readWhole && bytes.size() <= MostChangesBytes) {
+        const QByteArray part = file.read(MostChangesBytes + 1 - bytes.size());
+        if (part.isEmpty()) {
+            readWhole = file.error() == QFileDevice::NoError;
+            break;
+        }
+        bytes += part;
+    }
     const QString name =
         path == QLatin1String("-") ? QStringLiteral("standard input") : visibleFileName(path);
-    if (!opened || file.error() != QFileDevice::NoError) {
+    if (!readWhole) {
         err << "orvtool: " << name << ": could not be read: " << file.errorString() << '\n';
         return std::nullopt;
     }
+    if (bytes.size() > MostChangesBytes) {
+        err << "orvtool: " << name << ": more than " << MostChangesBytes
+            << " bytes; a changes text is read up to 1 MiB (a whole dump is about 40 KB)\n";
+        return std::nullopt;
+    }
+    // A byte-order mark some editors write first is no part of the text.
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     const QString text = QString::fromUtf8(bytes);
     if (text.toUtf8() != bytes) {
         err << "orvtool: " << name << ": the text is not UTF-8\n";
@@ -255,6 +278,8 @@ QString infoText(const QString& absolutePath, const Image& image, bool fourMemor
     return text;
 }
 
+constexpr char SoundExtension[] = ".wav";
+
 // The word-string field (a voice message, a speed dial's identification) of a dump key.
 const Fields::Field* wordStringField(const QString& key, bool fourMemorySaves) {
     for (const Fields::Field& field : Fields::catalogue(fourMemorySaves))
@@ -304,6 +329,17 @@ int sound(const Options& options, QTextStream& err) {
     if (isSameFile(output, path)) {
         err << "orvtool: " << target
             << ": this is the configuration file itself; the sound is not written over it\n";
+        return Failure;
+    }
+    if (const std::optional<QString> problem = notARegularFile(output)) {
+        err << "orvtool: " << target << ": could not be written: " << *problem << '\n';
+        return Failure;
+    }
+    // As a configuration is written only under its own extension, a sound is written only under
+    // ".wav", so a mistyped name never replaces a configuration or another file by a sound.
+    if (!output.endsWith(QLatin1String(SoundExtension))) {
+        err << "orvtool: " << target << ": the name does not end in \"" << SoundExtension
+            << "\"; a sound is written only as a .wav file\n";
         return Failure;
     }
     if (samples.empty()) samples = Sound::render(steps);

@@ -81,6 +81,8 @@ TEST_F(ToolSound, RefusesUnknownSoundsBadNumbersAndTheConfigurationItself) {
         {{"sound", file, "cw.message", "--output", "x.wav", "--pitch", "high"}, "--pitch takes"},
         {{"sound", file, "cw.message", "--output", file}, "the configuration file itself"},
         {{"sound", file, "cw.message", "--output", path("")}, "not a regular file"},
+        {{"sound", file, "cw.message", "--output", input("other.orv", soundImage())},
+         "the name does not end in \".wav\""},
     };
     for (const auto& c : cases) {
         const ToolRun done = run(c.arguments);

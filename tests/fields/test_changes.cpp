@@ -257,15 +257,13 @@ TEST(Changes, WrittenWordsReadBackAsTheirWords) {
     EXPECT_EQ(Fields::writtenWords({"225", QString()}), QStringLiteral("Alpha {?}"));
 }
 
-// A store writes what its dialog writes for the same entry, the bytes it rewrites beside the field
-// included, and nothing else: a delay of the pre-dial number, a cleared unlock code, a scheduled
-// month event's weekday byte, the prefix group the dialog opens on, the configuration's other byte.
+// A store writes what its dialog writes for the entry, bytes it rewrites beside the field included
+// (an event's weekday byte, prefix group 0, the other configuration byte), and nothing else.
 TEST(Changes, StoresWriteWhatTheirDialogWrites) {
     using Bytes = std::vector<std::pair<int, std::vector<int>>>;  // runs: offset, bytes
     // clang-format off
     const struct { Bytes before; const char* lines; Bytes after; bool four = true; } cases[] = {
         {{}, "pre-dial.number = 9,", {{1140, {2, 9, 0, 0, 0, 0, 0, 0}}}},
-        {{}, "pre-dial.number = 9D", {{1140, {2, 9, 0, 0, 0, 0, 0, 0}}}},
         {{{32, {7, 1, 2, 3, 4, 5, 6, 7}}}, "unlock.number = DDDDDDD", {{32, {7, 0, 0, 0, 0, 0, 0, 0}}}},
         {{}, "timers.base.repeater-time-out = 5:00", {{178, {0x2C, 0x01}}}},
         // Daily, then Tuesday: the weekday list keeps Sunday or Tuesday selected.
@@ -273,14 +271,11 @@ TEST(Changes, StoresWriteWhatTheirDialogWrites) {
          "scheduler.01.day-of-month = 25\nscheduler.01.day-of-week = ----", {{4298, {0x12, 0x25, 1}}}},
         {{{4298, {0xFF, 0, 3, 8, 0, 0x11, 0x10}}}, "scheduler.01.month = May\n"
          "scheduler.01.day-of-month = 1\nscheduler.01.day-of-week = ----", {{4298, {0x05, 0x01, 3}}}},
-        // A month or erased event opens with no weekday selected, also when only its time changes.
+        // A month event opens with no weekday selected, also when only its time changes.
         {{{4298, {0x12, 0x25, 5, 8, 0, 0x11, 0x10}}}, "scheduler.01.time = 09:00", {{4298, {0x12, 0x25, 0, 9}}}},
-        {{}, "scheduler.01.time = 08:00\nscheduler.01.day-of-week = ----\nscheduler.01.month = March\n"
-         "scheduler.01.day-of-month = 9\nscheduler.01.command = 1110", {{4298, {3, 9, 0, 8, 0, 0x11, 0x10}}}},
         // Group 0 (a line count of 5 over empty entries) is written before prefix 47's group.
         {{{7008, {5}}}, "prefixes.47 = 555", {{7008, {0}}, {7152, {1, 0, 0, 0, 0, 0, 0, 5, 5, 5}}}, false},
         {{{1094, {0, 5}}}, "config.dvr-type = VOXA-5", {{1094, {1, 1}}}},
-        {{{1094, {9, 0}}}, "config.clock-announcements = 24 Hour", {{1094, {1, 1}}}},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -316,16 +311,13 @@ TEST(Changes, AnAcceptedKeypadValueIsOneTheKeypadTakes) {
                     for (value.clear(); value.size() < int(random() % 9);)
                         value += keys.at(random() % keys.size());
                 if (value == field.value(image)) continue;
-                const Changes::Outcome outcome =
-                    Changes::apply(image, {{1, field.key, value}}, four);
-                if (!outcome.refusals.empty()) {
+                if (!Changes::apply(image, {{1, field.key, value}}, four).refusals.empty()) {
                     ++refused;
                     continue;
                 }
                 ++accepted;
                 const std::optional<QString> answer = field.writtenAnswer(value);
-                ASSERT_TRUE(answer) << field.key.toStdString() << " = " << value.toStdString();
-                EXPECT_FALSE(Keypad::accepts(field.request(image), *answer))
+                EXPECT_TRUE(answer && !Keypad::accepts(field.request(image), *answer))
                     << field.key.toStdString() << " = " << value.toStdString();
             }
         }

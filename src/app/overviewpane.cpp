@@ -151,9 +151,14 @@ bool OverviewPane::accepts(std::size_t field) const {
 }
 
 void OverviewPane::applyFilter() {
+    // The tree remembers each expanded row for good, also once the filter has taken it away, so a
+    // filter that expands everything would keep a little more memory with every key typed. Its
+    // memory is emptied first; what the filter shows is expanded anew anyway.
+    const bool expand = !m_filterBox->text().isEmpty();
+    if (expand) m_tree->collapseAll();
     m_filter->invalidate();
     showCount();
-    if (!m_filterBox->text().isEmpty()) m_tree->expandAll();
+    if (expand) m_tree->expandAll();
 }
 
 void OverviewPane::showCount() {

@@ -1,6 +1,7 @@
 // The main window driven through its actions with scripted prompts: menus, open, save, save as,
 // the modified mark, the exit question and the settings it keeps.
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -947,6 +948,27 @@ TEST_F(MainWindowTest, OverviewShowsFiltersFollowsTheImageAndOpensTheFieldsEdito
     const Opened opened = whatOpens([&] { emit tree->activated(tree->currentIndex()); });
     EXPECT_EQ(opened.title, QStringLiteral("Memory Save #2 Timers"));
     EXPECT_EQ(opened.focusedDescription, QStringLiteral("Repeater Time-Out"));
+}
+
+TEST_F(MainWindowTest, FilteringTheOverviewAgainAndAgainKeepsNoMemory) {
+    start();
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    window->show();
+    auto* overview = window->findChild<OverviewPane*>();
+    const QString words[] = {QStringLiteral("timer"), QStringLiteral("macro"), {},
+                             QStringLiteral("tone"),  QStringLiteral("Base"),  QStringLiteral("1")};
+    const auto heapAfter = [&](int changes) {
+        for (int i = 0; i < changes; ++i) {
+            overview->setFilter(words[i % 6]);
+            QCoreApplication::processEvents();
+        }
+        QTest::qWait(400);  // the clear button's fades, each alive for its moment, are over
+        return long(mallinfo2().uordblks);
+    };
+    const long settled = heapAfter(60);  // caches and first-use allocations
+    const long grown = heapAfter(1000) - settled;
+    // 50 KB a change would be 50 MB; what is left is the allocator's own coming and going.
+    EXPECT_LT(grown, 256 * 1024) << grown / 1024 << " KB kept by 1,000 filter changes";
 }
 
 TEST(EditorTable, EveryFieldOfTheOverviewHasAnEditorToOpen) {

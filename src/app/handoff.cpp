@@ -15,8 +15,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/filewriter.h"
-
 namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("EditorArguments", text); }
@@ -223,8 +221,8 @@ std::optional<QString> nameEncodingProblem(const QByteArray& name) {
     decoded.replace(QChar::ReplacementCharacter, QLatin1Char('_'));
     decoded.replace(QLatin1Char('\''), QLatin1String("'\\''"));
     return tr("the name of the file %1 is not UTF-8, and the editor opens only files whose names "
-              "are. Rename it, for example:\n\n    mv -- %2 '%3'\n")
-        .arg(visibleFileName(QFile::decodeName(name)), quoted, decoded);
+              "are. Rename it, for example:\n\n    mv -- %1 '%2'\n")
+        .arg(quoted, decoded);
 }
 
 std::optional<QString> handoverProblem(const QString& path) {

@@ -98,25 +98,27 @@ int main(int argc, char** argv) {
     splashShown.start();
     // Files handed over from now on wait for the main window.
     FileReceiver receiver;
-    QString startNotice;
+    QString notice, noticeDetail;
+    const auto tr = [](const char* text) { return QCoreApplication::translate("main", text); };
     if (lock.outcome() == InstanceLock::Outcome::Held) {
         const QString socket = handoffSocketPath(dataFolder);
         QString reason;
-        if (receiver.listen(socket, &reason))
+        if (receiver.listen(socket, &reason)) {
             lock.announceHandoff(socket);
-        else
-            startNotice = QCoreApplication::translate("main",
-                                                      "Files opened while the editor runs are not "
-                                                      "handed to it: %1 (%2).")
-                              .arg(visibleFileName(socket), reason);
+        } else {
+            notice = tr("Files are not handed to this editor");
+            noticeDetail = tr("A file opened while the editor runs starts no second copy and is "
+                              "not handed to this one: %1 cannot be made (%2).")
+                               .arg(visibleFileName(socket), reason);
+        }
     } else {
         const QString reason = folderProblem ? *folderProblem : lock.message();
         qWarning("No lock, no recovery copy and no hand-over: %s", qUtf8Printable(reason));
-        startNotice = QCoreApplication::translate("main",
-                                                  "No lock, no recovery copy and no hand-over: "
-                                                  "%1. Another copy of the editor could open the "
-                                                  "same file.")
-                          .arg(reason);
+        notice = tr("No lock, no recovery copy, no hand-over");
+        noticeDetail = tr("The editor runs without its lock, without a recovery copy of unsaved "
+                          "changes and without taking files handed over: %1. Another copy of the "
+                          "editor could open the same file.")
+                           .arg(reason);
     }
     // Once the splash is on the screen, the main window is built behind it, so it appears as soon
     // as the splash's time is over.
@@ -135,12 +137,11 @@ int main(int argc, char** argv) {
     // The splash goes with its window and drawing buffer; it is not shown again.
     splash.reset();
     window.show();
-    window.setStartNotice(startNotice);
+    window.setStartNotice(notice, noticeDetail);
     // Without the lock another copy may be keeping its own copy at the same place.
     if (lock.outcome() == InstanceLock::Outcome::Held) window.takeUpRecovery(recoveryPath());
     if (nameProblem)
-        prompts.message(Icon::Warning, QCoreApplication::translate("main", "Open File"),
-                        nameProblem->trimmed());
+        prompts.message(Icon::Warning, tr("Open File"), nameProblem->trimmed());
     else if (!arguments.file.isEmpty())
         window.openNamedFile(arguments.file);
     receiver.setHandler([&window](const QString& path) { window.openHandedFile(path); });

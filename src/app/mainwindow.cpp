@@ -223,23 +223,30 @@ void MainWindow::buildStatusBar() {
     statusBar()->addPermanentWidget(m_panels[2]);
 }
 
-void MainWindow::setStartNotice(const QString& text) {
-    m_startNotice = text;
+void MainWindow::setStartNotice(const QString& text, const QString& detail) {
+    m_startNotice = {text, detail};
     showEditorNotice();
 }
 
 QString MainWindow::noticeText() const { return m_notice->text(); }
 
 void MainWindow::showEditorNotice() {
-    QStringList notes;
-    if (!m_startNotice.isEmpty()) notes << m_startNotice;
-    if (m_recovery && !m_recovery->failure().isEmpty())
-        notes << tr("Unsaved changes are not being kept for recovery: %1 cannot be written (%2).")
-                     .arg(visibleFileName(m_recovery->path()), m_recovery->failure());
-    const QString text = notes.join(QLatin1Char(' '));
-    m_notice->setText(text);
-    m_notice->setToolTip(text);
-    m_notice->setVisible(!text.isEmpty());
+    // Short enough for the status bar; the whole story is in the tooltip.
+    QStringList texts, details;
+    if (!m_startNotice.first.isEmpty()) {
+        texts << m_startNotice.first;
+        details << m_startNotice.second;
+    }
+    if (m_recovery && !m_recovery->failure().isEmpty()) {
+        texts << tr("Unsaved changes are not being kept: %1").arg(m_recovery->failure());
+        details << tr("The copy of the unsaved changes that a crash would leave, %1, cannot be "
+                      "written (%2). It is written again with the next change once it can be; "
+                      "File > Save File keeps the changes for good.")
+                       .arg(visibleFileName(m_recovery->path()), m_recovery->failure());
+    }
+    m_notice->setText(texts.join(QStringLiteral("; ")));
+    m_notice->setToolTip(details.join(QStringLiteral("\n\n")));
+    m_notice->setVisible(!texts.isEmpty());
 }
 
 void MainWindow::applyMemoryLayout() {

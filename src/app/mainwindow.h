@@ -72,8 +72,9 @@ public:
     void endForSignal();
     const Recovery::Keeper* recoveryKeeper() const { return m_recovery.get(); }
     // What the start found wrong that the user must know while working (no lock, no recovery copy,
-    // no hand-over), shown in the status bar beside the panels; empty clears it.
-    void setStartNotice(const QString& text);
+    // no hand-over): a short text in the status bar beside the panels, with the detail as its
+    // tooltip; empty clears it.
+    void setStartNotice(const QString& text, const QString& detail);
     // The editor's own warning the status bar shows now; empty when it shows none.
     QString noticeText() const;
 
@@ -138,10 +139,10 @@ private:
     Settings m_settings;
     QLabel* m_panels[3] = {};
     QLabel* m_notice = nullptr;  // the editor's own warnings (startNotice, a failing copy)
-    QString m_startNotice;
-    QString m_noticedFailure;            // the keeper's failure the notice shows
-    QLabel* m_centreText = nullptr;      // what to do first while no file is open
-    OverviewPane* m_overview = nullptr;  // the open file's fields, in place of the hint
+    std::pair<QString, QString> m_startNotice;  // its text and its detail
+    QString m_noticedFailure;                   // the keeper's failure the notice shows
+    QLabel* m_centreText = nullptr;             // what to do first while no file is open
+    OverviewPane* m_overview = nullptr;         // the open file's fields, in place of the hint
     QStackedWidget* m_centre = nullptr;
     ImageWatch* m_watch = nullptr;
     std::optional<bool> m_layoutShown;  // the memory layout the menus and the overview show

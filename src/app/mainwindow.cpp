@@ -393,9 +393,9 @@ void MainWindow::takeUpRecovery(const QString& path) {
         }
     }
     m_recovery = std::make_unique<Recovery::Keeper>(path);
+    if (takenOlder) m_recovery->adoptOlder();
     // A recovered document is kept again at once, under this run.
     m_recovery->keepNow(m_doc);
-    if (takenOlder && m_recovery->kept()) QFile::remove(olderPath);
     showEditorNotice();
 }
 

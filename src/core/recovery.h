@@ -53,6 +53,9 @@ public:
     void keepNow(const Document& document);
     // The changes are saved or let go: the copy this run wrote goes.
     void discard();
+    // The older copy an earlier run left is this run's from now on (its state was taken up): it
+    // goes once a later state is kept, or the changes are saved or let go.
+    void adoptOlder() { m_olderMade = true; }
 
     const QString& path() const { return m_path; }
     // The state the copy on disk holds, when this run wrote one.

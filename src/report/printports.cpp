@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <iterator>
 
 #include "report/cupsjob.h"
 #include "report/reportpainter.h"
@@ -15,15 +17,24 @@
 
 namespace {
 
-// The options the user set in the chooser's printer properties (the print service's own names
-// and values, in pairs), as Qt's printer keeps them.
-constexpr auto ServiceOptionsKey =
-    QPrintEngine::PrintEnginePropertyKey(QPrintEngine::PPK_CustomBase);
+// The options the user set in the chooser, as the print service names them (name, value, name,
+// value, ...): pages per sheet and their layout from Properties > Page, the queue's own options
+// from Properties > Advanced, and the job options (hold, priority, banner pages, billing). Qt's
+// CUPS printer keeps them under a key of its own that no public header names (PPK_CupsOptions in
+// Qt's private qcups_p.h, 0xfe00 since Qt 5); should a Qt release move it, this list reads empty
+// and the real-print test of the chooser's options fails.
+constexpr auto ServiceOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
-// The chooser's choices of pages: every job prints whole, so only "Print all" stays.
+// Choices of pages the list may hold although the chooser hides them (Qt reads its page widgets
+// shown or not, and the printer is kept from run to run): every job prints whole.
+const char* const PageNumberOptions[] = {"page-set", "page-ranges"};
+
+// The chooser's choices of pages, the page set ("Odd Pages", "Even Pages") among them, all in its
+// "Pages" frame: every job prints whole, so only "Print all" stays.
 const char* const PageChoices[] = {
     "printRange",       "from",          "label_3",          "to",
-    "pagesRadioButton", "pagesLineEdit", "printCurrentPage", "printSelection"};
+    "pagesRadioButton", "pagesLineEdit", "printCurrentPage", "printSelection",
+    "pageSetLabel",     "pageSetCombo"};
 
 void hidePageChoices(QPrintDialog& dialog) {
     auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"));
@@ -32,15 +43,16 @@ void hidePageChoices(QPrintDialog& dialog) {
         if (auto* choice = range->findChild<QWidget*>(QLatin1String(name))) choice->hide();
 }
 
-// What the print service is told besides the document: the paper, copies, sides and orientation
-// as the chooser left them, and the printer's own properties except a page selection.
+// What the print service is told besides the document: the paper, copies, sides, orientation,
+// page order and colour as the chooser left them on the printer, then the options it keeps for the
+// service (they win, as they do for Qt's own jobs), except a choice of pages.
 PrintJobOptions jobOptions(QPrinter& printer, bool landscape) {
     PrintJobOptions options;
     options.emplaceBack("media", printer.pageLayout().pageSize().key().toUtf8());
     const int copies = printer.copyCount();
     if (copies > 1) {
         options.emplaceBack("copies", QByteArray::number(copies));
-        if (printer.collateCopies()) options.emplaceBack("Collate", "True");
+        options.emplaceBack("Collate", printer.collateCopies() ? "True" : "False");
     }
     switch (printer.duplex()) {
         case QPrinter::DuplexNone:
@@ -58,10 +70,19 @@ PrintJobOptions jobOptions(QPrinter& printer, bool landscape) {
             break;
     }
     if (landscape) options.emplaceBack("landscape", "");
+    // "Reverse" in the chooser, and grey (the printer's colour model "Gray" under Advanced, or a
+    // printer without colour); otherwise the queue's own order and colour stand.
+    if (printer.pageOrder() == QPrinter::LastPageFirst)
+        options.emplaceBack("outputorder", "reverse");
+    if (printer.colorMode() == QPrinter::GrayScale)
+        options.emplaceBack("print-color-mode", "monochrome");
     const QStringList own = printer.printEngine()->property(ServiceOptionsKey).toStringList();
-    for (qsizetype i = 0; i + 1 < own.size(); i += 2)
-        if (own[i] != QLatin1String("page-ranges"))
-            options.emplaceBack(own[i].toUtf8(), own[i + 1].toUtf8());
+    for (qsizetype i = 0; i + 1 < own.size(); i += 2) {
+        const QByteArray name = own[i].toUtf8();
+        if (std::find(std::begin(PageNumberOptions), std::end(PageNumberOptions), name) ==
+            std::end(PageNumberOptions))
+            options.emplaceBack(name, own[i + 1].toUtf8());
+    }
     return options;
 }
 

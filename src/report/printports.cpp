@@ -107,15 +107,19 @@ bool QtPrintPorts::choosePrinter() {
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtPrintPorts::printJob(const ReportDocument& document, int job) {
-    if (!m_printer) return false;
+QString QtPrintPorts::printJob(const ReportDocument& document, int job) {
+    const QString stopped =
+        QCoreApplication::translate("PrintJob", "The printer did not take the job.");
+    if (!m_printer) return stopped;
     const ReportJob& section = document.jobs.at(job);
     m_printer->setDocName(section.name);
     if (m_printer->outputFormat() != QPrinter::NativeFormat || m_printer->printerName().isEmpty()) {
-        // No queue of the print service: Qt writes the pages itself.
+        // No queue of the print service: Qt writes the pages itself and gives no reason.
         const bool painted = paintJob(*m_printer, document, job);
         return painted && m_printer->printerState() != QPrinter::Error &&
-               m_printer->printerState() != QPrinter::Aborted;
+                       m_printer->printerState() != QPrinter::Aborted
+                   ? QString()
+                   : stopped;
     }
     // The job is drawn on the chosen paper first and then sent, so the service's answer is known.
     QByteArray pdf;
@@ -127,7 +131,9 @@ bool QtPrintPorts::printJob(const ReportDocument& document, int job) {
         writer.setTitle(section.name);
         writer.setResolution(m_printer->resolution());
         writer.setPageSize(m_printer->pageLayout().pageSize());
-        if (!paintJob(writer, document, job)) return false;
+        if (!paintJob(writer, document, job))
+            return QCoreApplication::translate("PrintJob",
+                                               "The pages could not be drawn for the printer.");
     }
     const bool landscape =
         !section.pages.empty() && section.pages.back().orientation == PageOrientation::Landscape;
@@ -136,7 +142,7 @@ bool QtPrintPorts::printJob(const ReportDocument& document, int job) {
     if (!refused.isEmpty())
         qWarning("Print job \"%s\" refused: %s", qUtf8Printable(section.name),
                  qUtf8Printable(refused));
-    return refused.isEmpty();
+    return refused;
 }
 
 void QtPrintPorts::preview(const ReportDocument& document, const std::function<void()>& print) {

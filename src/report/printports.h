@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPageSize>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -19,9 +20,10 @@ public:
     // The printer chooser, without page numbers, selection or printing to a file; false when
     // the user cancels.
     virtual bool choosePrinter() = 0;
-    // Sends one job of the document to the chosen printer as a print job of its own; false when
-    // the printer fails.
-    virtual bool printJob(const ReportDocument& document, int job) = 0;
+    // Sends one job of the document to the chosen printer as a print job of its own. Returns
+    // nothing when the printer took it, else why not (the print service's reason where it gives
+    // one).
+    virtual QString printJob(const ReportDocument& document, int job) = 0;
     // Shows the composed pages as they will come out of the printer, each in its orientation.
     // With `print` set the preview offers "Print..."; choosing it closes the preview and then runs
     // `print` (the print dialog's own print run).
@@ -34,7 +36,7 @@ public:
     ~QtPrintPorts() override;
 
     bool choosePrinter() override;
-    bool printJob(const ReportDocument& document, int job) override;
+    QString printJob(const ReportDocument& document, int job) override;
     void preview(const ReportDocument& document, const std::function<void()>& print) override;
 
 private:

@@ -89,12 +89,21 @@ PrintReportDialog::PrintReportDialog(const EditorContext& context, HeadingsSourc
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_status->setMinimumWidth(
         m_status->fontMetrics().horizontalAdvance(QLatin1String(JobsDispatched)));
+    // Under the status line, the printer's reason when it fails: the status text stays as it is.
+    m_reason = new QLabel(action);
+    m_reason->setObjectName(QStringLiteral("lblPrinterReason"));
+    m_reason->setWordWrap(true);
+    m_reason->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_reason->hide();
+    auto* statusLines = new QVBoxLayout;
+    statusLines->addWidget(m_status);
+    statusLines->addWidget(m_reason);
     auto* actionRow = new QHBoxLayout(action);
     actionRow->addWidget(m_print);
     actionRow->addWidget(preview);
     actionRow->addWidget(pdf);
     actionRow->addSpacing(12);
-    actionRow->addWidget(m_status, 1);
+    actionRow->addLayout(statusLines, 1);
 
     connect(m_print, &QPushButton::clicked, this, &PrintReportDialog::printReport);
     connect(preview, &QPushButton::clicked, this, &PrintReportDialog::previewReport);
@@ -157,7 +166,13 @@ bool PrintReportDialog::anyChecked() {
     return false;
 }
 
-void PrintReportDialog::setStatus(const QString& text) { m_status->setText(text); }
+void PrintReportDialog::setStatus(const QString& text, const QString& reason) {
+    m_status->setText(text);
+    m_status->setAccessibleDescription(reason);
+    m_reason->setText(reason);
+    m_reason->setAccessibleName(reason);
+    m_reason->setVisible(!reason.isEmpty());
+}
 
 void PrintReportDialog::printReport() {
     if (!anyChecked()) return;
@@ -169,10 +184,11 @@ void PrintReportDialog::printReport() {
         const BusyPointer busy;
         const ReportDocument document = composeChecked();
         for (int job = 0; job < static_cast<int>(document.jobs.size()); ++job) {
-            if (!m_ports->printJob(document, job)) {
+            const QString failure = m_ports->printJob(document, job);
+            if (!failure.isEmpty()) {
                 // The jobs already sent stay sent; the rest is skipped and the boxes stay
                 // checked for another try.
-                setStatus(QLatin1String(PrinterError));
+                setStatus(QLatin1String(PrinterError), failure);
                 return;
             }
         }

@@ -28,10 +28,11 @@ public:
 
     // Check boxes chkPrint0..12 (the number is the printing order) in the frames fraBase,
     // fraMemory, fraMisc and fraTelephone; the frame fraAction with the print button cmdPrint,
-    // cmdPreview, cmdPdf and the status line lblStatus; cmdOK hides the dialog, the boxes keep
-    // their state. The memory layout and the print font are read from the settings at each run.
-    // Messages and the PDF file chooser go through `prompts`; the printer chooser, the printer and
-    // the preview through `ports` (nullptr: the system's own, QtPrintPorts).
+    // cmdPreview, cmdPdf, the status line lblStatus and under it lblPrinterReason; cmdOK hides the
+    // dialog, the boxes keep their state. The memory layout and the print font are read from the
+    // settings at each run. Messages and the PDF file chooser go through `prompts`; the printer
+    // chooser, the printer and the preview through `ports` (nullptr: the system's own,
+    // QtPrintPorts).
     PrintReportDialog(const EditorContext& context, HeadingsSource headings,
                       PrintPorts* ports = nullptr, QWidget* parent = nullptr);
     ~PrintReportDialog() override;
@@ -68,7 +69,9 @@ protected:
 private:
     // The "Print Jobs" message when nothing is checked; true when something is.
     bool anyChecked();
-    void setStatus(const QString& text);
+    // The status line, and under it why the printer failed (shown only when there is a reason;
+    // also the status line's accessible description).
+    void setStatus(const QString& text, const QString& reason = QString());
 
     HeadingsSource m_headings;
     std::function<QStringList()> m_documentFiles;
@@ -77,5 +80,6 @@ private:
     std::array<QCheckBox*, ReportTexts::BoxCount> m_boxes = {};
     QPushButton* m_print;
     QLabel* m_status;
+    QLabel* m_reason;
     QTimer* m_blinkTimer;
 };

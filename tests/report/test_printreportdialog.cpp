@@ -38,10 +38,10 @@ public:
         ++chooserCalls;
         return chosen;
     }
-    bool printJob(const ReportDocument& document, int job) override {
-        if (job == failingJob) return false;
+    QString printJob(const ReportDocument& document, int job) override {
+        if (job == failingJob) return QStringLiteral("No such file or directory");
         printed << document.jobs.at(job).name;
-        return true;
+        return {};
     }
     void preview(const ReportDocument& document, const std::function<void()>& print) override {
         previews.push_back(document);
@@ -128,14 +128,16 @@ TEST_F(PrintReportDialogTest, PrintRunOutcomes) {
         int failingJob;
         QStringList printed;
         const char* status;
+        const char* reason;
         std::vector<int> checkedAfter;
     };
     // clang-format off
     const Case cases[] = {
-        {"cancelled", false, -1, {}, "Print Cancelled", {0, 12}},
-        {"printer error", true, 1, {"Base Control Codes"}, "Printer Error", {0, 12}},
+        {"cancelled", false, -1, {}, "Print Cancelled", "", {0, 12}},
+        {"printer error", true, 1, {"Base Control Codes"}, "Printer Error",
+         "No such file or directory", {0, 12}},
         {"dispatched", true, -1, {"Base Control Codes", "Courtesy Tones"},
-         "Print Job(s) Dispatched", {}},
+         "Print Job(s) Dispatched", "", {}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -147,6 +149,13 @@ TEST_F(PrintReportDialogTest, PrintRunOutcomes) {
         button("cmdPrint")->click();
         EXPECT_EQ(ports.printed, c.printed) << c.what;
         EXPECT_EQ(status(), c.status) << c.what;
+        // The printer's reason under the status line, and told with it to a screen reader.
+        auto* reason = child<QLabel>(dialog, QStringLiteral("lblPrinterReason"));
+        EXPECT_EQ(reason->text(), c.reason) << c.what;
+        EXPECT_EQ(reason->isVisibleTo(&dialog), *c.reason != '\0') << c.what;
+        EXPECT_EQ(child<QLabel>(dialog, QStringLiteral("lblStatus"))->accessibleDescription(),
+                  c.reason)
+            << c.what;
         EXPECT_EQ(checked(), c.checkedAfter) << c.what;
     }
     dialog.blink();

@@ -34,7 +34,8 @@ add_custom_target(orv_sample ALL DEPENDS ${ORV_SAMPLE})
 install(FILES ${ORV_SAMPLE} ${ORV_SAMPLE_TEXT}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/orvedit/samples)
 
-# Manual pages: orvtool's made from its --help by help2man, the editor's written by hand; both
+# Manual pages: orvtool's made by help2man from its --help, which lists every command's options
+# from the table the parser reads, and its --version; the editor's written by hand. Both are
 # compressed as Debian keeps them.
 find_program(HELP2MAN help2man REQUIRED)
 find_program(GZIP gzip REQUIRED)
@@ -42,13 +43,13 @@ set(ORV_MAN ${PROJECT_BINARY_DIR}/man)
 add_custom_command(
   OUTPUT ${ORV_MAN}/orvtool.1.gz ${ORV_MAN}/orvedit.1.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_MAN}
-  COMMAND ${HELP2MAN} --no-info --no-discard-stderr --version-string=${PROJECT_VERSION}
+  COMMAND ${HELP2MAN} --no-info --no-discard-stderr --include ${ORV_DATA}/orvtool.h2m
           --name "read and change ORVANE repeater controller configuration files"
           --section 1 --output ${ORV_MAN}/orvtool.1 $<TARGET_FILE:orvtool>
   COMMAND ${GZIP} -9nf ${ORV_MAN}/orvtool.1
   COMMAND ${CMAKE_COMMAND} -E copy ${ORV_DATA}/orvedit.1 ${ORV_MAN}/orvedit.1
   COMMAND ${GZIP} -9nf ${ORV_MAN}/orvedit.1
-  DEPENDS orvtool ${ORV_DATA}/orvedit.1
+  DEPENDS orvtool ${ORV_DATA}/orvedit.1 ${ORV_DATA}/orvtool.h2m
   COMMENT "Making the manual pages"
   VERBATIM)
 add_custom_target(orv_manuals ALL DEPENDS ${ORV_MAN}/orvtool.1.gz ${ORV_MAN}/orvedit.1.gz)

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
             std::fputs(qPrintable(editorUsage()), stdout);
             return 0;
         case EditorArguments::Kind::Version:
-            std::printf("orvedit %s\n", ORV_VERSION);
+            std::printf("orvedit %s\n%s\n%s\n", ORV_VERSION, ORV_COPYRIGHT, ORV_LICENCE);
             return 0;
         default:
             break;  // the application takes its own options (-platform, -style) out first

@@ -117,7 +117,7 @@ QString storeNumber(std::optional<int>& into, const char* name, const QString& v
 constexpr std::array<OptionInfo, 11> OptionTable = {{
     {"--sections", "LIST", only(Command::Report),
      "the Print Driver's boxes to print, as comma-separated\n"
-     "numbers (default: all), printed in box order:", storeSections},
+     "numbers (default: all), printed in box order", storeSections},
     {"--memory-saves", "3|4", EveryCommand,
      "four memory saves, or three and the area-code and prefix tables;\n"
      "without it, the editor's setting (four when there is none)",
@@ -194,6 +194,8 @@ bool isHelp(const QString& argument) {
     return argument == QLatin1String("-h") || argument == QLatin1String("--help");
 }
 
+bool isVersion(const QString& argument) { return argument == QLatin1String("--version"); }
+
 // The option as the usage line and the help name it: "--date TEXT".
 QString label(const OptionInfo& option) {
     return QLatin1String(option.name) +
@@ -205,6 +207,27 @@ QString optionLines(const QString& label, QString text) {
     return QStringLiteral("  ") + label.leftJustified(20) +
            text.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(22, QLatin1Char(' '))) +
            QLatin1Char('\n');
+}
+
+// An option's text in the help, with the boxes --sections names under it.
+QString optionHelp(const OptionInfo& option) {
+    QString help = QLatin1String(option.help);
+    if (qstrcmp(option.name, "--sections") == 0) {
+        help += QLatin1Char(':');
+        for (int box = 0; box < ReportTexts::BoxCount; ++box)
+            help += QStringLiteral("\n  %1  %2")
+                        .arg(box, 2)
+                        .arg(QLatin1String(ReportTexts::Boxes[box].caption));
+    }
+    return help;
+}
+
+// The options only some commands take, as bits by their place in the option table.
+unsigned ownOptions(const CommandInfo& info) {
+    unsigned set = 0;
+    for (std::size_t i = 0; i < OptionTable.size(); ++i)
+        if (OptionTable[i].commands != EveryCommand && takes(info, OptionTable[i])) set |= 1u << i;
+    return set;
 }
 
 QString usageLine(const CommandInfo& info) {
@@ -223,7 +246,9 @@ QString parse(const QStringList& arguments, Options& options) {
     };
     const QString& first = arguments.first();
     options.help = isHelp(first);
-    if (options.help) return arguments.size() > 1 ? unexpected(arguments.at(1)) : QString();
+    options.version = isVersion(first);
+    if (options.help || options.version)
+        return arguments.size() > 1 ? unexpected(arguments.at(1)) : QString();
     const CommandInfo* command = findNamed(CommandTable, first);
     if (!command && first.startsWith(QLatin1Char('-')))
         return QStringLiteral("unknown option %1").arg(quoted(first));
@@ -294,6 +319,7 @@ QString usageText(Command command) {
 QString programHelp() {
     QString text = QStringLiteral(
         "Usage: orvtool COMMAND FILE.orv... [options]\n"
+        "  or:  orvtool --help | --version\n"
         "\n"
         "Reads ORVANE configuration files (.orv, exactly 8192 bytes) the way the editor does;\n"
         "only set and apply write, and only the file named by --output.\n"
@@ -310,11 +336,34 @@ QString programHelp() {
         "                      tables in the place of the fourth (3); without it, the editor's\n"
         "                      setting (DIP Switch #5), four when there is none\n"
         "  -h, --help          this help, or a command's with \"orvtool COMMAND --help\"\n"
+        "  --version           the version and the licence\n");
+    // Each command's own options, from the table the parser reads; commands taking the same
+    // ones (set and apply) share a list.
+    std::array<bool, CommandTable.size()> listed{};
+    for (std::size_t i = 0; i < CommandTable.size(); ++i) {
+        const unsigned own = ownOptions(CommandTable[i]);
+        if (own == 0 || listed[i]) continue;
+        QStringList names;
+        for (std::size_t j = i; j < CommandTable.size(); ++j)
+            if (ownOptions(CommandTable[j]) == own) {
+                names << QLatin1String(CommandTable[j].name);
+                listed[j] = true;
+            }
+        text += QStringLiteral("\nOptions of %1:\n").arg(names.join(QLatin1String(" and ")));
+        for (std::size_t k = 0; k < OptionTable.size(); ++k)
+            if (own & (1u << k))
+                text += optionLines(label(OptionTable[k]), optionHelp(OptionTable[k]));
+    }
+    text += QStringLiteral(
         "\n"
         "Exit status: 0 done (diff: the files are equal byte for byte), 1 the files differ\n"
         "(diff), 2 a usage or file error, a refused change, or the output could not be\n"
         "written.\n");
     return text;
+}
+
+QString versionText() {
+    return QStringLiteral("orvtool " ORV_VERSION "\n" ORV_COPYRIGHT "\n" ORV_LICENCE "\n");
 }
 
 QString commandHelp(Command command) {
@@ -323,16 +372,8 @@ QString commandHelp(Command command) {
     const QString summary = QLatin1String(info->summary);
     QString text = usageLine(*info) + QLatin1Char('\n') + summary.front().toUpper() +
                    summary.mid(1) + QStringLiteral(".\n\nOptions:\n");
-    for (const OptionInfo& option : OptionTable) {
-        if (!takes(*info, option)) continue;
-        QString help = QLatin1String(option.help);
-        if (qstrcmp(option.name, "--sections") == 0)  // the boxes it names, under its text
-            for (int box = 0; box < ReportTexts::BoxCount; ++box)
-                help += QStringLiteral("\n  %1  %2")
-                            .arg(box, 2)
-                            .arg(QLatin1String(ReportTexts::Boxes[box].caption));
-        text += optionLines(label(option), help);
-    }
+    for (const OptionInfo& option : OptionTable)
+        if (takes(*info, option)) text += optionLines(label(option), optionHelp(option));
     return text + optionLines(QStringLiteral("-h, --help"), QStringLiteral("this help")) +
            QLatin1String(info->notes);
 }

@@ -19,7 +19,8 @@ inline constexpr int Failure = 2;    // a usage or file error
 
 struct Options {
     Command command = Command::None;
-    bool help = false;  // the program's help without a command, else the command's
+    bool help = false;     // the program's help without a command, else the command's
+    bool version = false;  // --version: the version and the licence
     QStringList files;
     std::optional<bool> fourMemorySaves;  // --memory-saves 4 / 3
     std::optional<ReportBoxes> sections;  // --sections: the print dialog's boxes
@@ -42,6 +43,8 @@ struct ParsedCommandLine {
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
 QString programHelp();
+// "orvtool 2.10", the copyright and the licence.
+QString versionText();
 QString commandHelp(Command command);
 // The usage lines shown after a command-line error: the command's, or the program's.
 QString usageText(Command command);

@@ -353,6 +353,10 @@ int sound(const Options& options, QTextStream& err) {
 }
 
 int run(const Options& options, QTextStream& out, QTextStream& err, const PdfWriter& writePdf) {
+    if (options.version) {
+        out << versionText();
+        return Success;
+    }
     if (options.help) {
         out << (options.command == Command::None ? programHelp() : commandHelp(options.command));
         return Success;

@@ -4,7 +4,9 @@
 #   entry     the desktop entry passes desktop-file-validate without a word
 #   metainfo  the AppStream file passes appstreamcli validate without an error or a warning
 #   mime      the MIME type, installed into a private data folder, claims "*.orv" case-sensitively
-#   manuals   both manual pages render without a warning; orvtool's names every command
+#   manuals   both manual pages render without a warning; orvtool's names every command and
+#             every command's options; each sees also the other
+#   licence   both programs' --version names the version and the licence the package's texts give
 #   sample    the sample is a configuration the editor opens, and its text is what it holds
 set -euo pipefail
 check="$1" source="$2" build="$3"
@@ -38,10 +40,32 @@ manuals)
         out=$(zcat "$build/man/$page.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
         [ -z "$out" ] || { echo "$page.1: $out"; exit 1; }
     done
-    text=$(zcat "$build/man/orvtool.1.gz" | groff -man -Tutf8 2>/dev/null)
+    # In ASCII, so an option's dashes are plain hyphens.
+    text=$(zcat "$build/man/orvtool.1.gz" | groff -man -Tascii -P -cbou 2>/dev/null)
     for command in report dump diff info set apply sound; do
         grep -qE "^ *$command [A-Z]" <<<"$text" || { echo "orvtool.1 lacks $command"; exit 1; }
     done
+    for option in --output --pdf --sections --date --check --yes --keys --wpm --pitch \
+                  --memory-saves --version; do
+        grep -qE "^ +$option( |\$)" <<<"$text" || { echo "orvtool.1 lacks $option"; exit 1; }
+    done
+    grep -A1 '^SEE ALSO' <<<"$text" | grep -qF 'orvedit(1)' || { echo "orvtool.1: no orvedit(1)"; exit 1; }
+    zcat "$build/man/orvedit.1.gz" | groff -man -Tascii -P -cbou 2>/dev/null | grep -A1 '^SEE ALSO' |
+        grep -qF 'orvtool(1)' || { echo "orvedit.1: no orvtool(1)"; exit 1; }
+    ;;
+licence)
+    version=$(sed -n 's/^project(orvedit VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")
+    for program in "$build/src/app/orvedit" "$build/src/tool/orvtool"; do
+        expected="$(basename "$program") $version
+Copyright 2026 ORVANE editor developers.
+Licence: GPL-3.0-or-later (the GNU General Public License, version 3 or later)"
+        out=$("$program" --version)
+        [ "$out" = "$expected" ] || { echo "$program --version:"; echo "$out"; exit 1; }
+    done
+    cmp "$source/COPYING" /usr/share/common-licenses/GPL-3
+    grep -qx 'License: GPL-3+' "$data/copyright"
+    grep -qF '"/usr/share/common-licenses/GPL-3"' "$data/copyright"
+    grep -qF '<project_license>GPL-3.0-or-later</project_license>' "$data/org.orvane.orvedit.metainfo.xml"
     ;;
 sample)
     sample="$build/samples/club-repeater.orv"

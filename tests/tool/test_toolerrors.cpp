@@ -73,6 +73,7 @@ TEST_F(OrvtoolErrors, CommandLineMistakesGiveAUsageMessageAndStatus2) {
         {{"print", file}, "unknown command \"print\"", "Usage: orvtool report|dump|diff|info"},
         {{"--frobnicate"}, "unknown option \"--frobnicate\"", "Usage: orvtool report|dump|diff|info"},
         {{"--help", "dump"}, "unexpected argument \"dump\"", "Usage: orvtool report|dump|diff|info"},
+        {{"--version", "dump"}, "unexpected argument \"dump\"", "Usage: orvtool report|dump|diff|info"},
         {{"dump"}, "dump needs FILE.orv", "Usage: orvtool dump FILE.orv"},
         {{"diff", file}, "diff needs A.orv B.orv", "Usage: orvtool diff A.orv B.orv"},
         {{"info", file, file}, "unexpected argument \"" + file.toStdString() + "\"",
@@ -126,6 +127,10 @@ TEST_F(OrvtoolErrors, HelpForTheProgramAndEachCommand) {
     const struct { QStringList arguments; const char* first; const char* mentions; } cases[] = {
         {{"--help"}, "Usage: orvtool COMMAND", "--memory-saves 3|4"},
         {{"-h"}, "Usage: orvtool COMMAND", "diff A.orv B.orv"},
+        // Each command's own options, once for the commands sharing them.
+        {{"--help"}, "Usage: orvtool COMMAND", "\nOptions of dump:\n  --keys              list every"},
+        {{"--help"}, "Usage: orvtool COMMAND",
+         "\nOptions of set and apply:\n  --output OUT.orv    write the changed configuration"},
         {{"report", "--help"}, "Usage: orvtool report FILE.orv", "12  Courtesy Tones / CW Message"},
         {{"dump", "-h"}, "Usage: orvtool dump FILE.orv", "--memory-saves 3|4"},
         {{"diff", "x.orv", "--help"}, "Usage: orvtool diff A.orv B.orv", "Exit status 0"},

@@ -17,6 +17,19 @@ foreach(size ${ORV_ICON_SIZES})
 endforeach()
 install(FILES ${ORV_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The changes of each version, in Debian's changelog form and compressed as Debian keeps it.
+find_program(GZIP gzip REQUIRED)
+set(ORV_CHANGELOG ${PROJECT_BINARY_DIR}/changelog.gz)
+add_custom_command(
+  OUTPUT ${ORV_CHANGELOG}
+  COMMAND ${CMAKE_COMMAND} -E copy ${ORV_DATA}/changelog ${PROJECT_BINARY_DIR}/changelog
+  COMMAND ${GZIP} -9nf ${PROJECT_BINARY_DIR}/changelog
+  DEPENDS ${ORV_DATA}/changelog
+  COMMENT "Compressing the changelog"
+  VERBATIM)
+add_custom_target(orv_changelog ALL DEPENDS ${ORV_CHANGELOG})
+install(FILES ${ORV_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 # The sample: its text applied to a blank image (8192 zero bytes) by orvtool, as a user would.
 set(ORV_SAMPLE_TEXT ${PROJECT_SOURCE_DIR}/samples/club-repeater.txt)
 set(ORV_SAMPLE ${PROJECT_BINARY_DIR}/samples/club-repeater.orv)
@@ -38,7 +51,6 @@ install(FILES ${ORV_SAMPLE} ${ORV_SAMPLE_TEXT}
 # from the table the parser reads, and its --version; the editor's written by hand. Both are
 # compressed as Debian keeps them.
 find_program(HELP2MAN help2man REQUIRED)
-find_program(GZIP gzip REQUIRED)
 set(ORV_MAN ${PROJECT_BINARY_DIR}/man)
 add_custom_command(
   OUTPUT ${ORV_MAN}/orvtool.1.gz ${ORV_MAN}/orvedit.1.gz
@@ -62,11 +74,13 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvedit)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration editor for the ORVANE repeater controller")
+# Each line of the description at most 80 characters, as Debian's checker wants them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Opens the 8 KB configuration memory of the ORVANE repeater controller (a .orv file), edits\n\
-each area of it (DTMF codes, timers, zones, voice messages, macros, scheduler, speed dials,\n\
-courtesy tones, CW identification, switches and inputs) in its own dialog, prints a listing\n\
-and saves the file byte for byte. orvtool reads, compares and changes the files from the\n\
+    "Opens the 8 KB configuration memory of the ORVANE repeater controller\n\
+(a .orv file), edits each area of it (DTMF codes, timers, zones, voice\n\
+messages, macros, scheduler, speed dials, courtesy tones, CW identification,\n\
+switches and inputs) in its own dialog, prints a listing and saves the file\n\
+byte for byte. orvtool reads, compares and changes the files from the\n\
 command line.")
 set(CPACK_PACKAGE_CONTACT "ORVANE editor developers <orvedit@example.invalid>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ORVANE editor developers <orvedit@example.invalid>")

@@ -23,9 +23,10 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <iostream>
-#include <map>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "core/settings.h"
@@ -119,24 +120,19 @@ public:
         return held;
     }
 
-    // A held job's attributes as the service gives them (Get-Job-Attributes), each as text; the
-    // options of the job request are among them.
-    std::map<QByteArray, QByteArray> jobAttributes(int id) const {
+    // One attribute of a held job as the service gives it (Get-Job-Attributes), or "(none)"; the
+    // options the job was sent with are among them.
+    QByteArray jobAttribute(int id, const char* name) const {
         ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                      "ipp://localhost/printers/ORVTEST");
         ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", id);
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                     cupsUser());
         ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-        std::map<QByteArray, QByteArray> attributes;
-        for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
-            char value[1024];
-            ippAttributeString(a, value, sizeof value);
-            if (ippGetName(a)) attributes[ippGetName(a)] = value;
-        }
+        char value[256] = "(none)";
+        if (ipp_attribute_t* found = ippFindAttribute(response, name, IPP_TAG_ZERO))
+            ippAttributeString(found, value, sizeof value);
         ippDelete(response);
-        return attributes;
+        return value;
     }
 
     // The document the service keeps for a job: the PDF the editor sent.
@@ -477,97 +473,75 @@ TEST(RealPrinter, EachSectionIsAJobOfItsPagesAndARefusingQueueIsAPrinterError) {
     EXPECT_EQ(service.jobs().size(), 2u);
 }
 
-// The chooser as the print run shows it, its options opened: of the "Pages" frame only "Print all"
-// is left; no page range, current page, selection or page set ("Odd Pages", "Even Pages").
+// Calls `act` with each modal window the print run shows (the chooser, its properties) once it has
+// taken its first events, as a user would see it, until the chooser closes.
+void whenShown(QTimer& timer, const std::function<void(QDialog&)>& act) {
+    QObject::connect(&timer, &QTimer::timeout, [&timer, act, seen = (QWidget*)nullptr]() mutable {
+        auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (shown && shown == std::exchange(seen, shown)) act(*shown);
+    });
+    timer.start(50);
+}
+
+// The chooser, its options open: of its "Pages" frame only "Print all" is left; no page range,
+// current page, selection or page set ("Odd Pages", "Even Pages").
 TEST(RealPrinter, TheChooserOffersNoPageChoices) {
     PrintService service;
     if (!service.problem.isEmpty()) GTEST_SKIP() << service.problem.toStdString();
-    QtPrintPorts ports;
-    QStringList shown;  // what the "Pages" frame shows besides "Print all"
-    bool looked = false;
-    int sightings = 0;
+    QStringList shown;  // what the "Pages" frame shows
+    bool found = false;
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* chooser = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        // Looked at once the chooser has taken its first events, as a user would.
-        if (!chooser || !chooser->isVisible() || ++sightings < 2) return;
-        timer.stop();
-        for (auto* button : chooser->findChildren<QPushButton*>())
+    whenShown(timer, [&](QDialog& chooser) {
+        for (auto* button : chooser.findChildren<QPushButton*>())
             if (button->text() == QPrintDialog::tr("&Options >>")) button->click();
-        auto* pages = chooser->findChild<QGroupBox*>(QStringLiteral("gbPrintRange"));
-        auto* all = pages ? pages->findChild<QWidget*>(QStringLiteral("printAll")) : nullptr;
-        looked = all && all->isVisibleTo(chooser) && pages->findChild<QWidget*>("pageSetCombo");
-        for (QWidget* widget : pages ? pages->findChildren<QWidget*>() : QList<QWidget*>())
-            if (widget != all && widget->isVisibleTo(chooser) &&
-                QByteArray(widget->metaObject()->className()) != "QWidget")
+        auto* pages = chooser.findChild<QGroupBox*>(QStringLiteral("gbPrintRange"));
+        found = pages && pages->findChild<QWidget*>(QStringLiteral("pageSetCombo"));
+        for (QWidget* widget : found ? pages->findChildren<QWidget*>() : QList<QWidget*>())
+            if (widget->isVisibleTo(&chooser) && widget->metaObject() != &QWidget::staticMetaObject)
                 shown << widget->objectName();
-        chooser->reject();
+        chooser.reject();
     });
-    timer.start(50);
-    EXPECT_FALSE(ports.choosePrinter());
-    ASSERT_TRUE(looked) << "the chooser's \"Pages\" frame, its \"Print all\" or its page set "
-                           "were not found";
-    EXPECT_EQ(shown, QStringList());
+    EXPECT_FALSE(QtPrintPorts().choosePrinter());
+    ASSERT_TRUE(found) << "the chooser's \"Pages\" frame or its page set was not found";
+    EXPECT_EQ(shown, QStringList{QStringLiteral("printAll")});
 }
 
-// Choices made in the chooser travel with the job, read back from the attributes the service
-// holds for it: "Pages per sheet" 2 (Properties > Page) and "Reverse". The page set ("Even Pages"),
-// which the chooser hides but Qt still reads, does not.
+// Choices made in the chooser travel with the job, read back from the attributes the service holds
+// for it: "Pages per sheet" 2 (Properties > Page) and "Reverse"; the page set ("Even Pages"), which
+// the chooser hides but Qt still reads, does not.
 TEST(RealPrinter, ChoicesInTheChooserReachTheJob) {
     PrintService service;
     if (!service.problem.isEmpty()) GTEST_SKIP() << service.problem.toStdString();
     Image image{};
     ScriptedPrompts prompts;
     Settings settings;
-    PrintReportDialog dialog({image, prompts, settings}, [] {
-        return ReportHeadings{QStringLiteral("/home/ham/club.orv"), QString(),
-                              QStringLiteral("07/12/26")};
-    });
+    PrintReportDialog dialog({image, prompts, settings}, [] { return ReportHeadings{}; });
     dialog.blinkTimer()->stop();
-
-    // Run 1 chooses the page set; run 2 the sheet and the order, in the chooser's properties.
-    int run = 1;
-    bool properties = false;  // run 2 has been through them
+    child<QCheckBox>(dialog, QStringLiteral("chkPrint0"))->setChecked(true);
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        QWidget* shown = QApplication::activeModalWidget();
-        auto* chooser = qobject_cast<QPrintDialog*>(shown);
-        if (run == 1 && chooser) {
-            auto* pageSet = chooser->findChild<QComboBox*>(QStringLiteral("pageSetCombo"));
-            pageSet->setCurrentIndex(pageSet->findText(QStringLiteral("Even Pages")));
-            chooser->accept();
-        } else if (run == 2 && chooser && !properties) {
-            chooser->findChild<QCheckBox*>(QStringLiteral("reverse"))->setChecked(true);
-            QTimer::singleShot(0, chooser->findChild<QPushButton*>(QStringLiteral("properties")),
-                               &QPushButton::click);
-        } else if (run == 2 && shown && !chooser && !properties) {
-            auto* perSheet = shown->findChild<QComboBox*>(QStringLiteral("pagesPerSheetCombo"));
+    whenShown(timer, [properties = false](QDialog& shown) mutable {
+        if (!qobject_cast<QPrintDialog*>(&shown)) {  // the chooser's properties
+            auto* perSheet = shown.findChild<QComboBox*>(QStringLiteral("pagesPerSheetCombo"));
             perSheet->setCurrentIndex(
                 perSheet->findText(QStringLiteral("2 ("), Qt::MatchStartsWith));
             properties = true;
-            qobject_cast<QDialog*>(shown)->accept();
-        } else if (run == 2 && chooser) {
-            chooser->accept();
+            shown.accept();
+        } else if (properties) {
+            shown.accept();
+        } else {
+            shown.findChild<QCheckBox*>(QStringLiteral("reverse"))->setChecked(true);
+            auto* pageSet = shown.findChild<QComboBox*>(QStringLiteral("pageSetCombo"));
+            pageSet->setCurrentIndex(pageSet->findText(QStringLiteral("Even Pages")));
+            QTimer::singleShot(0, shown.findChild<QPushButton*>(QStringLiteral("properties")),
+                               &QPushButton::click);
         }
     });
-    timer.start(50);
-    std::vector<std::map<QByteArray, QByteArray>> jobs;
-    for (; run <= 2; ++run) {
-        child<QCheckBox>(dialog, QStringLiteral("chkPrint0"))->setChecked(true);
-        child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
-        ASSERT_EQ(child<QLabel>(dialog, QStringLiteral("lblStatus"))->text(),
-                  QStringLiteral("Print Job(s) Dispatched"));
-        const std::vector<HeldJob> sent = service.jobs();
-        ASSERT_EQ(sent.size(), std::size_t(run));
-        jobs.push_back(service.jobAttributes(sent.back().id));
-    }
-    const auto value = [&](int run, const char* name) {
-        const auto found = jobs[run - 1].find(name);
-        return found == jobs[run - 1].end() ? QByteArray("(none)") : found->second;
-    };
-    EXPECT_EQ(value(1, "number-up"), "1");
-    EXPECT_EQ(value(1, "outputorder"), "(none)");
-    EXPECT_EQ(value(2, "number-up"), "2");
-    EXPECT_EQ(value(2, "outputorder"), "reverse");
-    for (int run : {1, 2}) EXPECT_EQ(value(run, "page-set"), "(none)") << "run " << run;
+    child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
+    ASSERT_EQ(child<QLabel>(dialog, QStringLiteral("lblStatus"))->text(),
+              QStringLiteral("Print Job(s) Dispatched"));
+    const std::vector<HeldJob> sent = service.jobs();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(service.jobAttribute(sent[0].id, "number-up"), "2");
+    EXPECT_EQ(service.jobAttribute(sent[0].id, "outputorder"), "reverse");
+    EXPECT_EQ(service.jobAttribute(sent[0].id, "page-set"), "(none)");
 }

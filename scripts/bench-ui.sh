@@ -28,9 +28,12 @@ work=$(mktemp -d)
 display=:94
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
+# The programs xwatch started for this script and not yet stopped: only these are ended on the
+# way out, never an editor someone else runs on the machine.
+running=()
 cleanup() {
-    pkill -f "^$editor" 2>/dev/null || true
-    pkill -f "^$bare" 2>/dev/null || true
+    local pid
+    for pid in "${running[@]}"; do kill "$pid" 2>/dev/null || true; done
     kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -48,7 +51,14 @@ fresh_home() {
 }
 median() { sort -n | awk '{v[NR]=$1} END{if (NR==0) print "-"; else if (NR%2) print v[(NR+1)/2]; else printf "%.1f\n", (v[NR/2]+v[NR/2+1])/2}'; }
 field() { awk -F'\t' -v n="$1" -v c="$2" '$1==n {print $c}'; }
-stop() { kill -TERM "$1" 2>/dev/null || true; while kill -0 "$1" 2>/dev/null; do sleep 0.1; done; }
+# Ends a program xwatch started and forgets it.
+stop() {
+    kill -TERM "$1" 2>/dev/null || true
+    while kill -0 "$1" 2>/dev/null; do sleep 0.1; done
+    local pid left=()
+    for pid in "${running[@]}"; do [ "$pid" = "$1" ] || left+=("$pid"); done
+    running=("${left[@]}")
+}
 # There is no window manager: keys go to the window given the focus.
 focus() {
     local try
@@ -75,9 +85,9 @@ splash_ms=4000
 for run in $(seq "$runs"); do
     fresh_home
     "$xwatch" start 2 -- "$bare" "$splash_ms" > "$work/bare.out"
-    bpid=$(field pid 2 < "$work/bare.out")
+    bpid=$(field pid 2 < "$work/bare.out") && running+=("$bpid")
     "$xwatch" start 2 -- "$editor" "$sample" > "$work/editor.out"
-    epid=$(field pid 2 < "$work/editor.out")
+    epid=$(field pid 2 < "$work/editor.out") && running+=("$epid")
     stop "$bpid"
     stop "$epid"
     # Lines: title, mapped, painted, unmapped (ms from the process start); the splash first.
@@ -99,7 +109,7 @@ say "main window painted, after splash unmapped: bare $(col 5)   editor $(col 6)
 # idles. Memory is read after each stage.
 fresh_home
 "$xwatch" start 2 -- "$editor" > "$work/editor.out"
-epid=$(field pid 2 < "$work/editor.out")
+epid=$(field pid 2 < "$work/editor.out") && running+=("$epid")
 say "== Session memory (MB), editor pid $epid"
 say "started:               $(memory "$epid")"
 focus "$main_title"
@@ -162,7 +172,7 @@ say "after every dialog:     $(memory "$epid")"
 # The bare program's dialog, for the ratio.
 fresh_home
 "$xwatch" start 2 -- "$bare" 100 > "$work/bare.out"
-bpid=$(field pid 2 < "$work/bare.out")
+bpid=$(field pid 2 < "$work/bare.out") && running+=("$bpid")
 : > "$work/times.txt"
 for run in $(seq "$runs"); do
     focus "Bare Window"

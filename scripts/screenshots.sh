@@ -12,8 +12,10 @@ home=$(mktemp -d)
 display=:93
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
+editor=""
+# Only the two processes this script started are ended, never another editor on the machine.
 cleanup() {
-    pkill -f "build/src/app/orvedit" 2>/dev/null || true
+    [ -z "$editor" ] || kill "$editor" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
     rm -rf "$home"
 }
@@ -22,6 +24,7 @@ export DISPLAY=$display XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XD
 sleep 1
 sample=$(pwd)/build/samples/club-repeater.orv
 build/src/app/orvedit "$sample" >/dev/null 2>&1 &
+editor=$!
 
 # The window named `title`, once shown, saved as `name`.png.
 shoot() {

@@ -22,6 +22,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -214,6 +215,9 @@ int start(int count, char** command) {
         if (!event) {
             std::fprintf(stderr, "xwatch: only %zu of %d windows were shown\n", windows.size(),
                          count);
+            // Its pid is never printed, so the caller could not end it.
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
             return 1;
         }
         if (event->type == MapNotify && event->xmap.event == watch.root &&

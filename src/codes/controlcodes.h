@@ -15,23 +15,26 @@ namespace Codes {
 struct CodeRow {
     const char* label;    // caption beside the value field
     const char* heading;  // keypad heading while the code is edited
+    const char* key;      // the code's key word: "control-operator-code"
 };
 
 inline constexpr CodeRow Rows[Region::Rel::CodeCount] = {
-    {"Control Operator Code", "Control Op Prefix"},
-    {"Time Request Prefix", "Time Request Number"},
-    {"Memory Recall Prefix", "Memory Recall Number"},
-    {"DTMF Access Number", "DTMF Access Number"},
-    {"DTMF Pad Test Number", "DTMF Pad Test"},
-    {"User Function Switch Number", "User Function Switch"},
-    {"Autopatch Access Number", "Autopatch Access"},
-    {"Autopatch Disconnect Number", "Autopatch Disconnect"},
-    {"User Speed Dial Prefix Number", "User Speed Dial"},
-    {"Emergency Speed Dial Prefix", "Emergency Speed Dial"},
-    {"Voice Demonstration Control Number", "Voice Demo Number"},
-    {"Reverse Autopatch Access Number", "Reverse Autopatch Number"},
-    {"DVR Control Number", "DVR Control Number"},
-    {"Expanded User Function Switch", "Expanded User Function"},
+    {"Control Operator Code", "Control Op Prefix", "control-operator-code"},
+    {"Time Request Prefix", "Time Request Number", "time-request-prefix"},
+    {"Memory Recall Prefix", "Memory Recall Number", "memory-recall-prefix"},
+    {"DTMF Access Number", "DTMF Access Number", "dtmf-access-number"},
+    {"DTMF Pad Test Number", "DTMF Pad Test", "dtmf-pad-test-number"},
+    {"User Function Switch Number", "User Function Switch", "user-function-switch-number"},
+    {"Autopatch Access Number", "Autopatch Access", "autopatch-access-number"},
+    {"Autopatch Disconnect Number", "Autopatch Disconnect", "autopatch-disconnect-number"},
+    {"User Speed Dial Prefix Number", "User Speed Dial", "user-speed-dial-prefix-number"},
+    {"Emergency Speed Dial Prefix", "Emergency Speed Dial", "emergency-speed-dial-prefix"},
+    {"Voice Demonstration Control Number", "Voice Demo Number",
+     "voice-demonstration-control-number"},
+    {"Reverse Autopatch Access Number", "Reverse Autopatch Number",
+     "reverse-autopatch-access-number"},
+    {"DVR Control Number", "DVR Control Number", "dvr-control-number"},
+    {"Expanded User Function Switch", "Expanded User Function", "expanded-user-function-switch"},
 };
 
 // Rows per column of the dialog: codes 0..6 on the left, 7..13 on the right.

@@ -97,7 +97,7 @@ Fields::FieldList scheduler() {
         for (std::size_t c = 0; c < ColumnHeadings.size(); ++c) {
             Fields::Field column;
             column.caption = QString::fromLatin1(ColumnHeadings[c]);
-            column.key = key + Fields::keyWord(column.caption);
+            column.key = key + QLatin1String(ColumnKeys[c]);
             column.edit = Fields::Edit::Event;
             column.text = [n, value = OverviewColumns[c]](const Image& image) {
                 return overviewRow(image, n).*value;
@@ -118,7 +118,7 @@ Fields::FieldList scheduler() {
         review.key = key + QStringLiteral("review");
         review.caption = QString::fromLatin1(FieldCaptions[2]);
         review.edit = Fields::Edit::ReadOnly;
-        review.shownFrom = key + Fields::keyWord(QString::fromLatin1(ColumnHeadings.back()));
+        review.shownFrom = key + QLatin1String(ColumnKeys.back());
         review.text = [n](const Image& image) {
             const EventEditor editor(image, n);
             return editor.erased() ? QString() : editor.reviewText();

@@ -45,6 +45,9 @@ inline constexpr std::array<const char*, 4> ColumnCaptions = {"Time", "Day Of We
 // caption), as the printed listing heads them; the field keys are made from them.
 inline constexpr std::array<const char*, 5> ColumnHeadings = {"Time", "Day Of Week", "Month",
                                                               "Day Of Month", "Command"};
+// The columns' key words, in the same order.
+inline constexpr std::array<const char*, ColumnHeadings.size()> ColumnKeys = {
+    "time", "day-of-week", "month", "day-of-month", "command"};
 inline constexpr char NotApplicable[] = "----";
 inline constexpr char EveryHourTime[] = "----:";
 

@@ -27,16 +27,17 @@ struct FieldInfo {
     const char* group;       // column group caption
     FieldKind kind;
     const char* heading;  // keypad heading
+    const char* key;      // the field's key word: "tone-1-hertz"
 };
 inline constexpr std::array<FieldInfo, FieldCount> Fields = {{
-    {"lblT1", "Tone 1", FieldKind::Frequency, "Enter Frequency 1..8"},
-    {"lblTD1", "Tone 1", FieldKind::Time, "Enter Time Delay 0..9"},
-    {"lblD1", "Dly 1", FieldKind::Time, "Enter Time Delay 0..9"},
-    {"lblT2", "Tone 2", FieldKind::Frequency, "Enter Frequency"},
-    {"lblTD2", "Tone 2", FieldKind::Time, "Enter Time Delay 0..9"},
-    {"lblD2", "Dly 2", FieldKind::Time, "Enter Time Delay 0..9"},
-    {"lblT3", "Tone 3", FieldKind::Frequency, "Enter Frequency"},
-    {"lblTD3", "Tone 3", FieldKind::Time, "Enter Time Delay 0..9"},
+    {"lblT1", "Tone 1", FieldKind::Frequency, "Enter Frequency 1..8", "tone-1-hertz"},
+    {"lblTD1", "Tone 1", FieldKind::Time, "Enter Time Delay 0..9", "tone-1-msec"},
+    {"lblD1", "Dly 1", FieldKind::Time, "Enter Time Delay 0..9", "dly-1-msec"},
+    {"lblT2", "Tone 2", FieldKind::Frequency, "Enter Frequency", "tone-2-hertz"},
+    {"lblTD2", "Tone 2", FieldKind::Time, "Enter Time Delay 0..9", "tone-2-msec"},
+    {"lblD2", "Dly 2", FieldKind::Time, "Enter Time Delay 0..9", "dly-2-msec"},
+    {"lblT3", "Tone 3", FieldKind::Frequency, "Enter Frequency", "tone-3-hertz"},
+    {"lblTD3", "Tone 3", FieldKind::Time, "Enter Time Delay 0..9", "tone-3-msec"},
 }};
 
 // Record of row 0..7 (courtesy tone row + 1).

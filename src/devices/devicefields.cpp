@@ -50,8 +50,7 @@ Fields::FieldList zones(int block) {
     for (int zone = 1; zone <= ZoneCount; ++zone) {
         const int zoneByte = firstZoneOffset(block) + zone - 1;
         const QString prefix =
-            QStringLiteral("zones.%1.%2.flag-")
-                .arg(Fields::blockKey(block), Fields::keyWord(zoneTabCaption(zone)));
+            QStringLiteral("zones.%1.zone-%2.flag-").arg(Fields::blockKey(block)).arg(zone);
         // The dialog writes the whole zone byte from its boxes; a flag's answer changes its bit.
         for (int flag = 1; flag <= FlagsPerZone; ++flag)
             list.push_back(onOffField(
@@ -81,7 +80,7 @@ Fields::FieldList courtesyTones() {
             Fields::Field field;
             field.key = QStringLiteral("courtesy-tones.%1.%2")
                             .arg(row + 1)
-                            .arg(Fields::keyWord(group + QLatin1Char(' ') + unit));
+                            .arg(QLatin1String(Courtesy::Fields[f].key));
             // The row number beside the grid row, then the column captions over the field.
             field.caption = QStringLiteral("%1: %2 %3").arg(row + 1).arg(group, unit);
             field.edit = Fields::Edit::Keypad;
@@ -166,7 +165,7 @@ Fields::FieldList userInputs() {
     Fields::FieldList list;
     for (int input = 0; input < Count; ++input) {
         const QString caption = QLatin1String(RowCaptions[input]);
-        const QString key = QStringLiteral("user-inputs.") + Fields::keyWord(caption);
+        const QString key = QStringLiteral("user-inputs.input-%1").arg(input + 1);
         const Fields::ByteRanges record = {{inputOffset(input), Region::UserInputRecord}};
 
         Fields::Field command;

@@ -38,7 +38,7 @@ Fields::FieldList timers(int block) {
         const Fields::ByteRanges entry = {{offset, Region::Rel::TimerEntry}};
         Fields::Field field;
         field.key = QStringLiteral("timers.%1.%2")
-                        .arg(Fields::blockKey(block), Fields::keyWord(timerLabel(timer)));
+                        .arg(Fields::blockKey(block), QLatin1String(TimerTable[timer].key));
         field.caption = timerLabel(timer);
         field.edit = Fields::Edit::Keypad;
         field.text = [offset, kind](const Image& image) {

@@ -16,6 +16,7 @@ struct TimerInfo {
     const char* label;    // caption beside the value on the timers dialog
     const char* heading;  // heading of the keypad while the timer is edited
     TimerKind kind;
+    const char* key;  // the timer's key word: "repeater-time-out"
 };
 
 inline constexpr int TimerCount = Region::Rel::TimerCount;
@@ -27,22 +28,22 @@ inline constexpr int TenthsKeypadLimit = 2;
 inline constexpr int SecondsKeypadLimit = 4;
 
 inline constexpr std::array<TimerInfo, TimerCount> TimerTable = {{
-    {"Repeater Time-Out", "Repeater Time-Out", TimerKind::Seconds},
-    {"Repeater Sleep", "Repeater Sleep", TimerKind::Seconds},
-    {"Turn On Delay", "Turn-On Delay", TimerKind::Tenths},
-    {"COR Drop To Beep", "COR Drop To Beep", TimerKind::Tenths},
-    {"Beep To PTT Drop", "Beep To PTT Drop", TimerKind::Tenths},
-    {"DTMF Muting Delay", "DTMF Muting Delay", TimerKind::Tenths},
-    {"Repeater ID", "Repeater ID", TimerKind::Seconds},
-    {"Squelch Message", "Squelch Tail Message", TimerKind::Seconds},
-    {"Drop Out Message", "Drop-Out Message", TimerKind::Seconds},
-    {"Voice Delay", "Voice Delay.", TimerKind::Tenths},
-    {"Autopatch Length", "Autopatch Length", TimerKind::Seconds},
-    {"Autopatch Activity", "Autopatch Activity", TimerKind::Seconds},
-    {"DTMF Pre Window Timer", "DTMF Pre-window", TimerKind::Tenths},
-    {"DTMF Window Timer", "DTMF Window", TimerKind::Tenths},
-    {"Prgm Max Length", "Programming Max Length", TimerKind::Seconds},
-    {"Ring Detector Timer", "Ring Detector", TimerKind::Seconds},
+    {"Repeater Time-Out", "Repeater Time-Out", TimerKind::Seconds, "repeater-time-out"},
+    {"Repeater Sleep", "Repeater Sleep", TimerKind::Seconds, "repeater-sleep"},
+    {"Turn On Delay", "Turn-On Delay", TimerKind::Tenths, "turn-on-delay"},
+    {"COR Drop To Beep", "COR Drop To Beep", TimerKind::Tenths, "cor-drop-to-beep"},
+    {"Beep To PTT Drop", "Beep To PTT Drop", TimerKind::Tenths, "beep-to-ptt-drop"},
+    {"DTMF Muting Delay", "DTMF Muting Delay", TimerKind::Tenths, "dtmf-muting-delay"},
+    {"Repeater ID", "Repeater ID", TimerKind::Seconds, "repeater-id"},
+    {"Squelch Message", "Squelch Tail Message", TimerKind::Seconds, "squelch-message"},
+    {"Drop Out Message", "Drop-Out Message", TimerKind::Seconds, "drop-out-message"},
+    {"Voice Delay", "Voice Delay.", TimerKind::Tenths, "voice-delay"},
+    {"Autopatch Length", "Autopatch Length", TimerKind::Seconds, "autopatch-length"},
+    {"Autopatch Activity", "Autopatch Activity", TimerKind::Seconds, "autopatch-activity"},
+    {"DTMF Pre Window Timer", "DTMF Pre-window", TimerKind::Tenths, "dtmf-pre-window-timer"},
+    {"DTMF Window Timer", "DTMF Window", TimerKind::Tenths, "dtmf-window-timer"},
+    {"Prgm Max Length", "Programming Max Length", TimerKind::Seconds, "prgm-max-length"},
+    {"Ring Detector Timer", "Ring Detector", TimerKind::Seconds, "ring-detector-timer"},
 }};
 
 namespace TimerTexts {

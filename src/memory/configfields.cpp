@@ -11,7 +11,7 @@ using MemoryBlocks::OptionGroup;
 
 Fields::Field optionField(const OptionGroup& group) {
     Fields::Field field;
-    field.key = QStringLiteral("config.") + Fields::keyWord(QLatin1String(group.frame));
+    field.key = QStringLiteral("config.") + QLatin1String(group.key);
     field.caption = QLatin1String(group.frame);
     field.edit = Fields::Edit::OptionGroup;
     return field;

@@ -95,14 +95,17 @@ struct ConfigChoices {
 struct OptionGroup {
     const char* frame;
     std::array<const char*, 2> options;
+    const char* key;  // the group's key word: "clock-announcements"
 };
 
 inline constexpr OptionGroup MemoryLayoutGroup = {
     "DIP Switch #5",
     {"OFF - Use Four Memory Save Locations",
-     "ON   - Setup memory for Area Codes and Telephone Prefix Codes"}};
-inline constexpr OptionGroup ClockGroup = {"Clock Announcements", {"12 Hour", "24 Hour"}};
-inline constexpr OptionGroup RecorderGroup = {"DVR Type", {"TALKR-9", "VOXA-5"}};
+     "ON   - Setup memory for Area Codes and Telephone Prefix Codes"},
+    "dip-switch-5"};
+inline constexpr OptionGroup ClockGroup = {
+    "Clock Announcements", {"12 Hour", "24 Hour"}, "clock-announcements"};
+inline constexpr OptionGroup RecorderGroup = {"DVR Type", {"TALKR-9", "VOXA-5"}, "dvr-type"};
 
 inline constexpr char ConfigTitle[] = "ORVANE DX Configuration";
 inline constexpr char DipSwitchText[] =

@@ -89,7 +89,7 @@ QString editorUsage() {
         "entry would.\nWhen the editor is already running, the file is handed to it.\n\n"
         "Options:\n"
         "  -h, --help  this help\n"
-        "  --version   the editor's version\n");
+        "  --version   the editor's version and licence\n");
 }
 
 FileReceiver::FileReceiver(QObject* parent) : QObject(parent) {}

@@ -12,6 +12,7 @@
 #include "app/editortable.h"
 #include "benchprompts.h"
 #include "core/settings.h"
+#include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "fullimage.h"
 #include "registration.h"
@@ -52,7 +53,7 @@ struct EditorHost {
 bool layoutOf(const EditorRow& row) {
     for (const bool four : {Bench::FourMemorySaves, !Bench::FourMemorySaves})
         for (const Fields::Field& field : Fields::catalogue(four))
-            if (editorActionForKey(field.key) == row.action) return four;
+            if (Fields::editorItem(field) == row.action) return four;
     return Bench::FourMemorySaves;
 }
 

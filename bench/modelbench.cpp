@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "core/document.h"
+#include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "fields/changes.h"
 #include "fields/compare.h"
@@ -103,24 +104,25 @@ void BM_OpenFile(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenFile)->Unit(benchmark::kMicrosecond);
 
-// The fields of one area (its key prefix), from the catalogue of the layout that has them: the
-// area-code and prefix tables exist only with three memory saves.
+// The fields of one area (its row of the area table), from the catalogue of the layout that has
+// them: the area-code and prefix tables exist only with three memory saves.
 struct AreaFields {
     Fields::FieldList fields;
     bool fourMemorySaves = Bench::FourMemorySaves;
 };
-AreaFields areaFields(const QString& prefix) {
-    const QString keyStart = prefix + QLatin1Char('.');
+AreaFields areaFields(int area) {
     for (const bool four : {Bench::FourMemorySaves, !Bench::FourMemorySaves}) {
-        Fields::FieldList fields = Fields::withKeyPrefix(Fields::catalogue(four), keyStart);
+        Fields::FieldList fields;
+        for (const Fields::Field& field : Fields::catalogue(four))
+            if (field.area == area) fields.push_back(field);
         if (!fields.empty()) return {std::move(fields), four};
     }
     return {};
 }
 
 // An editor's or the overview's reading of an area: every field's shown text.
-void fieldTable(benchmark::State& state, const QString& prefix) {
-    const AreaFields area = areaFields(prefix);
+void fieldTable(benchmark::State& state, int areaRow) {
+    const AreaFields area = areaFields(areaRow);
     if (area.fields.empty()) {
         state.SkipWithError("the area has no fields in either memory layout");
         return;
@@ -236,11 +238,10 @@ BENCHMARK(BM_ApplyFullDump)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 void registerFieldTableBenchmarks() {
-    for (const Overview::Area& area : Overview::areas()) {
-        const QString prefix = QLatin1String(area.prefix);
+    for (int a = 0; a < int(Fields::areas().size()); ++a) {
         benchmark::RegisterBenchmark(
-            ("BM_FieldTable/" + prefix.toStdString()).c_str(),
-            [prefix](benchmark::State& state) { fieldTable(state, prefix); })
+            ("BM_FieldTable/" + std::string(Fields::areas()[std::size_t(a)].key)).c_str(),
+            [a](benchmark::State& state) { fieldTable(state, a); })
             ->Unit(benchmark::kMicrosecond);
     }
 }

@@ -80,12 +80,8 @@ void CompareWindow::refresh() {
     m_rows->clear();
     for (const Compare::Row& row : m_comparison.rows) {
         const Fields::Field& field = fields[row.field];
-        const auto place = Overview::place(field.key);
-        QString area, block;
-        if (place) {
-            area = Overview::areaTitle(place->area);
-            if (place->block) block = Overview::blockTitle(*place->block);
-        }
+        const QString area = Overview::areaTitle(field.area);
+        const QString block = field.block ? Overview::blockTitle(*field.block) : QString();
         auto* item =
             new QTreeWidgetItem(m_rows, {area, block, field.caption, row.mine, row.theirs});
         item->setData(0, FieldRole, qulonglong(row.field));

@@ -1,8 +1,8 @@
 // The editor menu commands of the main window: which dialog each menu item builds, on which block,
-// and how it is shown. Adding an editor is adding its row.
+// and how it is shown. An area's editor is its row here and its row of the area table.
 #include "app/editortable.h"
 
-#include <optional>
+#include <algorithm>
 
 #include "codes/areacodesdialog.h"
 #include "codes/controlcodesdialog.h"
@@ -17,7 +17,7 @@
 #include "devices/timersdialog.h"
 #include "devices/userinputsdialog.h"
 #include "devices/zonesdialog.h"
-#include "fields/overview.h"
+#include "fields/areas.h"
 #include "formats/blocks.h"
 #include "memory/memorycopydialog.h"
 #include "memory/memoryflushdialog.h"
@@ -33,7 +33,7 @@ QDialog* build(const EditorSources& s) {
     return new Dialog(s.context, s.parent);
 }
 
-// The same for the editors of one block (Base or a memory save).
+// The editor of one block (Base or a memory save); an area without blocks is edited on Base.
 template <class Dialog>
 QDialog* buildOn(const EditorSources& s, Block block) {
     EditorContext context = s.context;
@@ -43,22 +43,8 @@ QDialog* buildOn(const EditorSources& s, Block block) {
 
 // The two dialogs of a single telephone code.
 template <SingleCode (*Code)()>
-QDialog* buildSingleCode(const EditorSources& s) {
+QDialog* buildSingleCode(const EditorSources& s, Block) {
     return new SingleCodeDialog(s.context, Code(), s.parent);
-}
-
-// The five rows of a block editor: the Base item, then the items of memory saves #1..#4, whose
-// object names end in the memory save's number.
-template <class Dialog>
-void addBlockRows(std::vector<EditorRow>& rows, const char* baseItem, const char* memoryItem,
-                  bool busyPointer = false) {
-    for (const Block block : AllBlocks) {
-        const QString item = block == Block::Base
-                                 ? QLatin1String(baseItem)
-                                 : QLatin1String(memoryItem) + QString::number(blockIndex(block));
-        rows.push_back({item, [block](const EditorSources& s) { return buildOn<Dialog>(s, block); },
-                        EditorMode::Modal, busyPointer});
-    }
 }
 
 constexpr bool BusyWhileBuilt = true;
@@ -69,67 +55,61 @@ QDialog* buildPrintDialog(const EditorSources& s) {
     return dialog;
 }
 
+// How each area's editor is built and shown, by the area's key word; its menu items are the
+// area table's.
+struct AreaEditor {
+    const char* area;
+    QDialog* (*build)(const EditorSources&, Block);
+    EditorMode mode;
+    bool busyPointer = false;  // the slower dialogs show the busy pointer while they are built
+};
+
+using enum EditorMode;
+const AreaEditor AreaEditors[] = {
+    {"codes", buildOn<ControlCodesDialog>, Modal},
+    {"timers", buildOn<TimersDialog>, Modal},
+    {"unlock", buildSingleCode<unlockCode>, Modeless},
+    {"voice", buildOn<VoiceMessagesDialog>, Modal},
+    {"cw", buildOn<CwMessageDialog>, Modeless},
+    {"macros", buildOn<MacrosDialog>, Modal, BusyWhileBuilt},
+    {"scheduler", buildOn<SchedulerDialog>, Kept},
+    {"user-inputs", buildOn<UserInputsDialog>, Modal},
+    {"zones", buildOn<ZonesDialog>, Modal, BusyWhileBuilt},
+    {"speed-dial", buildOn<SpeedDialDialog>, Modal},
+    {"emergency-speed-dial", buildOn<EmergencySpeedDialDialog>, Modal},
+    {"pre-dial", buildSingleCode<preDialNumber>, Modeless},
+    {"area-codes", buildOn<AreaCodesDialog>, Modal},
+    {"prefixes", buildOn<PrefixCodesDialog>, Modal},
+    {"courtesy-tones", buildOn<CourtesyTonesDialog>, Modal},
+    {"expanded-switches", buildOn<ExpandedSwitchesDialog>, Modal},
+    {"config", buildOn<RepeaterConfigDialog>, Modeless},
+};
+
 }  // namespace
 
 std::vector<EditorRow> editorTable() {
-    using enum EditorMode;
     std::vector<EditorRow> rows = {
         {QStringLiteral("mnuMemoryConfig"), build<MemoryCopyDialog>, Modal, BusyWhileBuilt},
         {QStringLiteral("mnuFlush"), build<MemoryFlushDialog>, Modal},
-        {QStringLiteral("mnuRepeaterConfig"), build<RepeaterConfigDialog>, Modeless},
-        {QStringLiteral("mnuUnlock"), buildSingleCode<unlockCode>, Modeless},
-        {QStringLiteral("mnuPreDial"), buildSingleCode<preDialNumber>, Modeless},
-        {QStringLiteral("mnuUserSpeed"), build<SpeedDialDialog>, Modal},
-        {QStringLiteral("mnuEmergency"), build<EmergencySpeedDialDialog>, Modal},
-        {QStringLiteral("mnuAreaCodes"), build<AreaCodesDialog>, Modal},
-        {QStringLiteral("mnuPrefixes"), build<PrefixCodesDialog>, Modal},
-        {QStringLiteral("mnuMacros"), build<MacrosDialog>, Modal, BusyWhileBuilt},
-        {QStringLiteral("mnuScheduler"), build<SchedulerDialog>, Kept},
-        {QStringLiteral("mnuUserInputs"), build<UserInputsDialog>, Modal},
-        {QStringLiteral("mnuCourtesy"), build<CourtesyTonesDialog>, Modal},
-        {QStringLiteral("mnuCW"), build<CwMessageDialog>, Modeless},
-        {QStringLiteral("mnuExpanded"), build<ExpandedSwitchesDialog>, Modal},
         {QStringLiteral("mnuPrint"), buildPrintDialog, Kept},
     };
-    addBlockRows<ControlCodesDialog>(rows, "mnuBaseCodes", "mnuMemCodes");
-    addBlockRows<TimersDialog>(rows, "mnuBaseTimers", "mnuMemTimers");
-    addBlockRows<VoiceMessagesDialog>(rows, "mnuBaseVoice", "mnuMemVoice");
-    addBlockRows<ZonesDialog>(rows, "mnuBaseZones", "mnuMemZones", BusyWhileBuilt);
-    return rows;
-}
-
-QString editorActionForKey(const QString& key) {
-    const std::optional<Overview::Place> place = Overview::place(key);
-    if (!place) return {};
-    const QString area = QLatin1String(Overview::areas()[std::size_t(place->area)].prefix);
-    // The areas of blocks: their Base item and their memory-save items, numbered.
-    static const std::pair<const char*, std::pair<const char*, const char*>> blockItems[] = {
-        {"codes", {"mnuBaseCodes", "mnuMemCodes"}},
-        {"timers", {"mnuBaseTimers", "mnuMemTimers"}},
-        {"voice", {"mnuBaseVoice", "mnuMemVoice"}},
-        {"zones", {"mnuBaseZones", "mnuMemZones"}},
-    };
-    for (const auto& [prefix, items] : blockItems) {
-        if (area != QLatin1String(prefix) || !place->block) continue;
-        return *place->block == 0 ? QLatin1String(items.first)
-                                  : QLatin1String(items.second) + QString::number(*place->block);
+    for (const Fields::Area& area : Fields::areas()) {
+        const auto editor = std::ranges::find_if(AreaEditors, [&area](const AreaEditor& e) {
+            return QLatin1String(e.area) == QLatin1String(area.key);
+        });
+        if (editor == std::end(AreaEditors)) continue;
+        // An area of blocks has the Base item, then the items of memory saves #1..#4, whose
+        // object names end in the memory save's number.
+        for (const Block block : AllBlocks) {
+            if (block != Block::Base && !area.blocks) break;
+            const QString item = block == Block::Base ? QLatin1String(area.item)
+                                                      : QLatin1String(area.memoryItem) +
+                                                            QString::number(blockIndex(block));
+            rows.push_back(
+                {item,
+                 [build = editor->build, block](const EditorSources& s) { return build(s, block); },
+                 editor->mode, editor->busyPointer});
+        }
     }
-    static const std::pair<const char*, const char*> items[] = {
-        {"unlock", "mnuUnlock"},
-        {"cw", "mnuCW"},
-        {"macros", "mnuMacros"},
-        {"scheduler", "mnuScheduler"},
-        {"user-inputs", "mnuUserInputs"},
-        {"speed-dial", "mnuUserSpeed"},
-        {"emergency-speed-dial", "mnuEmergency"},
-        {"pre-dial", "mnuPreDial"},
-        {"area-codes", "mnuAreaCodes"},
-        {"prefixes", "mnuPrefixes"},
-        {"courtesy-tones", "mnuCourtesy"},
-        {"expanded-switches", "mnuExpanded"},
-        {"config", "mnuRepeaterConfig"},
-    };
-    for (const auto& [prefix, item] : items)
-        if (area == QLatin1String(prefix)) return QLatin1String(item);
-    return {};
+    return rows;
 }

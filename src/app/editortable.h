@@ -36,7 +36,3 @@ struct EditorRow {
 
 // Every editor the menus open.
 std::vector<EditorRow> editorTable();
-
-// The menu item whose editor shows the field with `key` ("timers.mem2.repeater-time-out" ->
-// "mnuMemTimers2"); empty for a key of no editor.
-QString editorActionForKey(const QString& key);

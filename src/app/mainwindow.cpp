@@ -28,6 +28,7 @@
 #include "app/overviewpane.h"
 #include "core/regions.h"
 #include "core/texts.h"
+#include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "ui/editordialog.h"
 #include "ui/helpviewer.h"
@@ -754,11 +755,11 @@ void MainWindow::openEditor(const EditorRow& row, const std::function<void(QDial
 }
 
 void MainWindow::openField(const QString& key) {
-    const QString item = editorActionForKey(key);
     const Fields::FieldList& fields = Fields::catalogue(m_settings.fourMemorySaves);
     const auto field = std::find_if(fields.begin(), fields.end(),
                                     [&key](const Fields::Field& f) { return f.key == key; });
-    if (item.isEmpty() || field == fields.end()) return;
+    if (field == fields.end()) return;
+    const QString item = Fields::editorItem(*field);
     for (const EditorRow& row : editorTable()) {
         if (row.action != item) continue;
         // The menu item stays the design's way in; only the overview's opening shows the field.

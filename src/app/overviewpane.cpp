@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+#include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "fields/overview.h"
 
@@ -85,7 +86,7 @@ void OverviewPane::rebuild(bool fourMemorySaves) {
     m_model->clear();
     m_model->setHorizontalHeaderLabels({tr("Field"), tr("Value")});
     m_values.assign(m_fields->size(), nullptr);
-    const std::vector<Overview::Area>& areas = Overview::areas();
+    const std::span<const Fields::Area> areas = Fields::areas();
     std::vector<QStandardItem*> areaItems(areas.size(), nullptr);
     std::vector<std::vector<QStandardItem*>> blockItems(areas.size());
     const auto row = [](QStandardItem* parent, const QString& caption) {
@@ -100,13 +101,10 @@ void OverviewPane::rebuild(bool fourMemorySaves) {
     }
     for (std::size_t i = 0; i < m_fields->size(); ++i) {
         const Fields::Field& field = (*m_fields)[i];
-        const std::optional<Overview::Place> place = Overview::place(field.key);
-        if (!place) continue;
-        QStandardItem* parent = areaItems[std::size_t(place->area)];
-        if (place->block) {
-            QStandardItem*& block =
-                blockItems[std::size_t(place->area)][std::size_t(*place->block)];
-            if (!block) block = row(parent, Overview::blockTitle(*place->block));
+        QStandardItem* parent = areaItems[std::size_t(field.area)];
+        if (field.block) {
+            QStandardItem*& block = blockItems[std::size_t(field.area)][std::size_t(*field.block)];
+            if (!block) block = row(parent, Overview::blockTitle(*field.block));
             parent = block;
         }
         auto* caption = new QStandardItem(field.caption);

@@ -19,8 +19,7 @@ AreaCodesDialog::AreaCodesDialog(const EditorContext& context, QWidget* parent)
                    {QStringLiteral("frmAreaCodes"), QLatin1String(AreaCodes::Title),
                     QLatin1String(HelpPage)},
                    parent) {
-    watchFields(
-        Fields::withKeyPrefix(CodeFields::areaCodesAndPrefixes(), QStringLiteral("area-codes.")));
+    watchFields(CodeFields::areaCodes());
 
     ValueRows rows;
     for (int i = 0; i < AreaCodes::Count; ++i) rows.labels << QString::number(i + 1);

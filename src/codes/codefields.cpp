@@ -52,14 +52,17 @@ Fields::Field keypadField(const QString& key, const QString& caption, const Text
     return field;
 }
 
-// The number and the identification of the speed-dial record at `record`; `position` is the row
-// label its dialog shows beside it.
-void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& position, int record,
+// The number and the identification of the speed-dial record at `record`, whose key word is
+// `word`; `position` is the row label its dialog shows beside it.
+void addSpeedDial(Fields::FieldList& list, const QString& area, const QString& word,
+                  const QString& position, int record,
                   const std::function<SpeedDial::EntryText(const Image&)>& entry,
                   const RequestRule& request) {
     const auto caption = [&position](const char* column) {
         return position + QStringLiteral(", ") + QLatin1String(column);
     };
+    const QString key = area + word;
+    const std::size_t first = list.size();
     const TelephoneNumberField number = SpeedDial::numberField(record);
     list.push_back(keypadField(
         key + QStringLiteral(".number"), caption(SpeedDial::NumberColumn),
@@ -94,6 +97,7 @@ void addSpeedDial(Fields::FieldList& list, const QString& key, const QString& po
     identification.refusalTitle = identification.caption;
     identification.refusal = Fields::wordsRefusal(SpeedDial::IdentificationWords);
     list.push_back(std::move(identification));
+    Fields::inRecord(list, first, word, word);
 }
 
 }  // namespace
@@ -136,7 +140,8 @@ Fields::FieldList controlCodes(int block) {
     for (int k = 0; k < Region::Rel::CodeCount; ++k) {
         const QString label = QLatin1String(Codes::Rows[k].label);
         list.push_back(keypadField(
-            QStringLiteral("codes.%1.%2").arg(Fields::blockKey(block), Fields::keyWord(label)),
+            QStringLiteral("codes.%1.%2")
+                .arg(Fields::blockKey(block), QLatin1String(Codes::Rows[k].key)),
             label, [block, k](const Image& image) { return Codes::codeText(image, block, k); },
             {{Codes::codeOffset(block, k), Dtmf::DigitFieldSize}}, table,
             [k](const QString& shown) { return Codes::codeRequest(k, shown); },
@@ -147,33 +152,46 @@ Fields::FieldList controlCodes(int block) {
     return list;
 }
 
-Fields::FieldList speedDials() {
+Fields::FieldList userSpeedDials() {
     using namespace SpeedDial;
     Fields::FieldList list;
     for (int n = 0; n < Region::UserSpeedDialCount; ++n)
         addSpeedDial(
-            list, QStringLiteral("speed-dial.") + Fields::twoDigits(n), QString::number(n),
+            list, QStringLiteral("speed-dial."), Fields::twoDigits(n), QString::number(n),
             userOffset(n), [n](const Image& image) { return userEntry(image, n); },
             [n](const QString& shown) { return userNumberRequest(n, shown); });
+    return list;
+}
+
+Fields::FieldList emergencySpeedDials() {
+    using namespace SpeedDial;
+    Fields::FieldList list;
     for (int k = 0; k < EmergencyCount; ++k)
         addSpeedDial(
-            list, QStringLiteral("emergency-speed-dial.%1").arg(k), QString::number(k),
+            list, QStringLiteral("emergency-speed-dial."), QString::number(k), QString::number(k),
             emergencyOffset(k), [k](const Image& image) { return emergencyEntry(image, k); },
             [k](const QString& shown) { return emergencyNumberRequest(k, shown); });
     return list;
 }
 
-Fields::FieldList areaCodesAndPrefixes() {
+Fields::FieldList areaCodes() {
     Fields::FieldList list;
     const Fields::ByteRanges areaTable = {
         {Region::AreaCodes, AreaCodes::entryOffset(AreaCodes::Count) - Region::AreaCodes}};
-    for (int i = 0; i < AreaCodes::Count; ++i)
+    for (int i = 0; i < AreaCodes::Count; ++i) {
         list.push_back(keypadField(
             QStringLiteral("area-codes.") + Fields::twoDigits(i + 1), QString::number(i + 1),
             [i](const Image& image) { return AreaCodes::text(image, i); },
             {{AreaCodes::entryOffset(i), Dtmf::ThreeDigitSize}}, areaTable,
             [i](const QString& shown) { return AreaCodes::request(i, shown); },
             [i](Image& image, const QString& answer) { AreaCodes::storeEntry(image, i, answer); }));
+        Fields::inRecord(list, list.size() - 1, Fields::twoDigits(i + 1), QString::number(i + 1));
+    }
+    return list;
+}
+
+Fields::FieldList prefixes() {
+    Fields::FieldList list;
     for (int n = 0; n < Prefixes::PerGroup * Region::PrefixGroupCount; ++n) {
         // The dialog opens on group 0 and writes it when the user leaves it for another group.
         Fields::ByteRanges group = {{Prefixes::lineOffset(0, 0), Region::PrefixGroupSize}};
@@ -186,6 +204,9 @@ Fields::FieldList areaCodesAndPrefixes() {
             {{Prefixes::entryOffset(n), Dtmf::ThreeDigitSize}}, group,
             [n](const QString& shown) { return Prefixes::request(n, shown); },
             [n](Image& image, const QString& answer) { Prefixes::storeEntry(image, n, answer); }));
+        // A group of prefixes has a name (its option caption) and no key word.
+        Fields::inRecord(list, list.size() - 1, QString(),
+                         QLatin1String(Prefixes::GroupOptions[n / Prefixes::PerGroup]));
     }
     return list;
 }

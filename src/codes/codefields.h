@@ -22,13 +22,15 @@ Fields::FieldList preDialNumber();
 // The fourteen control codes of block 0..4: "codes.BLOCK.control-operator-code" .. An answer
 // rewrites the block's whole code table.
 Fields::FieldList controlCodes(int block);
-// The user speed dials then the emergency ones, number and identification:
-// "speed-dial.00.number" .. "emergency-speed-dial.4.identification". A number's answer writes the
-// number part of its record; the identification stays.
-Fields::FieldList speedDials();
-// The area codes then the prefixes (three memory saves only): "area-codes.01" .. "prefixes.99".
-// An area code's answer rewrites the whole area-code table, a prefix's the four lines of its
-// group.
-Fields::FieldList areaCodesAndPrefixes();
+// The user speed dials and the emergency ones, number and identification: "speed-dial.00.number"
+// .. "speed-dial.99.identification", "emergency-speed-dial.0.number" ... A number's answer writes
+// the number part of its record; the identification stays.
+Fields::FieldList userSpeedDials();
+Fields::FieldList emergencySpeedDials();
+// The area codes and the prefixes (three memory saves only): "area-codes.01" .., "prefixes.00"
+// .. "prefixes.99". An area code's answer rewrites the whole area-code table, a prefix's the four
+// lines of its group.
+Fields::FieldList areaCodes();
+Fields::FieldList prefixes();
 
 }  // namespace CodeFields

@@ -20,8 +20,7 @@ PrefixCodesDialog::PrefixCodesDialog(const EditorContext& context, QWidget* pare
           context,
           {QStringLiteral("frmPrefix"), QLatin1String(Prefixes::Title), QLatin1String(HelpPage)},
           parent) {
-    watchFields(
-        Fields::withKeyPrefix(CodeFields::areaCodesAndPrefixes(), QStringLiteral("prefixes.")));
+    watchFields(CodeFields::prefixes());
 
     QStringList options;
     for (const char* option : Prefixes::GroupOptions) options << QLatin1String(option);

@@ -57,11 +57,11 @@ ValueFieldGrid* SpeedDialTableDialog::buildRows(const QStringList& positions, Or
 }
 
 const Fields::Field& SpeedDialTableDialog::numberField(int row) const {
-    return fields()[2 * entry(row)];
+    return Fields::recordField(fields(), entry(row), 0);
 }
 
 const Fields::Field& SpeedDialTableDialog::identificationField(int row) const {
-    return fields()[2 * entry(row) + 1];
+    return Fields::recordField(fields(), entry(row), 1);
 }
 
 void SpeedDialTableDialog::showRows() {
@@ -93,7 +93,7 @@ void SpeedDialTableDialog::activateCell(int row, int column) {
 SpeedDialDialog::SpeedDialDialog(const EditorContext& context, QWidget* parent)
     : SpeedDialTableDialog(context, QStringLiteral("frmSpeed"), QLatin1String(SpeedDial::UserTitle),
                            parent) {
-    watchFields(Fields::withKeyPrefix(CodeFields::speedDials(), QStringLiteral("speed-dial.")));
+    watchFields(CodeFields::userSpeedDials());
 
     QStringList options;
     for (const char* option : SpeedDial::GroupOptions) options << QLatin1String(option);
@@ -155,8 +155,7 @@ void SpeedDialDialog::changeGroup(int group) {
 EmergencySpeedDialDialog::EmergencySpeedDialDialog(const EditorContext& context, QWidget* parent)
     : SpeedDialTableDialog(context, QStringLiteral("frmEmer"),
                            QLatin1String(SpeedDial::EmergencyTitle), parent) {
-    watchFields(
-        Fields::withKeyPrefix(CodeFields::speedDials(), QStringLiteral("emergency-speed-dial.")));
+    watchFields(CodeFields::emergencySpeedDials());
 
     QStringList positions;
     for (int k = 0; k < SpeedDial::EmergencyCount; ++k) positions << QString::number(k);

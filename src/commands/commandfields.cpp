@@ -32,6 +32,7 @@ Fields::FieldList macros() {
     Fields::FieldList list;
     for (int n = 1; n <= Count; ++n) {
         const QString key = QStringLiteral("macros.") + Fields::twoDigits(n);
+        const std::size_t first = list.size();
 
         Fields::Field trigger =
             macroField(n, key + QStringLiteral(".trigger"), gridHeading(TriggerColumnHeading));
@@ -82,6 +83,8 @@ Fields::FieldList macros() {
             };
             list.push_back(std::move(review));
         }
+        Fields::inRecord(list, first, Fields::twoDigits(n), QStringLiteral("Macro %1").arg(n),
+                         [n](const Image& image) { return macroRow(image, n).trigger; });
     }
     return list;
 }
@@ -93,6 +96,7 @@ Fields::FieldList scheduler() {
     Fields::FieldList list;
     for (int n = 1; n <= EventCount; ++n) {
         const QString key = QStringLiteral("scheduler.") + Fields::twoDigits(n) + QLatin1Char('.');
+        const std::size_t first = list.size();
         const Fields::ByteRanges event = {{eventOffset(n), EventSize}};
         for (std::size_t c = 0; c < ColumnHeadings.size(); ++c) {
             Fields::Field column;
@@ -127,6 +131,13 @@ Fields::FieldList scheduler() {
             Fields::fixedRanges({{eventOffset(n) + MonthByte, 1},
                                  {eventOffset(n) + OpcodeByte, Dtmf::PackedCommandSize}});
         list.push_back(std::move(review));
+        // Its time and its days sum an event up.
+        Fields::inRecord(
+            list, first, Fields::twoDigits(n), QStringLiteral("Event %1").arg(n),
+            [n](const Image& image) {
+                const OverviewRow row = overviewRow(image, n);
+                return QStringList{row.time, row.dayOfWeek, row.dayOfMonth}.join(QLatin1Char(' '));
+            });
     }
     return list;
 }

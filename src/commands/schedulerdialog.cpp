@@ -108,9 +108,9 @@ void SchedulerDialog::changeGroup(int group) {
 }
 
 void SchedulerDialog::showField(const Fields::Field& field) {
-    // "scheduler.NN.column": event NN's group, and the focus on its time.
+    // Event NN's group (its record's key word is its number), and the focus on its time.
     bool ok = false;
-    const int n = field.key.section(QLatin1Char('.'), 1, 1).toInt(&ok);
+    const int n = field.record ? field.record->key.toInt(&ok) : 0;
     if (!ok || n < 1 || n > EventCount) return;
     const int group = (n - 1) / GroupSize;
     m_groups->setCurrent(group);

@@ -51,6 +51,7 @@ Fields::FieldList zones(int block) {
         const int zoneByte = firstZoneOffset(block) + zone - 1;
         const QString prefix =
             QStringLiteral("zones.%1.zone-%2.flag-").arg(Fields::blockKey(block)).arg(zone);
+        const std::size_t first = list.size();
         // The dialog writes the whole zone byte from its boxes; a flag's answer changes its bit.
         for (int flag = 1; flag <= FlagsPerZone; ++flag)
             list.push_back(onOffField(
@@ -62,6 +63,7 @@ Fields::FieldList zones(int block) {
                 [block, zone, flag](Image& image, bool on) {
                     setZoneFlag(image, block, zone, flag, on);
                 }));
+        Fields::inRecord(list, first, QStringLiteral("zone-%1").arg(zone), zoneTabCaption(zone));
     }
     return list;
 }
@@ -72,6 +74,7 @@ Fields::FieldList courtesyTones() {
     Fields::FieldList list;
     for (int row = 0; row < Courtesy::RowCount; ++row) {
         const int record = Courtesy::toneOffset(row);
+        const std::size_t first = list.size();
         for (int f = 0; f < Courtesy::FieldCount; ++f) {
             const QString group = QLatin1String(Courtesy::Fields[f].group);
             const QString unit = QLatin1String(
@@ -105,6 +108,8 @@ Fields::FieldList courtesyTones() {
             };
             list.push_back(std::move(field));
         }
+        Fields::inRecord(list, first, QString::number(row + 1),
+                         QStringLiteral("Courtesy Tone %1").arg(row + 1));
     }
     return list;
 }
@@ -143,6 +148,7 @@ Fields::FieldList expandedSwitches() {
         for (int row = 0; row < RowsPerBank; ++row) {
             const QString group = rowLabel(bank, row);
             const int groupByte = groupOffset(bank, row);
+            const std::size_t first = list.size();
             for (int bit = 0; bit < SwitchesPerRow; ++bit) {
                 // The group's row label and the bit's column header under "BITS".
                 list.push_back(onOffField(
@@ -156,6 +162,7 @@ Fields::FieldList expandedSwitches() {
                         setSwitch(image, bank, row, bit, on);
                     }));
             }
+            Fields::inRecord(list, first, group, QStringLiteral("Group %1").arg(group));
         }
     return list;
 }
@@ -167,6 +174,7 @@ Fields::FieldList userInputs() {
         const QString caption = QLatin1String(RowCaptions[input]);
         const QString key = QStringLiteral("user-inputs.input-%1").arg(input + 1);
         const Fields::ByteRanges record = {{inputOffset(input), Region::UserInputRecord}};
+        const std::size_t first = list.size();
 
         Fields::Field command;
         command.key = key + QStringLiteral(".command");
@@ -192,6 +200,8 @@ Fields::FieldList userInputs() {
         review.text = [input](const Image& image) { return reviewText(image, input); };
         review.reads = Fields::fixedRanges(record);
         list.push_back(std::move(review));
+        Fields::inRecord(list, first, QStringLiteral("input-%1").arg(input + 1),
+                         QStringLiteral("Input %1").arg(input + 1));
     }
     return list;
 }

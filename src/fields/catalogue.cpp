@@ -1,43 +1,31 @@
 #include "fields/catalogue.h"
 
-#include "codes/codefields.h"
-#include "commands/commandfields.h"
+#include <algorithm>
+
 #include "core/regions.h"
-#include "devices/devicefields.h"
-#include "memory/configfields.h"
-#include "voice/voicefields.h"
+#include "fields/areas.h"
 
 namespace Fields {
-
-namespace {
-
-void append(FieldList& to, FieldList from) {
-    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
-}
-
-}  // namespace
 
 namespace {
 
 FieldList makeCatalogue(bool fourMemorySaves) {
     // The blocks that have editors: memory save #4 only in the four-saves layout.
     const int lastBlock = fourMemorySaves ? Region::MemorySaveCount : Region::MemorySaveCount - 1;
+    std::vector<int> order;
+    for (int a = 0; a < int(areas().size()); ++a) order.push_back(a);
+    std::ranges::sort(order, {}, [](int a) { return areas()[std::size_t(a)].listed; });
     FieldList all;
-    append(all, ConfigFields::configuration(fourMemorySaves));
-    append(all, CodeFields::unlockNumber());
-    append(all, CodeFields::preDialNumber());
-    for (int block = 0; block <= lastBlock; ++block) append(all, CodeFields::controlCodes(block));
-    for (int block = 0; block <= lastBlock; ++block) append(all, DeviceFields::timers(block));
-    for (int block = 0; block <= lastBlock; ++block) append(all, VoiceFields::messages(block));
-    for (int block = 0; block <= lastBlock; ++block) append(all, DeviceFields::zones(block));
-    append(all, CommandFields::macros());
-    append(all, CommandFields::scheduler());
-    append(all, CodeFields::speedDials());
-    if (!fourMemorySaves) append(all, CodeFields::areaCodesAndPrefixes());
-    append(all, DeviceFields::courtesyTones());
-    append(all, DeviceFields::cwMessage());
-    append(all, DeviceFields::expandedSwitches());
-    append(all, DeviceFields::userInputs());
+    for (const int a : order) {
+        const Area& area = areas()[std::size_t(a)];
+        for (int block = 0; block <= (area.blocks ? lastBlock : 0); ++block) {
+            for (Field& field : area.fields(block, fourMemorySaves)) {
+                field.area = a;
+                if (area.blocks) field.block = block;
+                all.push_back(std::move(field));
+            }
+        }
+    }
     return all;
 }
 

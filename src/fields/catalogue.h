@@ -1,5 +1,6 @@
-// Every field the editors show, from every area's table, in the order of the menus' areas: the
-// one list the dump, the diff and every view of the whole configuration walk.
+// Every field the editors show, from every area's table, in the order of orvtool's listings: the
+// one list the dump, the diff and every view of the whole configuration walk. Each field knows
+// its area and block.
 #pragma once
 
 #include "formats/fieldtable.h"

@@ -24,9 +24,37 @@ const QSet<int>& vocabularyNumbers() {
 
 }  // namespace
 
-FieldList withKeyPrefix(FieldList list, const QString& prefix) {
-    std::erase_if(list, [&prefix](const Field& field) { return !field.key.startsWith(prefix); });
-    return list;
+void inRecord(FieldList& list, std::size_t first, const QString& key, const QString& name,
+              const std::function<QString(const Image&)>& summary) {
+    for (std::size_t i = first; i < list.size(); ++i) list[i].record = Record{key, name, summary};
+}
+
+namespace {
+
+// The first field of the record that `found` picks, counting records in table order.
+template <class Found>
+std::size_t recordStart(const FieldList& list, Found found) {
+    int row = -1;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (!list[i].record) continue;
+        if (i == 0 || !list[i - 1].record || list[i - 1].record->name != list[i].record->name)
+            ++row;
+        if (found(row, *list[i].record)) return i;
+    }
+    return list.size();
+}
+
+}  // namespace
+
+const Field& recordField(const FieldList& list, int row, int column) {
+    const std::size_t first = recordStart(list, [row](int r, const Record&) { return r == row; });
+    return list.at(first + std::size_t(column));
+}
+
+const Field& recordField(const FieldList& list, const QString& record, int column) {
+    const std::size_t first =
+        recordStart(list, [&record](int, const Record& r) { return r.key == record; });
+    return list.at(first + std::size_t(column));
 }
 
 QString blockKey(int block) {

@@ -48,9 +48,24 @@ enum class Stored {
     Refused,    // the answer is no value of the field: nothing written
 };
 
+// A repeated record of an area: the key word its fields' keys carry ("03") and its name, fixed
+// whatever the values ("Macro 3"); a group of records (a prefix group, "0-19") has a name and no
+// key word. A summary, where given, sums up the record's values (a macro's trigger).
+struct Record {
+    QString key;
+    QString name;
+    std::function<QString(const Image&)> summary;
+};
+
 struct Field {
     QString key;      // stable: "timers.base.repeater-time-out"
     QString caption;  // beside the value in its dialog: "Repeater Time-Out"
+    // Where the field stands: its row of the area table (Fields::areas()) and, in an area of
+    // blocks, its block (0 the Base, 1..4 the memory saves), both set by the catalogue; the
+    // record of its area it belongs to, set by its table.
+    int area = -1;
+    std::optional<int> block;
+    std::optional<Record> record;
     Edit edit = Edit::ReadOnly;
     // The text the dialog shows, leading spaces included.
     std::function<QString(const Image&)> text;
@@ -118,13 +133,19 @@ WordsOfText wordsOfText(const QString& text);
 // space apart, and "{123}" for word 123 where its text is empty or leaves the reading unclear.
 QString writtenWords(const QStringList& words);
 
+// Puts the fields from `first` to the end of `list` in the record `key` named `name`.
+void inRecord(FieldList& list, std::size_t first, const QString& key, const QString& name,
+              const std::function<QString(const Image&)>& summary = {});
+// A table of records as the grid of its dialog: the `column`-th field, in table order, of the
+// `row`-th record or of the record with key word `record`. The table's records give a dialog its
+// rows, so no dialog repeats the order in which the table was made.
+const Field& recordField(const FieldList& list, int row, int column);
+const Field& recordField(const FieldList& list, const QString& record, int column);
+
 // The same bytes whatever the image holds.
 inline std::function<ByteRanges(const Image&)> fixedRanges(ByteRanges ranges) {
     return [ranges = std::move(ranges)](const Image&) { return ranges; };
 }
-
-// The rows of `list` whose keys begin with `prefix`, in their order.
-FieldList withKeyPrefix(FieldList list, const QString& prefix);
 
 // True when the two runs share a byte.
 constexpr bool overlaps(const ByteRange& a, const ByteRange& b) {

@@ -35,6 +35,7 @@
 #include "app/overviewpane.h"
 #include "core/regions.h"
 #include "core/texts.h"
+#include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "filelimit.h"
 #include "imagecheck.h"
@@ -971,12 +972,45 @@ TEST_F(MainWindowTest, FilteringTheOverviewAgainAndAgainKeepsNoMemory) {
     EXPECT_LT(grown, 256 * 1024) << grown / 1024 << " KB kept by 1,000 filter changes";
 }
 
-TEST(EditorTable, EveryFieldOfTheOverviewHasAnEditorToOpen) {
+// The area table, the catalogue, the overview and the editor look-up agree: every area opens its
+// editors, and every field's area, block and record, kept as values, are those its key begins
+// with.
+TEST(EditorTable, EveryAreaOpensItsEditorsAndEveryFieldFindsItsOwn) {
     QStringList items;
     for (const EditorRow& row : editorTable()) items << row.action;
+    for (const Fields::Area& area : Fields::areas()) {
+        EXPECT_TRUE(items.contains(QLatin1String(area.item))) << area.key;
+        for (int save = 1; area.blocks && save <= 4; ++save)
+            EXPECT_TRUE(items.contains(QLatin1String(area.memoryItem) + QString::number(save)));
+    }
     for (bool four : {true, false})
-        for (const Fields::Field& field : Fields::catalogue(four))
-            EXPECT_TRUE(items.contains(editorActionForKey(field.key))) << field.key.toStdString();
+        for (const Fields::Field& field : Fields::catalogue(four)) {
+            EXPECT_TRUE(items.contains(Fields::editorItem(field))) << field.key.toStdString();
+            QStringList words = {QLatin1String(Fields::areas()[std::size_t(field.area)].key)};
+            if (field.block) words << Fields::blockKey(*field.block);
+            if (field.record && !field.record->key.isEmpty()) words << field.record->key;
+            const QString start = words.join(QLatin1Char('.'));
+            EXPECT_TRUE(field.key == start || field.key.startsWith(start + '.'))
+                << field.key.toStdString();
+        }
+    // clang-format off
+    const std::pair<const char*, const char*> records[] = {
+        {"macros.03.review-5", "Macro 3"}, {"scheduler.17.command", "Event 17"},
+        {"zones.mem4.zone-1.flag-8", "Zone 1"}, {"speed-dial.05.number", "05"},
+        {"emergency-speed-dial.2.identification", "2"}, {"area-codes.04", "4"},
+        {"prefixes.40", "40-59"}, {"courtesy-tones.2.dly-1-msec", "Courtesy Tone 2"},
+        {"expanded-switches.11.bit-1", "Group 11"}, {"user-inputs.input-1.review", "Input 1"},
+    };
+    // clang-format on
+    for (const auto& [key, name] : records) {
+        const Fields::Field* field = nullptr;
+        for (bool four : {true, false})
+            for (const Fields::Field& each : Fields::catalogue(four))
+                if (each.key == QLatin1String(key)) field = &each;
+        ASSERT_TRUE(field) << key;
+        ASSERT_TRUE(field->record) << key;
+        EXPECT_EQ(field->record->name, QLatin1String(name)) << key;
+    }
 }
 
 TEST_F(MainWindowTest, CompareWithSavedShowsTheChangeAndCopyToDocumentTakesItBack) {

@@ -16,7 +16,8 @@ const Fields::Field& row(const Fields::FieldList& table, const char* key) {
 
 TEST(CodeFields, TablesMatchTheDumpAndStoreInsideTheirBytes) {
     const Fields::FieldList tables[] = {CodeFields::unlockNumber(), CodeFields::preDialNumber(),
-                                        CodeFields::speedDials()};
+                                        CodeFields::userSpeedDials(),
+                                        CodeFields::emergencySpeedDials()};
     for (const Fields::FieldList& table : tables) {
         expectTableMatchesDump(table);
         expectStoresStayInside(table);
@@ -25,8 +26,10 @@ TEST(CodeFields, TablesMatchTheDumpAndStoreInsideTheirBytes) {
         expectTableMatchesDump(CodeFields::controlCodes(block));
         expectStoresStayInside(CodeFields::controlCodes(block));
     }
-    expectTableMatchesDump(CodeFields::areaCodesAndPrefixes(), false);
-    expectStoresStayInside(CodeFields::areaCodesAndPrefixes());
+    for (const Fields::FieldList& table : {CodeFields::areaCodes(), CodeFields::prefixes()}) {
+        expectTableMatchesDump(table, false);
+        expectStoresStayInside(table);
+    }
 }
 
 TEST(CodeFields, ControlCodeAnswerRewritesTheBlocksWholeCodeTable) {
@@ -78,7 +81,7 @@ TEST(CodeFields, UnlockTakesSevenKeysOrKeepsAnEmptyCode) {
 }
 
 TEST(CodeFields, SpeedDialNumberStoreKeepsTheIdentification) {
-    const Fields::FieldList table = CodeFields::speedDials();
+    const Fields::FieldList table = CodeFields::userSpeedDials();
     const Fields::Field& number = row(table, "speed-dial.57.number");
     const Fields::Field& identification = row(table, "speed-dial.57.identification");
     Image before = patternedImage();
@@ -112,7 +115,8 @@ TEST(CodeFields, SpeedDialNumberStoreKeepsTheIdentification) {
 
     // The identification is the composer's: its answer is the words' numbers, at most eight
     // words of the vocabulary; the count and the words are written, the bytes behind them stay.
-    const Fields::Field& emergency = row(table, "emergency-speed-dial.4.identification");
+    const Fields::FieldList emergencies = CodeFields::emergencySpeedDials();
+    const Fields::Field& emergency = row(emergencies, "emergency-speed-dial.4.identification");
     EXPECT_EQ(emergency.edit, Fields::Edit::Composer);
     EXPECT_EQ(emergency.writes, (Fields::ByteRanges{{1280, 17}}));
     EXPECT_EQ(emergency.compose(before).wordLimit, 8);
@@ -131,7 +135,7 @@ TEST(CodeFields, SpeedDialNumberStoreKeepsTheIdentification) {
 }
 
 TEST(CodeFields, AreaCodeAndPrefixAnswersRewriteTheirTables) {
-    const Fields::FieldList table = CodeFields::areaCodesAndPrefixes();
+    const Fields::FieldList table = CodeFields::areaCodes();
     const Fields::Field& area = row(table, "area-codes.02");
     Image image = zeroImage();
     // Area code 5 is 907 but the count byte says none.
@@ -152,7 +156,8 @@ TEST(CodeFields, AreaCodeAndPrefixAnswersRewriteTheirTables) {
 
     // Prefix 47: group 2, line 1, place 2; the group's four lines are written with their counts.
     image = zeroImage();
-    EXPECT_EQ(row(table, "prefixes.47").store(image, QStringLiteral("555")),
+    const Fields::FieldList prefixes = CodeFields::prefixes();
+    EXPECT_EQ(row(prefixes, "prefixes.47").store(image, QStringLiteral("555")),
               Fields::Stored::Written);
     Bytes group(64, 0);
     group[16] = 1;

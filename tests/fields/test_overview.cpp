@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "fields/compare.h"
 #include "fields/overview.h"
@@ -34,22 +35,21 @@ TEST(Overview, EveryFieldHasItsAreaAndBlock) {
         SCOPED_TRACE(four ? "four memory saves" : "three");
         std::set<QString> areasSeen;
         for (const Fields::Field& field : Fields::catalogue(four)) {
-            const auto place = Overview::place(field.key);
-            ASSERT_TRUE(place) << field.key.toStdString();
-            const Overview::Area& area = Overview::areas()[std::size_t(place->area)];
-            EXPECT_EQ(place->block.has_value(), area.blocks) << field.key.toStdString();
-            areasSeen.insert(QLatin1String(area.prefix));
+            ASSERT_GE(field.area, 0) << field.key.toStdString();
+            const Fields::Area& area = Fields::areas()[std::size_t(field.area)];
+            EXPECT_EQ(field.block.has_value(), area.blocks) << field.key.toStdString();
+            areasSeen.insert(QLatin1String(area.key));
         }
         EXPECT_EQ(areasSeen.count(QStringLiteral("area-codes")), four ? 0u : 1u);
     }
-    const auto place = Overview::place(QStringLiteral("timers.mem2.repeater-time-out"));
-    ASSERT_TRUE(place);
-    EXPECT_STREQ(Overview::areas()[std::size_t(place->area)].title, "Timers");
-    EXPECT_EQ(place->block, 2);
+    const Fields::FieldList& all = Fields::catalogue(true);
+    const auto timer = std::ranges::find(all, QStringLiteral("timers.mem2.repeater-time-out"),
+                                         &Fields::Field::key);
+    ASSERT_NE(timer, all.end());
+    EXPECT_EQ(Overview::areaTitle(timer->area), QStringLiteral("Timers"));
+    EXPECT_EQ(timer->block, 2);
     EXPECT_EQ(Overview::blockTitle(2), QStringLiteral("Memory Save #2"));
     EXPECT_EQ(Overview::blockTitle(0), QStringLiteral("Base"));
-    EXPECT_FALSE(Overview::place(QStringLiteral("timers.mem7.repeater-time-out")));
-    EXPECT_FALSE(Overview::place(QStringLiteral("nothing.at.all")));
 }
 
 TEST(Overview, FilterFindsCaptionValueOrKeyWhateverTheCase) {

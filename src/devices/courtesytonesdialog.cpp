@@ -117,7 +117,7 @@ void CourtesyTonesDialog::display() {
 }
 
 const Fields::Field& CourtesyTonesDialog::toneField(int row, int field) const {
-    return fields()[FieldCount * row + field];
+    return Fields::recordField(fields(), row, field);
 }
 
 void CourtesyTonesDialog::eraseRow(int row) {

@@ -146,7 +146,7 @@ void ExpandedSwitchesDialog::showRow(int row) {
 }
 
 const Fields::Field& ExpandedSwitchesDialog::switchField(int row, int bit) const {
-    return fields()[std::size_t((RowsPerBank * bank() + row) * SwitchesPerRow + bit)];
+    return Fields::recordField(fields(), rowLabel(bank(), row), bit);
 }
 
 void ExpandedSwitchesDialog::toggleSwitch(int row, int bit) {

@@ -45,7 +45,7 @@ ZonesDialog::ZonesDialog(const EditorContext& context, QWidget* parent)
 }
 
 const Fields::Field& ZonesDialog::flagField(int zone, int flag) const {
-    return fields()[std::size_t(FlagsPerZone * zone + flag)];
+    return Fields::recordField(fields(), zone, flag);
 }
 
 void ZonesDialog::showZones() {

@@ -50,6 +50,13 @@ TEST(CommandFieldTables, MacroKeypadOpensOnTheShownText) {
 }
 
 // The grid puts the answer in its row as shown and writes all eighteen bytes from that row.
+TEST(CommandFieldTables, AMacrosRecordIsSummedUpByItsTrigger) {
+    const Fields::FieldList table = CommandFields::macros();
+    const Fields::Field& review = fieldOf(table, "macros.03.review-5");
+    ASSERT_TRUE(review.record);
+    EXPECT_EQ(review.record->summary(macroImage()), QStringLiteral("*12"));
+}
+
 TEST(CommandFieldTables, MacroStoreWritesTheRowAsShown) {
     const Fields::FieldList table = CommandFields::macros();
     struct Case {

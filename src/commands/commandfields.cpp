@@ -31,7 +31,8 @@ Fields::FieldList macros() {
     using namespace Macros;
     Fields::FieldList list;
     for (int n = 1; n <= Count; ++n) {
-        const QString key = QStringLiteral("macros.") + Fields::twoDigits(n);
+        const QString word = Fields::twoDigits(n);
+        const QString key = QStringLiteral("macros.") + word;
         const std::size_t first = list.size();
 
         Fields::Field trigger =
@@ -83,7 +84,7 @@ Fields::FieldList macros() {
             };
             list.push_back(std::move(review));
         }
-        Fields::inRecord(list, first, Fields::twoDigits(n), QStringLiteral("Macro %1").arg(n),
+        Fields::inRecord(list, first, word, QStringLiteral("Macro %1").arg(n),
                          [n](const Image& image) { return macroRow(image, n).trigger; });
     }
     return list;
@@ -95,7 +96,8 @@ Fields::FieldList scheduler() {
     using namespace Scheduler;
     Fields::FieldList list;
     for (int n = 1; n <= EventCount; ++n) {
-        const QString key = QStringLiteral("scheduler.") + Fields::twoDigits(n) + QLatin1Char('.');
+        const QString word = Fields::twoDigits(n);
+        const QString key = QStringLiteral("scheduler.") + word + QLatin1Char('.');
         const std::size_t first = list.size();
         const Fields::ByteRanges event = {{eventOffset(n), EventSize}};
         for (std::size_t c = 0; c < ColumnHeadings.size(); ++c) {
@@ -133,8 +135,7 @@ Fields::FieldList scheduler() {
         list.push_back(std::move(review));
         // Its time and its days sum an event up.
         Fields::inRecord(
-            list, first, Fields::twoDigits(n), QStringLiteral("Event %1").arg(n),
-            [n](const Image& image) {
+            list, first, word, QStringLiteral("Event %1").arg(n), [n](const Image& image) {
                 const OverviewRow row = overviewRow(image, n);
                 return QStringList{row.time, row.dayOfWeek, row.dayOfMonth}.join(QLatin1Char(' '));
             });

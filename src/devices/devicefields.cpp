@@ -49,8 +49,9 @@ Fields::FieldList zones(int block) {
     Fields::FieldList list;
     for (int zone = 1; zone <= ZoneCount; ++zone) {
         const int zoneByte = firstZoneOffset(block) + zone - 1;
+        const QString word = QStringLiteral("zone-%1").arg(zone);
         const QString prefix =
-            QStringLiteral("zones.%1.zone-%2.flag-").arg(Fields::blockKey(block)).arg(zone);
+            QStringLiteral("zones.%1.%2.flag-").arg(Fields::blockKey(block), word);
         const std::size_t first = list.size();
         // The dialog writes the whole zone byte from its boxes; a flag's answer changes its bit.
         for (int flag = 1; flag <= FlagsPerZone; ++flag)
@@ -63,7 +64,7 @@ Fields::FieldList zones(int block) {
                 [block, zone, flag](Image& image, bool on) {
                     setZoneFlag(image, block, zone, flag, on);
                 }));
-        Fields::inRecord(list, first, QStringLiteral("zone-%1").arg(zone), zoneTabCaption(zone));
+        Fields::inRecord(list, first, word, zoneTabCaption(zone));
     }
     return list;
 }
@@ -172,7 +173,8 @@ Fields::FieldList userInputs() {
     Fields::FieldList list;
     for (int input = 0; input < Count; ++input) {
         const QString caption = QLatin1String(RowCaptions[input]);
-        const QString key = QStringLiteral("user-inputs.input-%1").arg(input + 1);
+        const QString word = QStringLiteral("input-%1").arg(input + 1);
+        const QString key = QStringLiteral("user-inputs.") + word;
         const Fields::ByteRanges record = {{inputOffset(input), Region::UserInputRecord}};
         const std::size_t first = list.size();
 
@@ -200,8 +202,7 @@ Fields::FieldList userInputs() {
         review.text = [input](const Image& image) { return reviewText(image, input); };
         review.reads = Fields::fixedRanges(record);
         list.push_back(std::move(review));
-        Fields::inRecord(list, first, QStringLiteral("input-%1").arg(input + 1),
-                         QStringLiteral("Input %1").arg(input + 1));
+        Fields::inRecord(list, first, word, QStringLiteral("Input %1").arg(input + 1));
     }
     return list;
 }

@@ -14,10 +14,6 @@ inline constexpr std::array<Block, Region::BlockCount> AllBlocks = {
 
 // 0 = Base, 1..4 = memory save #1..#4, as the region map counts blocks.
 constexpr int blockIndex(Block block) { return static_cast<int>(block); }
-// The block of an index 0..4; any other index gives Base.
-constexpr Block blockAt(int index) {
-    return index >= 0 && index < Region::BlockCount ? AllBlocks[index] : Block::Base;
-}
 
 // The areas of a block that have a dialog of their own.
 enum class BlockArea { Codes, Timers, Voice, Zones };

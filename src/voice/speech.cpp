@@ -166,12 +166,6 @@ Spoken spokenForm(int number) {
     return {Kind::Say, escaped(name), 0, 0};
 }
 
-std::vector<int> chosenForms() {
-    std::vector<int> out;
-    for (const Chosen& c : chosen()) out.push_back(c.number);
-    return out;
-}
-
 std::vector<int> wordNumbers(const Image& image, const Fields::ByteRange& range) {
     std::vector<int> out;
     if (range.length < 1 || range.first < 0 || range.first + range.length > ImageSize) return out;

@@ -26,8 +26,6 @@ struct Spoken {
 // effects, courtesy tones, announcements, switch states and recorder tracks, else the word's
 // name in the composer's list without its qualifier ("The (long E)" is said "the").
 Spoken spokenForm(int number);
-// Every word with a spoken form the table chooses itself, in number order (for the help).
-std::vector<int> chosenForms();
 
 // The word numbers of a word string (count byte first) in the bytes `range`.
 std::vector<int> wordNumbers(const Image& image, const Fields::ByteRange& range);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "blockindex.h"
 #include "core/settings.h"
 #include "dialogcheck.h"
 #include "imagecheck.h"

@@ -1,7 +1,7 @@
 // Where the voice messages lie, how they read, and what storing one changes.
 #include <gtest/gtest.h>
 
-#include "formats/blocks.h"
+#include "blockindex.h"
 #include "imagecheck.h"
 #include "ui/voicetexts.h"
 #include "voice/voicemessages.h"

@@ -133,8 +133,7 @@ OpenStatus readImageFile(const QString& path, ImageSource* source, Image& out) {
 }
 
 WriteStatus writeImageFile(const QString& path, const Image& image, const ReplacementCheck& check) {
-    return writeFileChecked(
-        path, QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize), check);
+    return writeFileChecked(path, bytesOf(image), check);
 }
 
 std::optional<QString> closureQuestion(std::uint8_t accessFlags) {

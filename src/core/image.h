@@ -1,6 +1,7 @@
 // The configuration image: a byte-for-byte copy of the controller's 8 KB data memory.
 #pragma once
 
+#include <QByteArray>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -28,4 +29,9 @@ constexpr bool inImage(int offset, int length) {
 inline std::span<const std::uint8_t> imageBytes(const Image& image, int offset, int length) {
     const int size = bytesInImage(offset, length);
     return {image.data() + (size > 0 ? offset : 0), static_cast<std::size_t>(size)};
+}
+// Those bytes copied as Qt keeps bytes: the whole image by default, as a file holds it.
+inline QByteArray bytesOf(const Image& image, int offset = 0, int length = ImageSize) {
+    const std::span<const std::uint8_t> bytes = imageBytes(image, offset, length);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }

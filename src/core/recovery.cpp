@@ -20,10 +20,6 @@ constexpr QCryptographicHash::Algorithm Digest = QCryptographicHash::Sha256;
 // Far more than a copy can take (two images and two paths); a larger file is no copy.
 constexpr qint64 LargestCopy = 1 << 20;
 
-QByteArray imageBytes(const Image& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
-}
-
 bool takeImage(const QByteArray& bytes, Image& image) {
     if (bytes.size() != ImageSize) return false;
     std::copy(bytes.begin(), bytes.end(), image.begin());
@@ -42,7 +38,7 @@ QByteArray encode(const DocumentState& state) {
                << state.identity.has_value() << identity.exists << quint64(identity.device)
                << quint64(identity.inode) << qint64(identity.size)
                << qint64(identity.modifiedSeconds) << qint64(identity.modifiedNanoseconds)
-               << imageBytes(state.image) << imageBytes(state.saved);
+               << bytesOf(state.image) << bytesOf(state.saved);
     }
     return out + QCryptographicHash::hash(out, Digest);
 }

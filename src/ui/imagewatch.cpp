@@ -1,13 +1,5 @@
 #include "ui/imagewatch.h"
 
-namespace {
-
-QByteArray bytesOf(const Image& image, const Fields::ByteRange& range) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()) + range.first, range.length);
-}
-
-}  // namespace
-
 ImageWatch::ImageWatch(Image& image, QObject* parent)
     : QObject(parent), m_image(image), m_seen(image) {}
 
@@ -16,7 +8,8 @@ void ImageWatch::look(const QString& step) {
     const Fields::ByteRanges ranges = Fields::differingRanges(m_seen, m_image);
     Step done{step.isEmpty() && m_namer ? m_namer(ranges) : step, {}};
     for (const Fields::ByteRange& range : ranges)
-        done.pieces.push_back({range.first, bytesOf(m_seen, range), bytesOf(m_image, range)});
+        done.pieces.push_back({range.first, bytesOf(m_seen, range.first, range.length),
+                               bytesOf(m_image, range.first, range.length)});
     m_seen = m_image;
     m_done.push_back(std::move(done));
     if (int(m_done.size()) > StepLimit) m_done.pop_front();
@@ -63,15 +56,4 @@ void ImageWatch::clearHistory() {
     m_done.clear();
     m_undone.clear();
     emit historyChanged();
-}
-
-qsizetype ImageWatch::historyBytes() const {
-    qsizetype total = 0;
-    for (const std::deque<Step>* steps : {&m_done, &m_undone})
-        for (const Step& step : *steps) {
-            total += qsizetype(sizeof(Step)) + step.name.size() * 2;
-            for (const Piece& piece : step.pieces)
-                total += qsizetype(sizeof(Piece)) + piece.before.size() + piece.after.size();
-        }
-    return total;
 }

@@ -47,8 +47,6 @@ public:
     static QList<QKeySequence> redoKeys();
     // Forgets every step (another file, another memory layout); what the image holds now is seen.
     void clearHistory();
-    // The bytes the history holds, for measuring it.
-    qsizetype historyBytes() const;
 
 signals:
     void changed(const Fields::ByteRanges& ranges);

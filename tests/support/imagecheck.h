@@ -25,11 +25,6 @@ inline Image patternedImage() {
     return image;
 }
 
-// The image as the bytes of a file.
-inline QByteArray bytesOf(const Image& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize);
-}
-
 inline Image zeroImage() {
     Image image;
     image.fill(0);

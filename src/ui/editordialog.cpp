@@ -63,11 +63,6 @@ void EditorDialog::addUndoActions(ImageWatch* watch) {
     });
 }
 
-QByteArray EditorDialog::storedBytes(const Image& image, int offset, int length) {
-    const std::span<const std::uint8_t> bytes = imageBytes(image, offset, length);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
 void EditorDialog::watchFields(Fields::FieldList fields) {
     m_watching = true;
     m_watched = std::move(fields);
@@ -78,11 +73,12 @@ std::optional<QByteArray> EditorDialog::shownValues() const {
     QByteArray values;
     for (const Fields::Field& field : m_watched)
         for (const Fields::ByteRange& range : field.reads(m_image))
-            values += storedBytes(m_image, range.first, range.length);
+            values += bytesOf(m_image, range.first, range.length);
     return values;
 }
 
 void EditorDialog::editField(const Fields::Field& field) {
+    if (!field.request) return;
     if (const std::optional<QString> entry =
             m_prompts.enterKeys(ValueField::withTypedKey(field.request(m_image)))) {
         if (field.store(m_image, *entry) == Fields::Stored::Refused)
@@ -108,6 +104,7 @@ void EditorDialog::typingOpensKeypad(ValueField* widget, const Fields::Field& fi
 }
 
 void EditorDialog::composeField(const Fields::Field& field) {
+    if (!field.compose) return;
     const ComposeResult result = m_prompts.composeWords(field.compose(m_image));
     if (result.newWords) field.store(m_image, Fields::wordsAnswer(result.words));
     reportStored(field.caption);

@@ -83,7 +83,9 @@ protected:
     virtual std::optional<QByteArray> shownValues() const;
 
     // The image bytes offset .. offset + length - 1 (those inside the image), for shownValues.
-    static QByteArray storedBytes(const Image& image, int offset, int length);
+    static QByteArray storedBytes(const Image& image, int offset, int length) {
+        return bytesOf(image, offset, length);
+    }
 
     // The fields the dialog shows, from its area's table: unless the dialog says otherwise, the
     // stored values it watches are the bytes these fields are read from.
@@ -93,11 +95,12 @@ protected:
 
     // Edits a keypad field of the area's table: the keypad opens on the field's entry, an answer
     // is stored by the field's rule (a refused one gets the field's message) and every field
-    // shows what is stored then. A cancelled keypad writes nothing.
+    // shows what is stored then. A cancelled keypad writes nothing; a field with no keypad entry
+    // does nothing.
     void editField(const Fields::Field& field);
     // Edits a composer field: the composer opens on the field's composition, words composed anew
     // are stored by the field's rule, and every field shows what is stored then. A cancelled or
-    // closed composer writes nothing.
+    // closed composer writes nothing; a field with no composition does nothing.
     void composeField(const Fields::Field& field);
     // Lets a key of the keypad field's key set typed on `widget` open its keypad with that key
     // pressed first.

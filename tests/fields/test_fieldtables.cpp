@@ -1,4 +1,5 @@
-// The timers' and zones' tables and the repeater configuration's.
+// The timers' and zones' tables and the repeater configuration's, and what every field of the
+// catalogue needs for its kind of edit.
 #include "devices/devicefields.h"
 #include "fieldcheck.h"
 #include "fields/catalogue.h"
@@ -38,5 +39,32 @@ TEST(FieldTables, TheCatalogueHoldsEveryKeyOnceAsRecorded) {
         EXPECT_EQ(keys.contains(QStringLiteral("timers.mem4.repeater-time-out")), four);
         EXPECT_EQ(keys.contains(QStringLiteral("prefixes.99")), !four);
         expectTableMatchesDump(all, four);
+    }
+}
+
+TEST(FieldTables, EveryFieldHasWhatItsEditNeeds) {
+    using Fields::Edit;
+    for (const bool four : {true, false}) {
+        const Fields::FieldList& all = Fields::catalogue(four);
+        QSet<QString> keys;
+        for (const Fields::Field& field : all) keys.insert(field.key);
+        for (const Fields::Field& field : all) {
+            SCOPED_TRACE(field.key.toStdString());
+            EXPECT_TRUE(field.text && field.reads);
+            EXPECT_EQ(bool(field.request), field.edit == Edit::Keypad);
+            EXPECT_EQ(bool(field.compose), field.edit == Edit::Composer);
+            switch (field.edit) {
+                case Edit::ReadOnly:
+                    EXPECT_TRUE(keys.contains(field.shownFrom));
+                    break;
+                case Edit::Event:
+                    EXPECT_TRUE(field.storeTogether && !field.together.isEmpty());
+                    break;
+                case Edit::Setting:  // kept in the settings store, not in the image
+                    break;
+                default:
+                    EXPECT_TRUE(field.store);
+            }
+        }
     }
 }

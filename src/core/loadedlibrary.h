@@ -1,13 +1,15 @@
-// A system library loaded when it is first needed rather than with the program: the print
-// service's and the speech synthesiser's each bring a chain of their own libraries (encryption,
-// sound output, codecs) that a session which never prints or speaks would otherwise carry from its
-// start. The library stays loaded for the rest of the run.
+// A library loaded when it is first needed rather than with the program: the print service's,
+// the speech synthesiser's and the editor's own sound output each bring a chain of their own
+// libraries (encryption, sound output, codecs, Qt Multimedia) that a session which never prints,
+// speaks or plays would otherwise carry from its start. The library stays loaded for the rest of
+// the run.
 #pragma once
 
 #include <dlfcn.h>
 
 class LoadedLibrary {
 public:
+    // `soname` may also be the path of the library's file.
     explicit LoadedLibrary(const char* soname)
         : m_handle(dlopen(soname, RTLD_NOW | RTLD_LOCAL)),
           m_error(m_handle ? nullptr : dlerror()) {}

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLibrary>
 #include <QProcessEnvironment>
+
+#include "core/loadedlibrary.h"
 
 namespace {
 
@@ -84,15 +86,16 @@ bool SoundPlayer::ensureSink() {
     } else {
         for (const QString& candidate : libraryCandidates()) {
             if (!QFileInfo::exists(candidate)) continue;
-            QLibrary library(candidate);
-            const auto start =
-                reinterpret_cast<LibrarySink::Start>(library.resolve("orvPlayerStart"));
-            const auto stop = reinterpret_cast<LibrarySink::Stop>(library.resolve("orvPlayerStop"));
-            if (!start || !stop) {
-                m_problem = tr("No sound output: %1").arg(library.errorString());
+            const LoadedLibrary library(QFile::encodeName(candidate).constData());
+            LibrarySink::Start start = nullptr;
+            LibrarySink::Stop stop = nullptr;
+            if (!library.find("orvPlayerStart", start) || !library.find("orvPlayerStop", stop)) {
+                m_problem =
+                    tr("No sound output: %1")
+                        .arg(library.error() ? QString::fromLocal8Bit(library.error())
+                                             : tr("%1 lacks its entry points.").arg(candidate));
                 return false;
             }
-            // The library stays loaded for the rest of the run.
             m_sink = std::make_unique<LibrarySink>(start, stop);
             break;
         }

@@ -1,6 +1,7 @@
 #include "codes/speeddial.h"
 
 #include "formats/dtmfcodec.h"
+#include "formats/vocabulary.h"
 
 namespace SpeedDial {
 
@@ -25,6 +26,14 @@ EntryText userEntry(const Image& image, int n) {
 EntryText emergencyEntry(const Image& image, int k) {
     if (numberField(emergencyOffset(k)).digitCount(image) == 0) return {};
     return entryText(image, emergencyOffset(k));
+}
+
+EntryText printedEntry(const Image& image, int record) {
+    const WordStringField claimed = identificationField(record);
+    const int words = claimed.storedCount(image);
+    return {
+        numberField(record).text(image),
+        WordStringField{claimed.offset, 1 + Vocabulary::StoredWordSize * words}.text(image, false)};
 }
 
 KeypadRequest userNumberRequest(int n, const QString& shown) {

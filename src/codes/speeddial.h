@@ -56,6 +56,10 @@ EntryText userEntry(const Image& image, int n);
 // An emergency entry shows nothing for a digit count of 0; for 12 and above an empty number but
 // still its identification.
 EntryText emergencyEntry(const Image& image, int k);
+// What the printed listing shows of the record at `record` (user or emergency): the number
+// whenever its digit count is 1..11, and every identification word the count byte claims, as
+// stored: a count above eight reads on past the record, but never past the image.
+EntryText printedEntry(const Image& image, int record);
 
 KeypadRequest userNumberRequest(int n, const QString& shown);
 KeypadRequest emergencyNumberRequest(int k, const QString& shown);

@@ -22,7 +22,6 @@
 #include "formats/cwcode.h"
 #include "formats/dtmfcodec.h"
 #include "formats/tones.h"
-#include "formats/vocabulary.h"
 #include "voice/voicemessages.h"
 
 using namespace ReportTexts;
@@ -31,17 +30,6 @@ namespace {
 
 constexpr int BodySize = 10;
 constexpr int TitleSize = 14;
-
-// Section codes of the titles.
-constexpr int CodesCode = 0;
-constexpr int TimersCode = 10;
-constexpr int MacrosCode = 30;
-constexpr int SchedulerCode = 40;
-constexpr int SpeedDialCode = 50;
-constexpr int EmergencyCode = 55;
-constexpr int ZonesCode = 60;
-constexpr int TonesCode = 70;
-constexpr int CwCode = 80;
 
 constexpr int SchedulerEventsPerPage = 20;
 constexpr int SpeedDialsPerPage = 20;
@@ -54,37 +42,33 @@ QString memorySaveTitle(const char* prefix, int n, const char* suffix) {
 
 }  // namespace
 
-QString sectionTitle(int code) {
-    if (code == CodesCode) return QLatin1String(BaseControlCodes);
-    if (code > CodesCode && code <= CodesCode + Region::MemorySaveCount)
-        return memorySaveTitle(MemorySave, code - CodesCode, ControlCodesSuffix);
-    if (code == TimersCode) return QLatin1String(BaseTimers);
-    if (code > TimersCode && code <= TimersCode + Region::MemorySaveCount)
-        return memorySaveTitle(MemorySave, code - TimersCode, TimersSuffix);
-    if (code == ZonesCode) return QLatin1String(BaseControlZones);
-    if (code > ZonesCode && code <= ZonesCode + Region::MemorySaveCount)
-        return memorySaveTitle(MemoryZonesPrefix, code - ZonesCode, ZonesSuffix);
-    switch (code) {
-        case MacrosCode:
+QString sectionTitle(ReportSection section, int block) {
+    const auto ofBlock = [block](const char* base, const char* prefix, const char* suffix) {
+        return block == 0 ? QString::fromLatin1(base) : memorySaveTitle(prefix, block, suffix);
+    };
+    switch (section) {
+        case ReportSection::Codes:
+            return ofBlock(BaseControlCodes, MemorySave, ControlCodesSuffix);
+        case ReportSection::Timers:
+            return ofBlock(BaseTimers, MemorySave, TimersSuffix);
+        case ReportSection::VoiceMessages:
+            return ofBlock(BaseVoiceMessages, MemorySave, VoiceMessagesSuffix);
+        case ReportSection::Macros:
             return QLatin1String(MacroCommands);
-        case SchedulerCode:
+        case ReportSection::Scheduler:
             return QLatin1String(SchedularOperations);
-        case SpeedDialCode:
+        case ReportSection::SpeedDials:
             return QLatin1String(SpeedDialNumbers);
-        case EmergencyCode:
+        case ReportSection::EmergencySpeedDials:
             return QLatin1String(EmergencySpeedDialNumbers);
-        case TonesCode:
+        case ReportSection::Zones:
+            return ofBlock(BaseControlZones, MemoryZonesPrefix, ZonesSuffix);
+        case ReportSection::CourtesyTones:
             return QLatin1String(CourtesyTonesTitle);
-        case CwCode:
+        case ReportSection::CwMessage:
             return QLatin1String(CwMessageTitle);
-        default:
-            return QString();
     }
-}
-
-QString voiceTitle(int block) {
-    return block == 0 ? QLatin1String(BaseVoiceMessages)
-                      : memorySaveTitle(MemorySave, block, VoiceMessagesSuffix);
+    return QString();
 }
 
 ReportInputs reportInputs(const Settings& settings, const ReportHeadings& headings,
@@ -130,7 +114,7 @@ void ReportWriter::voicePageHeading(int block) {
     m_out.text(8, QLatin1String(PrintDatePrefix) + m_inputs.headings.printDate);
     m_out.lineBreak();
     m_out.setSize(TitleSize);
-    m_out.centredLine(voiceTitle(block));
+    m_out.centredLine(sectionTitle(ReportSection::VoiceMessages, block));
     m_out.setSize(BodySize);
     m_out.lineBreak();
 }
@@ -143,24 +127,24 @@ void boldHeadings(ReportComposer& out, std::span<const Heading> headings) {
 }
 }  // namespace
 
-void ReportWriter::subHeading(int code) {
+void ReportWriter::subHeading(ReportSection section, int block) {
     m_out.lineBreak();
-    if (code == CwCode) m_out.lineBreak();
+    if (section == ReportSection::CwMessage) m_out.lineBreak();
     m_out.setSize(TitleSize);
-    m_out.centredLine(sectionTitle(code));
+    m_out.centredLine(sectionTitle(section, block));
     m_out.setSize(BodySize);
     m_out.lineBreak();
-    switch (code) {
-        case MacrosCode:
+    switch (section) {
+        case ReportSection::Macros:
             boldHeadings(m_out, MacroHeadings);
             m_out.lineBreak();
             break;
-        case SchedulerCode:
+        case ReportSection::Scheduler:
             // The heading line itself ends with the line break: one empty line follows.
             boldHeadings(m_out, SchedulerHeadings);
             m_out.endEntry();
             break;
-        case TonesCode:
+        case ReportSection::CourtesyTones:
             boldHeadings(m_out, ToneHeadings);
             m_out.lineBreak();
             break;
@@ -170,7 +154,7 @@ void ReportWriter::subHeading(int code) {
 }
 
 void ReportWriter::codes(int block) {
-    subHeading(CodesCode + block);
+    subHeading(ReportSection::Codes, block);
     for (int k = 0; k < Region::Rel::CodeCount; ++k) {
         m_out.text(8, QLatin1String(CodeLabels[k]));
         m_out.text(
@@ -185,12 +169,12 @@ QString ReportWriter::timerTime(int offset, TimerKind kind) const {
 }
 
 void ReportWriter::timers(int block) {
-    subHeading(TimersCode + block);
-    for (int i = 0; i < Region::Rel::TimerCount; ++i) {
-        const TimerRow& row = TimerRows[i];
-        m_out.text(8, QLatin1String(row.label));
-        m_out.text(40, timerTime(timerOffset(block, i), row.kind));
-        m_out.text(48, QLatin1String(row.unit));
+    subHeading(ReportSection::Timers, block);
+    for (int i = 0; i < TimerCount; ++i) {
+        const TimerKind kind = TimerTable[i].kind;
+        m_out.text(8, QLatin1String(TimerLabels[i]));
+        m_out.text(40, timerTime(timerOffset(block, i), kind));
+        m_out.text(48, QLatin1String(kind == TimerKind::Seconds ? Minutes : Seconds));
         m_out.endEntry();
     }
     m_out.pageBreak();
@@ -241,13 +225,9 @@ void ReportWriter::schedulerLine(int event) {
 
 void ReportWriter::speedDialLine(int number, int record) {
     m_out.number(8, number);
-    if (m_image[record] != 0) m_out.text(15, Dtmf::telephoneNumberText(m_image, record));
-    // The identification holds as many words as its count byte says, as stored: a count above
-    // eight reads on past the record, but never past the image.
-    const int countAt = record + SpeedDial::IdentificationStart;
-    const int words = m_image[countAt];
-    const auto field = imageBytes(m_image, countAt, 1 + Vocabulary::StoredWordSize * words);
-    m_out.text(32, Vocabulary::wordStringText(field, false));
+    const SpeedDial::EntryText entry = SpeedDial::printedEntry(m_image, record);
+    if (!entry.number.isEmpty()) m_out.text(15, entry.number);
+    m_out.text(32, entry.identification);
     m_out.endEntry();
 }
 
@@ -323,9 +303,9 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
 
     auto zoneJobs = [&](int block) {
         for (int first = 0; first < Region::Rel::ZoneCount; first += ZonesPerJob) {
-            out.startJob(sectionTitle(ZonesCode + block));
+            out.startJob(sectionTitle(ReportSection::Zones, block));
             writer.pageHeading();
-            writer.subHeading(ZonesCode + block);
+            writer.subHeading(ReportSection::Zones, block);
             writer.zonePair(block, first);
             out.lineBreak();
             out.lineBreak();
@@ -339,7 +319,7 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
             case ReportBox::BaseCodes:
             case ReportBox::MemoryCodes:
                 for (int n : blocks(box == int(ReportBox::BaseCodes))) {
-                    out.startJob(sectionTitle(CodesCode + n));
+                    out.startJob(sectionTitle(ReportSection::Codes, n));
                     writer.pageHeading();
                     writer.codes(n);
                 }
@@ -347,7 +327,7 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
             case ReportBox::BaseTimers:
             case ReportBox::MemoryTimers:
                 for (int n : blocks(box == int(ReportBox::BaseTimers))) {
-                    out.startJob(sectionTitle(TimersCode + n));
+                    out.startJob(sectionTitle(ReportSection::Timers, n));
                     writer.pageHeading();
                     writer.timers(n);
                 }
@@ -355,39 +335,39 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
             case ReportBox::BaseVoice:
             case ReportBox::MemoryVoice:
                 for (int n : blocks(box == int(ReportBox::BaseVoice))) {
-                    out.startJob(voiceTitle(n));
+                    out.startJob(sectionTitle(ReportSection::VoiceMessages, n));
                     writer.voicePageHeading(n);
                     writer.voiceMessages(n);
                 }
                 break;
             case ReportBox::Macros:
-                out.startJob(sectionTitle(MacrosCode));
+                out.startJob(sectionTitle(ReportSection::Macros));
                 writer.pageHeading();
-                writer.subHeading(MacrosCode);
+                writer.subHeading(ReportSection::Macros);
                 writer.macros();
                 break;
             case ReportBox::Scheduler:
-                out.startJob(sectionTitle(SchedulerCode));
+                out.startJob(sectionTitle(ReportSection::Scheduler));
                 for (int page = 1; page <= 2; ++page) {
                     if (page > 1) out.pageBreak();
                     writer.pageHeading();
-                    writer.subHeading(SchedulerCode);
+                    writer.subHeading(ReportSection::Scheduler);
                     writer.scheduler(page);
                 }
                 break;
             case ReportBox::UserSpeedDial:
-                out.startJob(sectionTitle(SpeedDialCode));
+                out.startJob(sectionTitle(ReportSection::SpeedDials));
                 for (int page = 0; page < SpeedDialPages; ++page) {
                     if (page > 0) out.pageBreak();
                     writer.pageHeading();
-                    writer.subHeading(SpeedDialCode);
+                    writer.subHeading(ReportSection::SpeedDials);
                     writer.speedDials(page);
                 }
                 break;
             case ReportBox::EmergencySpeedDial:
-                out.startJob(sectionTitle(EmergencyCode));
+                out.startJob(sectionTitle(ReportSection::EmergencySpeedDials));
                 writer.pageHeading();
-                writer.subHeading(EmergencyCode);
+                writer.subHeading(ReportSection::EmergencySpeedDials);
                 writer.emergencySpeedDials();
                 break;
             case ReportBox::BaseZones:
@@ -397,11 +377,11 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
                 for (int n : blocks(false)) zoneJobs(n);
                 break;
             case ReportBox::TonesAndCw:
-                out.startJob(sectionTitle(TonesCode));
+                out.startJob(sectionTitle(ReportSection::CourtesyTones));
                 writer.pageHeading();
-                writer.subHeading(TonesCode);
+                writer.subHeading(ReportSection::CourtesyTones);
                 writer.courtesyTones();
-                writer.subHeading(CwCode);
+                writer.subHeading(ReportSection::CwMessage);
                 writer.cwMessage();
                 break;
         }

@@ -32,6 +32,21 @@ enum class ReportBox {
 };
 static_assert(int(ReportBox::TonesAndCw) + 1 == ReportTexts::BoxCount);
 
+// The sections of the listing, each under its title; those of a block (control codes, timers,
+// voice messages, zones) are titled with the block's number too.
+enum class ReportSection {
+    Codes,
+    Timers,
+    VoiceMessages,
+    Macros,
+    Scheduler,
+    SpeedDials,
+    EmergencySpeedDials,
+    Zones,
+    CourtesyTones,
+    CwMessage,
+};
+
 // The names and the date the headings show.
 struct ReportHeadings {
     QString reportFileName;   // the file last opened: the heading of every job but the voice ones
@@ -68,9 +83,8 @@ public:
     void pageHeading();
     // Landscape, size 10: the chooser's file name, the date and the block's voice title.
     void voicePageHeading(int block);
-    // The title of a section code (0..4 codes, 10..14 timers, 30 macros, 40 scheduler, 50 speed
-    // dials, 55 emergency, 60..64 zones, 70 courtesy tones, 80 CW) and its column headings.
-    void subHeading(int code);
+    // The title of a section (of block 0..4 where it has blocks) and its column headings.
+    void subHeading(ReportSection section, int block = 0);
 
     void codes(int block);
     void timers(int block);
@@ -99,7 +113,6 @@ private:
     ReportComposer& m_out;
 };
 
-// The title of a section code ("Memory Save 2 Control Codes" for code 2).
-QString sectionTitle(int code);
-// The title of a block's voice messages ("Base Voice Messages", "Memory Save 3 Voice Messages").
-QString voiceTitle(int block);
+// The title of a section, of block 0..4 where it has blocks ("Base Control Codes", "Memory Save 2
+// Control Codes", "Memory Save 3 Voice Messages").
+QString sectionTitle(ReportSection section, int block = 0);

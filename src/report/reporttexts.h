@@ -105,34 +105,18 @@ inline constexpr std::array<const char*, 14> CodeLabels = {
     "DVR Control Prefix",          "Expanded User Function Prefix",
 };
 
-// The sixteen timers of a block: minutes timers count seconds and print "mm:ss".
-struct TimerRow {
-    const char* label;
-    TimerKind kind;
-    const char* unit;
+// The sixteen timers of a block as the listing labels them. A timer's kind (the timers table)
+// gives its unit: a seconds timer prints "mm:ss" and "Min", a tenths timer "Sec".
+inline constexpr std::array<const char*, TimerCount> TimerLabels = {
+    "Repeater Time Out",     "Repeater Sleep Timer",   "Turn On Delay",
+    "COR Drop To Beep Time", "Beep To PTT Drop Time",  "DTMF Muting Delay Time",
+    "Repeater ID Timer",     "Squelch Message Time",   "Drop Out Message Time",
+    "Voice Delay Timer",     "Autopatch Length Timer", "Autopatch Activity Timer",
+    "DTMF Pre-Window Time",  "DTMF Window Time",       "Program Max Length Time",
+    "Ring Detector Time",
 };
 inline constexpr char Minutes[] = "Min";
 inline constexpr char Seconds[] = "Sec";
-// clang-format off
-inline constexpr std::array<TimerRow, 16> TimerRows = {{
-    {"Repeater Time Out",        TimerKind::Seconds, Minutes},
-    {"Repeater Sleep Timer",     TimerKind::Seconds, Minutes},
-    {"Turn On Delay",            TimerKind::Tenths,  Seconds},
-    {"COR Drop To Beep Time",    TimerKind::Tenths,  Seconds},
-    {"Beep To PTT Drop Time",    TimerKind::Tenths,  Seconds},
-    {"DTMF Muting Delay Time",   TimerKind::Tenths,  Seconds},
-    {"Repeater ID Timer",        TimerKind::Seconds, Minutes},
-    {"Squelch Message Time",     TimerKind::Seconds, Minutes},
-    {"Drop Out Message Time",    TimerKind::Seconds, Minutes},
-    {"Voice Delay Timer",        TimerKind::Tenths,  Seconds},
-    {"Autopatch Length Timer",   TimerKind::Seconds, Minutes},
-    {"Autopatch Activity Timer", TimerKind::Seconds, Minutes},
-    {"DTMF Pre-Window Time",     TimerKind::Tenths,  Seconds},
-    {"DTMF Window Time",         TimerKind::Tenths,  Seconds},
-    {"Program Max Length Time",  TimerKind::Seconds, Minutes},
-    {"Ring Detector Time",       TimerKind::Seconds, Minutes},
-}};
-// clang-format on
 
 // Zones: the title of zone z and the label of its flag k (bit k - 1).
 inline constexpr std::array<const char*, 8> ZoneTitles = {"Zone 1", "Zone 2", "Zone 3", "Zone 4",

@@ -1,5 +1,5 @@
 // Speed-dial records, the pre-dial and unlock numbers, and the area-code and prefix tables, byte
-// for byte; and what each entry shows.
+// for byte; and what each entry shows and prints.
 #include <gtest/gtest.h>
 
 #include "codes/speeddial.h"
@@ -35,11 +35,16 @@ TEST(SpeedDial, EntriesShowNumberAndIdentificationByTheirTablesRules) {
         EXPECT_EQ(emergency.number, c.count == 11 ? eleven : QString::fromLatin1(c.emergency[0]))
             << c.count;
         EXPECT_EQ(emergency.identification, QString::fromLatin1(c.emergency[1])) << c.count;
+        // The listing prints the number as an emergency row shows it, and always the words.
+        const auto printed = SpeedDial::printedEntry(image, 3008);
+        EXPECT_EQ(printed.number, emergency.number) << c.count;
+        EXPECT_EQ(printed.identification, QStringLiteral(" A 5")) << c.count;
     }
-    // A count of nine words shows the eight that fit in the record.
+    // A count of nine words shows the eight that fit in the record; the listing prints all nine.
     image[3008] = 3;
     image[3020] = 9;
     EXPECT_EQ(SpeedDial::userEntry(image, 57).identification.count(QLatin1Char(' ')), 8);
+    EXPECT_EQ(SpeedDial::printedEntry(image, 3008).identification.count(QLatin1Char(' ')), 9);
 }
 
 TEST(SpeedDial, NumberRequestsAndIdentificationField) {

@@ -1,6 +1,5 @@
 #include "memory/configfields.h"
 
-#include "core/settings.h"
 #include "memory/memoryblocks.h"
 
 namespace ConfigFields {
@@ -20,21 +19,19 @@ Fields::Field optionField(const OptionGroup& group) {
 // An option group stored as one byte: 0 for the first option, 1 for the second; any other
 // stored value reads as the second. The dialog's "OK" stores both bytes of its choices, so a
 // choice made here rewrites the other byte as its option shows too.
-Fields::Field byteOption(const OptionGroup& group, int offset,
-                         int MemoryBlocks::ConfigChoices::*choice) {
+Fields::Field byteOption(const OptionGroup& group, int offset) {
     Fields::Field field = optionField(group);
     field.text = [&group, offset](const Image& image) {
         return QLatin1String(group.options[image[offset] != 0 ? 1 : 0]);
     };
     field.reads = Fields::fixedRanges({{offset, 1}});
     field.writes = {{Region::VoiceRecorderType, 1}, {Region::ClockAnnouncements, 1}};
-    field.store = [&group, choice](Image& image, const QString& answer) {
-        for (int option = 0; option < 2; ++option) {
+    field.store = [&group, offset](Image& image, const QString& answer) {
+        for (std::uint8_t option = 0; option < 2; ++option) {
             if (answer != QLatin1String(group.options[option])) continue;
-            Settings unused;  // the memory layout is not stored from here
-            MemoryBlocks::ConfigChoices choices = MemoryBlocks::readConfig(image, unused);
-            choices.*choice = option;
-            MemoryBlocks::storeConfig(image, unused, choices);
+            for (const int byte : {Region::VoiceRecorderType, Region::ClockAnnouncements})
+                image[byte] = image[byte] != 0 ? 1 : 0;
+            image[offset] = option;
             return Fields::Stored::Written;
         }
         return Fields::Stored::Refused;
@@ -52,8 +49,8 @@ Fields::FieldList configuration(bool fourMemorySaves) {
         return QLatin1String(MemoryLayoutGroup.options[fourMemorySaves ? 0 : 1]);
     };
     layout.reads = Fields::fixedRanges({});
-    return {layout, byteOption(ClockGroup, Region::ClockAnnouncements, &ConfigChoices::clock),
-            byteOption(RecorderGroup, Region::VoiceRecorderType, &ConfigChoices::recorder)};
+    return {layout, byteOption(ClockGroup, Region::ClockAnnouncements),
+            byteOption(RecorderGroup, Region::VoiceRecorderType)};
 }
 
 }  // namespace ConfigFields

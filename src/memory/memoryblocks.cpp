@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/settings.h"
-
 namespace MemoryBlocks {
 
 // Every copy and flush area lies inside the image; checked once here so the loops need no guard.
@@ -43,20 +41,6 @@ bool flush(Image& image, int row) {
     const auto begin = image.begin() + FlushRows[row].first;
     std::fill(begin, begin + FlushRows[row].length, std::uint8_t{0});
     return true;
-}
-
-ConfigChoices readConfig(const Image& image, const Settings& settings) {
-    ConfigChoices choices;
-    choices.fourMemorySaves = settings.fourMemorySaves;
-    choices.clock = image[Region::ClockAnnouncements] != 0 ? 1 : 0;
-    choices.recorder = image[Region::VoiceRecorderType] != 0 ? 1 : 0;
-    return choices;
-}
-
-void storeConfig(Image& image, Settings& settings, const ConfigChoices& choices) {
-    settings.fourMemorySaves = choices.fourMemorySaves;
-    image[Region::ClockAnnouncements] = choices.clock == 1 ? 1 : 0;
-    image[Region::VoiceRecorderType] = choices.recorder == 1 ? 1 : 0;
 }
 
 }  // namespace MemoryBlocks

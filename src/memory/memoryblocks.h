@@ -1,14 +1,12 @@
 // The memory blocks the document core moves as a whole: the Base data copied into the memory
-// saves, the large areas the flush dialog clears, and the three repeater configuration choices
-// (memory layout setting, clock announcements and voice recorder bytes).
+// saves, the large areas the flush dialog clears, and the texts of the three repeater configuration
+// choices (memory layout setting, clock announcements and voice recorder bytes).
 #pragma once
 
 #include <array>
 
 #include "core/image.h"
 #include "core/regions.h"
-
-struct Settings;
 
 namespace MemoryBlocks {
 
@@ -84,14 +82,8 @@ inline constexpr char EraseQuestion[] = "Are you sure you want to Erase?";
 
 // ---- Repeater configuration ----------------------------------------------------------------
 
-// The three choices: the memory layout (option 0 of its group when true), the other two as the
-// index of the selected option (0 or 1) of their group.
-struct ConfigChoices {
-    bool fourMemorySaves = true;  // false = area codes and prefix tables
-    int clock = 0;                // 0 = 12 hour, 1 = 24 hour
-    int recorder = 0;             // 0 = TALKR-9, 1 = VOXA-5
-};
-
+// A choice of two options, its frame caption and option captions; the configuration's field
+// table reads and stores each choice.
 struct OptionGroup {
     const char* frame;
     std::array<const char*, 2> options;
@@ -112,10 +104,5 @@ inline constexpr char DipSwitchText[] =
     "Dip switch #5 (On the PC Board) is to determine how your ORVANE DX controller is configuring "
     "internal data memory. Reference page 2-2 (Switch 5) in your ORVANE manual for additional "
     "information. \n";
-
-// The choices as they stand: the layout from the settings, any non-zero byte counts as option 1.
-ConfigChoices readConfig(const Image& image, const Settings& settings);
-// Stores the choices: the layout in the settings, the two bytes as 0/1.
-void storeConfig(Image& image, Settings& settings, const ConfigChoices& choices);
 
 }  // namespace MemoryBlocks

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <utility>
 
 #include "core/settings.h"
+#include "memory/configfields.h"
 #include "memory/memoryblocks.h"
 #include "ui/groupselector.h"
 
@@ -54,37 +54,42 @@ RepeaterConfigDialog::RepeaterConfigDialog(const EditorContext& context, QWidget
     setMinimumWidth(480);
 }
 
+GroupSelector* RepeaterConfigDialog::groupOf(const Fields::Field& field) const {
+    for (GroupSelector* group : {m_dip, m_clock, m_dvr})
+        if (group->title() == field.caption) return group;
+    return nullptr;
+}
+
 std::optional<QByteArray> RepeaterConfigDialog::shownValues() const {
-    QByteArray values = storedBytes(m_image, Region::VoiceRecorderType, 1) +
-                        storedBytes(m_image, Region::ClockAnnouncements, 1);
-    return values + (m_settings.fourMemorySaves ? '1' : '0');
+    return EditorDialog::shownValues().value_or(QByteArray()) +
+           (m_settings.fourMemorySaves ? '1' : '0');
 }
 
 void RepeaterConfigDialog::display() {
-    const ConfigChoices choices = readConfig(m_image, m_settings);
-    m_dip->setCurrent(choices.fourMemorySaves ? 0 : 1);
-    m_clock->setCurrent(choices.clock);
-    m_dvr->setCurrent(choices.recorder);
+    // The table shows the memory layout as the settings hold it now.
+    watchFields(ConfigFields::configuration(m_settings.fourMemorySaves));
+    for (const Fields::Field& field : fields()) {
+        GroupSelector* group = groupOf(field);
+        const QString shown = field.text(m_image);
+        for (int option = 0; option < group->count(); ++option)
+            if (group->option(option)->text() == shown) group->setCurrent(option);
+    }
 }
 
 void RepeaterConfigDialog::confirm() {
-    ConfigChoices choices;
-    choices.fourMemorySaves = m_dip->current() != 1;
-    choices.clock = m_clock->current() == 1 ? 1 : 0;
-    choices.recorder = m_dvr->current() == 1 ? 1 : 0;
-    storeConfig(m_image, m_settings, choices);
+    m_settings.fourMemorySaves = m_dip->current() != 1;
+    for (const Fields::Field& field : fields()) {
+        GroupSelector* group = groupOf(field);
+        if (field.store) field.store(m_image, group->option(std::max(0, group->current()))->text());
+    }
     reportStored(tr("Repeater Configuration"));
     if (context().layoutChanged) context().layoutChanged();
     accept();
 }
 
 void RepeaterConfigDialog::showField(const Fields::Field& field) {
-    // Each field is one of the three option groups: the focus goes to its chosen option.
-    for (GroupSelector* group : {m_dip, m_clock, m_dvr}) {
-        if (field.caption != group->title() && !field.key.endsWith(Fields::keyWord(group->title())))
-            continue;
+    // The focus goes to the chosen option of the field's group.
+    if (GroupSelector* group = groupOf(field))
         if (QRadioButton* chosen = group->option(std::max(0, group->current())))
             chosen->setFocus(Qt::OtherFocusReason);
-        return;
-    }
 }

@@ -18,15 +18,20 @@ public:
     explicit RepeaterConfigDialog(const EditorContext& context, QWidget* parent = nullptr);
 
 protected:
+    // Each option group shows its field of the configuration table.
     void display() override;
     void showField(const Fields::Field& field) override;
-    // The recorder and clock bytes and the memory layout setting.
+    // The bytes the table's fields read, and the memory layout, which the settings hold.
     std::optional<QByteArray> shownValues() const override;
 
-    // "OK": stores the three choices and closes.
+    // "OK": stores the three choices (the layout in the settings, the bytes by the table's rule)
+    // and closes; nothing is stored before.
     void confirm() override;
 
 private:
+    // The option group whose frame the field's caption names.
+    GroupSelector* groupOf(const Fields::Field& field) const;
+
     GroupSelector* m_dip;
     GroupSelector* m_clock;
     GroupSelector* m_dvr;

@@ -31,7 +31,7 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "dialogcheck.h"
-#include "memory/memoryblocks.h"
+#include "memory/configfields.h"
 #include "scriptedprompts.h"
 #include "ui/valuefield.h"
 
@@ -88,7 +88,7 @@ struct OkRewrite {
 const OkRewrite OkRewrites[] = {
     {"frmConfig",
      [](const QDialog&) { return Span{Region::VoiceRecorderType, Region::ClockAnnouncements + 1 - Region::VoiceRecorderType}; },
-     [](const QDialog&, Image& image, Settings settings) { MemoryBlocks::storeConfig(image, settings, MemoryBlocks::readConfig(image, settings)); },
+     [](const QDialog&, Image& image, Settings) { for (const Fields::Field& f : ConfigFields::configuration(true)) if (f.store) f.store(image, f.text(image)); },
      "a non-zero recorder or clock byte shows option 1 and is stored as 1"},
     {"frmMacro",
      [](const QDialog&) { return Span{Region::Macros, Region::MacrosSize}; },

@@ -82,11 +82,6 @@ protected:
     // nothing (no fields watched) reads afresh on every activation.
     virtual std::optional<QByteArray> shownValues() const;
 
-    // The image bytes offset .. offset + length - 1 (those inside the image), for shownValues.
-    static QByteArray storedBytes(const Image& image, int offset, int length) {
-        return bytesOf(image, offset, length);
-    }
-
     // The fields the dialog shows, from its area's table: unless the dialog says otherwise, the
     // stored values it watches are the bytes these fields are read from.
     void watchFields(Fields::FieldList fields);

@@ -61,21 +61,6 @@ QString blockKey(int block) {
     return block == 0 ? QStringLiteral("base") : QStringLiteral("mem%1").arg(block);
 }
 
-QString keyWord(const QString& caption) {
-    QString word;
-    bool dash = false;
-    for (QChar c : caption) {
-        if (c.isLetterOrNumber()) {
-            if (dash && !word.isEmpty()) word += QLatin1Char('-');
-            word += c.toLower();
-            dash = false;
-        } else {
-            dash = true;
-        }
-    }
-    return word;
-}
-
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 QString onOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }

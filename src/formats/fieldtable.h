@@ -160,9 +160,6 @@ bool readsFrom(const Field& field, const Image& image, const ByteRanges& changed
 
 // The block names of the keys: "base", "mem1" .. "mem4".
 QString blockKey(int block);
-// A caption as a key word: lower case, every run of characters other than letters and digits
-// made one dash, none at the ends ("Repeater Time-Out" -> "repeater-time-out").
-QString keyWord(const QString& caption);
 // Two digits, so the numbered records of an area keep their order in a sorted listing.
 QString twoDigits(int n);
 // "on" or "off", as check boxes and switch bits read.

@@ -1,7 +1,6 @@
 #include "app/startup.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -102,8 +101,6 @@ bool writeLockContent(int fd, const QByteArray& content) {
            ftruncate(fd, content.size()) == 0;
 }
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 // The path quoted for a POSIX shell, so the command in a message can be pasted as it is.
 QString shellQuoted(const QString& path) {
     QString quoted = path;
@@ -139,13 +136,10 @@ QString notAFileMessage(const QString& path, const struct stat& seen) {
 }
 
 QString foreignMessage(const QString& path, uid_t owner) {
-    const passwd* entry = getpwuid(owner);
-    const QString name =
-        entry ? QString::fromLocal8Bit(entry->pw_name) : QString::number(qint64(owner));
     return tr("The editor's lock file belongs to the user %1, not to you:\n%2\n\nIf no copy of "
               "the editor of that user is running, remove the lock file and start the editor "
               "again:\n\n%3")
-        .arg(name, path, QStringLiteral("rm ") + shellQuoted(path));
+        .arg(ownerName(owner), path, QStringLiteral("rm ") + shellQuoted(path));
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {

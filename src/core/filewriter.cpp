@@ -22,15 +22,8 @@ namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("FileWriter", text); }
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 bool statPath(const QString& path, struct stat& info) {
     return ::stat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
-QString ownerName(uid_t uid) {
-    if (const passwd* entry = ::getpwuid(uid)) return QString::fromLocal8Bit(entry->pw_name);
-    return QString::number(uid);
 }
 
 QString groupName(gid_t gid) {
@@ -66,6 +59,13 @@ void copyExtendedAttributes(const QByteArray& path, int fd) {
 }
 
 }  // namespace
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QString ownerName(uid_t uid) {
+    if (const passwd* entry = ::getpwuid(uid)) return QString::fromLocal8Bit(entry->pw_name);
+    return QString::number(uid);
+}
 
 std::optional<QString> notARegularFile(const QString& path) {
     struct stat info {};

@@ -3,6 +3,8 @@
 // the file system says about the file it replaces (owner, group, mode, extended attributes).
 #pragma once
 
+#include <sys/types.h>
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -58,6 +60,11 @@ OwnFile readOwnFile(const QString& path, long long limit);
 // Renames the file at `path` (whatever it is: a link itself, not its target) to the first free
 // name of `path + suffix`, `path + suffix + "-2"`, ...; the new path, or nothing with `reason`.
 std::optional<QString> moveAside(const QString& path, const QString& suffix, QString* reason);
+
+// The system's explanation of an error number, as the user reads it.
+QString systemReason(int error);
+// A user's name, or the number when the system knows no name for it.
+QString ownerName(uid_t uid);
 
 // True when both paths name one existing file, however reached (hard links, bind mounts, links).
 bool isSameFile(const QString& a, const QString& b);

@@ -5,24 +5,29 @@
 #include <algorithm>
 
 #include "codes/areacodesdialog.h"
+#include "codes/codefields.h"
 #include "codes/controlcodesdialog.h"
 #include "codes/prefixcodesdialog.h"
 #include "codes/singlecodedialog.h"
 #include "codes/speeddialdialog.h"
+#include "commands/commandfields.h"
 #include "commands/macrosdialog.h"
 #include "commands/schedulerdialog.h"
 #include "devices/courtesytonesdialog.h"
 #include "devices/cwmessagedialog.h"
+#include "devices/devicefields.h"
 #include "devices/expandedswitchesdialog.h"
 #include "devices/timersdialog.h"
 #include "devices/userinputsdialog.h"
 #include "devices/zonesdialog.h"
 #include "fields/areas.h"
 #include "formats/blocks.h"
+#include "memory/configfields.h"
 #include "memory/memorycopydialog.h"
 #include "memory/memoryflushdialog.h"
 #include "memory/repeaterconfigdialog.h"
 #include "report/printreportdialog.h"
+#include "voice/voicefields.h"
 #include "voice/voicemessagesdialog.h"
 
 namespace {
@@ -66,23 +71,23 @@ struct AreaEditor {
 
 using enum EditorMode;
 const AreaEditor AreaEditors[] = {
-    {"codes", buildOn<ControlCodesDialog>, Modal},
-    {"timers", buildOn<TimersDialog>, Modal},
-    {"unlock", buildSingleCode<unlockCode>, Modeless},
-    {"voice", buildOn<VoiceMessagesDialog>, Modal},
-    {"cw", buildOn<CwMessageDialog>, Modeless},
-    {"macros", buildOn<MacrosDialog>, Modal, BusyWhileBuilt},
-    {"scheduler", buildOn<SchedulerDialog>, Kept},
-    {"user-inputs", buildOn<UserInputsDialog>, Modal},
-    {"zones", buildOn<ZonesDialog>, Modal, BusyWhileBuilt},
-    {"speed-dial", buildOn<SpeedDialDialog>, Modal},
-    {"emergency-speed-dial", buildOn<EmergencySpeedDialDialog>, Modal},
-    {"pre-dial", buildSingleCode<preDialNumber>, Modeless},
-    {"area-codes", buildOn<AreaCodesDialog>, Modal},
-    {"prefixes", buildOn<PrefixCodesDialog>, Modal},
-    {"courtesy-tones", buildOn<CourtesyTonesDialog>, Modal},
-    {"expanded-switches", buildOn<ExpandedSwitchesDialog>, Modal},
-    {"config", buildOn<RepeaterConfigDialog>, Modeless},
+    {CodeFields::ControlCodesKey, buildOn<ControlCodesDialog>, Modal},
+    {DeviceFields::TimersKey, buildOn<TimersDialog>, Modal},
+    {CodeFields::UnlockKey, buildSingleCode<unlockCode>, Modeless},
+    {VoiceFields::Key, buildOn<VoiceMessagesDialog>, Modal},
+    {DeviceFields::CwKey, buildOn<CwMessageDialog>, Modeless},
+    {CommandFields::MacrosKey, buildOn<MacrosDialog>, Modal, BusyWhileBuilt},
+    {CommandFields::SchedulerKey, buildOn<SchedulerDialog>, Kept},
+    {DeviceFields::UserInputsKey, buildOn<UserInputsDialog>, Modal},
+    {DeviceFields::ZonesKey, buildOn<ZonesDialog>, Modal, BusyWhileBuilt},
+    {CodeFields::SpeedDialKey, buildOn<SpeedDialDialog>, Modal},
+    {CodeFields::EmergencyKey, buildOn<EmergencySpeedDialDialog>, Modal},
+    {CodeFields::PreDialKey, buildSingleCode<preDialNumber>, Modeless},
+    {CodeFields::AreaCodesKey, buildOn<AreaCodesDialog>, Modal},
+    {CodeFields::PrefixesKey, buildOn<PrefixCodesDialog>, Modal},
+    {DeviceFields::CourtesyTonesKey, buildOn<CourtesyTonesDialog>, Modal},
+    {DeviceFields::ExpandedSwitchesKey, buildOn<ExpandedSwitchesDialog>, Modal},
+    {ConfigFields::Key, buildOn<RepeaterConfigDialog>, Modeless},
 };
 
 }  // namespace

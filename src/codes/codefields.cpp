@@ -61,7 +61,7 @@ void addSpeedDial(Fields::FieldList& list, const QString& area, const QString& w
     const auto caption = [&position](const char* column) {
         return position + QStringLiteral(", ") + QLatin1String(column);
     };
-    const QString key = area + word;
+    const QString key = area + QLatin1Char('.') + word;
     const std::size_t first = list.size();
     const TelephoneNumberField number = SpeedDial::numberField(record);
     list.push_back(keypadField(
@@ -104,9 +104,9 @@ void addSpeedDial(Fields::FieldList& list, const QString& area, const QString& w
 
 Fields::FieldList unlockNumber() {
     const Fields::ByteRanges bytes = {{Region::UnlockNumber, Dtmf::DigitFieldSize}};
-    Fields::Field field =
-        keypadField(QStringLiteral("unlock.number"), QLatin1String(Unlock::Caption), Unlock::text,
-                    bytes, bytes, Unlock::request, Unlock::store);
+    Fields::Field field = keypadField(QLatin1String(UnlockKey) + QStringLiteral(".number"),
+                                      QLatin1String(Unlock::Caption), Unlock::text, bytes, bytes,
+                                      Unlock::request, Unlock::store);
     // The empty entry stores seven 0 bytes, the code of "D", so the field shows seven D for it.
     // Written empty, the value is the code stored with no keys, which no entry stores.
     const QString cleared(Unlock::Limit, QLatin1Char('D'));
@@ -122,9 +122,9 @@ Fields::FieldList unlockNumber() {
 Fields::FieldList preDialNumber() {
     // The window title is the field's only caption.
     const Fields::ByteRanges bytes = {{Region::PreDialNumber, Dtmf::DigitFieldSize}};
-    Fields::Field field =
-        keypadField(QStringLiteral("pre-dial.number"), QLatin1String(PreDial::Title), PreDial::text,
-                    bytes, bytes, PreDial::request, PreDial::store);
+    Fields::Field field = keypadField(QLatin1String(PreDialKey) + QStringLiteral(".number"),
+                                      QLatin1String(PreDial::Title), PreDial::text, bytes, bytes,
+                                      PreDial::request, PreDial::store);
     // A delay is stored as the code of "D" and shows as D; the pad types it as its delay mark.
     field.answer = [](const QString& written) {
         return QString(written).replace(QLatin1Char('D'), Keypad::DelayKey);
@@ -140,8 +140,9 @@ Fields::FieldList controlCodes(int block) {
     for (int k = 0; k < Region::Rel::CodeCount; ++k) {
         const QString label = QLatin1String(Codes::Rows[k].label);
         list.push_back(keypadField(
-            QStringLiteral("codes.%1.%2")
-                .arg(Fields::blockKey(block), QLatin1String(Codes::Rows[k].key)),
+            QStringLiteral("%1.%2.%3")
+                .arg(QLatin1String(ControlCodesKey), Fields::blockKey(block),
+                     QLatin1String(Codes::Rows[k].key)),
             label, [block, k](const Image& image) { return Codes::codeText(image, block, k); },
             {{Codes::codeOffset(block, k), Dtmf::DigitFieldSize}}, table,
             [k](const QString& shown) { return Codes::codeRequest(k, shown); },
@@ -157,7 +158,7 @@ Fields::FieldList userSpeedDials() {
     Fields::FieldList list;
     for (int n = 0; n < Region::UserSpeedDialCount; ++n)
         addSpeedDial(
-            list, QStringLiteral("speed-dial."), Fields::twoDigits(n), QString::number(n),
+            list, QLatin1String(SpeedDialKey), Fields::twoDigits(n), QString::number(n),
             userOffset(n), [n](const Image& image) { return userEntry(image, n); },
             [n](const QString& shown) { return userNumberRequest(n, shown); });
     return list;
@@ -168,7 +169,7 @@ Fields::FieldList emergencySpeedDials() {
     Fields::FieldList list;
     for (int k = 0; k < EmergencyCount; ++k)
         addSpeedDial(
-            list, QStringLiteral("emergency-speed-dial."), QString::number(k), QString::number(k),
+            list, QLatin1String(EmergencyKey), QString::number(k), QString::number(k),
             emergencyOffset(k), [k](const Image& image) { return emergencyEntry(image, k); },
             [k](const QString& shown) { return emergencyNumberRequest(k, shown); });
     return list;
@@ -180,8 +181,8 @@ Fields::FieldList areaCodes() {
         {Region::AreaCodes, AreaCodes::entryOffset(AreaCodes::Count) - Region::AreaCodes}};
     for (int i = 0; i < AreaCodes::Count; ++i) {
         list.push_back(keypadField(
-            QStringLiteral("area-codes.") + Fields::twoDigits(i + 1), QString::number(i + 1),
-            [i](const Image& image) { return AreaCodes::text(image, i); },
+            QLatin1String(AreaCodesKey) + QLatin1Char('.') + Fields::twoDigits(i + 1),
+            QString::number(i + 1), [i](const Image& image) { return AreaCodes::text(image, i); },
             {{AreaCodes::entryOffset(i), Dtmf::ThreeDigitSize}}, areaTable,
             [i](const QString& shown) { return AreaCodes::request(i, shown); },
             [i](Image& image, const QString& answer) { AreaCodes::storeEntry(image, i, answer); }));
@@ -199,8 +200,8 @@ Fields::FieldList prefixes() {
             group.push_back(
                 {Prefixes::lineOffset(n / Prefixes::PerGroup, 0), Region::PrefixGroupSize});
         list.push_back(keypadField(
-            QStringLiteral("prefixes.") + Fields::twoDigits(n), QString::number(n),
-            [n](const Image& image) { return Prefixes::text(image, n); },
+            QLatin1String(PrefixesKey) + QLatin1Char('.') + Fields::twoDigits(n),
+            QString::number(n), [n](const Image& image) { return Prefixes::text(image, n); },
             {{Prefixes::entryOffset(n), Dtmf::ThreeDigitSize}}, group,
             [n](const QString& shown) { return Prefixes::request(n, shown); },
             [n](Image& image, const QString& answer) { Prefixes::storeEntry(image, n, answer); }));

@@ -15,6 +15,12 @@
 
 namespace CodeFields {
 
+// The key words of the code areas: the first word of each of their fields' keys.
+inline constexpr char UnlockKey[] = "unlock", PreDialKey[] = "pre-dial",
+                      ControlCodesKey[] = "codes", SpeedDialKey[] = "speed-dial",
+                      EmergencyKey[] = "emergency-speed-dial", AreaCodesKey[] = "area-codes",
+                      PrefixesKey[] = "prefixes";
+
 // "unlock.number": seven keys of the codes key set.
 Fields::FieldList unlockNumber();
 // "pre-dial.number": up to seven keys of the telephone key set.

@@ -32,7 +32,7 @@ Fields::FieldList macros() {
     Fields::FieldList list;
     for (int n = 1; n <= Count; ++n) {
         const QString word = Fields::twoDigits(n);
-        const QString key = QStringLiteral("macros.") + word;
+        const QString key = QLatin1String(MacrosKey) + QLatin1Char('.') + word;
         const std::size_t first = list.size();
 
         Fields::Field trigger =
@@ -97,7 +97,8 @@ Fields::FieldList scheduler() {
     Fields::FieldList list;
     for (int n = 1; n <= EventCount; ++n) {
         const QString word = Fields::twoDigits(n);
-        const QString key = QStringLiteral("scheduler.") + word + QLatin1Char('.');
+        const QString key =
+            QLatin1String(SchedulerKey) + QLatin1Char('.') + word + QLatin1Char('.');
         const std::size_t first = list.size();
         const Fields::ByteRanges event = {{eventOffset(n), EventSize}};
         for (std::size_t c = 0; c < ColumnHeadings.size(); ++c) {

@@ -5,6 +5,9 @@
 
 namespace CommandFields {
 
+// The key words of the macros' and the scheduler's fields.
+inline constexpr char MacrosKey[] = "macros", SchedulerKey[] = "scheduler";
+
 // The macro grid and the review texts: "macros.01.trigger", ".command-1" .. ".review-5". A grid
 // field's answer is stored with its whole macro (Macros::storeTrigger, storeCommand).
 Fields::FieldList macros();

@@ -50,8 +50,8 @@ Fields::FieldList zones(int block) {
     for (int zone = 1; zone <= ZoneCount; ++zone) {
         const int zoneByte = firstZoneOffset(block) + zone - 1;
         const QString word = QStringLiteral("zone-%1").arg(zone);
-        const QString prefix =
-            QStringLiteral("zones.%1.%2.flag-").arg(Fields::blockKey(block), word);
+        const QString prefix = QStringLiteral("%1.%2.%3.flag-")
+                                   .arg(QLatin1String(ZonesKey), Fields::blockKey(block), word);
         const std::size_t first = list.size();
         // The dialog writes the whole zone byte from its boxes; a flag's answer changes its bit.
         for (int flag = 1; flag <= FlagsPerZone; ++flag)
@@ -82,9 +82,9 @@ Fields::FieldList courtesyTones() {
                 Courtesy::Fields[f].kind == Courtesy::FieldKind::Frequency ? Courtesy::FrequencyUnit
                                                                            : Courtesy::TimeUnit);
             Fields::Field field;
-            field.key = QStringLiteral("courtesy-tones.%1.%2")
-                            .arg(row + 1)
-                            .arg(QLatin1String(Courtesy::Fields[f].key));
+            field.key =
+                QLatin1String(CourtesyTonesKey) +
+                QStringLiteral(".%1.%2").arg(row + 1).arg(QLatin1String(Courtesy::Fields[f].key));
             // The row number beside the grid row, then the column captions over the field.
             field.caption = QStringLiteral("%1: %2 %3").arg(row + 1).arg(group, unit);
             field.edit = Fields::Edit::Keypad;
@@ -117,7 +117,7 @@ Fields::FieldList courtesyTones() {
 
 Fields::FieldList cwMessage() {
     Fields::Field field;
-    field.key = QStringLiteral("cw.message");
+    field.key = QLatin1String(CwKey) + QStringLiteral(".message");
     field.caption = QLatin1String(CwTexts::Frame);
     field.edit = Fields::Edit::CwText;
     field.text = cwMessageText;
@@ -153,7 +153,10 @@ Fields::FieldList expandedSwitches() {
             for (int bit = 0; bit < SwitchesPerRow; ++bit) {
                 // The group's row label and the bit's column header under "BITS".
                 list.push_back(onOffField(
-                    QStringLiteral("expanded-switches.%1.bit-%2").arg(group).arg(bit + 1),
+                    QStringLiteral("%1.%2.bit-%3")
+                        .arg(QLatin1String(ExpandedSwitchesKey))
+                        .arg(group)
+                        .arg(bit + 1),
                     QStringLiteral("%1 %2, %3 %4")
                         .arg(QLatin1String(GroupFrame), group, QLatin1String(BitsCaption))
                         .arg(bit + 1),
@@ -174,7 +177,7 @@ Fields::FieldList userInputs() {
     for (int input = 0; input < Count; ++input) {
         const QString caption = QLatin1String(RowCaptions[input]);
         const QString word = QStringLiteral("input-%1").arg(input + 1);
-        const QString key = QStringLiteral("user-inputs.") + word;
+        const QString key = QLatin1String(UserInputsKey) + QLatin1Char('.') + word;
         const Fields::ByteRanges record = {{inputOffset(input), Region::UserInputRecord}};
         const std::size_t first = list.size();
 

@@ -6,6 +6,11 @@
 
 namespace DeviceFields {
 
+// The key words of the device areas: the first word of each of their fields' keys.
+inline constexpr char TimersKey[] = "timers", ZonesKey[] = "zones",
+                      CourtesyTonesKey[] = "courtesy-tones", CwKey[] = "cw",
+                      ExpandedSwitchesKey[] = "expanded-switches", UserInputsKey[] = "user-inputs";
+
 // The sixteen timers of block 0..4: "timers.BLOCK.repeater-time-out" ..
 Fields::FieldList timers(int block);
 // The sixty-four zone flags of block 0..4: "zones.BLOCK.zone-1.flag-1" ..

@@ -37,8 +37,9 @@ Fields::FieldList timers(int block) {
         const TimerKind kind = TimerTable[timer].kind;
         const Fields::ByteRanges entry = {{offset, Region::Rel::TimerEntry}};
         Fields::Field field;
-        field.key = QStringLiteral("timers.%1.%2")
-                        .arg(Fields::blockKey(block), QLatin1String(TimerTable[timer].key));
+        field.key = QStringLiteral("%1.%2.%3")
+                        .arg(QLatin1String(TimersKey), Fields::blockKey(block),
+                             QLatin1String(TimerTable[timer].key));
         field.caption = timerLabel(timer);
         field.edit = Fields::Edit::Keypad;
         field.text = [offset, kind](const Image& image) {

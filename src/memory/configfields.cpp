@@ -10,7 +10,7 @@ using MemoryBlocks::OptionGroup;
 
 Fields::Field optionField(const OptionGroup& group) {
     Fields::Field field;
-    field.key = QStringLiteral("config.") + QLatin1String(group.key);
+    field.key = QLatin1String(Key) + QLatin1Char('.') + QLatin1String(group.key);
     field.caption = QLatin1String(group.frame);
     field.edit = Fields::Edit::OptionGroup;
     return field;

@@ -6,6 +6,9 @@
 
 namespace ConfigFields {
 
+// The key word of the repeater configuration's fields.
+inline constexpr char Key[] = "config";
+
 // "config.dip-switch-5", "config.clock-announcements", "config.dvr-type". The layout option
 // shows `fourMemorySaves`, which the settings hold; the others are stored in the image.
 Fields::FieldList configuration(bool fourMemorySaves);

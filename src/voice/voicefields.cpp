@@ -16,8 +16,9 @@ Fields::FieldList messages(int block) {
         const Fields::ByteRanges words = {
             {messageOffset(block, m), 1 + Vocabulary::StoredWordSize * WordLimit}};
         Fields::Field field;
-        field.key = QStringLiteral("voice.%1.message-%2")
-                        .arg(Fields::blockKey(block), Fields::twoDigits(m));
+        field.key =
+            QLatin1String(Key) +
+            QStringLiteral(".%1.message-%2").arg(Fields::blockKey(block), Fields::twoDigits(m));
         field.caption = rowNumberText(m);
         field.edit = Fields::Edit::Composer;
         field.text = [block, m](const Image& image) { return messageText(image, block, m); };

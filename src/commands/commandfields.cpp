@@ -134,11 +134,15 @@ Fields::FieldList scheduler() {
             Fields::fixedRanges({{eventOffset(n) + MonthByte, 1},
                                  {eventOffset(n) + OpcodeByte, Dtmf::PackedCommandSize}});
         list.push_back(std::move(review));
-        // Its time and its days sum an event up.
+        // Its time and its days sum an event up ("08:00 Daily", "----:30 March 15"); an erased
+        // event has no summary.
         Fields::inRecord(
             list, first, word, QStringLiteral("Event %1").arg(n), [n](const Image& image) {
+                const std::optional<EventTexts> e = eventTexts(image, n);
+                if (!e) return QString();
                 const OverviewRow row = overviewRow(image, n);
-                return QStringList{row.time, row.dayOfWeek, row.dayOfMonth}.join(QLatin1Char(' '));
+                return e->byWeekday ? row.time + QLatin1Char(' ') + row.dayOfWeek
+                                    : QStringList{row.time, row.month, row.dayOfMonth}.join(' ');
             });
     }
     return list;

@@ -49,13 +49,33 @@ TEST(CommandFieldTables, MacroKeypadOpensOnTheShownText) {
               (KeypadRequest{KeySet::Digits, 4, "Macro Command", "2000", EntryCheck::FourDigits}));
 }
 
-// The grid puts the answer in its row as shown and writes all eighteen bytes from that row.
-TEST(CommandFieldTables, AMacrosRecordIsSummedUpByItsTrigger) {
-    const Fields::FieldList table = CommandFields::macros();
-    const Fields::Field& review = fieldOf(table, "macros.03.review-5");
+// A macro is summed up by its trigger, an event by its time and its days (none when erased).
+TEST(CommandFieldTables, RecordsAreSummedUpByTheirValues) {
+    const Fields::FieldList macros = CommandFields::macros();
+    const Fields::Field& review = fieldOf(macros, "macros.03.review-5");
     ASSERT_TRUE(review.record);
     EXPECT_EQ(review.record->summary(macroImage()), QStringLiteral("*12"));
+
+    const Fields::FieldList events = CommandFields::scheduler();
+    Image image = patternedImage();
+    const struct {
+        const char* key;
+        QStringList columns;
+        const char* summary;
+    } cases[] = {
+        {"scheduler.17.time", {"08:00", "Daily", "Skip", "----", "3002"}, "08:00 Daily"},
+        {"scheduler.05.time", {"----:30", "----", "January", "1", "2600"}, "----:30 January 1"},
+        {"scheduler.06.time", {"", "", "", "", ""}, ""},
+    };
+    for (const auto& c : cases) {
+        const Fields::Field& time = fieldOf(events, c.key);
+        ASSERT_EQ(time.storeTogether(image, c.columns), QString()) << c.key;
+        EXPECT_EQ(time.record->summary(image), QLatin1String(c.summary)) << c.key;
+        EXPECT_EQ(time.record->name, QStringLiteral("Event %1").arg(time.record->key.toInt()));
+    }
 }
+
+// The grid puts the answer in its row as shown and writes all eighteen bytes from that row.
 
 TEST(CommandFieldTables, MacroStoreWritesTheRowAsShown) {
     const Fields::FieldList table = CommandFields::macros();

@@ -103,15 +103,11 @@ std::vector<EditorRow> editorTable() {
             return QLatin1String(e.area) == QLatin1String(area.key);
         });
         if (editor == std::end(AreaEditors)) continue;
-        // An area of blocks has the Base item, then the items of memory saves #1..#4, whose
-        // object names end in the memory save's number.
+        // An area of blocks has the Base item, then the items of memory saves #1..#4.
         for (const Block block : AllBlocks) {
             if (block != Block::Base && !area.blocks) break;
-            const QString item = block == Block::Base ? QLatin1String(area.item)
-                                                      : QLatin1String(area.memoryItem) +
-                                                            QString::number(blockIndex(block));
             rows.push_back(
-                {item,
+                {Fields::editorItem(area, blockIndex(block)),
                  [build = editor->build, block](const EditorSources& s) { return build(s, block); },
                  editor->mode, editor->busyPointer});
         }

@@ -33,6 +33,8 @@ Fields::FieldList controlCodes(int block);
 // the number part of its record; the identification stays.
 Fields::FieldList userSpeedDials();
 Fields::FieldList emergencySpeedDials();
+// The fields of a speed dial's record, in table order.
+enum SpeedDialField { DialNumber, DialIdentification };
 // The area codes and the prefixes (three memory saves only): "area-codes.01" .., "prefixes.00"
 // .. "prefixes.99". An area code's answer rewrites the whole area-code table, a prefix's the four
 // lines of its group.

@@ -57,11 +57,11 @@ ValueFieldGrid* SpeedDialTableDialog::buildRows(const QStringList& positions, Or
 }
 
 const Fields::Field& SpeedDialTableDialog::numberField(int row) const {
-    return Fields::recordField(fields(), entry(row), 0);
+    return Fields::recordField(fields(), entry(row), CodeFields::DialNumber);
 }
 
 const Fields::Field& SpeedDialTableDialog::identificationField(int row) const {
-    return Fields::recordField(fields(), entry(row), 1);
+    return Fields::recordField(fields(), entry(row), CodeFields::DialIdentification);
 }
 
 void SpeedDialTableDialog::showRows() {

@@ -23,5 +23,7 @@ Fields::FieldList cwMessage();
 Fields::FieldList expandedSwitches();
 // The two hardware inputs, command and review: "user-inputs.input-1.command" ..
 Fields::FieldList userInputs();
+// The fields of an input's record, in table order.
+enum UserInputField { InputCommand, InputReview };
 
 }  // namespace DeviceFields

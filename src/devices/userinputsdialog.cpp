@@ -46,14 +46,14 @@ UserInputsDialog::UserInputsDialog(const EditorContext& context, QWidget* parent
     QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-// Each input has its command, then the command's text, in the table.
 const Fields::Field& UserInputsDialog::command(int input) const {
-    return Fields::recordField(fields(), input, 0);
+    return Fields::recordField(fields(), input, DeviceFields::InputCommand);
 }
 
 void UserInputsDialog::display() {
     for (int input = 0; input < Count; ++input) {
-        const QString text = Fields::recordField(fields(), input, 1).text(m_image);
+        const QString text =
+            Fields::recordField(fields(), input, DeviceFields::InputReview).text(m_image);
         m_grid->setValue(input, 0, command(input).text(m_image));
         m_grid->unitLabel(input)->setText(text);
         // A screen reader hears the number and, as its description, the input and its command.

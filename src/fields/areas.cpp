@@ -71,13 +71,14 @@ constexpr Area Table[] = {
 
 std::span<const Area> areas() { return Table; }
 
+QString editorItem(const Area& area, int block) {
+    return block == 0 || !area.blocks ? QLatin1String(area.item)
+                                      : QLatin1String(area.memoryItem) + QString::number(block);
+}
+
 QString editorItem(const Field& field) {
     if (field.area < 0 || field.area >= int(std::size(Table))) return {};
-    const Area& area = Table[field.area];
-    if (!area.blocks) return QLatin1String(area.item);
-    if (!field.block) return {};
-    return *field.block == 0 ? QLatin1String(area.item)
-                             : QLatin1String(area.memoryItem) + QString::number(*field.block);
+    return editorItem(Table[field.area], field.block.value_or(0));
 }
 
 }  // namespace Fields

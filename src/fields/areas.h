@@ -30,8 +30,9 @@ struct Area {
 // Every area, in the order the menus offer their editors.
 std::span<const Area> areas();
 
-// The object name of the menu item whose editor shows the field ("timers.mem2.repeater-time-out"
-// -> "mnuMemTimers2"); empty for a field of no area.
+// The object name of the menu item of the area's editor of a block ("mnuMemTimers2" for block 2
+// of the timers), and of the editor that shows the field; empty for a field of no area.
+QString editorItem(const Area& area, int block);
 QString editorItem(const Field& field);
 
 }  // namespace Fields

@@ -84,8 +84,11 @@ Fields::FieldList macros() {
             };
             list.push_back(std::move(review));
         }
-        Fields::inRecord(list, first, word, QStringLiteral("Macro %1").arg(n),
-                         [n](const Image& image) { return macroRow(image, n).trigger; });
+        // A macro is used when its trigger length byte is not 0.
+        Fields::inRecord(
+            list, first, word, QStringLiteral("Macro %1").arg(n),
+            [n](const Image& image) { return macroRow(image, n).trigger; },
+            [n](const Image& image) { return image[std::size_t(macroOffset(n))] != 0; });
     }
     return list;
 }
@@ -137,12 +140,16 @@ Fields::FieldList scheduler() {
         // Its time and its days sum an event up ("08:00 Daily", "----:30 March 15"); an erased
         // event has no summary.
         Fields::inRecord(
-            list, first, word, QStringLiteral("Event %1").arg(n), [n](const Image& image) {
+            list, first, word, QStringLiteral("Event %1").arg(n),
+            [n](const Image& image) {
                 const std::optional<EventTexts> e = eventTexts(image, n);
                 if (!e) return QString();
                 const OverviewRow row = overviewRow(image, n);
                 return e->byWeekday ? row.time + QLatin1Char(' ') + row.dayOfWeek
                                     : QStringList{row.time, row.month, row.dayOfMonth}.join(' ');
+            },
+            [n](const Image& image) {
+                return image[std::size_t(eventOffset(n) + MonthByte)] != Erased;
             });
     }
     return list;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "core/image.h"
 #include "formats/fieldtable.h"
@@ -21,5 +22,11 @@ QString blockTitle(int block);
 bool matches(const Fields::Field& field, const QString& shown, const QString& filter);
 // A value that shows nothing: empty, or only spaces (an erased entry).
 bool isEmptyValue(const QString& shown);
+// The fields that show nothing a user would call a value, `shown` giving each one's shown text:
+// a blank value (empty or only spaces, an erased entry), every field of a record not in use (a
+// macro without a trigger, an erased event), a review that reads "No Command" and the command
+// it is shown from.
+std::vector<bool> emptyValues(const Fields::FieldList& fields, const std::vector<QString>& shown,
+                              const Image& image);
 
 }  // namespace Overview

@@ -25,8 +25,10 @@ const QSet<int>& vocabularyNumbers() {
 }  // namespace
 
 void inRecord(FieldList& list, std::size_t first, const QString& key, const QString& name,
-              const std::function<QString(const Image&)>& summary) {
-    for (std::size_t i = first; i < list.size(); ++i) list[i].record = Record{key, name, summary};
+              const std::function<QString(const Image&)>& summary,
+              const std::function<bool(const Image&)>& inUse) {
+    for (std::size_t i = first; i < list.size(); ++i)
+        list[i].record = Record{key, name, summary, inUse};
 }
 
 namespace {

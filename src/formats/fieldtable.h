@@ -50,11 +50,13 @@ enum class Stored {
 
 // A repeated record of an area: the key word its fields' keys carry ("03") and its name, fixed
 // whatever the values ("Macro 3"); a group of records (a prefix group, "0-19") has a name and no
-// key word. A summary, where given, sums up the record's values (a macro's trigger).
+// key word. A summary, where given, sums up the record's values (a macro's trigger); where the
+// record may stand unused (a macro, a scheduled event), inUse says whether it is used.
 struct Record {
     QString key;
     QString name;
     std::function<QString(const Image&)> summary;
+    std::function<bool(const Image&)> inUse;
 };
 
 struct Field {
@@ -135,7 +137,8 @@ QString writtenWords(const QStringList& words);
 
 // Puts the fields from `first` to the end of `list` in the record `key` named `name`.
 void inRecord(FieldList& list, std::size_t first, const QString& key, const QString& name,
-              const std::function<QString(const Image&)>& summary = {});
+              const std::function<QString(const Image&)>& summary = {},
+              const std::function<bool(const Image&)>& inUse = {});
 // A table of records as the grid of its dialog: the `column`-th field, in table order, of the
 // `row`-th record or of the record with key word `record`. The table's records give a dialog its
 // rows, so no dialog repeats the order in which the table was made.

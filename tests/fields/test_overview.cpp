@@ -74,6 +74,41 @@ TEST(Overview, FilterFindsCaptionValueOrKeyWhateverTheCase) {
     EXPECT_FALSE(Overview::isEmptyValue(QStringLiteral(" 0")));
 }
 
+// Hidden as empty: blanks, every field of a macro without a trigger or an erased event, and a
+// review reading "No Command" with its command; a control code of zeros is a value.
+TEST(Overview, EmptyValuesAreBlanksUnusedRecordsAndNoCommands) {
+    const Fields::FieldList& fields = Fields::catalogue(false);
+    const auto store = [&fields](Image& image, const char* key, const QString& answer) {
+        for (const Fields::Field& field : fields)
+            if (field.key == QLatin1String(key)) field.store(image, answer);
+    };
+    Image image{};
+    store(image, "macros.03.trigger", QStringLiteral("*12"));
+    store(image, "macros.03.command-1", QStringLiteral("1110"));
+    store(image, "codes.base.control-operator-code", QStringLiteral("0000"));
+    image[1006] = 0x11;      // a stale command of macro 7, whose trigger length is 0
+    image[4298 + 5] = 0x30;  // a stale command byte of erased event 1
+    std::vector<QString> shown;
+    for (const Fields::Field& field : fields) shown.push_back(field.text(image));
+    const std::vector<bool> empty = Overview::emptyValues(fields, shown, image);
+    // clang-format off
+    const struct { const char* key; bool empty; } cases[] = {
+        {"macros.03.trigger", false},   {"macros.03.command-1", false},
+        {"macros.03.review-1", false},  {"macros.03.command-2", true},
+        {"macros.03.review-2", true},   {"macros.07.command-1", true},
+        {"macros.07.review-1", true},   {"scheduler.01.command", true},
+        {"scheduler.01.review", true},  {"codes.base.control-operator-code", false},
+        {"user-inputs.input-1.command", true}, {"timers.base.repeater-time-out", false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const auto at = std::ranges::find(fields, QLatin1String(c.key), &Fields::Field::key);
+        ASSERT_NE(at, fields.end()) << c.key;
+        const std::size_t i = std::size_t(at - fields.begin());
+        EXPECT_EQ(empty[i], c.empty) << c.key << " shows \"" << shown[i].toStdString();
+    }
+}
+
 TEST(Overview, DifferingRangesAreExactlyTheChangedBytes) {
     std::mt19937 random(7);
     for (int round = 0; round < 50; ++round) {

@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -16,6 +18,7 @@
 #include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "fields/overview.h"
+#include "ui/imagewatch.h"
 
 namespace {
 // The catalogue index of the field a row shows; area and block rows have none.
@@ -30,6 +33,8 @@ public:
         setRecursiveFilteringEnabled(true);
     }
     std::function<bool(std::size_t)> accepts;
+    // Looks again at every row, keeping the rows that stay.
+    void refilter() { invalidateRowsFilter(); }
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
@@ -69,6 +74,32 @@ OverviewPane::OverviewPane(const Image& image, QWidget* parent)
     });
 
     connect(m_filterBox, &QLineEdit::textChanged, this, &OverviewPane::setFilter);
+    // Enter opens the first field the filter found; Down goes into the tree. The undo and redo
+    // keys are the document's, not the filter text's, and its menu offers neither.
+    connect(m_filterBox, &QLineEdit::returnPressed, this, [this] {
+        if (const Fields::Field* field = fieldAt(firstMatch()); field && m_matches > 0)
+            emit fieldActivated(field->key);
+    });
+    m_filterBox->installEventFilter(this);
+    m_filterBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_filterBox, &QLineEdit::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = m_filterBox->createStandardContextMenu();
+        for (QAction* action : menu->actions())
+            if (action->objectName() == QLatin1String("edit-undo") ||
+                action->objectName() == QLatin1String("edit-redo"))
+                menu->removeAction(action);
+        // The line that stood under them goes too.
+        if (!menu->actions().isEmpty() && menu->actions().constFirst()->isSeparator())
+            menu->removeAction(menu->actions().constFirst());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_filterBox->mapToGlobal(at));
+    });
+    m_noMatch = new QLabel(m_tree->viewport());
+    m_noMatch->setObjectName(QStringLiteral("lblNoMatch"));
+    m_noMatch->setAlignment(Qt::AlignCenter);
+    m_noMatch->setWordWrap(true);
+    m_noMatch->hide();
+    m_tree->viewport()->installEventFilter(this);
     connect(m_hideEmpty, &QCheckBox::toggled, this, &OverviewPane::setHidingEmpty);
 
     auto* top = new QHBoxLayout;
@@ -137,15 +168,29 @@ void OverviewPane::refresh(const Fields::ByteRanges& changed) {
         value->setAccessibleText((*m_fields)[i].caption + QStringLiteral(": ") + text);
     }
     // The filter model looks again at the rows whose values changed by itself; only the count
-    // is read afresh, so the tree keeps its expansion, selection and scroll position.
+    // is read afresh, so the tree keeps its expansion, selection and scroll position. A row
+    // may become empty or not with another's value (a review's command, a record's use).
+    if (m_hideEmpty->isChecked()) {
+        const std::vector<bool> before = m_empty;
+        findEmptyValues();
+        if (m_empty != before) m_filter->refilter();
+    }
     if (!m_filterBox->text().isEmpty() || m_hideEmpty->isChecked()) showCount();
 }
 
 bool OverviewPane::accepts(std::size_t field) const {
     if (!m_fields || field >= m_fields->size() || !m_values[field]) return false;
-    const QString shown = m_values[field]->text();
-    if (m_hideEmpty->isChecked() && Overview::isEmptyValue(shown)) return false;
-    return Overview::matches((*m_fields)[field], shown, m_filterBox->text());
+    if (m_hideEmpty->isChecked() && field < m_empty.size() && m_empty[field]) return false;
+    return Overview::matches((*m_fields)[field], m_values[field]->text(), m_filterBox->text());
+}
+
+void OverviewPane::findEmptyValues() {
+    m_empty.clear();
+    if (!m_fields || !m_hideEmpty->isChecked()) return;
+    std::vector<QString> shown;
+    shown.reserve(m_values.size());
+    for (const QStandardItem* value : m_values) shown.push_back(value ? value->text() : QString());
+    m_empty = Overview::emptyValues(*m_fields, shown, m_image);
 }
 
 void OverviewPane::applyFilter() {
@@ -154,6 +199,7 @@ void OverviewPane::applyFilter() {
     // memory is emptied first; what the filter shows is expanded anew anyway.
     const bool expand = !m_filterBox->text().isEmpty();
     if (expand) m_tree->collapseAll();
+    findEmptyValues();
     m_filter->invalidate();
     showCount();
     if (expand) m_tree->expandAll();
@@ -167,6 +213,9 @@ void OverviewPane::showCount() {
     const int all = m_fields ? int(m_fields->size()) : 0;
     m_count->setText(m_matches == all ? tr("%1 fields").arg(all)
                                       : tr("%1 of %2 fields").arg(m_matches).arg(all));
+    m_noMatch->setText(tr("No field matches \"%1\"").arg(m_filterBox->text()));
+    m_noMatch->setGeometry(m_tree->viewport()->rect());
+    m_noMatch->setVisible(m_fields && m_matches == 0 && !m_filterBox->text().isEmpty());
 }
 
 void OverviewPane::setFilter(const QString& text) {
@@ -190,6 +239,37 @@ const Fields::Field* OverviewPane::fieldAt(const QModelIndex& index) const {
     const QVariant field = source.data(FieldRole);
     if (!field.isValid() || !m_fields) return nullptr;
     return &(*m_fields)[field.toULongLong()];
+}
+
+QModelIndex OverviewPane::firstMatch() const {
+    // Down the first branch of the filtered tree to its first field row.
+    QModelIndex index = m_filter->index(0, 0);
+    while (index.isValid() && !fieldAt(index)) index = m_filter->index(0, 0, index);
+    return index;
+}
+
+bool OverviewPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tree->viewport()) {
+        if (event->type() == QEvent::Resize) m_noMatch->setGeometry(m_tree->viewport()->rect());
+        return false;
+    }
+    if (watched != m_filterBox) return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        if (ImageWatch::undoKeys().contains(pressed) || ImageWatch::redoKeys().contains(pressed)) {
+            event->ignore();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+        const QModelIndex first = firstMatch();
+        if (!first.isValid()) return false;
+        m_tree->setCurrentIndex(first);
+        m_tree->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void OverviewPane::focusFilter() {

@@ -43,24 +43,33 @@ public:
     const Fields::Field* fieldAt(const QModelIndex& index) const;
     // Puts the focus on the filter box (Ctrl+F).
     void focusFilter();
+    // The first field row the tree shows, in its order; invalid when it shows none.
+    QModelIndex firstMatch() const;
 
 signals:
     // Enter or a double click on a field row.
     void fieldActivated(const QString& key);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool accepts(std::size_t field) const;
+    // Reads which fields show no value, while empty values are hidden.
+    void findEmptyValues();
     void applyFilter();
     void showCount();
 
     const Image& m_image;
     const Fields::FieldList* m_fields = nullptr;
     std::vector<QStandardItem*> m_values;  // the value item of each field, in catalogue order
+    std::vector<bool> m_empty;             // while hiding empty values: which fields show none
     QStandardItemModel* m_model;
     OverviewFilter* m_filter;
     QLineEdit* m_filterBox;
     QCheckBox* m_hideEmpty;
     QLabel* m_count;
+    QLabel* m_noMatch;  // over the tree while the filter finds nothing
     QTreeView* m_tree;
     int m_matches = 0;
 };

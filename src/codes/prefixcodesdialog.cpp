@@ -83,7 +83,7 @@ void PrefixCodesDialog::showField(const Fields::Field& field) {
             m_groups->setCurrent(group);
             changeGroup(group);
         }
-        m_codes->field(int(n) % Prefixes::PerGroup, 0)->setFocus(Qt::OtherFocusReason);
+        focusOn(m_codes->field(int(n) % Prefixes::PerGroup, 0));
         return;
     }
 }

@@ -128,7 +128,7 @@ bool SpeedDialTableDialog::focusShownField(const Fields::Field& field) {
                            : identificationField(r).key == field.key ? m_identificationColumn
                                                                      : -1;
         if (column < 0) continue;
-        m_rows->field(r, column)->setFocus(Qt::OtherFocusReason);
+        focusOn(m_rows->field(r, column));
         return true;
     }
     return false;

@@ -154,7 +154,7 @@ void MacrosDialog::showField(const Fields::Field& field) {
     for (int r = 0; r < Count; ++r)
         for (int column = TriggerColumn; column < FirstCommandColumn + CommandsPerMacro; ++column)
             if (cell(r, column).key == key) {
-                m_grid->field(r, column)->setFocus(Qt::OtherFocusReason);
+                focusOn(m_grid->field(r, column));
                 return;
             }
 }

@@ -115,7 +115,7 @@ void SchedulerDialog::showField(const Fields::Field& field) {
     const int group = (n - 1) / GroupSize;
     m_groups->setCurrent(group);
     changeGroup(group);
-    m_rows[(n - 1) % GroupSize].time->setFocus(Qt::OtherFocusReason);
+    focusOn(m_rows[(n - 1) % GroupSize].time);
 }
 
 void SchedulerDialog::editEvent(int n) {

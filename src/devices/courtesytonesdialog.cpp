@@ -129,7 +129,7 @@ void CourtesyTonesDialog::showField(const Fields::Field& field) {
     for (int r = 0; r < RowCount; ++r)
         for (int f = 0; f < FieldCount; ++f)
             if (toneField(r, f).key == field.key) {
-                m_fields[r][f]->setFocus(Qt::OtherFocusReason);
+                focusOn(m_fields[r][f]);
                 return;
             }
 }

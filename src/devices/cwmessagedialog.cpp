@@ -196,5 +196,5 @@ bool CwMessageDialog::eventFilter(QObject* watched, QEvent* event) {
 void CwMessageDialog::showField(const Fields::Field&) {
     // The one field: the message text, which can be read and selected from the keyboard.
     m_text->setFocusPolicy(Qt::StrongFocus);
-    m_text->setFocus(Qt::OtherFocusReason);
+    focusOn(m_text);
 }

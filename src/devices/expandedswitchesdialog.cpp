@@ -163,7 +163,7 @@ void ExpandedSwitchesDialog::showField(const Fields::Field& field) {
             for (int bit = 0; bit < SwitchesPerRow; ++bit)
                 if (switchField(row, bit).key == field.key) {
                     display();
-                    m_switches[row][bit]->setFocus(Qt::OtherFocusReason);
+                    focusOn(m_switches[row][bit]);
                     return;
                 }
     }

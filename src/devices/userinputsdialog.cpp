@@ -64,6 +64,5 @@ void UserInputsDialog::display() {
 
 void UserInputsDialog::showField(const Fields::Field& field) {
     for (int input = 0; input < Count; ++input)
-        if (command(input).key == field.key)
-            m_grid->field(input, 0)->setFocus(Qt::OtherFocusReason);
+        if (command(input).key == field.key) focusOn(m_grid->field(input, 0));
 }

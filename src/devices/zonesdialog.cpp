@@ -101,7 +101,7 @@ void ZonesDialog::showField(const Fields::Field& field) {
             if (flagField(zone, flag).key == field.key) {
                 // As a click on the zone's tab would, under the tab rule.
                 m_tabs->setCurrentIndex(zone);
-                m_boxes[zone][flag]->setFocus(Qt::OtherFocusReason);
+                focusOn(m_boxes[zone][flag]);
                 return;
             }
 }

@@ -90,6 +90,5 @@ void RepeaterConfigDialog::confirm() {
 void RepeaterConfigDialog::showField(const Fields::Field& field) {
     // The focus goes to the chosen option of the field's group.
     if (GroupSelector* group = groupOf(field))
-        if (QRadioButton* chosen = group->option(std::max(0, group->current())))
-            chosen->setFocus(Qt::OtherFocusReason);
+        if (QRadioButton* chosen = group->option(std::max(0, group->current()))) focusOn(chosen);
 }

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "core/texts.h"
@@ -93,7 +95,7 @@ void EditorDialog::showField(const Fields::Field& field) {
         const QString row = value->accessibleDescription();
         if (value->isVisible() &&
             (row == field.caption || row.startsWith(field.caption + QStringLiteral(", ")))) {
-            value->setFocus(Qt::OtherFocusReason);
+            focusOn(value);
             return;
         }
     }
@@ -133,6 +135,34 @@ bool EditorDialog::storedValuesChanged() const {
 void EditorDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous() || storedValuesChanged()) showStoredValues();
     PlainDialog::showEvent(event);
+    if (!event->spontaneous()) focusFirstField();
+}
+
+void EditorDialog::focusOn(QWidget* widget) {
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    widget->setFocus(Qt::TabFocusReason);
+}
+
+void EditorDialog::focusFirstField() {
+    // The first value field in Tab order that typing reaches (one the keypad edits), else the
+    // first value field; else the first check box or switch, the chosen option or any option, or
+    // another control that is neither a push button nor a tab bar (a list).
+    const auto rank = [](QWidget* w) {
+        if (auto* value = qobject_cast<ValueField*>(w)) return value->opensKeypad() ? 0 : 1;
+        if (auto* option = qobject_cast<QRadioButton*>(w)) return option->isChecked() ? 3 : 4;
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->isCheckable() ? 2 : 6;
+        return qobject_cast<QTabBar*>(w) ? 6 : 5;
+    };
+    QWidget* best = nullptr;
+    int bestRank = 6;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w->window() != this || !w->isVisibleTo(this) || !w->isEnabled() ||
+            !(w->focusPolicy() & Qt::TabFocus) || rank(w) >= bestRank)
+            continue;
+        best = w;
+        bestRank = rank(w);
+    }
+    if (best) focusOn(best);
 }
 
 bool EditorDialog::event(QEvent* event) {

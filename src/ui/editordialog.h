@@ -61,6 +61,12 @@ public:
     // it. By default the focus goes to the value field of the row the field's caption names.
     virtual void showField(const Fields::Field& field);
 
+    // Puts the keyboard focus on `widget` as Tab would, so its focus mark shows. An editor opens
+    // with the focus on its first value field (a check box, a switch or the chosen option where
+    // it has none), so typing and Enter act on a value, never on "OK".
+    void focusOn(QWidget* widget);
+    void focusFirstField();
+
 protected:
     // Where the dialog puts its fields: above the "OK" row.
     QVBoxLayout* body() const { return m_body; }

@@ -29,6 +29,7 @@ public:
     // Marks a field the keypad edits: a key of `keys` typed on it (no Ctrl or Alt) opens the
     // keypad as a click does, with that key as the pad's first key press.
     void setKeypadKeys(KeySet keys) { m_keypadKeys = keys; }
+    bool opensKeypad() const { return m_keypadKeys.has_value(); }
     // `request` with the key typed on the field that is opening it, if one was typed.
     static KeypadRequest withTypedKey(KeypadRequest request);
 

@@ -1,6 +1,7 @@
 #include "ui/valuefieldgrid.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "ui/valuefield.h"
@@ -69,6 +70,7 @@ ValueFieldGrid::ValueFieldGrid(const ValueRows& rows, const QList<ValueColumn>& 
                     column.heading.isEmpty() ? row : row + QStringLiteral(", ") + column.heading);
             }
             connect(field, &ValueField::clicked, this, [this, r, c] { emit activated(r, c); });
+            field->installEventFilter(this);
             grid->addWidget(field, gridRow, left + 1 + c);
             m_fields.append(field);
         }
@@ -98,4 +100,16 @@ void ValueFieldGrid::setValue(int row, int column, const QString& value) {
 QString ValueFieldGrid::value(int row, int column) const {
     const ValueField* f = field(row, column);
     return f ? f->value() : QString();
+}
+
+bool ValueFieldGrid::eventFilter(QObject* watched, QEvent* event) {
+    // Up and Down keep the column and move by row (by macro in the macro grid); the field at
+    // the grid's edge keeps the focus.
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const qsizetype at = m_fields.indexOf(static_cast<ValueField*>(watched));
+    if ((key != Qt::Key_Up && key != Qt::Key_Down) || at < 0) return false;
+    const qsizetype next = at + (key == Qt::Key_Down ? m_columnCount : -m_columnCount);
+    if (next >= 0 && next < m_fields.size()) m_fields[next]->setFocus(Qt::TabFocusReason);
+    return true;
 }

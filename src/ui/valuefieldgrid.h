@@ -53,6 +53,9 @@ signals:
     // The field at (row, column) was clicked, or Enter or Space was pressed on it.
     void activated(int row, int column);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     int m_columnCount;
     QList<QLabel*> m_labels;

@@ -89,6 +89,5 @@ void VoiceMessagesDialog::showMessages() {
 
 void VoiceMessagesDialog::showField(const Fields::Field& field) {
     for (std::size_t m = 0; m < fields().size(); ++m)
-        if (fields()[m].key == field.key)
-            m_messages->field(int(m), 0)->setFocus(Qt::OtherFocusReason);
+        if (fields()[m].key == field.key) focusOn(m_messages->field(int(m), 0));
 }

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -1164,4 +1165,39 @@ TEST_F(MainWindowTest, UndoNamesTheStepAndWorksInsideTheEditor) {
     EXPECT_TRUE(undo->isEnabled());
     ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("b.orv"))));
     EXPECT_FALSE(undo->isEnabled());
+}
+
+// The keyboard from the overview's filter box: Ctrl+Z undoes the document, Down goes into the
+// tree, Enter opens the first field found, and a filter that finds nothing says so; editors
+// opened from a menu have their first value field focused.
+TEST_F(MainWindowTest, TheKeyboardLeadsFromTheFilterToTheFieldsAndIntoEveryEditor) {
+    start();
+    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"), 0x05)));
+    const Image opened = window->document().image;
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* overview = window->findChild<OverviewPane*>();
+    auto* filter = overview->findChild<QLineEdit*>(QStringLiteral("txtFilter"));
+    QTest::keyClicks(filter, QStringLiteral("ab"));
+    window->document().image[500] ^= 1;
+    window->refreshModified();
+    QTest::keyClick(filter, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->document().image, opened);
+    EXPECT_EQ(filter->text(), QStringLiteral("ab"));
+
+    overview->setFilter(QStringLiteral("repeater time-out"));
+    QTest::keyClick(filter, Qt::Key_Down);
+    EXPECT_TRUE(overview->tree()->hasFocus());
+    EXPECT_EQ(overview->fieldAt(overview->tree()->currentIndex())->key,
+              QStringLiteral("timers.base.repeater-time-out"));
+    const Opened first = whatOpens([&] { QTest::keyClick(filter, Qt::Key_Return); });
+    EXPECT_EQ(first.focusedDescription, QStringLiteral("Repeater Time-Out"));
+    overview->setFilter(QStringLiteral("777"));
+    auto* none = overview->findChild<QLabel*>(QStringLiteral("lblNoMatch"));
+    EXPECT_TRUE(none->isVisible());
+    EXPECT_EQ(none->text(), QStringLiteral("No field matches \"777\""));
+
+    EXPECT_EQ(whatOpens([&] { trigger("mnuBaseTimers"); }).focused, QStringLiteral("lblTime0"));
+    EXPECT_EQ(whatOpens([&] { trigger("mnuMacros"); }).focused, QStringLiteral("Label2_1"));
 }

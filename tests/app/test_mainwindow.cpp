@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, EditorsAreUnusableUntilAFileOpens) {
     EXPECT_TRUE(prompts.messages.empty());
 
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     for (const char* name : EditorMenus) EXPECT_TRUE(enabled(name)) << name;
     for (const char* name : DocumentItems) EXPECT_TRUE(enabled(name)) << name;
     // A later failed open leaves them enabled.
@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, MemoryLayoutChoosesMemorySave4OrAreaCodeItems) {
     for (const char* stored : {"1", "0", "yes"}) {
         store.setValue(QStringLiteral("Configuration/Memory_4"), QLatin1String(stored));
         start();
-        ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+        ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
         const bool four = QLatin1String(stored) == QLatin1String("1");
         EXPECT_EQ(window->settings().fourMemorySaves, four) << stored;
         for (const char* name : mem4) EXPECT_EQ(enabled(name), four) << stored << name;
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, MemoryLayoutChoosesMemorySave4OrAreaCodeItems) {
 TEST_F(MainWindowTest, OpenRefusalsShowTheirMessagesAndChangeNothing) {
     start();
     const QString good = makeFile(QStringLiteral("good.orv"), 0x33);
-    ASSERT_TRUE(window->openFile(good));
+    ASSERT_TRUE(window->session().open(good));
     const Image loaded = window->document().image;
 
     QFile shortFile(dir.filePath(QStringLiteral("short.orv")));
@@ -223,7 +223,7 @@ TEST_F(MainWindowTest, OpenRefusalsShowTheirMessagesAndChangeNothing) {
     };
     for (const Case& c : cases) {
         prompts.messages.clear();
-        EXPECT_FALSE(window->openFile(c.path));
+        EXPECT_FALSE(window->session().open(c.path));
         ASSERT_EQ(prompts.messages.size(), 1u);
         EXPECT_EQ(prompts.messages[0].icon, c.icon);
         EXPECT_EQ(prompts.messages[0].title, QLatin1String(c.title));
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, OpenUsesTheChooserFilterAndShowsThePath) {
 TEST_F(MainWindowTest, ModMarkFollowsEditsAndSaveClearsIt) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     Image& image = window->document().image;
     image[300] = 5;
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
@@ -280,7 +280,7 @@ TEST_F(MainWindowTest, ModMarkFollowsEditsAndSaveClearsIt) {
 TEST_F(MainWindowTest, SaveAsksAboutUnusualAccessFlags) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     Image& image = window->document().image;
     image[Region::BaseBlock] = 0x07;
     image[500] = 9;
@@ -305,7 +305,7 @@ TEST_F(MainWindowTest, SaveAsksAboutUnusualAccessFlags) {
 TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
     start();
     const QString first = makeFile(QStringLiteral("first.orv"));
-    ASSERT_TRUE(window->openFile(first));
+    ASSERT_TRUE(window->session().open(first));
     window->document().image[1000] = 0x77;
 
     prompts.files.push_back(dir.filePath(QStringLiteral("copy.ORV")));
@@ -341,7 +341,7 @@ TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
 TEST_F(MainWindowTest, FailedWriteReportsAndKeepsTheDocumentModified) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     window->document().image[700] = 1;
     const QString unreachable = dir.filePath(QStringLiteral("gone/b.orv"));
     prompts.files.push_back(unreachable);
@@ -360,7 +360,7 @@ TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
     const QByteArray old = dir.read(path);
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     window->document().image[700] = 1;
     const QString fresh = dir.filePath(QStringLiteral("b.orv"));
     prompts.files.push_back(fresh);
@@ -390,7 +390,7 @@ TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
 
 TEST_F(MainWindowTest, ExitQuestionOnlyWhenModifiedAndCancelKeepsRunning) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     window->show();
     window->document().image[900] = 3;
 
@@ -414,7 +414,7 @@ TEST_F(MainWindowTest, ExitQuestionOnlyWhenModifiedAndCancelKeepsRunning) {
 TEST_F(MainWindowTest, YesThenNoSaveKeepsTheProgramOpen) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     window->show();
     window->document().image[900] = 3;
 
@@ -447,7 +447,7 @@ TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
     start();
     const QString first = makeFile(QStringLiteral("first.orv"));
     const QString second = makeFile(QStringLiteral("second.orv"), 0x22);
-    ASSERT_TRUE(window->openFile(first));
+    ASSERT_TRUE(window->session().open(first));
     window->document().image[600] = 8;
 
     // Cancel: no chooser, nothing opens.
@@ -505,7 +505,7 @@ TEST_F(MainWindowTest, RecentFilesComeFromTheStoreAndReachItAtTheEnd) {
     EXPECT_EQ(act("mnuRecent3")->text(), QStringLiteral("&3 /x.orv"));
 
     const QString opened = makeFile(QStringLiteral("n.orv"));
-    ASSERT_TRUE(window->openFile(opened));
+    ASSERT_TRUE(window->session().open(opened));
     EXPECT_TRUE(act("mnuRecent2")->isVisible());
     EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), longPath);
     window->close();
@@ -625,7 +625,7 @@ private:
 
 TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     struct Case {
         const char* item;
         const char* title;
@@ -680,7 +680,7 @@ TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
 
 TEST_F(MainWindowTest, ModifiedMarkIsRewrittenOnlyWhenTheStateChanges) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     EventCounter marks(QEvent::ModifiedChange);
     window->installEventFilter(&marks);
     const auto severalTicks = [] { QTest::qWait(350); };  // the check runs every 100 ms
@@ -707,7 +707,7 @@ TEST_F(MainWindowTest, ModifiedMarkIsRewrittenOnlyWhenTheStateChanges) {
 
 TEST_F(MainWindowTest, KeptAndModelessEditorsAndTheAreaCodeTables) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     // The scheduler and the print dialog are built once and keep their state between openings.
     for (const char* item : {"mnuScheduler", "mnuPrint"}) {
         const QString title = titleOfDialogOpenedBy(act(item));
@@ -759,7 +759,7 @@ TEST_F(MainWindowTest, KeptAndModelessEditorsAndTheAreaCodeTables) {
 
 TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheLayout) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     trigger("mnuRepeaterConfig");
     QDialog* config = window->findChild<QDialog*>(QStringLiteral("frmConfig"));
     ASSERT_NE(config, nullptr);
@@ -801,7 +801,7 @@ TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheL
 TEST_F(MainWindowTest, SaveAsksBeforeWritingOverAnotherProgramsChanges) {
     start();
     const QString path = makeFile(QStringLiteral("club.orv"));
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     window->document().image[700] = 7;
     QByteArray theirs(ImageSize, 0x11);
     theirs[Region::BaseBlock] = 0x01;
@@ -846,7 +846,7 @@ TEST_F(MainWindowTest, SaveAsksBeforeSplittingAFilesNamesAndShowsControlCharacte
     const QString path = makeFile(QStringLiteral("club\nnet.orv"));
     const QString other = dir.filePath(QStringLiteral("backup.orv"));
     ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     const QString shown = dir.filePath(QStringLiteral("club\\nnet.orv"));
     EXPECT_EQ(window->panelText(1), shown + QLatin1Char(' '));
     EXPECT_EQ(act("mnuRecent1")->text(), QStringLiteral("&1 ..") + shown.right(25));
@@ -919,7 +919,7 @@ TEST_F(MainWindowTest, OverviewShowsFiltersFollowsTheImageAndOpensTheFieldsEdito
     auto* overview = window->findChild<OverviewPane*>();
     ASSERT_TRUE(overview);
     EXPECT_FALSE(overview->isVisible());  // the hint, until a file is open
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     window->show();
     EXPECT_TRUE(overview->isVisible());
 
@@ -953,7 +953,7 @@ TEST_F(MainWindowTest, OverviewShowsFiltersFollowsTheImageAndOpensTheFieldsEdito
 
 TEST_F(MainWindowTest, FilteringTheOverviewAgainAndAgainKeepsNoMemory) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     window->show();
     auto* overview = window->findChild<OverviewPane*>();
     const QString words[] = {QStringLiteral("timer"), QStringLiteral("macro"), {},
@@ -1015,7 +1015,7 @@ TEST(EditorTable, EveryAreaOpensItsEditorsAndEveryFieldFindsItsOwn) {
 
 TEST_F(MainWindowTest, CompareWithSavedShowsTheChangeAndCopyToDocumentTakesItBack) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     const Image saved = window->document().image;
     const Fields::FieldList& fields = Fields::catalogue(true);
     const auto timer = std::find_if(fields.begin(), fields.end(), [](const Fields::Field& field) {
@@ -1054,7 +1054,7 @@ TEST_F(MainWindowTest, CompareWithSavedShowsTheChangeAndCopyToDocumentTakesItBac
 // The overview's way in selects the field's group, tab or bank and focuses the field.
 TEST_F(MainWindowTest, OpeningAFieldFromTheOverviewShowsItsGroupTabOrBank) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     window->show();
     // clang-format off
     const struct { const char* key; const char* title; const char* focused; } cases[] = {
@@ -1086,7 +1086,7 @@ TEST_F(MainWindowTest, UndoAllGivesTheOpenedImageAndRedoAllTheEditedOne) {
     for (int round = 0; round < 4; ++round) {
         QByteArray bytes(ImageSize, 0);
         for (char& b : bytes) b = static_cast<char>(random() % 13);
-        ASSERT_TRUE(window->openFile(dir.write(QStringLiteral("r%1.orv").arg(round), bytes)));
+        ASSERT_TRUE(window->session().open(dir.write(QStringLiteral("r%1.orv").arg(round), bytes)));
         const Image opened = window->document().image;
         Image source;
         for (std::uint8_t& b : source) b = std::uint8_t(random() % 13);
@@ -1114,7 +1114,7 @@ TEST_F(MainWindowTest, UndoAllGivesTheOpenedImageAndRedoAllTheEditedOne) {
 
 TEST_F(MainWindowTest, UndoNamesTheStepAndWorksInsideTheEditor) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"), 0x05)));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"), 0x05)));
     const Image opened = window->document().image;
     QAction* undo = act("mnuUndo");
     EXPECT_FALSE(undo->isEnabled());
@@ -1162,6 +1162,6 @@ TEST_F(MainWindowTest, UndoNamesTheStepAndWorksInsideTheEditor) {
     window->document().image[500] ^= 1;
     window->refreshModified();
     EXPECT_TRUE(undo->isEnabled());
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("b.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("b.orv"))));
     EXPECT_FALSE(undo->isEnabled());
 }

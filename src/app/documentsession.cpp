@@ -12,22 +12,11 @@
 #include "ui/prompts.h"
 #include "ui/windows.h"
 
-namespace {
-
-// The time a copy was written, as the start-up question says it.
-QString writtenAt(long long seconds) {
-    return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
-}
-
-}  // namespace
-
 DocumentSession::DocumentSession(Prompts& prompts, Settings& settings, QObject* parent)
     : QObject(parent), m_prompts(prompts), m_settings(settings) {
     m_watch = new ImageWatch(m_doc.image, this);
     m_watch->setNamer([this](const Fields::ByteRanges& ranges) { return stepName(ranges); });
 }
-
-DocumentSession::~DocumentSession() = default;
 
 QString DocumentSession::fileFilter() { return QString::fromLatin1(Texts::FileFilter); }
 
@@ -60,9 +49,8 @@ bool DocumentSession::open(const QString& path) {
 
 void DocumentSession::openWithChooser() {
     if (!askToSaveChanges()) return;
-    const QString path = m_prompts.chooseOpenFile(fileFilter(), lastFolder());
-    m_chooserFileName = path;
-    if (!path.isEmpty()) open(path);
+    m_chooserFileName = m_prompts.chooseOpenFile(fileFilter(), lastFolder());
+    if (!m_chooserFileName.isEmpty()) open(m_chooserFileName);
 }
 
 void DocumentSession::openNamed(const QString& path) {
@@ -85,12 +73,6 @@ void DocumentSession::openHanded(const QString& path, bool editorOpen) {
     openNamed(path);
 }
 
-std::optional<Image> DocumentSession::readOther(const QString& path) {
-    Image other;
-    if (!acceptOpened(whileBusy([&] { return readImageFile(path, other); }))) return std::nullopt;
-    return other;
-}
-
 bool DocumentSession::acceptOpened(OpenStatus status) {
     if (status == OpenStatus::BadNameOrLength)
         m_prompts.message(Icon::Warning, QString::fromLatin1(Texts::FilenameErrorTitle),
@@ -99,13 +81,6 @@ bool DocumentSession::acceptOpened(OpenStatus status) {
         m_prompts.message(Icon::Error, QString::fromLatin1(Texts::OpenErrorTitle),
                           QString::fromLatin1(Texts::OpenErrorText));
     return status == OpenStatus::Loaded;
-}
-
-bool DocumentSession::checkSaveName(const QString& path) {
-    if (hasOrvExtension(path)) return true;
-    m_prompts.message(Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
-                      QString::fromLatin1(Texts::SaveNameErrorText));
-    return false;
 }
 
 bool DocumentSession::confirmAccessFlags() {
@@ -122,7 +97,10 @@ bool DocumentSession::written(const QString& path, const WriteStatus& status) {
                               .arg(visibleFileName(path), status.reason));
         return false;
     }
+    // The file written is the document's, among the recent files (a Save's own file already is).
+    m_settings.addRecentFile(path);
     check();
+    emit fileStateChanged();
     return true;
 }
 
@@ -152,26 +130,24 @@ bool DocumentSession::save() {
     if (!confirmOverwriteOtherChanges()) return false;
     const WriteStatus status =
         whileBusy([&] { return m_doc.save(replacementCheck(m_doc.fileName())); });
-    if (!written(m_doc.fileName(), status)) return false;
-    emit fileStateChanged();
-    return true;
+    return written(m_doc.fileName(), status);
 }
 
 bool DocumentSession::saveAs() {
     const QString path = m_prompts.chooseSaveFile(fileFilter(), lastFolder());
     m_chooserFileName = path;
     if (path.isEmpty()) return false;
-    if (!checkSaveName(path)) return false;
+    if (!hasOrvExtension(path)) {
+        m_prompts.message(Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
+                          QString::fromLatin1(Texts::SaveNameErrorText));
+        return false;
+    }
     if (!confirmAccessFlags()) return false;
     // Over the document's own file, Save As is a Save.
     if (m_doc.nameKnown() && (path == m_doc.fileName() || isSameFile(path, m_doc.fileName())) &&
         !confirmOverwriteOtherChanges())
         return false;
-    if (!written(path, whileBusy([&] { return m_doc.saveAs(path, replacementCheck(path)); })))
-        return false;
-    m_settings.addRecentFile(path);
-    emit fileStateChanged();
-    return true;
+    return written(path, whileBusy([&] { return m_doc.saveAs(path, replacementCheck(path)); }));
 }
 
 bool DocumentSession::askToSaveChanges() {
@@ -258,7 +234,9 @@ void DocumentSession::takeUpRecovery(const QString& path) {
                 tr("The editor was not closed properly, and its last changes "
                    "could not be kept. Recover the unsaved changes to %1 as they "
                    "were at %2, an older state?")
-                    .arg(visibleFileName(older.state.fileName), writtenAt(older.written)),
+                    .arg(visibleFileName(older.state.fileName),
+                         QLocale::system().toString(QDateTime::fromSecsSinceEpoch(older.written),
+                                                    QLocale::ShortFormat)),
                 Answer::Yes)) {
             recover(older.state);
             takenOlder = true;

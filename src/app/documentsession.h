@@ -21,7 +21,6 @@ class DocumentSession : public QObject {
 public:
     // `settings` gives the memory layout and takes the files opened and saved as recent files.
     DocumentSession(Prompts& prompts, Settings& settings, QObject* parent = nullptr);
-    ~DocumentSession() override;
 
     Document& document() { return m_doc; }
     // Where the image changes hands: the views refresh from its change signal.
@@ -41,13 +40,10 @@ public:
     // A file handed over by a later start. While `editorOpen` (an editor or another dialog whose
     // image must not change under it) the user is told instead.
     void openHanded(const QString& path, bool editorOpen);
-    // Another file read under the open rules and messages, never to be written; nothing when it
-    // could not be read.
-    std::optional<Image> readOther(const QString& path);
+    // The open rules' messages for a file that could not be read; true when it was.
+    bool acceptOpened(OpenStatus status);
     bool save();
     bool saveAs();
-    bool checkSaveName(const QString& path);
-    bool confirmAccessFlags();
     // The question before unsaved changes are left (another file, the end); true when they may be.
     bool askToSaveChanges();
 
@@ -72,9 +68,9 @@ signals:
     void keepingChanged();
 
 private:
-    // The open rules' messages for a file that could not be read; true when it was.
-    bool acceptOpened(OpenStatus status);
-    // Reports a write that failed; true when it went through.
+    bool confirmAccessFlags();
+    // Reports a write that failed; true when it went through, and the file written is the
+    // document's.
     bool written(const QString& path, const WriteStatus& status);
     // Asked just before the document's own file is written over: true when it is unchanged on
     // disk since it was opened or saved, or the user chose to save over the other program's

@@ -71,7 +71,6 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     QFont hintFont = m_centreText->font();
     hintFont.setPointSizeF(14);
     m_centreText->setFont(hintFont);
-    buildEditMenu();
     m_overview = new OverviewPane(document().image, this);
     connect(m_session->watch(), &ImageWatch::changed, m_overview, &OverviewPane::refresh);
     connect(m_session, &DocumentSession::fileStateChanged, this, &MainWindow::showDocument);
@@ -200,6 +199,22 @@ void MainWindow::buildMenus() {
     });
     connect(action(QStringLiteral("mnuCompareSaved")), &QAction::triggered, this,
             [this] { compareWith(document().fileName()); });
+    // Undo and Redo name the step they take back.
+    QAction* undo = action(QStringLiteral("mnuUndo"));
+    undo->setShortcuts(ImageWatch::undoKeys());
+    QAction* redo = action(QStringLiteral("mnuRedo"));
+    redo->setShortcuts(ImageWatch::redoKeys());
+    ImageWatch* watch = m_session->watch();
+    connect(undo, &QAction::triggered, watch, &ImageWatch::undo);
+    connect(redo, &QAction::triggered, watch, &ImageWatch::redo);
+    const auto name = [watch, undo, redo] {
+        undo->setEnabled(watch->canUndo());
+        undo->setText(watch->canUndo() ? tr("&Undo %1").arg(watch->undoName()) : tr("&Undo"));
+        redo->setEnabled(watch->canRedo());
+        redo->setText(watch->canRedo() ? tr("&Redo %1").arg(watch->redoName()) : tr("&Redo"));
+    };
+    connect(watch, &ImageWatch::historyChanged, this, name);
+    name();
 }
 
 void MainWindow::buildStatusBar() {
@@ -297,9 +312,9 @@ void MainWindow::endForSignal() {
 
 void MainWindow::compareWith(const QString& path) {
     if (path.isEmpty()) return;
-    // The other file is read once, and never written.
-    const std::optional<Image> other = m_session->readOther(path);
-    if (!other) return;
+    // The other file is read under the editor's open rules and messages, once, and never written.
+    Image other;
+    if (!m_session->acceptOpened(whileBusy([&] { return readImageFile(path, other); }))) return;
     const bool opening = !m_compare;
     if (opening) {
         ImageWatch* watch = m_session->watch();
@@ -311,31 +326,12 @@ void MainWindow::compareWith(const QString& path) {
         connect(watch, &ImageWatch::changed, m_compare, &CompareWindow::refresh);
         connect(this, &MainWindow::memoryLayoutChanged, m_compare, &CompareWindow::refresh);
     }
-    m_compare->compareWith(*other, visibleFileName(QFileInfo(path).fileName()));
+    m_compare->compareWith(other, visibleFileName(QFileInfo(path).fileName()));
     m_compare->show();
     // Made to fit a small screen or a large scale, in the middle of it.
     if (opening) centreOnScreen(m_compare);
     m_compare->raise();
     m_compare->activateWindow();
-}
-
-void MainWindow::buildEditMenu() {
-    // Undo and Redo name the step they take back.
-    QAction* undo = action(QStringLiteral("mnuUndo"));
-    undo->setShortcuts(ImageWatch::undoKeys());
-    QAction* redo = action(QStringLiteral("mnuRedo"));
-    redo->setShortcuts(ImageWatch::redoKeys());
-    ImageWatch* watch = m_session->watch();
-    connect(undo, &QAction::triggered, watch, &ImageWatch::undo);
-    connect(redo, &QAction::triggered, watch, &ImageWatch::redo);
-    const auto name = [watch, undo, redo] {
-        undo->setEnabled(watch->canUndo());
-        undo->setText(watch->canUndo() ? tr("&Undo %1").arg(watch->undoName()) : tr("&Undo"));
-        redo->setEnabled(watch->canRedo());
-        redo->setText(watch->canRedo() ? tr("&Redo %1").arg(watch->redoName()) : tr("&Redo"));
-    };
-    connect(watch, &ImageWatch::historyChanged, this, name);
-    name();
 }
 
 void MainWindow::storeSettings() {

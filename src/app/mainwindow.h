@@ -8,9 +8,7 @@
 #include <functional>
 
 #include "app/documentsession.h"
-#include "core/settings.h"
 
-class Prompts;
 class QDialog;
 class QLabel;
 class QSettings;
@@ -81,7 +79,6 @@ private:
     void openEditor(const EditorRow& row, const std::function<void(QDialog*)>& shown = {});
     // Shows the comparison of the document with the configuration file at `path`.
     void compareWith(const QString& path);
-    void buildEditMenu();
     QDialog* buildEditor(const EditorRow& row);
     void showModeless(const EditorRow& row);
     // The program ends: the modeless editors close without their own questions.

@@ -1,5 +1,6 @@
-// Unsaved work outlives the editor: the recovery copy the main window keeps and removes, the
-// start-up question, a copy of the editor killed at random instants, and the end signals.
+// Unsaved work outlives the editor: the recovery copy the document session keeps and removes as
+// the main window drives it, the start-up question, a copy of the editor killed at random
+// instants, and the end signals.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>

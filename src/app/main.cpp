@@ -139,11 +139,12 @@ int main(int argc, char** argv) {
     window.show();
     window.setStartNotice(notice, noticeDetail);
     // Without the lock another copy may be keeping its own copy at the same place.
-    if (lock.outcome() == InstanceLock::Outcome::Held) window.takeUpRecovery(recoveryPath());
+    if (lock.outcome() == InstanceLock::Outcome::Held)
+        window.session().takeUpRecovery(recoveryPath());
     if (nameProblem)
         prompts.message(Icon::Warning, tr("Open File"), nameProblem->trimmed());
     else if (!arguments.file.isEmpty())
-        window.openNamedFile(arguments.file);
+        window.session().openNamed(arguments.file);
     receiver.setHandler([&window](const QString& path) { window.openHandedFile(path); });
     return app.exec();
 }

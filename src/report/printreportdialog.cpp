@@ -199,11 +199,7 @@ void PrintReportDialog::printReport() {
 
 void PrintReportDialog::previewReport() {
     if (!anyChecked()) return;
-    ReportDocument document;
-    {
-        const BusyPointer busy;
-        document = composeChecked();
-    }
+    const ReportDocument document = whileBusy([this] { return composeChecked(); });
     // "Print..." in the preview is the print button's run: the same chooser, jobs and status.
     m_ports->preview(document, [this] { printReport(); });
 }
@@ -233,11 +229,7 @@ void PrintReportDialog::exportPdf() {
             return;
         }
     }
-    QString failure;
-    {
-        const BusyPointer busy;
-        failure = writeReportPdf(composeChecked(), path);
-    }
+    const QString failure = whileBusy([&] { return writeReportPdf(composeChecked(), path); });
     if (!failure.isEmpty()) {
         refuse(failure);
         return;

@@ -37,3 +37,9 @@ public:
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
+
+// Runs `work` under the busy pointer and gives back what it gives.
+auto whileBusy(const auto& work) {
+    const BusyPointer busy;
+    return work();
+}

@@ -54,13 +54,13 @@ int main(int argc, char** argv) {
     InstanceLock lock = acquireInstanceLock(dir.filePath(QStringLiteral("orvedit.lock")));
     MainWindow window(prompts, store);
     endOnSignals(&window, lock, [&window] { window.endForSignal(); });
-    if (!window.openFile(dir.filePath(QStringLiteral("club.orv")))) return 3;
-    window.takeUpRecovery(dir.filePath(QStringLiteral("orvedit.recovery")));
+    if (!window.session().open(dir.filePath(QStringLiteral("club.orv")))) return 3;
+    window.session().takeUpRecovery(dir.filePath(QStringLiteral("orvedit.recovery")));
     Image& image = window.document().image;
 
     if (mode == "signal") {
         image[300] ^= 0x5A;
-        while (!window.recoveryKeeper()->kept()) runFor(20);
+        while (!window.session().recoveryKeeper()->kept()) runFor(20);
         image[301] ^= 0xA5;
         window.settings().fontName = QStringLiteral("Courier New");
         std::puts("ready");
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
         field.store(image, field.answerFor(field.text(source)));
         logLine(log, "state " + hashOf(image));
         runFor(int(random() % 120));
-        const auto& kept = window.recoveryKeeper()->kept();
+        const auto& kept = window.session().recoveryKeeper()->kept();
         const QByteArray keptNow = kept ? hashOf(kept->image) : QByteArray();
         if (keptNow != keptShown) logLine(log, "kept " + keptNow);
         keptShown = keptNow;

@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, EditorsAreUnusableUntilAFileOpens) {
     EXPECT_TRUE(prompts.messages.empty());
 
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     for (const char* name : EditorMenus) EXPECT_TRUE(enabled(name)) << name;
     for (const char* name : DocumentItems) EXPECT_TRUE(enabled(name)) << name;
     // A later failed open leaves them enabled.
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, MemoryLayoutChoosesMemorySave4OrAreaCodeItems) {
     for (const char* stored : {"1", "0", "yes"}) {
         store.setValue(QStringLiteral("Configuration/Memory_4"), QLatin1String(stored));
         start();
-        ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+        ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
         const bool four = QLatin1String(stored) == QLatin1String("1");
         EXPECT_EQ(window->settings().fourMemorySaves, four) << stored;
         for (const char* name : mem4) EXPECT_EQ(enabled(name), four) << stored << name;
@@ -200,52 +200,18 @@ TEST_F(MainWindowTest, MemoryLayoutChoosesMemorySave4OrAreaCodeItems) {
     EXPECT_FALSE(enabled("mnuPrefixes"));
 }
 
-TEST_F(MainWindowTest, OpenRefusalsShowTheirMessagesAndChangeNothing) {
+TEST_F(MainWindowTest, OpenUsesTheChooserFilterAndShowsThePathEscaped) {
     start();
-    const QString good = makeFile(QStringLiteral("good.orv"), 0x33);
-    ASSERT_TRUE(window->openFile(good));
-    const Image loaded = window->document().image;
-
-    QFile shortFile(dir.filePath(QStringLiteral("short.orv")));
-    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
-    shortFile.write(QByteArray(8191, 'x'));
-    shortFile.close();
-
-    struct Case {
-        QString path;
-        Icon icon;
-        const char* title;
-        const char* text;
-    } cases[] = {
-        {shortFile.fileName(), Icon::Warning, "Filename Error",
-         "Error, Incorrect ORVANE Filename or File is Corrupted"},
-        {dir.filePath(QStringLiteral("missing.txt")), Icon::Error, "ORVANE File Open",
-         "ORVANE File Open Error!\nFile May Be Missing"},
-    };
-    for (const Case& c : cases) {
-        prompts.messages.clear();
-        EXPECT_FALSE(window->openFile(c.path));
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].icon, c.icon);
-        EXPECT_EQ(prompts.messages[0].title, QLatin1String(c.title));
-        EXPECT_EQ(prompts.messages[0].text, QLatin1String(c.text));
-        EXPECT_EQ(window->document().image, loaded);
-        EXPECT_EQ(window->document().fileName(), good);
-        EXPECT_EQ(window->panelText(1), good + QLatin1Char(' '));
-        EXPECT_EQ(window->settings().recentFiles[0], good);
-    }
-}
-
-TEST_F(MainWindowTest, OpenUsesTheChooserFilterAndShowsThePath) {
-    start();
-    const QString path = makeFile(QStringLiteral("club.orv"), 0x42);
+    const QString path = makeFile(QStringLiteral("club\nnet.orv"), 0x42);
+    const QString shown = dir.filePath(QStringLiteral("club\\nnet.orv"));
     prompts.files.push_back(QString());  // cancelled: nothing happens
     trigger("mnuOpen");
     EXPECT_EQ(prompts.lastFilter, QStringLiteral("ORVANE File(s) *.orv) (*.orv)"));
     EXPECT_FALSE(enabled("mnuSave"));
     prompts.files.push_back(path);
     trigger("mnuOpen");
-    EXPECT_EQ(window->panelText(1), path + QLatin1Char(' '));
+    EXPECT_EQ(window->panelText(1), shown + QLatin1Char(' '));
+    EXPECT_EQ(act("mnuRecent1")->text(), QStringLiteral("&1 ..") + shown.right(25));
     EXPECT_EQ(window->document().fileName(), path);
     EXPECT_EQ(window->document().reportFileName(), path);
     EXPECT_TRUE(window->document().nameKnown());
@@ -257,7 +223,7 @@ TEST_F(MainWindowTest, OpenUsesTheChooserFilterAndShowsThePath) {
 TEST_F(MainWindowTest, ModMarkFollowsEditsAndSaveClearsIt) {
     start();
     const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     Image& image = window->document().image;
     image[300] = 5;
     EXPECT_EQ(mod(), QStringLiteral("Mod"));
@@ -278,120 +244,23 @@ TEST_F(MainWindowTest, ModMarkFollowsEditsAndSaveClearsIt) {
     EXPECT_EQ(static_cast<std::uint8_t>(saved[301]), 0xFE);
 }
 
-TEST_F(MainWindowTest, SaveAsksAboutUnusualAccessFlags) {
-    start();
-    const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->openFile(path));
-    Image& image = window->document().image;
-    image[Region::BaseBlock] = 0x07;
-    image[500] = 9;
-    prompts.answers.push_back(Answer::No);
-    trigger("mnuSave");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNo);
-    EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
-    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Alert"));
-    EXPECT_EQ(
-        prompts.messages[0].text,
-        QStringLiteral("\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"));
-    EXPECT_EQ(dir.read(path)[500], 0);
-    EXPECT_EQ(mod(), QStringLiteral("Mod"));
-
-    prompts.answers.push_back(Answer::Yes);
-    trigger("mnuSave");
-    EXPECT_EQ(dir.read(path)[500], 9);
-    EXPECT_TRUE(mod().isEmpty());
-}
-
-TEST_F(MainWindowTest, SaveAsChecksTheNameThenWritesAndTakesTheName) {
+TEST_F(MainWindowTest, SaveAsShowsAndListsTheNewName) {
     start();
     const QString first = makeFile(QStringLiteral("first.orv"));
-    ASSERT_TRUE(window->openFile(first));
+    ASSERT_TRUE(window->session().open(first));
     window->document().image[1000] = 0x77;
-
-    prompts.files.push_back(dir.filePath(QStringLiteral("copy.ORV")));
-    trigger("mnuSaveAs");
-    // The chooser opens in the open file's folder, with no file name proposed.
-    EXPECT_EQ(prompts.lastChooserStart, QFileInfo(first).absolutePath());
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
-    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Error"));
-    EXPECT_EQ(prompts.messages[0].text,
-              QStringLiteral("Error, Filename must contain the extension .orv."));
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("copy.ORV"))));
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("copy.ORV.orv"))));
-
     const QString second = dir.filePath(QStringLiteral("second.orv"));
     prompts.files.push_back(second);
     trigger("mnuSaveAs");
-    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(second)[1000]), 0x77);
-    EXPECT_EQ(window->document().fileName(), second);
-    EXPECT_EQ(window->document().reportFileName(), first);  // only opening sets it
     EXPECT_EQ(window->panelText(1), second + QLatin1Char(' '));
-    EXPECT_EQ(window->settings().recentFiles[0], second);
-    EXPECT_EQ(window->settings().recentFiles[1], first);
-    EXPECT_TRUE(act("mnuRecent2")->isVisible());
-
-    // Save after Save As writes to the new name.
-    window->document().image[1001] = 0x66;
-    trigger("mnuSave");
-    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(second)[1001]), 0x66);
-    EXPECT_EQ(dir.read(first)[1001], 0);
-}
-
-TEST_F(MainWindowTest, FailedWriteReportsAndKeepsTheDocumentModified) {
-    start();
-    const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->openFile(path));
-    window->document().image[700] = 1;
-    const QString unreachable = dir.filePath(QStringLiteral("gone/b.orv"));
-    prompts.files.push_back(unreachable);
-    trigger("mnuSaveAs");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].icon, Icon::Error);
-    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Error"));
-    EXPECT_TRUE(prompts.messages[0].text.contains(unreachable));
-    EXPECT_EQ(window->document().fileName(), path);
-    EXPECT_EQ(window->panelText(1), path + QLatin1Char(' '));
-    EXPECT_EQ(window->settings().recentFiles[0], path);
-    EXPECT_EQ(mod(), QStringLiteral("Mod"));
-}
-
-TEST_F(MainWindowTest, FullDiskSaveKeepsTheFileAndTheEdits) {
-    start();
-    const QString path = makeFile(QStringLiteral("a.orv"));
-    const QByteArray old = dir.read(path);
-    ASSERT_TRUE(window->openFile(path));
-    window->document().image[700] = 1;
-    const QString fresh = dir.filePath(QStringLiteral("b.orv"));
-    prompts.files.push_back(fresh);
-    {
-        const FileSizeLimit limit(4096);
-        ASSERT_TRUE(limit.active());
-        trigger("mnuSave");
-        trigger("mnuSaveAs");
-    }
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    const QString targets[] = {path, fresh};
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(prompts.messages[i].title, QStringLiteral("File Save Error"));
-        EXPECT_TRUE(prompts.messages[i].text.contains(targets[i])) << i;
-        EXPECT_TRUE(prompts.messages[i].text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
-            << i;
-    }
-    EXPECT_EQ(dir.read(path), old);
-    EXPECT_FALSE(QFile::exists(fresh));
-    EXPECT_EQ(window->document().fileName(), path);
-    EXPECT_EQ(mod(), QStringLiteral("Mod"));
-    // With room again the same Save goes through.
-    trigger("mnuSave");
-    EXPECT_EQ(dir.read(path)[700], 1);
-    EXPECT_EQ(mod(), QString());
+    EXPECT_EQ(act("mnuRecent1")->text(), recentFileCaption(1, second));
+    EXPECT_EQ(act("mnuRecent2")->text(), recentFileCaption(2, first));
+    EXPECT_TRUE(mod().isEmpty());
 }
 
 TEST_F(MainWindowTest, ExitQuestionOnlyWhenModifiedAndCancelKeepsRunning) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     window->show();
     window->document().image[900] = 3;
 
@@ -412,83 +281,6 @@ TEST_F(MainWindowTest, ExitQuestionOnlyWhenModifiedAndCancelKeepsRunning) {
     EXPECT_TRUE(store.contains(QStringLiteral("Startup/Password")));
 }
 
-TEST_F(MainWindowTest, YesThenNoSaveKeepsTheProgramOpen) {
-    start();
-    const QString path = makeFile(QStringLiteral("a.orv"));
-    ASSERT_TRUE(window->openFile(path));
-    window->show();
-    window->document().image[900] = 3;
-
-    // Yes, then the Save As chooser is cancelled: still running, changes kept.
-    prompts.answers.push_back(Answer::Yes);
-    prompts.files.push_back(QString());
-    EXPECT_FALSE(window->close());
-    // Yes, then a refused name.
-    prompts.answers.push_back(Answer::Yes);
-    prompts.files.push_back(dir.filePath(QStringLiteral("x.txt")));
-    EXPECT_FALSE(window->close());
-    // Yes, then a write that fails.
-    prompts.answers.push_back(Answer::Yes);
-    prompts.files.push_back(dir.filePath(QStringLiteral("gone/x.orv")));
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->document().image[900], 3);
-    EXPECT_FALSE(store.contains(QStringLiteral("Startup/Password")));
-
-    // Yes and a good name: saved, settings written, the program ends.
-    const QString saved = dir.filePath(QStringLiteral("saved.orv"));
-    prompts.answers.push_back(Answer::Yes);
-    prompts.files.push_back(saved);
-    EXPECT_TRUE(window->close());
-    EXPECT_EQ(dir.read(saved)[900], 3);
-    EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), saved);
-}
-
-TEST_F(MainWindowTest, OpeningAnotherFileAsksAboutUnsavedChanges) {
-    start();
-    const QString first = makeFile(QStringLiteral("first.orv"));
-    const QString second = makeFile(QStringLiteral("second.orv"), 0x22);
-    ASSERT_TRUE(window->openFile(first));
-    window->document().image[600] = 8;
-
-    // Cancel: no chooser, nothing opens.
-    prompts.answers.push_back(Answer::Cancel);
-    trigger("mnuOpen");
-    EXPECT_EQ(prompts.openChooserCalls, 0);
-    EXPECT_EQ(window->document().fileName(), first);
-    EXPECT_EQ(prompts.messages.back().title, QStringLiteral("ORVANE Editor"));
-
-    // Yes but the Save As is cancelled: nothing opens.
-    prompts.answers.push_back(Answer::Yes);
-    prompts.files.push_back(QString());
-    trigger("mnuOpen");
-    EXPECT_EQ(prompts.openChooserCalls, 0);
-    EXPECT_EQ(window->document().image[600], 8);
-
-    // Yes and saved: then the chooser opens the other file.
-    const QString kept = dir.filePath(QStringLiteral("kept.orv"));
-    prompts.answers.push_back(Answer::Yes);
-    prompts.files.push_back(kept);
-    prompts.files.push_back(second);
-    trigger("mnuOpen");
-    EXPECT_EQ(dir.read(kept)[600], 8);
-    EXPECT_EQ(window->document().fileName(), second);
-    EXPECT_EQ(window->document().image[600], 0x22);
-
-    // No through a recent-file entry: opens without saving.
-    window->document().image[601] = 9;
-    ASSERT_EQ(window->settings().recentFiles[2], first);
-    prompts.answers.push_back(Answer::No);
-    trigger("mnuRecent3");
-    EXPECT_EQ(window->document().fileName(), first);
-    EXPECT_EQ(window->document().image[601], 0);
-    EXPECT_EQ(dir.read(second)[601], 0x22);
-    // An unmodified document opens without a question.
-    const size_t asked = prompts.messages.size();
-    trigger("mnuRecent2");
-    EXPECT_EQ(prompts.messages.size(), asked);
-}
-
 TEST_F(MainWindowTest, RecentFilesComeFromTheStoreAndReachItAtTheEnd) {
     start();
     EXPECT_FALSE(act("mnuRecentSep")->isVisible());
@@ -506,13 +298,27 @@ TEST_F(MainWindowTest, RecentFilesComeFromTheStoreAndReachItAtTheEnd) {
     EXPECT_EQ(act("mnuRecent3")->text(), QStringLiteral("&3 /x.orv"));
 
     const QString opened = makeFile(QStringLiteral("n.orv"));
-    ASSERT_TRUE(window->openFile(opened));
+    ASSERT_TRUE(window->session().open(opened));
     EXPECT_TRUE(act("mnuRecent2")->isVisible());
     EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), longPath);
     window->close();
     EXPECT_EQ(store.value(QStringLiteral("Projects/File1")).toString(), opened);
     EXPECT_EQ(store.value(QStringLiteral("Projects/File2")).toString(), longPath);
     EXPECT_EQ(store.value(QStringLiteral("Projects/File4")).toString(), QStringLiteral("/x.orv"));
+}
+
+// Saving the changes first moves the recent entries; the entry chosen is the one opened.
+TEST_F(MainWindowTest, ARecentEntryOpensItsFileAfterTheChangesAreSaved) {
+    start();
+    const QString chosen = makeFile(QStringLiteral("chosen.orv"), 0x22);
+    ASSERT_TRUE(window->session().open(chosen));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("open.orv"))));
+    window->document().image[600] = 8;
+    prompts.answers = {Answer::Yes};
+    prompts.files = {dir.filePath(QStringLiteral("saved.orv"))};
+    trigger("mnuRecent2");
+    EXPECT_EQ(window->document().fileName(), chosen);
+    EXPECT_EQ(window->document().image[600], 0x22);
 }
 
 TEST_F(MainWindowTest, PrinterFontChooserKeepsOrTakesTheChoice) {
@@ -626,7 +432,7 @@ private:
 
 TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     struct Case {
         const char* item;
         const char* title;
@@ -681,7 +487,7 @@ TEST_F(MainWindowTest, EditorMenusOpenTheirDialogsOnTheChosenBlock) {
 
 TEST_F(MainWindowTest, ModifiedMarkIsRewrittenOnlyWhenTheStateChanges) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     EventCounter marks(QEvent::ModifiedChange);
     window->installEventFilter(&marks);
     const auto severalTicks = [] { QTest::qWait(350); };  // the check runs every 100 ms
@@ -708,7 +514,7 @@ TEST_F(MainWindowTest, ModifiedMarkIsRewrittenOnlyWhenTheStateChanges) {
 
 TEST_F(MainWindowTest, KeptAndModelessEditorsAndTheAreaCodeTables) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     // The scheduler and the print dialog are built once and keep their state between openings.
     for (const char* item : {"mnuScheduler", "mnuPrint"}) {
         const QString title = titleOfDialogOpenedBy(act(item));
@@ -760,7 +566,7 @@ TEST_F(MainWindowTest, KeptAndModelessEditorsAndTheAreaCodeTables) {
 
 TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheLayout) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     trigger("mnuRepeaterConfig");
     QDialog* config = window->findChild<QDialog*>(QStringLiteral("frmConfig"));
     ASSERT_NE(config, nullptr);
@@ -797,75 +603,6 @@ TEST_F(MainWindowTest, RepeaterConfigurationIsOneModelessDialogThatReappliesTheL
     EXPECT_TRUE(enabled("mnuPrefixes"));
     EXPECT_FALSE(enabled("mnuMemCodes4"));
     EXPECT_FALSE(enabled("mnuMemZones4"));
-}
-
-TEST_F(MainWindowTest, SaveAsksBeforeWritingOverAnotherProgramsChanges) {
-    start();
-    const QString path = makeFile(QStringLiteral("club.orv"));
-    ASSERT_TRUE(window->openFile(path));
-    window->document().image[700] = 7;
-    QByteArray theirs(ImageSize, 0x11);
-    theirs[Region::BaseBlock] = 0x01;
-    dir.write(QStringLiteral("club.orv"), theirs);
-
-    // The design's own alert comes first; "No" to the new question writes nothing.
-    window->document().image[Region::BaseBlock] = 0x03;
-    prompts.answers = {Answer::Yes, Answer::No};
-    trigger("mnuSave");
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("File Save Alert"));
-    EXPECT_EQ(prompts.messages[1].kind, RecordedMessage::YesNo);
-    EXPECT_EQ(prompts.messages[1].icon, Icon::Warning);
-    EXPECT_EQ(prompts.messages[1].text,
-              path + " was changed by another program since it was opened. Save over it?");
-    EXPECT_EQ(dir.read(path), theirs);
-    EXPECT_EQ(mod(), QStringLiteral("Mod"));
-
-    // Save As onto the same file asks too; "Yes" writes, and the next save asks nothing.
-    window->document().image[Region::BaseBlock] = 0x01;
-    prompts.messages.clear();
-    prompts.files = {path};
-    prompts.answers = {Answer::Yes};
-    trigger("mnuSaveAs");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(path)[700]), 7);
-    window->document().image[701] = 1;
-    trigger("mnuSave");
-    EXPECT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(path)[701]), 1);
-
-    // A file that is gone is written anew without a question.
-    ASSERT_TRUE(QFile::remove(path));
-    window->document().image[702] = 2;
-    trigger("mnuSave");
-    EXPECT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(path)[702]), 2);
-}
-
-TEST_F(MainWindowTest, SaveAsksBeforeSplittingAFilesNamesAndShowsControlCharactersEscaped) {
-    start();
-    const QString path = makeFile(QStringLiteral("club\nnet.orv"));
-    const QString other = dir.filePath(QStringLiteral("backup.orv"));
-    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
-    ASSERT_TRUE(window->openFile(path));
-    const QString shown = dir.filePath(QStringLiteral("club\\nnet.orv"));
-    EXPECT_EQ(window->panelText(1), shown + QLatin1Char(' '));
-    EXPECT_EQ(act("mnuRecent1")->text(), QStringLiteral("&1 ..") + shown.right(25));
-    const QByteArray old = dir.read(path);
-    window->document().image[700] = 7;
-    prompts.answers = {Answer::No};
-    trigger("mnuSave");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].icon, Icon::Warning);
-    EXPECT_TRUE(prompts.messages[0].text.startsWith(shown + " has 2 names."))
-        << prompts.messages[0].text.toStdString();
-    EXPECT_EQ(dir.read(path), old);
-    EXPECT_EQ(mod(), QStringLiteral("Mod"));
-    prompts.answers = {Answer::Yes};
-    trigger("mnuSave");
-    EXPECT_EQ(static_cast<std::uint8_t>(dir.read(path)[700]), 7);
-    EXPECT_EQ(dir.read(other), old);
-    EXPECT_TRUE(mod().isEmpty());
 }
 
 TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
@@ -920,7 +657,7 @@ TEST_F(MainWindowTest, OverviewShowsFiltersFollowsTheImageAndOpensTheFieldsEdito
     auto* overview = window->findChild<OverviewPane*>();
     ASSERT_TRUE(overview);
     EXPECT_FALSE(overview->isVisible());  // the hint, until a file is open
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     window->show();
     EXPECT_TRUE(overview->isVisible());
 
@@ -954,7 +691,7 @@ TEST_F(MainWindowTest, OverviewShowsFiltersFollowsTheImageAndOpensTheFieldsEdito
 
 TEST_F(MainWindowTest, FilteringTheOverviewAgainAndAgainKeepsNoMemory) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     window->show();
     auto* overview = window->findChild<OverviewPane*>();
     const QString words[] = {QStringLiteral("timer"), QStringLiteral("macro"), {},
@@ -1016,7 +753,7 @@ TEST(EditorTable, EveryAreaOpensItsEditorsAndEveryFieldFindsItsOwn) {
 
 TEST_F(MainWindowTest, CompareWithSavedShowsTheChangeAndCopyToDocumentTakesItBack) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     const Image saved = window->document().image;
     const Fields::FieldList& fields = Fields::catalogue(true);
     const auto timer = std::find_if(fields.begin(), fields.end(), [](const Fields::Field& field) {
@@ -1055,7 +792,7 @@ TEST_F(MainWindowTest, CompareWithSavedShowsTheChangeAndCopyToDocumentTakesItBac
 // The overview's way in selects the field's group, tab or bank and focuses the field.
 TEST_F(MainWindowTest, OpeningAFieldFromTheOverviewShowsItsGroupTabOrBank) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
     window->show();
     // clang-format off
     const struct { const char* key; const char* title; const char* focused; } cases[] = {
@@ -1087,7 +824,7 @@ TEST_F(MainWindowTest, UndoAllGivesTheOpenedImageAndRedoAllTheEditedOne) {
     for (int round = 0; round < 4; ++round) {
         QByteArray bytes(ImageSize, 0);
         for (char& b : bytes) b = static_cast<char>(random() % 13);
-        ASSERT_TRUE(window->openFile(dir.write(QStringLiteral("r%1.orv").arg(round), bytes)));
+        ASSERT_TRUE(window->session().open(dir.write(QStringLiteral("r%1.orv").arg(round), bytes)));
         const Image opened = window->document().image;
         Image source;
         for (std::uint8_t& b : source) b = std::uint8_t(random() % 13);
@@ -1115,7 +852,7 @@ TEST_F(MainWindowTest, UndoAllGivesTheOpenedImageAndRedoAllTheEditedOne) {
 
 TEST_F(MainWindowTest, UndoNamesTheStepAndWorksInsideTheEditor) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"), 0x05)));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"), 0x05)));
     const Image opened = window->document().image;
     QAction* undo = act("mnuUndo");
     EXPECT_FALSE(undo->isEnabled());
@@ -1163,7 +900,7 @@ TEST_F(MainWindowTest, UndoNamesTheStepAndWorksInsideTheEditor) {
     window->document().image[500] ^= 1;
     window->refreshModified();
     EXPECT_TRUE(undo->isEnabled());
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("b.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("b.orv"))));
     EXPECT_FALSE(undo->isEnabled());
 }
 

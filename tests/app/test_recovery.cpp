@@ -1,5 +1,6 @@
-// Unsaved work outlives the editor: the recovery copy the main window keeps and removes, the
-// start-up question, a copy of the editor killed at random instants, and the end signals.
+// Unsaved work outlives the editor: the recovery copy the document session keeps and removes as
+// the main window drives it, the start-up question, a copy of the editor killed at random
+// instants, and the end signals.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -73,10 +74,10 @@ QByteArray hashOf(const Image& image) {
 
 TEST_F(RecoveryTest, KeptWhileModifiedAndRemovedOnSaveOpenOrAConfirmedClose) {
     start();
-    window->takeUpRecovery(copyPath);
+    window->session().takeUpRecovery(copyPath);
     EXPECT_TRUE(prompts.messages.empty());
     const QString path = makeFile(QStringLiteral("club.orv"));
-    ASSERT_TRUE(window->openFile(path));
+    ASSERT_TRUE(window->session().open(path));
     tick();
     EXPECT_EQ(copy().kind, Kind::None);
 
@@ -91,7 +92,7 @@ TEST_F(RecoveryTest, KeptWhileModifiedAndRemovedOnSaveOpenOrAConfirmedClose) {
     tickLater();
     ASSERT_EQ(copy().kind, Kind::Intact);
     prompts.answers = {Answer::No};
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("other.orv"))));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("other.orv"))));
     EXPECT_EQ(copy().kind, Kind::None);
 
     // Cancel keeps the copy with the program; No lets the changes and the copy go.
@@ -115,7 +116,7 @@ TEST_F(RecoveryTest, StartOffersTheCopyAndYesTakesItUpAgainstTheFileAsItWas) {
 
     start();
     prompts.answers = {Answer::Yes};
-    window->takeUpRecovery(copyPath);
+    window->session().takeUpRecovery(copyPath);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNo);
     EXPECT_EQ(prompts.lastPreferred, Answer::Yes);  // Enter loses nothing
@@ -146,7 +147,7 @@ TEST_F(RecoveryTest, ACopyOfAFileThatIsGoneHasNoNameUntilSaveAs) {
 
     start();
     prompts.answers = {Answer::Yes};
-    window->takeUpRecovery(copyPath);
+    window->session().takeUpRecovery(copyPath);
     EXPECT_EQ(window->document().image, state.image);
     EXPECT_EQ(window->panelText(1), QStringLiteral("(recovered) "));
     EXPECT_TRUE(window->action(QStringLiteral("mnuCodesTimers"))->isEnabled());
@@ -168,14 +169,14 @@ TEST_F(RecoveryTest, NoDiscardsTheCopyAndADamagedCopyIsDiscardedWithAMessage) {
     ASSERT_TRUE(Recovery::write(copyPath, leftBehind(path)).ok);
     start();
     prompts.answers = {Answer::No};
-    window->takeUpRecovery(copyPath);
+    window->session().takeUpRecovery(copyPath);
     EXPECT_EQ(copy().kind, Kind::None);
     EXPECT_FALSE(window->document().nameKnown());
 
     dir.write(QStringLiteral("orvedit.recovery"), Recovery::encode(leftBehind(path)).first(9000));
     prompts.messages.clear();
     start();
-    window->takeUpRecovery(copyPath);
+    window->session().takeUpRecovery(copyPath);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::Message);
     EXPECT_TRUE(prompts.messages[0].text.contains(copyPath))
@@ -199,13 +200,13 @@ TEST_F(RecoveryTest, AnythingButTheUsersOwnCopyIsPutAsideAndNamedWithoutHoldingU
         ASSERT_TRUE(c.make(copyPath));
         prompts.messages.clear();
         start();
-        window->takeUpRecovery(copyPath);
+        window->session().takeUpRecovery(copyPath);
         ASSERT_EQ(prompts.messages.size(), 1u);
         const QString aside = copyPath + QStringLiteral(".unreadable");
         EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("moved to ") + aside))
             << prompts.messages[0].text.toStdString();
         // This run keeps its own copy in the place.
-        ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("club.orv"))));
+        ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("club.orv"))));
         window->document().image[900] = 3;
         tick();
         EXPECT_EQ(copy().kind, Kind::Intact);
@@ -219,8 +220,8 @@ TEST_F(RecoveryTest, AnythingButTheUsersOwnCopyIsPutAsideAndNamedWithoutHoldingU
 
 TEST_F(RecoveryTest, AFailedWriteIsSaidAndAfterACrashTheStateKeptBeforeIsOfferedAsOlder) {
     start();
-    window->takeUpRecovery(copyPath);
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("club.orv"))));
+    window->session().takeUpRecovery(copyPath);
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("club.orv"))));
     window->document().image[900] = 3;
     tick();
     const Image kept = window->document().image;
@@ -236,7 +237,7 @@ TEST_F(RecoveryTest, AFailedWriteIsSaidAndAfterACrashTheStateKeptBeforeIsOffered
 
     prompts.answers = {Answer::Yes};
     start();
-    window->takeUpRecovery(copyPath);
+    window->session().takeUpRecovery(copyPath);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("as they were at ")) &&
                 prompts.messages[0].text.endsWith(QStringLiteral(", an older state?")))
@@ -334,7 +335,7 @@ TEST_F(RecoveryTest, AnEditorKilledAtAnyInstantLeavesNothingOrTheLastStateKept) 
         answers.answers = {Answer::Yes};
         QSettings settings(folder.filePath(QStringLiteral("next.ini")), QSettings::IniFormat);
         MainWindow next(answers, settings);
-        next.takeUpRecovery(folder.filePath(QStringLiteral("orvedit.recovery")));
+        next.session().takeUpRecovery(folder.filePath(QStringLiteral("orvedit.recovery")));
         EXPECT_EQ(next.document().image, found.state.image);
         ++offered;
     }

@@ -909,7 +909,7 @@ TEST_F(MainWindowTest, UndoNamesTheStepAndWorksInsideTheEditor) {
 // opened from a menu have their first value field focused.
 TEST_F(MainWindowTest, TheKeyboardLeadsFromTheFilterToTheFieldsAndIntoEveryEditor) {
     start();
-    ASSERT_TRUE(window->openFile(makeFile(QStringLiteral("a.orv"), 0x05)));
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"), 0x05)));
     const Image opened = window->document().image;
     window->show();
     QApplication::setActiveWindow(window.get());

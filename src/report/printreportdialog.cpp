@@ -234,5 +234,5 @@ void PrintReportDialog::exportPdf() {
         refuse(failure);
         return;
     }
-    setStatus(tr("PDF Saved"));
+    setStatus(tr("PDF Saved: %1").arg(visibleFileName(QFileInfo(path).fileName())));
 }

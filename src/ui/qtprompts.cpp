@@ -62,11 +62,14 @@ bool QtPrompts::askOkCancel(Icon icon, const QString& title, const QString& text
 void QtPrompts::beep() { QApplication::beep(); }
 
 QString QtPrompts::chooseOpenFile(const QString& filter, const QString& start) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, filter);
+    // Titled, as a desktop's own chooser shows no title of its own.
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(),
+                                        QApplication::translate("Prompts", "Open"), start, filter);
 }
 
 QString QtPrompts::chooseSaveFile(const QString& filter, const QString& start) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), start, filter);
+    return QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QApplication::translate("Prompts", "Save As"), start, filter);
 }
 
 std::optional<QFont> QtPrompts::choosePrintFont(const QFont& initial) {

@@ -103,6 +103,7 @@ CourtesyTonesDialog::CourtesyTonesDialog(const EditorContext& context, QWidget* 
 
     QVBoxLayout* layout = body();
     layout->addLayout(grid);
+    layout->addWidget(new PlayUnavailableLabel(this));
     layout->addSpacing(8);
     QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

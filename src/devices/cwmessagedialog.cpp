@@ -131,6 +131,7 @@ CwMessageDialog::CwMessageDialog(const EditorContext& context, QWidget* parent)
     QVBoxLayout* layout = body();
     layout->addWidget(frame);
     layout->addLayout(sound);
+    layout->addWidget(new PlayUnavailableLabel(this));
     layout->addLayout(lower);
     QDialog::layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -138,6 +138,20 @@ void SoundPlayer::ended() {
     emit stateChanged();
 }
 
+PlayUnavailableLabel::PlayUnavailableLabel(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("lblPlayUnavailable"));
+    setWordWrap(true);
+    connect(&SoundPlayer::instance(), &SoundPlayer::stateChanged, this,
+            &PlayUnavailableLabel::follow);
+    follow();
+}
+
+void PlayUnavailableLabel::follow() {
+    const QString problem = SoundPlayer::instance().unavailable();
+    setText(problem);
+    setVisible(!problem.isEmpty());
+}
+
 PlayButton::PlayButton(std::function<QByteArray()> render, int sampleRate, QWidget* parent)
     : QPushButton(playText(), parent), m_render(std::move(render)), m_sampleRate(sampleRate) {
     setAutoDefault(false);

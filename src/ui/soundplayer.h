@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLabel>
 #include <QObject>
 #include <QPointer>
 #include <QPushButton>
@@ -61,6 +62,17 @@ private:
 
 // "Play", and "Stop" while its own sound plays. While any sound plays, Escape in its window stops
 // it and does nothing else. Disabled, with the reason as its tooltip, where no sound can play.
+// One line under a dialog's Play buttons that says why they cannot be used (no sound output), shown
+// only then: a keyboard user never sees the buttons' tool tips.
+class PlayUnavailableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit PlayUnavailableLabel(QWidget* parent = nullptr);
+
+private:
+    void follow();
+};
+
 class PlayButton : public QPushButton {
     Q_OBJECT
 public:

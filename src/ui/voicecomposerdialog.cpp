@@ -142,6 +142,7 @@ VoiceComposerDialog::VoiceComposerDialog(Prompts& prompts, QWidget* parent, int 
     layout->addWidget(m_text);
     layout->addWidget(m_count);
     layout->addLayout(middle, 1);
+    layout->addWidget(new PlayUnavailableLabel(this));
 
     // Loading: "All Words" chosen, no list usable until an opening decides the state.
     m_options[0]->setChecked(true);

@@ -61,6 +61,7 @@ VoiceMessagesDialog::VoiceMessagesDialog(const EditorContext& context, QWidget* 
     layout->addWidget(m_messages);
     layout->addSpacing(8);
     layout->addLayout(sound);
+    layout->addWidget(new PlayUnavailableLabel(this));
     choosePlayed(0);
 }
 
@@ -73,7 +74,7 @@ bool VoiceMessagesDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void VoiceMessagesDialog::choosePlayed(int row) {
     m_playedRow = row;
-    m_played->setText(tr("Message %1").arg(row + 1));
+    m_played->setText(tr("Play speaks message %1").arg(row + 1));
     const Fields::ByteRanges& ranges = fields()[row].writes;
     m_play->setPlayable(!ranges.empty() && !Speech::wordNumbers(m_image, ranges.front()).empty());
     m_play->setToolTipText(tr("Speaks message %1").arg(row + 1));

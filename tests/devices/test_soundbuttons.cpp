@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTest>
 
@@ -103,9 +104,13 @@ TEST_F(SoundButtons, WhereNoSoundPlaysTheButtonsAreDisabledAndSayWhy) {
     DialogHarness harness(tonesAndCw());
     auto& dialog = harness.open<CourtesyTonesDialog>();
     auto* play = child<QPushButton>(dialog, QStringLiteral("cmdPlay2"));
+    auto* why = child<QLabel>(dialog, QStringLiteral("lblPlayUnavailable"));
+    EXPECT_TRUE(why->isHidden());
     play->click();
     EXPECT_FALSE(play->isEnabled());
     EXPECT_EQ(play->toolTip(), QStringLiteral("No sound output was found."));
+    EXPECT_FALSE(why->isHidden());  // also for the keyboard: a line under the buttons
+    EXPECT_EQ(why->text(), play->toolTip());
     EXPECT_FALSE(child<QPushButton>(dialog, QStringLiteral("cmdPlay5"))->isEnabled());
 
     // Without a sound server the library is never loaded, and the buttons say so at once.

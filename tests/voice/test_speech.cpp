@@ -113,7 +113,7 @@ TEST(SpeechRendering, TheVoiceDialogSpeaksTheMessageWhoseFieldHasTheFocus) {
     auto* play = child<QPushButton>(dialog, QStringLiteral("cmdPlay"));
     EXPECT_FALSE(play->isEnabled());  // message 1 is empty
     harness.field(QStringLiteral("lblMsg2"))->setFocus();
-    EXPECT_EQ(shown(dialog, QStringLiteral("lblPlaying")), QStringLiteral("Message 2"));
+    EXPECT_EQ(shown(dialog, QStringLiteral("lblPlaying")), QStringLiteral("Play speaks message 2"));
     ASSERT_TRUE(play->isEnabled());
     play->click();
     ASSERT_EQ(KeptSink::played.size(), 1u);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -89,14 +90,17 @@ bool DocumentSession::confirmAccessFlags() {
     return m_prompts.askYesNo(Icon::Error, QString::fromLatin1(Texts::SaveAlertTitle), *question);
 }
 
-bool DocumentSession::written(const QString& path, const WriteStatus& status) {
+bool DocumentSession::writeWentThrough(const QString& path, const WriteStatus& status) {
     if (status.declined) return false;
-    if (!status.ok) {
+    if (!status.ok)
         m_prompts.message(Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
                           tr("Error, the file could not be saved:\n%1\n%2")
                               .arg(visibleFileName(path), status.reason));
-        return false;
-    }
+    return status.ok;
+}
+
+bool DocumentSession::written(const QString& path, const WriteStatus& status) {
+    if (!writeWentThrough(path, status)) return false;
     // The file written is the document's, among the recent files (a Save's own file already is).
     m_settings.addRecentFile(path);
     check();
@@ -136,18 +140,32 @@ bool DocumentSession::save() {
 bool DocumentSession::saveAs() {
     const QString path = m_prompts.chooseSaveFile(fileFilter(), lastFolder());
     m_chooserFileName = path;
-    if (path.isEmpty()) return false;
-    if (!hasOrvExtension(path)) {
-        m_prompts.message(Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
-                          QString::fromLatin1(Texts::SaveNameErrorText));
-        return false;
-    }
-    if (!confirmAccessFlags()) return false;
+    if (path.isEmpty() || !acceptSaveName(path) || !confirmAccessFlags()) return false;
     // Over the document's own file, Save As is a Save.
     if (m_doc.nameKnown() && (path == m_doc.fileName() || isSameFile(path, m_doc.fileName())) &&
         !confirmOverwriteOtherChanges())
         return false;
     return written(path, whileBusy([&] { return m_doc.saveAs(path, replacementCheck(path)); }));
+}
+
+bool DocumentSession::acceptSaveName(const QString& path) {
+    if (hasOrvExtension(path)) return true;
+    m_prompts.message(Icon::Error, QString::fromLatin1(Texts::SaveErrorTitle),
+                      QString::fromLatin1(Texts::SaveNameErrorText));
+    return false;
+}
+
+bool DocumentSession::openSampleCopy(const QString& sample) {
+    if (!askToSaveChanges()) return false;
+    Image image{};
+    if (!acceptOpened(readImageFile(sample, image))) return false;
+    // Proposed in the home folder, under the sample's name.
+    const QString path =
+        m_prompts.chooseSaveFile(fileFilter(), QDir::home().filePath(QFileInfo(sample).fileName()));
+    if (path.isEmpty() || !acceptSaveName(path)) return false;
+    const WriteStatus status =
+        whileBusy([&] { return writeImageFile(path, image, replacementCheck(path)); });
+    return writeWentThrough(path, status) && open(path);
 }
 
 bool DocumentSession::askToSaveChanges() {

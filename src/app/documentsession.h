@@ -44,6 +44,9 @@ public:
     bool acceptOpened(OpenStatus status);
     bool save();
     bool saveAs();
+    // Opens a copy of the configuration at `sample` (which may lie where nothing can be saved):
+    // the user names the copy in the Save As chooser, it is written, then opened.
+    bool openSampleCopy(const QString& sample);
     // The question before unsaved changes are left (another file, the end); true when they may be.
     bool askToSaveChanges();
 
@@ -72,6 +75,10 @@ private:
     // Reports a write that failed; true when it went through, and the file written is the
     // document's.
     bool written(const QString& path, const WriteStatus& status);
+    // Says why a write failed; true when it went through.
+    bool writeWentThrough(const QString& path, const WriteStatus& status);
+    // The Save As name rule: a name ending in .orv, or its message.
+    bool acceptSaveName(const QString& path);
     // Asked just before the document's own file is written over: true when it is unchanged on
     // disk since it was opened or saved, or the user chose to save over the other program's
     // changes.

@@ -24,6 +24,7 @@
 #include "app/editortable.h"
 #include "app/menus.h"
 #include "app/overviewpane.h"
+#include "app/startpane.h"
 #include "core/regions.h"
 #include "core/texts.h"
 #include "fields/areas.h"
@@ -60,24 +61,19 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     resize(800, 560);
     buildMenus();
     buildStatusBar();
-    m_centreText =
-        new QLabel(tr("No configuration file is open.\n\n"
-                      "Choose File > Open... to open an ORVANE file (.orv)."));
-    m_centreText->setObjectName(QStringLiteral("lblWelcome"));
-    m_centreText->setAlignment(Qt::AlignCenter);
-    m_centreText->setWordWrap(true);
-    // The colour of placeholder texts, so the hint stays readable in a dark colour scheme.
-    m_centreText->setForegroundRole(QPalette::PlaceholderText);
-    QFont hintFont = m_centreText->font();
-    hintFont.setPointSizeF(14);
-    m_centreText->setFont(hintFont);
+    m_start = new StartPane(this);
+    connect(m_start, &StartPane::openRequested, action(QStringLiteral("mnuOpen")),
+            &QAction::trigger);
+    connect(m_start, &StartPane::recentRequested, this,
+            [this](int n) { action(QStringLiteral("mnuRecent%1").arg(n))->trigger(); });
+    connect(m_start, &StartPane::sampleRequested, m_session, &DocumentSession::openSampleCopy);
     m_overview = new OverviewPane(document().image, this);
     connect(m_session->watch(), &ImageWatch::changed, m_overview, &OverviewPane::refresh);
     connect(m_session, &DocumentSession::fileStateChanged, this, &MainWindow::showDocument);
     connect(m_session, &DocumentSession::keepingChanged, this, &MainWindow::showEditorNotice);
     connect(m_overview, &OverviewPane::fieldActivated, this, &MainWindow::openField);
     m_centre = new QStackedWidget(this);
-    m_centre->addWidget(m_centreText);
+    m_centre->addWidget(m_start);
     m_centre->addWidget(m_overview);
     setCentralWidget(m_centre);
     auto* find = new QShortcut(QKeySequence::Find, this);
@@ -287,6 +283,7 @@ void MainWindow::updateRecentFileActions() {
         any = true;
     }
     if (any) action(QStringLiteral("mnuRecentSep"))->setVisible(true);
+    m_start->setRecentFiles(m_settings.recentFiles);
 }
 
 void MainWindow::refreshModified() {
@@ -348,9 +345,6 @@ void MainWindow::showDocument() {
     m_panels[0]->setText((doc.nameKnown() ? visibleFileName(doc.fileName()) : tr("(recovered)")) +
                          QLatin1Char(' '));
     m_centre->setCurrentWidget(m_overview);
-    m_centreText->setText(tr("%1\n\nChoose an editor from the menus; File > Save File writes "
-                             "the configuration back.")
-                              .arg(visibleFileName(QFileInfo(doc.fileName()).fileName())));
     for (const char* name : DocumentMenus) action(QLatin1String(name))->setEnabled(true);
     for (const char* name : DocumentItems) action(QLatin1String(name))->setEnabled(true);
     // Nothing saved to compare with while the document has no file.

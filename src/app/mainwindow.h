@@ -17,6 +17,7 @@ struct EditorRow;
 
 class CompareWindow;
 class OverviewPane;
+class StartPane;
 class QStackedWidget;
 
 class MainWindow : public QMainWindow {
@@ -93,7 +94,7 @@ private:
     QLabel* m_panels[3] = {};
     QLabel* m_notice = nullptr;  // the editor's own warnings (startNotice, a failing copy)
     std::pair<QString, QString> m_startNotice;  // its text and its detail
-    QLabel* m_centreText = nullptr;             // what to do first while no file is open
+    StartPane* m_start = nullptr;               // what to do first while no file is open
     OverviewPane* m_overview = nullptr;         // the open file's fields, in place of the hint
     QStackedWidget* m_centre = nullptr;
     QPointer<CompareWindow> m_compare;  // the one comparison window, while it is open

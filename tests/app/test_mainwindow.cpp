@@ -10,6 +10,7 @@
 #include <QCursor>
 #include <QDate>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@
 #include "app/editortable.h"
 #include "app/mainwindow.h"
 #include "app/overviewpane.h"
+#include "app/startpane.h"
 #include "core/regions.h"
 #include "core/texts.h"
 #include "fields/areas.h"
@@ -937,4 +939,43 @@ TEST_F(MainWindowTest, TheKeyboardLeadsFromTheFilterToTheFieldsAndIntoEveryEdito
 
     EXPECT_EQ(whatOpens([&] { trigger("mnuBaseTimers"); }).focused, QStringLiteral("lblTime0"));
     EXPECT_EQ(whatOpens([&] { trigger("mnuMacros"); }).focused, QStringLiteral("Label2_1"));
+}
+
+// The empty window's first steps by keyboard: Open..., a recent file, and a copy of the sample
+// saved where the user chooses (proposed in the home folder) and opened; the sample stays as it
+// was.
+TEST_F(MainWindowTest, TheFirstStartOffersOpenTheRecentFilesAndACopyOfTheSample) {
+    const QString recent = makeFile(QStringLiteral("recent.orv"), 0x07);
+    store.setValue(QStringLiteral("Projects/File1"), recent);
+    const QString sample = makeFile(QStringLiteral("sample.orv"), 0x33);
+    start();
+    window->show();
+    auto* pane = window->findChild<StartPane*>();
+    pane->setSample(sample);
+    const auto button = [&](const char* name) {
+        return pane->findChild<QPushButton*>(QLatin1String(name));
+    };
+    EXPECT_EQ(window->focusWidget(), button("cmdStartOpen"));
+    EXPECT_EQ(button("cmdStartRecent1")->text(), QStringLiteral("&1 ..") + recent.right(25));
+    EXPECT_FALSE(button("cmdStartRecent2")->isVisible());
+
+    prompts.files.push_back(QString());  // the chooser cancelled: nothing opens
+    QTest::keyClick(button("cmdStartOpen"), Qt::Key_Return);
+    EXPECT_EQ(prompts.lastFilter, QStringLiteral("ORVANE File(s) *.orv) (*.orv)"));
+    const QString copy = dir.filePath(QStringLiteral("mine.orv"));
+    prompts.files.push_back(copy);
+    button("cmdStartSample")->click();
+    EXPECT_EQ(prompts.lastChooserStart, QDir::home().filePath(QStringLiteral("sample.orv")));
+    EXPECT_EQ(window->document().fileName(), copy);
+    EXPECT_EQ(window->document().image[100], 0x33);
+    EXPECT_EQ(mod(), QString());
+    EXPECT_EQ(TempFiles::read(sample), TempFiles::read(copy));
+
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("other.orv"))));
+    window->close();
+    start();
+    window->findChild<StartPane*>()
+        ->findChild<QPushButton*>(QStringLiteral("cmdStartRecent2"))
+        ->click();
+    EXPECT_EQ(window->document().fileName(), copy);
 }

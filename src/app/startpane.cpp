@@ -68,9 +68,11 @@ StartPane::StartPane(QWidget* parent) : QWidget(parent) {
 
 void StartPane::setRecentFiles(const std::array<QString, RecentFileCount>& files) {
     for (std::size_t n = 0; n < files.size(); ++n) {
-        // As the File menu lists it, the number its mnemonic.
-        m_recent[n]->setText(recentFileCaption(int(n) + 1, files[n]));
-        m_recent[n]->setToolTip(visibleFileName(files[n]));
+        // The whole name (the File menu shortens long ones), the number its mnemonic.
+        const QString name = visibleFileName(files[n]);
+        m_recent[n]->setText(QStringLiteral("&%1 ").arg(n + 1) +
+                             QString(name).replace(QLatin1Char('&'), QLatin1String("&&")));
+        m_recent[n]->setToolTip(name);
         m_recent[n]->setVisible(!files[n].isEmpty());
     }
 }

@@ -956,7 +956,7 @@ TEST_F(MainWindowTest, TheFirstStartOffersOpenTheRecentFilesAndACopyOfTheSample)
         return pane->findChild<QPushButton*>(QLatin1String(name));
     };
     EXPECT_EQ(window->focusWidget(), button("cmdStartOpen"));
-    EXPECT_EQ(button("cmdStartRecent1")->text(), QStringLiteral("&1 ..") + recent.right(25));
+    EXPECT_EQ(button("cmdStartRecent1")->text(), QStringLiteral("&1 ") + recent);
     EXPECT_FALSE(button("cmdStartRecent2")->isVisible());
 
     prompts.files.push_back(QString());  // the chooser cancelled: nothing opens

@@ -9,6 +9,7 @@
 
 #include "core/texts.h"
 #include "fields/catalogue.h"
+#include "fields/overview.h"
 #include "ui/imagewatch.h"
 #include "ui/prompts.h"
 #include "ui/windows.h"
@@ -16,7 +17,11 @@
 DocumentSession::DocumentSession(Prompts& prompts, Settings& settings, QObject* parent)
     : QObject(parent), m_prompts(prompts), m_settings(settings) {
     m_watch = new ImageWatch(m_doc.image, this);
-    m_watch->setNamer([this](const Fields::ByteRanges& ranges) { return stepName(ranges); });
+    m_watch->setNamer(
+        [this](const Image& before, const Image& after, const Fields::ByteRanges& ranges) {
+            return Overview::changeName(Fields::catalogue(m_settings.fourMemorySaves), before,
+                                        after, ranges);
+        });
 }
 
 QString DocumentSession::fileFilter() { return QString::fromLatin1(Texts::FileFilter); }
@@ -174,18 +179,6 @@ bool DocumentSession::askToSaveChanges() {
     const Answer answer = m_prompts.askYesNoCancel(
         Icon::Warning, QString::fromLatin1(Texts::ExitTitle), QString::fromLatin1(Texts::ExitText));
     return answer == Answer::No || (answer == Answer::Yes && saveAs());
-}
-
-QString DocumentSession::stepName(const Fields::ByteRanges& ranges) const {
-    // The caption of the field the change wrote, when it is one field (or fields of one caption).
-    QString caption;
-    for (const Fields::Field& field : Fields::catalogue(m_settings.fourMemorySaves)) {
-        if (field.edit == Fields::Edit::ReadOnly || !field.shownFrom.isEmpty()) continue;
-        if (!Fields::overlaps(field.writes, ranges)) continue;
-        if (!caption.isEmpty() && caption != field.caption) return tr("Change");
-        caption = field.caption;
-    }
-    return caption.isEmpty() ? tr("Change") : caption;
 }
 
 void DocumentSession::applyMemoryLayout() {

@@ -85,8 +85,6 @@ private:
     bool confirmOverwriteOtherChanges();
     // The question before a save replaces a file by one of another owner or splits its names.
     ReplacementCheck replacementCheck(const QString& path);
-    // What Undo calls a change no store named: the caption of the one field it wrote.
-    QString stepName(const Fields::ByteRanges& ranges) const;
     // Reads the copy at `path` for the start; one that cannot be used is put aside and reported.
     Recovery::Found lookAtCopy(const QString& path);
     // Puts a recovered document in place of the image, marked modified; its file keeps its name

@@ -12,6 +12,7 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -130,6 +131,9 @@ void OverviewPane::rebuild(bool fourMemorySaves) {
         areaItems[a] = new QStandardItem(Overview::areaTitle(int(a)));
         blockItems[a].assign(6, nullptr);
     }
+    // A record of more than one field is a level of its own, named with its summary.
+    m_records.clear();
+    QStandardItem* record = nullptr;
     for (std::size_t i = 0; i < m_fields->size(); ++i) {
         const Fields::Field& field = (*m_fields)[i];
         QStandardItem* parent = areaItems[std::size_t(field.area)];
@@ -138,10 +142,24 @@ void OverviewPane::rebuild(bool fourMemorySaves) {
             if (!block) block = row(parent, Overview::blockTitle(*field.block));
             parent = block;
         }
+        const auto sameRecord = [this, &field](std::size_t other) {
+            const Fields::Field& o = (*m_fields)[other];
+            return o.record && o.area == field.area && o.block == field.block &&
+                   o.record->name == field.record->name;
+        };
+        if (!field.record) {
+            record = nullptr;
+        } else if (i == 0 || !sameRecord(i - 1)) {
+            record = i + 1 < m_fields->size() && sameRecord(i + 1)
+                         ? row(parent, Overview::recordTitle(*field.record, m_image))
+                         : nullptr;
+            if (record && field.record->summary) m_records.push_back({record, i});
+        }
+        if (record) parent = record;
         auto* caption = new QStandardItem(field.caption);
         caption->setData(qulonglong(i), FieldRole);
         caption->setToolTip(field.key);
-        auto* value = new QStandardItem(field.text(m_image));
+        auto* value = new QStandardItem(Overview::shownValue(field, m_image));
         value->setAccessibleText(field.caption + QStringLiteral(": ") + value->text());
         parent->appendRow({caption, value});
         m_values[i] = value;
@@ -152,8 +170,15 @@ void OverviewPane::rebuild(bool fourMemorySaves) {
         else
             delete area;
     }
+    // The Field column as wide as its widest caption at its depth (area, block, record, field),
+    // and never wider than half the pane.
+    int widest = 0;
+    for (const Fields::Field& field : *m_fields)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(field.caption) +
+                                      m_tree->indentation() *
+                                          (2 + (field.block ? 1 : 0) + (field.record ? 1 : 0)));
     m_tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
-    m_tree->setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
+    m_tree->setColumnWidth(0, std::min(widest + 24, std::max(width() / 2, 300)));
     applyFilter();
 }
 
@@ -162,10 +187,14 @@ void OverviewPane::refresh(const Fields::ByteRanges& changed) {
     for (std::size_t i = 0; i < m_fields->size(); ++i) {
         QStandardItem* value = m_values[i];
         if (!value || !Fields::readsFrom((*m_fields)[i], m_image, changed)) continue;
-        const QString text = (*m_fields)[i].text(m_image);
+        const QString text = Overview::shownValue((*m_fields)[i], m_image);
         if (text == value->text()) continue;
         value->setText(text);
         value->setAccessibleText((*m_fields)[i].caption + QStringLiteral(": ") + text);
+    }
+    for (const auto& [item, field] : m_records) {
+        const QString title = Overview::recordTitle(*(*m_fields)[field].record, m_image);
+        if (item->text() != title) item->setText(title);
     }
     // The filter model looks again at the rows whose values changed by itself; only the count
     // is read afresh, so the tree keeps its expansion, selection and scroll position. A row

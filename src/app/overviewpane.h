@@ -63,7 +63,10 @@ private:
     const Image& m_image;
     const Fields::FieldList* m_fields = nullptr;
     std::vector<QStandardItem*> m_values;  // the value item of each field, in catalogue order
-    std::vector<bool> m_empty;             // while hiding empty values: which fields show none
+    std::vector<bool> m_empty;
+    // The record rows whose titles sum up their values, with a field of each record.
+    std::vector<std::pair<QStandardItem*, std::size_t>>
+        m_records;  // while hiding empty values: which fields show none
     QStandardItemModel* m_model;
     OverviewFilter* m_filter;
     QLineEdit* m_filterBox;

@@ -53,9 +53,10 @@ Fields::Field keypadField(const QString& key, const QString& caption, const Text
 }
 
 // The number and the identification of the speed-dial record at `record`, whose key word is
-// `word`; `position` is the row label its dialog shows beside it.
+// `word` and whose name is `name` ("Speed Dial 05"); `position` is the row label its dialog shows
+// beside it.
 void addSpeedDial(Fields::FieldList& list, const QString& area, const QString& word,
-                  const QString& position, int record,
+                  const QString& name, const QString& position, int record,
                   const std::function<SpeedDial::EntryText(const Image&)>& entry,
                   const RequestRule& request) {
     const auto caption = [&position](const char* column) {
@@ -97,7 +98,7 @@ void addSpeedDial(Fields::FieldList& list, const QString& area, const QString& w
     identification.refusalTitle = identification.caption;
     identification.refusal = Fields::wordsRefusal(SpeedDial::IdentificationWords);
     list.push_back(std::move(identification));
-    Fields::inRecord(list, first, word, word);
+    Fields::inRecord(list, first, word, name);
 }
 
 }  // namespace
@@ -158,7 +159,8 @@ Fields::FieldList userSpeedDials() {
     Fields::FieldList list;
     for (int n = 0; n < Region::UserSpeedDialCount; ++n)
         addSpeedDial(
-            list, QLatin1String(SpeedDialKey), Fields::twoDigits(n), QString::number(n),
+            list, QLatin1String(SpeedDialKey), Fields::twoDigits(n),
+            QStringLiteral("Speed Dial %1").arg(Fields::twoDigits(n)), QString::number(n),
             userOffset(n), [n](const Image& image) { return userEntry(image, n); },
             [n](const QString& shown) { return userNumberRequest(n, shown); });
     return list;
@@ -169,7 +171,8 @@ Fields::FieldList emergencySpeedDials() {
     Fields::FieldList list;
     for (int k = 0; k < EmergencyCount; ++k)
         addSpeedDial(
-            list, QLatin1String(EmergencyKey), QString::number(k), QString::number(k),
+            list, QLatin1String(EmergencyKey), QString::number(k),
+            QStringLiteral("Emergency Speed Dial %1").arg(k), QString::number(k),
             emergencyOffset(k), [k](const Image& image) { return emergencyEntry(image, k); },
             [k](const QString& shown) { return emergencyNumberRequest(k, shown); });
     return list;
@@ -186,7 +189,8 @@ Fields::FieldList areaCodes() {
             {{AreaCodes::entryOffset(i), Dtmf::ThreeDigitSize}}, areaTable,
             [i](const QString& shown) { return AreaCodes::request(i, shown); },
             [i](Image& image, const QString& answer) { AreaCodes::storeEntry(image, i, answer); }));
-        Fields::inRecord(list, list.size() - 1, Fields::twoDigits(i + 1), QString::number(i + 1));
+        Fields::inRecord(list, list.size() - 1, Fields::twoDigits(i + 1),
+                         QStringLiteral("Area Code %1").arg(i + 1));
     }
     return list;
 }
@@ -207,7 +211,8 @@ Fields::FieldList prefixes() {
             [n](Image& image, const QString& answer) { Prefixes::storeEntry(image, n, answer); }));
         // A group of prefixes has a name (its option caption) and no key word.
         Fields::inRecord(list, list.size() - 1, QString(),
-                         QLatin1String(Prefixes::GroupOptions[n / Prefixes::PerGroup]));
+                         QStringLiteral("Prefix Group %1")
+                             .arg(QLatin1String(Prefixes::GroupOptions[n / Prefixes::PerGroup])));
     }
     return list;
 }

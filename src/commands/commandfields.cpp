@@ -71,7 +71,7 @@ Fields::FieldList macros() {
         for (int k = 1; k <= CommandsPerMacro; ++k) {
             Fields::Field review;
             review.key = key + QStringLiteral(".review-%1").arg(k);
-            review.caption = numberText(k);
+            review.caption = QStringLiteral("Review %1").arg(k);
             review.edit = Fields::Edit::ReadOnly;
             review.shownFrom = key + QStringLiteral(".command-%1").arg(k);
             review.text = [n, k](const Image& image) { return reviewText(image, n, k); };

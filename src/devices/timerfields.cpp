@@ -41,6 +41,7 @@ Fields::FieldList timers(int block) {
                         .arg(QLatin1String(TimersKey), Fields::blockKey(block),
                              QLatin1String(TimerTable[timer].key));
         field.caption = timerLabel(timer);
+        field.unit = timerUnit(timer);
         field.edit = Fields::Edit::Keypad;
         field.text = [offset, kind](const Image& image) {
             return timerText(timerCount(image, offset), kind);

@@ -71,6 +71,9 @@ struct Field {
     Edit edit = Edit::ReadOnly;
     // The text the dialog shows, leading spaces included.
     std::function<QString(const Image&)> text;
+    // The unit the dialog shows beside the value ("Min:Sec"), for views that show values apart
+    // from their dialog; never part of the text.
+    QString unit;
     // The value as a text of changes writes it, where that differs from the shown text: a word
     // string names a word by its number where its text alone is unclear.
     std::function<QString(const Image&)> written;

@@ -85,7 +85,7 @@ void EditorDialog::editField(const Fields::Field& field) {
             m_prompts.enterKeys(ValueField::withTypedKey(field.request(m_image)))) {
         if (field.store(m_image, *entry) == Fields::Stored::Refused)
             m_prompts.message(Icon::Exclamation, field.refusalTitle, field.refusal);
-        reportStored(field.caption);
+        reportStoredField(field);
     }
     showStoredValues();
 }
@@ -109,7 +109,7 @@ void EditorDialog::composeField(const Fields::Field& field) {
     if (!field.compose) return;
     const ComposeResult result = m_prompts.composeWords(field.compose(m_image));
     if (result.newWords) field.store(m_image, Fields::wordsAnswer(result.words));
-    reportStored(field.caption);
+    reportStoredField(field);
     showStoredValues();
 }
 
@@ -120,6 +120,11 @@ void EditorDialog::showStoredValues() {
 
 void EditorDialog::reportStored(const QString& step) {
     if (m_context.watch) m_context.watch->look(step);
+}
+
+void EditorDialog::reportStoredField(const Fields::Field& field) {
+    // Named by the place and caption of the value it changed, else by the field's caption.
+    if (m_context.watch) m_context.watch->look({}, field.caption);
 }
 
 void EditorDialog::rememberShownValues() {

@@ -115,6 +115,8 @@ protected:
     // copy between blocks, or one right before the dialog closes); a change is one undo step,
     // named `step` ("Flush Macro Memory") or after the field it changed.
     void reportStored(const QString& step = {});
+    // The same after a store of `field`.
+    void reportStoredField(const Fields::Field& field);
 
     // An opening always reads the fields; a window restored from the task bar only when the
     // stored values changed.

@@ -3,10 +3,12 @@
 ImageWatch::ImageWatch(Image& image, QObject* parent)
     : QObject(parent), m_image(image), m_seen(image) {}
 
-void ImageWatch::look(const QString& step) {
+void ImageWatch::look(const QString& step, const QString& fallback) {
     if (m_image == m_seen) return;
     const Fields::ByteRanges ranges = Fields::differingRanges(m_seen, m_image);
-    Step done{step.isEmpty() && m_namer ? m_namer(ranges) : step, {}};
+    Step done{step, {}};
+    if (done.name.isEmpty() && m_namer) done.name = m_namer(m_seen, m_image, ranges);
+    if (done.name.isEmpty()) done.name = fallback.isEmpty() ? tr("Change") : fallback;
     for (const Fields::ByteRange& range : ranges)
         done.pieces.push_back({range.first, bytesOf(m_seen, range.first, range.length),
                                bytesOf(m_image, range.first, range.length)});

@@ -28,10 +28,12 @@ public:
     explicit ImageWatch(Image& image, QObject* parent = nullptr);
 
     // Compares the image with the bytes seen last; a change becomes one step named `step` (or,
-    // without a name, as the namer calls it) and is signalled.
-    void look(const QString& step = {});
+    // without a name, as the namer calls it, else `fallback`) and is signalled.
+    void look(const QString& step = {}, const QString& fallback = {});
     // Names a step for a look that gave none.
-    void setNamer(std::function<QString(const Fields::ByteRanges&)> namer) {
+    void setNamer(
+        std::function<QString(const Image& before, const Image& after, const Fields::ByteRanges&)>
+            namer) {
         m_namer = std::move(namer);
     }
 
@@ -72,5 +74,5 @@ private:
     Image m_seen;
     std::deque<Step> m_done;
     std::deque<Step> m_undone;
-    std::function<QString(const Fields::ByteRanges&)> m_namer;
+    std::function<QString(const Image&, const Image&, const Fields::ByteRanges&)> m_namer;
 };

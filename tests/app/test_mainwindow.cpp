@@ -736,9 +736,9 @@ TEST(EditorTable, EveryAreaOpensItsEditorsAndEveryFieldFindsItsOwn) {
     // clang-format off
     const std::pair<const char*, const char*> records[] = {
         {"macros.03.review-5", "Macro 3"}, {"scheduler.17.command", "Event 17"},
-        {"zones.mem4.zone-1.flag-8", "Zone 1"}, {"speed-dial.05.number", "05"},
-        {"emergency-speed-dial.2.identification", "2"}, {"area-codes.04", "4"},
-        {"prefixes.40", "40-59"}, {"courtesy-tones.2.dly-1-msec", "Courtesy Tone 2"},
+        {"zones.mem4.zone-1.flag-8", "Zone 1"}, {"speed-dial.05.number", "Speed Dial 05"},
+        {"emergency-speed-dial.2.identification", "Emergency Speed Dial 2"}, {"area-codes.04", "Area Code 4"},
+        {"prefixes.40", "Prefix Group 40-59"}, {"courtesy-tones.2.dly-1-msec", "Courtesy Tone 2"},
         {"expanded-switches.11.bit-1", "Group 11"}, {"user-inputs.input-1.review", "Input 1"},
     };
     // clang-format on
@@ -882,7 +882,7 @@ TEST_F(MainWindowTest, UndoNamesTheStepAndWorksInsideTheEditor) {
     EXPECT_EQ(shownAfterUndo, shownBefore);
     EXPECT_EQ(window->document().image, opened);
     EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
-    EXPECT_EQ(act("mnuRedo")->text(), QStringLiteral("&Redo Repeater Time-Out"));
+    EXPECT_EQ(act("mnuRedo")->text(), QStringLiteral("&Redo Base Repeater Time-Out"));
 
     // A flush is one step named after its row.
     prompts.answers.push_back(Answer::Yes);

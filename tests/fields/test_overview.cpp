@@ -109,6 +109,43 @@ TEST(Overview, EmptyValuesAreBlanksUnusedRecordsAndNoCommands) {
     }
 }
 
+// Undo names a change by the place and caption of the one value it changed; a record's row
+// gives its name and summary.
+TEST(Overview, ChangesAreNamedByTheirPlaceAndRecordsByTheirValues) {
+    const Fields::FieldList& fields = Fields::catalogue(false);
+    const auto store = [&fields](Image& image, const char* key, const char* answer) {
+        const auto field = std::ranges::find(fields, QLatin1String(key), &Fields::Field::key);
+        ASSERT_NE(field, fields.end()) << key;
+        field->store(image, QLatin1String(answer));
+    };
+    Image before{};
+    store(before, "macros.03.trigger", "*12");
+    // clang-format off
+    const struct { std::vector<std::pair<const char*, const char*>> stores; const char* name; } cases[] = {
+        {{{"timers.base.repeater-time-out", "600"}}, "Base Repeater Time-Out"},
+        {{{"timers.mem2.repeater-time-out", "600"}}, "Memory Save #2 Repeater Time-Out"},
+        {{{"macros.03.command-2", "1110"}}, "Macro 3 Command 2"},
+        {{{"macros.04.trigger", "*13"}}, "Macro 4"},  // its commands show with it
+        {{{"expanded-switches.1.bit-2", "on"}}, "Switch Group 1, BITS 2"},
+        {{{"zones.mem1.zone-2.flag-3", "on"}}, "Memory Save #1 Zone 2 3.  Scheduler Enable"},
+        {{{"area-codes.04", "212"}}, "Area Code 4"},
+        {{{"timers.base.repeater-time-out", "600"}, {"timers.base.repeater-sleep", "60"}}, ""},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Image after = before;
+        for (const auto& [key, answer] : c.stores) store(after, key, answer);
+        EXPECT_EQ(
+            Overview::changeName(fields, before, after, Fields::differingRanges(before, after)),
+            QLatin1String(c.name));
+    }
+    const auto macro =
+        std::ranges::find(fields, QLatin1String("macros.03.review-1"), &Fields::Field::key);
+    EXPECT_EQ(Overview::recordTitle(*macro->record, Image{}), QStringLiteral("Macro 3"));
+    EXPECT_EQ(Overview::recordTitle(*macro->record, before), QStringLiteral("Macro 3 (*12)"));
+    EXPECT_EQ(macro->caption, QStringLiteral("Review 1"));
+}
+
 TEST(Overview, DifferingRangesAreExactlyTheChangedBytes) {
     std::mt19937 random(7);
     for (int round = 0; round < 50; ++round) {

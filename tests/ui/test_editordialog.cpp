@@ -225,7 +225,8 @@ TEST(ImageWatch, EachChangeIsOneStepThatUndoAndRedoWriteBack) {
     Image image = patternedImage();
     const Image opened = image;
     ImageWatch watch(image);
-    watch.setNamer([](const Fields::ByteRanges& ranges) {
+    watch.setNamer([](const Image& before, const Image& after, const Fields::ByteRanges& ranges) {
+        EXPECT_NE(before[ranges.front().first], after[ranges.front().first]);
         return QStringLiteral("at %1").arg(ranges.front().first);
     });
     watch.look(QStringLiteral("nothing"));  // no byte changed: no step

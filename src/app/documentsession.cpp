@@ -181,12 +181,6 @@ bool DocumentSession::askToSaveChanges() {
     return answer == Answer::No || (answer == Answer::Yes && saveAs());
 }
 
-void DocumentSession::applyMemoryLayout() {
-    const bool four = m_settings.fourMemorySaves;
-    if (m_layout && *m_layout != four) m_watch->clearHistory();
-    m_layout = four;
-}
-
 void DocumentSession::check() {
     // Any store the editors did not report yet reaches the views here at the latest.
     m_watch->look();

@@ -60,9 +60,6 @@ public:
     // with the changes the user saved or let go. Nothing is kept after.
     void end(bool keep);
     bool ended() const { return m_ended; }
-    // Takes the memory layout from the settings: the steps of another layout cannot be taken back
-    // under this one.
-    void applyMemoryLayout();
 
 signals:
     // Opened, recovered or saved: the document's file, its names or its saved copy changed.
@@ -98,6 +95,5 @@ private:
     QString m_chooserFileName;
     std::unique_ptr<Recovery::Keeper> m_recovery;  // none until the program starts keeping
     QString m_noticedFailure;                      // the keeper's failure last said
-    std::optional<bool> m_layout;                  // the memory layout the history belongs to
     bool m_ended = false;
 };

@@ -267,8 +267,8 @@ void MainWindow::applyMemoryLayout() {
     const bool four = m_settings.fourMemorySaves;
     for (const char* name : MemorySave4Items) action(QLatin1String(name))->setEnabled(four);
     for (const char* name : AreaCodeItems) action(QLatin1String(name))->setEnabled(!four);
+    // The history stays: its steps are bytes, which either layout takes back exactly.
     m_overview->rebuild(four);
-    m_session->applyMemoryLayout();
     emit memoryLayoutChanged();
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -114,6 +115,14 @@ OverviewPane::OverviewPane(const Image& image, QWidget* parent)
 }
 
 void OverviewPane::rebuild(bool fourMemorySaves) {
+    // The other layout's tree has other rows: what the user had open is kept by the titles of
+    // its rows, the selection by its field's key.
+    QSet<QString> open;
+    forEachRow([this, &open](const QString& path, const QModelIndex& index) {
+        if (m_tree->isExpanded(index)) open.insert(path);
+    });
+    const Fields::Field* selected = fieldAt(m_tree->currentIndex());
+    const QString selectedKey = selected ? selected->key : QString();
     m_fields = &Fields::catalogue(fourMemorySaves);
     m_model->clear();
     m_model->setHorizontalHeaderLabels({tr("Field"), tr("Value")});
@@ -180,6 +189,25 @@ void OverviewPane::rebuild(bool fourMemorySaves) {
     m_tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
     m_tree->setColumnWidth(0, std::min(widest + 24, std::max(width() / 2, 300)));
     applyFilter();
+    forEachRow([this, &open, &selectedKey](const QString& path, const QModelIndex& index) {
+        if (open.contains(path)) m_tree->expand(index);
+        const Fields::Field* field = fieldAt(index);
+        if (field && field->key == selectedKey) m_tree->setCurrentIndex(index);
+    });
+}
+
+void OverviewPane::forEachRow(
+    const std::function<void(const QString&, const QModelIndex&)>& visit) const {
+    std::function<void(const QModelIndex&, const QString&)> walk = [&](const QModelIndex& parent,
+                                                                       const QString& above) {
+        for (int row = 0; row < m_filter->rowCount(parent); ++row) {
+            const QModelIndex index = m_filter->index(row, 0, parent);
+            const QString path = above + QLatin1Char('/') + index.data().toString();
+            visit(path, index);
+            walk(index, path);
+        }
+    };
+    walk({}, {});
 }
 
 void OverviewPane::refresh(const Fields::ByteRanges& changed) {

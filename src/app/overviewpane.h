@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "core/image.h"
@@ -55,6 +56,8 @@ protected:
 
 private:
     bool accepts(std::size_t field) const;
+    // Visits every row the tree shows, with the path of titles that leads to it.
+    void forEachRow(const std::function<void(const QString&, const QModelIndex&)>& visit) const;
     // Reads which fields show no value, while empty values are hidden.
     void findEmptyValues();
     void applyFilter();

@@ -314,16 +314,3 @@ TEST_F(DocumentSessionTest, SaveAsksBeforeSplittingAFilesNamesAndNamesItEscaped)
     EXPECT_EQ(dir.read(other), old);
     EXPECT_FALSE(doc.isModified());
 }
-
-TEST_F(DocumentSessionTest, AnotherMemoryLayoutForgetsTheUndoSteps) {
-    ASSERT_TRUE(session.open(makeFile(QStringLiteral("a.orv"))));
-    session.applyMemoryLayout();
-    doc.image[500] ^= 1;
-    session.check();
-    // The same layout again keeps them; steps of the other one cannot be taken back under it.
-    session.applyMemoryLayout();
-    EXPECT_TRUE(session.watch()->canUndo());
-    settings.fourMemorySaves = !settings.fourMemorySaves;
-    session.applyMemoryLayout();
-    EXPECT_FALSE(session.watch()->canUndo());
-}

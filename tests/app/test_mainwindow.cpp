@@ -979,3 +979,31 @@ TEST_F(MainWindowTest, TheFirstStartOffersOpenTheRecentFilesAndACopyOfTheSample)
         ->click();
     EXPECT_EQ(window->document().fileName(), copy);
 }
+
+// The memory layout switch changes no byte: Undo keeps its steps (one the new layout does not show
+// is still taken back exactly), and the overview keeps what was open and selected.
+TEST_F(MainWindowTest, TheMemoryLayoutSwitchKeepsTheHistoryAndTheOverviewsPlace) {
+    start();
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
+    const Image opened = window->document().image;
+    window->document().image[7200] = 0x42;  // memory save #4, or the area-code table
+    window->refreshModified();
+    auto* overview = window->findChild<OverviewPane*>();
+    QTreeView* tree = overview->tree();
+    overview->setFilter(QStringLiteral("repeater time-out"));
+    overview->setFilter(QString());
+    const QModelIndex timers = tree->model()->index(1, 0);
+    tree->expand(timers);
+    tree->setCurrentIndex(tree->model()->index(0, 0, tree->model()->index(0, 0, timers)));
+    const QString key = overview->fieldAt(tree->currentIndex())->key;
+
+    window->settings().fourMemorySaves = !window->settings().fourMemorySaves;
+    window->applyMemoryLayout();
+    EXPECT_TRUE(act("mnuUndo")->isEnabled());
+    EXPECT_EQ(mod(), QStringLiteral("Mod"));
+    EXPECT_TRUE(tree->isExpanded(tree->model()->index(1, 0)));
+    ASSERT_TRUE(overview->fieldAt(tree->currentIndex()));
+    EXPECT_EQ(overview->fieldAt(tree->currentIndex())->key, key);
+    trigger("mnuUndo");
+    EXPECT_EQ(window->document().image, opened);
+}

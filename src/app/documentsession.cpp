@@ -9,6 +9,7 @@
 
 #include "core/texts.h"
 #include "fields/catalogue.h"
+#include "fields/compare.h"
 #include "fields/overview.h"
 #include "ui/imagewatch.h"
 #include "ui/prompts.h"
@@ -185,6 +186,7 @@ void DocumentSession::check() {
     // Any store the editors did not report yet reaches the views here at the latest.
     m_watch->look();
     if (!m_recovery || m_ended) return;
+    m_recovery->setMemoryLayout(m_settings.fourMemorySaves);
     m_recovery->update(m_doc);
     if (m_recovery->failure() == m_noticedFailure) return;
     m_noticedFailure = m_recovery->failure();
@@ -192,7 +194,10 @@ void DocumentSession::check() {
 }
 
 void DocumentSession::end(bool keep) {
-    if (m_recovery && keep) m_recovery->keepNow(m_doc);
+    if (m_recovery && keep) {
+        m_recovery->setMemoryLayout(m_settings.fourMemorySaves);
+        m_recovery->keepNow(m_doc);
+    }
     if (m_recovery && !keep) m_recovery->discard();
     m_ended = true;
 }
@@ -222,11 +227,21 @@ void DocumentSession::takeUpRecovery(const QString& path) {
     using Kind = Recovery::Found::Kind;
     bool takenOlder = false;
     if (last.kind == Kind::Intact) {
-        if (m_prompts.askYesNo(Icon::Question, tr("Recover Unsaved Changes"),
-                               tr("The editor was not closed properly. Recover the unsaved "
-                                  "changes to %1?")
-                                   .arg(visibleFileName(last.state.fileName)),
-                               Answer::Yes))
+        // The path on a line of its own, so it is not broken; when the changes were last kept
+        // and how many values they change, as Compare With Saved counts them.
+        const std::size_t values =
+            Compare::compare(last.state.image, last.state.saved,
+                             last.state.fourMemorySaves.value_or(m_settings.fourMemorySaves))
+                .rows.size();
+        if (m_prompts.askYesNo(
+                Icon::Question, tr("Recover Unsaved Changes"),
+                tr("The editor was not closed properly. Recover the unsaved changes to\n%1?\n\n"
+                   "Last changed %2; %3 differ from the saved file.")
+                    .arg(visibleFileName(last.state.fileName),
+                         QLocale::system().toString(QDateTime::fromSecsSinceEpoch(last.written),
+                                                    QLocale::ShortFormat),
+                         values == 1 ? tr("1 value") : tr("%1 values").arg(values)),
+                Answer::Yes))
             recover(last.state);
         else
             QFile::remove(path);
@@ -250,6 +265,7 @@ void DocumentSession::takeUpRecovery(const QString& path) {
         }
     }
     m_recovery = std::make_unique<Recovery::Keeper>(path);
+    m_recovery->setMemoryLayout(m_settings.fourMemorySaves);
     if (takenOlder) m_recovery->adoptOlder();
     // A recovered document is kept again at once, under this run.
     m_recovery->keepNow(m_doc);
@@ -264,6 +280,11 @@ void DocumentSession::recover(DocumentState state) {
     }
     m_doc.restore(state);
     if (state.nameKnown) m_settings.addRecentFile(state.fileName);
+    // The layout the changes were made in, so every byte reads as it did then.
+    if (state.fourMemorySaves && *state.fourMemorySaves != m_settings.fourMemorySaves) {
+        m_settings.fourMemorySaves = *state.fourMemorySaves;
+        emit memoryLayoutChanged();
+    }
     m_watch->look();
     m_watch->clearHistory();
     check();

@@ -66,6 +66,8 @@ signals:
     void fileStateChanged();
     // The recovery copy was taken on or its failure changed.
     void keepingChanged();
+    // A recovered document brought back the memory layout it was edited in.
+    void memoryLayoutChanged();
 
 private:
     bool confirmAccessFlags();

@@ -71,6 +71,7 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     connect(m_session->watch(), &ImageWatch::changed, m_overview, &OverviewPane::refresh);
     connect(m_session, &DocumentSession::fileStateChanged, this, &MainWindow::showDocument);
     connect(m_session, &DocumentSession::keepingChanged, this, &MainWindow::showEditorNotice);
+    connect(m_session, &DocumentSession::memoryLayoutChanged, this, &MainWindow::applyMemoryLayout);
     connect(m_overview, &OverviewPane::fieldActivated, this, &MainWindow::openField);
     m_centre = new QStackedWidget(this);
     m_centre->addWidget(m_start);

@@ -30,7 +30,7 @@ bool Document::changedOnDisk() const {
 }
 
 DocumentState Document::state() const {
-    return {image, m_saved, m_fileName, m_reportFileName, m_nameKnown, m_identity};
+    return {image, m_saved, m_fileName, m_reportFileName, m_nameKnown, m_identity, {}};
 }
 
 void Document::restore(const DocumentState& state) {

@@ -21,6 +21,9 @@ struct DocumentState {
     QString reportFileName;
     bool nameKnown = false;
     std::optional<FileIdentity> identity;
+    // The memory layout the document was edited in (DIP switch #5 ON: four memory saves), where
+    // it is known: a recovery copy keeps it, as the same bytes read otherwise in the other one.
+    std::optional<bool> fourMemorySaves;
 
     bool operator==(const DocumentState&) const = default;
 };

@@ -12,9 +12,12 @@ namespace Recovery {
 
 namespace {
 
-// The heading names the kind of file and its layout; a later layout takes another heading.
-constexpr char Heading[] = "ORVANE unsaved document 1\n";
+// The heading names the kind of file and its layout; a later layout takes another heading. The
+// second adds the memory layout after the images; copies of the first are still read.
+constexpr char Heading[] = "ORVANE unsaved document 2\n";
+constexpr char FirstHeading[] = "ORVANE unsaved document 1\n";
 constexpr int HeadingSize = int(sizeof Heading) - 1;
+static_assert(sizeof FirstHeading == sizeof Heading);
 constexpr QDataStream::Version StreamVersion = QDataStream::Qt_6_0;
 constexpr QCryptographicHash::Algorithm Digest = QCryptographicHash::Sha256;
 // Far more than a copy can take (two images and two paths); a larger file is no copy.
@@ -38,7 +41,8 @@ QByteArray encode(const DocumentState& state) {
                << state.identity.has_value() << identity.exists << quint64(identity.device)
                << quint64(identity.inode) << qint64(identity.size)
                << qint64(identity.modifiedSeconds) << qint64(identity.modifiedNanoseconds)
-               << bytesOf(state.image) << bytesOf(state.saved);
+               << bytesOf(state.image) << bytesOf(state.saved)
+               << qint8(state.fourMemorySaves ? 1 + *state.fourMemorySaves : 0);
     }
     return out + QCryptographicHash::hash(out, Digest);
 }
@@ -46,7 +50,8 @@ QByteArray encode(const DocumentState& state) {
 std::optional<DocumentState> decode(const QByteArray& bytes) {
     const int digestSize = QCryptographicHash::hashLength(Digest);
     if (bytes.size() < HeadingSize + digestSize || bytes.size() > LargestCopy) return {};
-    if (!bytes.startsWith(QByteArrayView(Heading, HeadingSize))) return {};
+    const bool first = bytes.startsWith(QByteArrayView(FirstHeading, HeadingSize));
+    if (!first && !bytes.startsWith(QByteArrayView(Heading, HeadingSize))) return {};
     const QByteArray body = bytes.first(bytes.size() - digestSize);
     if (QCryptographicHash::hash(body, Digest) != bytes.last(digestSize)) return {};
 
@@ -60,7 +65,11 @@ std::optional<DocumentState> decode(const QByteArray& bytes) {
     QByteArray image, saved;
     stream >> state.fileName >> state.reportFileName >> state.nameKnown >> identityKnown >>
         identity.exists >> device >> inode >> size >> seconds >> nanoseconds >> image >> saved;
-    if (stream.status() != QDataStream::Ok || !stream.atEnd()) return {};
+    qint8 layout = 0;
+    if (!first) stream >> layout;
+    if (stream.status() != QDataStream::Ok || !stream.atEnd() || layout < 0 || layout > 2)
+        return {};
+    if (layout > 0) state.fourMemorySaves = layout == 2;
     if (!takeImage(image, state.image) || !takeImage(saved, state.saved)) return {};
     identity.device = device;
     identity.inode = inode;
@@ -110,6 +119,7 @@ void Keeper::keepNow(const Document& document) {
         return;
     }
     DocumentState state = document.state();
+    state.fourMemorySaves = m_fourMemorySaves;
     if (state == m_kept || state == m_failed) return;
     keep(state);
 }

@@ -56,6 +56,8 @@ public:
     // The older copy an earlier run left is this run's from now on (its state was taken up): it
     // goes once a later state is kept, or the changes are saved or let go.
     void adoptOlder() { m_olderMade = true; }
+    // The memory layout the document is edited in, kept with its state.
+    void setMemoryLayout(bool fourMemorySaves) { m_fourMemorySaves = fourMemorySaves; }
 
     const QString& path() const { return m_path; }
     // The state the copy on disk holds, when this run wrote one.
@@ -72,6 +74,7 @@ private:
 
     QString m_path;
     std::optional<DocumentState> m_kept;
+    std::optional<bool> m_fourMemorySaves;
     std::optional<DocumentState> m_failed;  // a state that could not be written: not retried
     QString m_failure;
     bool m_olderMade = false;  // this run renamed its copy to the older one

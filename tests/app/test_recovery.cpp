@@ -24,6 +24,7 @@
 #include "app/mainwindow.h"
 #include "core/recovery.h"
 #include "core/regions.h"
+#include "fields/compare.h"
 #include "filelimit.h"
 #include "scriptedprompts.h"
 #include "tempfiles.h"
@@ -84,7 +85,9 @@ TEST_F(RecoveryTest, KeptWhileModifiedAndRemovedOnSaveOpenOrAConfirmedClose) {
     window->document().image[900] = 3;
     tick();
     ASSERT_EQ(copy().kind, Kind::Intact);
-    EXPECT_EQ(copy().state, window->document().state());
+    DocumentState kept = window->document().state();
+    kept.fourMemorySaves = window->settings().fourMemorySaves;  // the copy holds the layout too
+    EXPECT_EQ(copy().state, kept);
     window->action(QStringLiteral("mnuSave"))->trigger();
     EXPECT_EQ(copy().kind, Kind::None);
 
@@ -109,20 +112,31 @@ TEST_F(RecoveryTest, KeptWhileModifiedAndRemovedOnSaveOpenOrAConfirmedClose) {
 
 TEST_F(RecoveryTest, StartOffersTheCopyAndYesTakesItUpAgainstTheFileAsItWas) {
     const QString path = makeFile(QStringLiteral("club.orv"));
-    const DocumentState state = leftBehind(path);
+    DocumentState state = leftBehind(path);
+    state.fourMemorySaves = false;  // edited with DIP switch #5 OFF, not yet saved
     ASSERT_TRUE(Recovery::write(copyPath, state).ok);
     // Another program wrote the file since.
     makeFile(QStringLiteral("club.orv"), 0x22);
 
     start();
+    ASSERT_TRUE(window->settings().fourMemorySaves);
     prompts.answers = {Answer::Yes};
     window->session().takeUpRecovery(copyPath);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].kind, RecordedMessage::YesNo);
     EXPECT_EQ(prompts.lastPreferred, Answer::Yes);  // Enter loses nothing
-    EXPECT_EQ(prompts.messages[0].text,
-              "The editor was not closed properly. Recover the unsaved changes to " + path + "?");
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(
+        "The editor was not closed properly. Recover the unsaved changes to\n" + path +
+        "?\n\n"
+        "Last changed "))
+        << prompts.messages[0].text.toStdString();
+    const std::size_t values = Compare::compare(state.image, state.saved, false).rows.size();
+    EXPECT_TRUE(prompts.messages[0].text.endsWith(
+        (values == 1 ? QStringLiteral("; 1 value") : QStringLiteral("; %1 values").arg(values)) +
+        " differ from the saved file."));
     EXPECT_EQ(window->document().image, state.image);
+    EXPECT_FALSE(window->settings().fourMemorySaves);  // the layout comes back with the changes
+    EXPECT_TRUE(window->action(QStringLiteral("mnuAreaCodes"))->isEnabled());
     EXPECT_EQ(window->panelText(1), path + " ");
     EXPECT_EQ(window->panelText(2), QStringLiteral("Mod"));
     EXPECT_EQ(window->settings().recentFiles[0], path);

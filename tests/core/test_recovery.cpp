@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <sys/stat.h>
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QThread>
 #include <random>
@@ -60,6 +61,15 @@ TEST(RecoveryCopy, HoldsTheWholeDocumentState) {
     EXPECT_EQ(Recovery::decode(Recovery::encode(state)), state);
     state.identity = FileIdentity{};  // the file was gone when last looked at
     EXPECT_EQ(Recovery::decode(Recovery::encode(state)), state);
+    state.fourMemorySaves = true;  // the layout it was edited in
+    EXPECT_EQ(Recovery::decode(Recovery::encode(state)), state);
+    // A copy of the first heading, without the layout, is still read.
+    QByteArray first = Recovery::encode(state).chopped(32);
+    first.chop(1);
+    first[24] = '1';
+    state.fourMemorySaves.reset();
+    EXPECT_EQ(Recovery::decode(first + QCryptographicHash::hash(first, QCryptographicHash::Sha256)),
+              state);
 }
 
 TEST(RecoveryCopy, AnyCutChangeOrAdditionMakesItDamaged) {

@@ -36,7 +36,7 @@ CompareWindow::CompareWindow(Image& document, std::function<bool()> fourMemorySa
     m_rows->setAlternatingRowColors(true);
     m_rows->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_rows->setHeaderLabels(
-        {tr("Area"), tr("Block"), tr("Field"), tr("This document"), tr("Other file")});
+        {tr("Area"), tr("Place"), tr("Field"), tr("This document"), tr("Other file")});
     m_rows->header()->setStretchLastSection(true);
 
     m_copy = new QPushButton(tr("Copy to Document"), this);
@@ -65,9 +65,11 @@ CompareWindow::CompareWindow(Image& document, std::function<bool()> fourMemorySa
     resize(860, 480);
 }
 
-void CompareWindow::compareWith(const Image& other, const QString& name) {
+void CompareWindow::compareWith(const Image& other, const QString& name, bool saved) {
     m_other = other;
+    m_saved = saved;
     setWindowTitle(tr("Compare With %1").arg(name));
+    m_rows->headerItem()->setText(4, saved ? tr("Saved file") : tr("Other file"));
     refresh();
 }
 
@@ -80,12 +82,11 @@ void CompareWindow::refresh() {
     m_rows->clear();
     for (const Compare::Row& row : m_comparison.rows) {
         const Fields::Field& field = fields[row.field];
-        const QString area = Overview::areaTitle(field.area);
-        const QString block = field.block ? Overview::blockTitle(*field.block) : QString();
         auto* item =
-            new QTreeWidgetItem(m_rows, {area, block, field.caption, row.mine, row.theirs});
+            new QTreeWidgetItem(m_rows, {Overview::areaTitle(field.area), Overview::placeOf(field),
+                                         field.caption, row.mine, row.theirs});
         item->setData(0, FieldRole, qulonglong(row.field));
-        item->setToolTip(2, field.key);
+        for (int c = 0; c < item->columnCount(); ++c) item->setToolTip(c, field.key);
         if (std::find(selected.begin(), selected.end(), row.field) != selected.end())
             item->setSelected(true);
     }
@@ -105,9 +106,15 @@ void CompareWindow::refresh() {
 }
 
 std::vector<std::size_t> CompareWindow::selectedFields() const {
+    // The selected rows the user can set; a review or an overview column shown only is left
+    // out, so "Select All" copies every value that can be copied.
     std::vector<std::size_t> fields;
-    for (QTreeWidgetItem* item : m_rows->selectedItems())
-        fields.push_back(item->data(0, FieldRole).toULongLong());
+    for (QTreeWidgetItem* item : m_rows->selectedItems()) {
+        const std::size_t field = item->data(0, FieldRole).toULongLong();
+        const auto row = std::find_if(m_comparison.rows.begin(), m_comparison.rows.end(),
+                                      [field](const Compare::Row& r) { return r.field == field; });
+        if (row != m_comparison.rows.end() && row->shownOnly.isEmpty()) fields.push_back(field);
+    }
     std::sort(fields.begin(), fields.end());
     return fields;
 }
@@ -115,10 +122,14 @@ std::vector<std::size_t> CompareWindow::selectedFields() const {
 void CompareWindow::updateCopyButton() {
     const std::vector<std::size_t> fields = selectedFields();
     const QString refused =
-        fields.empty() ? tr("Select the rows whose values the document should take.")
+        fields.empty() ? tr("Select the rows whose values the document should take; a value "
+                            "only shown is taken with the value it is shown from.")
                        : Compare::copyRefusal(m_document, m_other, fields, m_fourMemorySaves());
     m_copy->setEnabled(refused.isEmpty());
     m_copy->setToolTip(refused);
+    m_copy->setText(fields.empty()       ? tr("Copy to Document")
+                    : fields.size() == 1 ? tr("Copy 1 Value to Document")
+                                         : tr("Copy %1 Values to Document").arg(fields.size()));
 }
 
 bool CompareWindow::copySelected() {

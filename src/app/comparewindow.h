@@ -22,8 +22,10 @@ public:
     CompareWindow(Image& document, std::function<bool()> fourMemorySaves,
                   std::function<void()> stored, QWidget* parent = nullptr);
 
-    // Compares the document with `other`, read from `name`.
-    void compareWith(const Image& other, const QString& name);
+    // Compares the document with `other`, read from `name`: the document's own saved file when
+    // `saved`, which the window then follows to the next file opened.
+    void compareWith(const Image& other, const QString& name, bool saved = false);
+    bool comparesWithSaved() const { return m_saved; }
     // Compares again (the document changed).
     void refresh();
 
@@ -46,6 +48,7 @@ private:
     std::function<void()> m_stored;
     Image m_other{};
     Compare::Comparison m_comparison;
+    bool m_saved = false;
     QLabel* m_summary;
     QTreeWidget* m_rows;
     QPushButton* m_copy;

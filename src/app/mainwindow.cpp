@@ -195,7 +195,7 @@ void MainWindow::buildMenus() {
             m_prompts.chooseOpenFile(DocumentSession::fileFilter(), m_session->lastFolder()));
     });
     connect(action(QStringLiteral("mnuCompareSaved")), &QAction::triggered, this,
-            [this] { compareWith(document().fileName()); });
+            [this] { compareWithSaved(); });
     // Undo and Redo name the step they take back.
     QAction* undo = action(QStringLiteral("mnuUndo"));
     undo->setShortcuts(ImageWatch::undoKeys());
@@ -303,9 +303,17 @@ void MainWindow::refreshModified() {
 void MainWindow::endForSignal() {
     if (m_session->ended()) return;
     m_session->end(true);
+    noteComparePosition();
     if (!writeSettings(m_store, m_settings))
         qWarning("The editor's settings could not be written to %s.",
                  qUtf8Printable(m_store.fileName()));
+}
+
+void MainWindow::compareWithSaved() {
+    // The saved state the document keeps, under its file's name; it follows the next file opened.
+    const Document& doc = document();
+    if (!doc.nameKnown()) return;
+    showCompare(doc.state().saved, doc.fileName(), true);
 }
 
 void MainWindow::compareWith(const QString& path) {
@@ -313,6 +321,10 @@ void MainWindow::compareWith(const QString& path) {
     // The other file is read under the editor's open rules and messages, once, and never written.
     Image other;
     if (!m_session->acceptOpened(whileBusy([&] { return readImageFile(path, other); }))) return;
+    showCompare(other, path, false);
+}
+
+void MainWindow::showCompare(const Image& other, const QString& path, bool saved) {
     const bool opening = !m_compare;
     if (opening) {
         ImageWatch* watch = m_session->watch();
@@ -324,15 +336,34 @@ void MainWindow::compareWith(const QString& path) {
         connect(watch, &ImageWatch::changed, m_compare, &CompareWindow::refresh);
         connect(this, &MainWindow::memoryLayoutChanged, m_compare, &CompareWindow::refresh);
     }
-    m_compare->compareWith(other, visibleFileName(QFileInfo(path).fileName()));
+    m_compare->compareWith(other, visibleFileName(QFileInfo(path).fileName()), saved);
+    if (opening) placeCompare();
     m_compare->show();
-    // Made to fit a small screen or a large scale, in the middle of it.
-    if (opening) centreOnScreen(m_compare);
     m_compare->raise();
     m_compare->activateWindow();
 }
 
+void MainWindow::placeCompare() {
+    // Where the user last put it, while that is on a screen; else beside the main window, so
+    // it never covers the menus. A Wayland compositor places windows itself.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = m_compare->size() + frameGeometry().size() - geometry().size();
+    const std::optional<QPoint>& kept = m_settings.comparePosition;
+    const bool onScreen = kept && QGuiApplication::screenAt(*kept + QPoint(20, 20));
+    m_comparePlaced = onScreen ? *kept : placeBeside(frameGeometry(), frame, available);
+    m_compare->move(m_comparePlaced);
+    connect(m_compare, &QDialog::finished, this, &MainWindow::noteComparePosition);
+}
+
+void MainWindow::noteComparePosition() {
+    // Only a place the user chose is kept.
+    if (m_compare && m_compare->pos() != m_comparePlaced)
+        m_settings.comparePosition = m_compare->pos();
+}
+
 void MainWindow::storeSettings() {
+    noteComparePosition();
     if (writeSettings(m_store, m_settings)) return;
     m_prompts.message(Icon::Warning, tr("Settings"),
                       tr("The editor's settings could not be written to %1.\nThe memory layout, "
@@ -350,6 +381,12 @@ void MainWindow::showDocument() {
     for (const char* name : DocumentItems) action(QLatin1String(name))->setEnabled(true);
     // Nothing saved to compare with while the document has no file.
     action(QStringLiteral("mnuCompareSaved"))->setEnabled(doc.nameKnown());
+    if (m_compare && m_compare->comparesWithSaved()) {
+        if (doc.nameKnown())
+            compareWithSaved();
+        else
+            m_compare->close();
+    }
     refreshModified();
 }
 

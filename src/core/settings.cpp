@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QStringList>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cmath>
@@ -47,6 +48,11 @@ Settings readSettings(QSettings& store) {
                      SettingKeys::DefaultCwWpm);
     s.cwPitch = number(SettingKeys::CwPitch, SettingKeys::LowestCwPitch,
                        SettingKeys::HighestCwPitch, SettingKeys::DefaultCwPitch);
+    const QStringList place =
+        store.value(QLatin1String(SettingKeys::ComparePosition)).toString().split(QLatin1Char(','));
+    bool x = false, y = false;
+    if (place.size() == 2) s.comparePosition = QPoint(place[0].toInt(&x), place[1].toInt(&y));
+    if (!x || !y) s.comparePosition.reset();
     return s;
 }
 
@@ -61,6 +67,10 @@ bool writeSettings(QSettings& store, const Settings& settings) {
         values.emplace_back(fileKey(n), settings.recentFiles[n - 1]);
     values.emplace_back(QLatin1String(SettingKeys::CwWpm), QString::number(settings.cwWpm));
     values.emplace_back(QLatin1String(SettingKeys::CwPitch), QString::number(settings.cwPitch));
+    const std::optional<QPoint>& place = settings.comparePosition;
+    values.emplace_back(
+        QLatin1String(SettingKeys::ComparePosition),
+        place ? QStringLiteral("%1,%2").arg(place->x()).arg(place->y()) : QString());
     for (const auto& [key, value] : values) store.setValue(key, value);
     store.sync();
     if (store.status() != QSettings::NoError) return false;

@@ -2,8 +2,10 @@
 // settings store under the application "O_RV"; read once at start-up, written once at the end.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QSettings;
 
@@ -21,6 +23,8 @@ inline constexpr char PasswordText[] = "ORVANE-DX1";
 // The editor's own: how the CW identification is played (words per minute, pitch in hertz).
 inline constexpr char CwWpm[] = "Sound/CwWpm";
 inline constexpr char CwPitch[] = "Sound/CwPitch";
+// Where the user put the compare window: "x,y" of its frame, empty until it was moved.
+inline constexpr char ComparePosition[] = "Windows/ComparePosition";
 inline constexpr int DefaultCwWpm = 20;
 inline constexpr int DefaultCwPitch = 800;
 inline constexpr int SlowestCwWpm = 5, FastestCwWpm = 60;
@@ -37,6 +41,7 @@ struct Settings {
     std::array<QString, RecentFileCount> recentFiles;  // [0] is the most recent
     int cwWpm = SettingKeys::DefaultCwWpm;             // within SlowestCwWpm..FastestCwWpm
     int cwPitch = SettingKeys::DefaultCwPitch;         // within LowestCwPitch..HighestCwPitch
+    std::optional<QPoint> comparePosition;             // none until the user moved it
 
     // Enters a path at the top of the recent-file list unless it is already listed.
     void addRecentFile(const QString& path);

@@ -90,3 +90,23 @@ QLabel* columnHeading(const QString& text, const QString& objectName, QWidget* p
     heading->setFont(bold);
     return heading;
 }
+
+QPoint placeBeside(const QRect& main, const QSize& size, const QRect& available) {
+    // Level with the main window's top, as far as the screen allows.
+    const auto within = [&available, &size](int x, int y) {
+        return QPoint(
+            std::clamp(x, available.left(),
+                       std::max(available.left(), available.right() + 1 - size.width())),
+            std::clamp(y, available.top(),
+                       std::max(available.top(), available.bottom() + 1 - size.height())));
+    };
+    if (main.right() + 1 + size.width() <= available.right() + 1)
+        return within(main.right() + 1, main.top());
+    if (main.left() - size.width() >= available.left())
+        return within(main.left() - size.width(), main.top());
+    if (main.bottom() + 1 + size.height() <= available.bottom() + 1)
+        return within(main.left(), main.bottom() + 1);
+    if (main.top() - size.height() >= available.top())
+        return within(main.left(), main.top() - size.height());
+    return within(available.right() + 1 - size.width(), main.top());
+}

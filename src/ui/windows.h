@@ -6,6 +6,9 @@
 #include <functional>
 
 class QLabel;
+class QPoint;
+class QRect;
+class QSize;
 class QString;
 class QWidget;
 
@@ -16,6 +19,12 @@ QLabel* columnHeading(const QString& text, const QString& objectName, QWidget* p
 // Places a window in the middle of the screen it is on, made to fit its free area where the
 // window's layout allows, and never with its top left corner off the screen.
 void centreOnScreen(QWidget* window);
+
+// Where a window of `size` (its frame) goes beside the main window's frame `main` on the screen's
+// free area `available`, so that it covers none of the main window: to its right where it fits,
+// else to its left, else below it, else above it; where none fits, to the right, over the main
+// window's right side. Always inside `available` as far as its size allows.
+QPoint placeBeside(const QRect& main, const QSize& size, const QRect& available);
 
 // For a window the program keeps while it is hidden (the splash, the help viewer, the scheduler,
 // the Print Driver, the composer), called from its hide event: once the event loop comes round with

@@ -789,6 +789,27 @@ TEST_F(MainWindowTest, CompareWithSavedShowsTheChangeAndCopyToDocumentTakesItBac
     trigger("mnuCompareFile");
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].title, QString::fromLatin1(Texts::FilenameErrorTitle));
+
+    // It follows the document to the next file; "Select All" copies what can be copied (a
+    // macro's trigger and commands), leaving the reviews shown only out.
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("b.orv"))));
+    EXPECT_EQ(compare->windowTitle(), QStringLiteral("Compare With b.orv"));
+    EXPECT_EQ(compare->rows()->headerItem()->text(4), QStringLiteral("Saved file"));
+    const auto store = [&](const char* key, const char* answer) {
+        std::ranges::find(fields, QLatin1String(key), &Fields::Field::key)
+            ->store(window->document().image, QLatin1String(answer));
+    };
+    store("macros.02.trigger", "*12");
+    store("macros.02.command-1", "1110");
+    window->refreshModified();
+    compare->rows()->selectAll();
+    EXPECT_EQ(copy->text(), QStringLiteral("Copy 6 Values to Document"));  // trigger, 5 commands
+    ASSERT_TRUE(copy->isEnabled()) << copy->toolTip().toStdString();
+    copy->click();
+    // Every value as saved but a review only shown, which reads the command bytes a macro
+    // without a trigger keeps.
+    for (const Compare::Row& left : compare->comparison().rows)
+        EXPECT_FALSE(left.shownOnly.isEmpty()) << fields[left.field].key.toStdString();
 }
 
 // The overview's way in selects the field's group, tab or bank and focuses the field.

@@ -288,3 +288,24 @@ TEST(ImageWatch, KeepsTheLastThousandSteps) {
     for (int n = 0; n < 5; ++n) EXPECT_EQ(image[n], 1) << n;
     EXPECT_EQ(image[5], 0);
 }
+
+// The compare window goes beside the main window, never over its menus: right, left, below,
+// above, else at the screen's right edge; always on the screen's free area.
+TEST(WindowPlace, BesideTheMainWindowWhereTheScreenHasRoom) {
+    // clang-format off
+    const struct { QRect available, main; QSize size; QPoint place; } cases[] = {
+        {{0, 0, 1280, 1024},    {0, 0, 500, 400},      {700, 480}, {500, 0}},     // right
+        {{0, 0, 1280, 1024},    {0, 600, 400, 300},    {700, 480}, {400, 544}},   // kept on screen
+        {{0, 0, 1280, 1024},    {700, 100, 500, 400},  {700, 480}, {0, 100}},     // left
+        {{0, 0, 1024, 768},     {0, 0, 1000, 300},     {700, 400}, {0, 300}},     // below
+        {{0, 0, 1024, 768},     {0, 400, 1000, 368},   {700, 400}, {0, 0}},       // above
+        {{0, 0, 1280, 1024},    {100, 50, 800, 560},   {700, 480}, {580, 50}},    // no room
+        {{1280, 0, 1920, 1080}, {1300, 20, 800, 560},  {700, 480}, {2100, 20}},   // second screen
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const QPoint place = placeBeside(c.main, c.size, c.available);
+        EXPECT_EQ(place, c.place) << c.main.x() << "," << c.main.y();
+        EXPECT_TRUE(c.available.contains(QRect(place, c.size)));
+    }
+}

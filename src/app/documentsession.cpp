@@ -236,11 +236,11 @@ void DocumentSession::takeUpRecovery(const QString& path) {
         if (m_prompts.askYesNo(
                 Icon::Question, tr("Recover Unsaved Changes"),
                 tr("The editor was not closed properly. Recover the unsaved changes to\n%1?\n\n"
-                   "Last changed %2; %3 differ from the saved file.")
+                   "Last changed %2; %3 from the saved file.")
                     .arg(visibleFileName(last.state.fileName),
                          QLocale::system().toString(QDateTime::fromSecsSinceEpoch(last.written),
                                                     QLocale::ShortFormat),
-                         values == 1 ? tr("1 value") : tr("%1 values").arg(values)),
+                         values == 1 ? tr("1 value differs") : tr("%1 values differ").arg(values)),
                 Answer::Yes))
             recover(last.state);
         else

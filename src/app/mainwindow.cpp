@@ -351,7 +351,9 @@ void MainWindow::placeCompare() {
     const QSize frame = m_compare->size() + frameGeometry().size() - geometry().size();
     const std::optional<QPoint>& kept = m_settings.comparePosition;
     const bool onScreen = kept && QGuiApplication::screenAt(*kept + QPoint(20, 20));
-    m_comparePlaced = onScreen ? *kept : placeBeside(frameGeometry(), frame, available);
+    // The title bar and the menu bar stay in sight whatever the screen's size.
+    const int menus = geometry().top() - frameGeometry().top() + menuBar()->height();
+    m_comparePlaced = onScreen ? *kept : placeBeside(frameGeometry(), frame, available, menus);
     m_compare->move(m_comparePlaced);
     connect(m_compare, &QDialog::finished, this, &MainWindow::noteComparePosition);
 }

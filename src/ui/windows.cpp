@@ -91,7 +91,7 @@ QLabel* columnHeading(const QString& text, const QString& objectName, QWidget* p
     return heading;
 }
 
-QPoint placeBeside(const QRect& main, const QSize& size, const QRect& available) {
+QPoint placeBeside(const QRect& main, const QSize& size, const QRect& available, int keepClear) {
     // Level with the main window's top, as far as the screen allows.
     const auto within = [&available, &size](int x, int y) {
         return QPoint(
@@ -108,5 +108,7 @@ QPoint placeBeside(const QRect& main, const QSize& size, const QRect& available)
         return within(main.left(), main.bottom() + 1);
     if (main.top() - size.height() >= available.top())
         return within(main.left(), main.top() - size.height());
-    return within(available.right() + 1 - size.width(), main.top());
+    const QPoint corner =
+        within(available.right() + 1 - size.width(), available.bottom() + 1 - size.height());
+    return {corner.x(), std::max(corner.y(), main.top() + keepClear)};
 }

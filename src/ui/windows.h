@@ -22,9 +22,10 @@ void centreOnScreen(QWidget* window);
 
 // Where a window of `size` (its frame) goes beside the main window's frame `main` on the screen's
 // free area `available`, so that it covers none of the main window: to its right where it fits,
-// else to its left, else below it, else above it; where none fits, to the right, over the main
-// window's right side. Always inside `available` as far as its size allows.
-QPoint placeBeside(const QRect& main, const QSize& size, const QRect& available);
+// else to its left, else below it, else above it. Where none fits it stands at the screen's right
+// and bottom edges, never higher than `keepClear` below the main window's top (its title and
+// menus stay in sight). Always inside `available` as far as its size allows.
+QPoint placeBeside(const QRect& main, const QSize& size, const QRect& available, int keepClear);
 
 // For a window the program keeps while it is hidden (the splash, the help viewer, the scheduler,
 // the Print Driver, the composer), called from its hide event: once the event loop comes round with

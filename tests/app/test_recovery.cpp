@@ -132,8 +132,9 @@ TEST_F(RecoveryTest, StartOffersTheCopyAndYesTakesItUpAgainstTheFileAsItWas) {
         << prompts.messages[0].text.toStdString();
     const std::size_t values = Compare::compare(state.image, state.saved, false).rows.size();
     EXPECT_TRUE(prompts.messages[0].text.endsWith(
-        (values == 1 ? QStringLiteral("; 1 value") : QStringLiteral("; %1 values").arg(values)) +
-        " differ from the saved file."));
+        (values == 1 ? QStringLiteral("; 1 value differs")
+                     : QStringLiteral("; %1 values differ").arg(values)) +
+        " from the saved file."));
     EXPECT_EQ(window->document().image, state.image);
     EXPECT_FALSE(window->settings().fourMemorySaves);  // the layout comes back with the changes
     EXPECT_TRUE(window->action(QStringLiteral("mnuAreaCodes"))->isEnabled());

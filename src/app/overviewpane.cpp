@@ -167,8 +167,9 @@ void OverviewPane::rebuild(bool fourMemorySaves) {
         if (record) parent = record;
         auto* caption = new QStandardItem(field.caption);
         caption->setData(qulonglong(i), FieldRole);
-        caption->setToolTip(field.key);
+        caption->setToolTip(field.key);  // the key orvtool writes it under
         auto* value = new QStandardItem(Overview::shownValue(field, m_image));
+        value->setToolTip(field.key);
         value->setAccessibleText(field.caption + QStringLiteral(": ") + value->text());
         parent->appendRow({caption, value});
         m_values[i] = value;

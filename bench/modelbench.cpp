@@ -11,6 +11,7 @@
 #include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "fields/changes.h"
+#include "fields/checker.h"
 #include "fields/compare.h"
 #include "fields/dump.h"
 #include "fields/overview.h"
@@ -195,6 +196,21 @@ void BM_UndoRedo_History(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UndoRedo_History)->Name("BM_UndoRedo/History")->Unit(benchmark::kMicrosecond);
+
+// The configuration check of the full image (the catalogue already built), as Tools > Check
+// Configuration and orvtool check run it.
+void BM_CheckConfiguration(benchmark::State& state) {
+    if (!Bench::haveFullImage(state)) return;
+    const Image& image = Bench::fullImage();
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        std::vector<Check::Finding> found = Check::check(image, Bench::FourMemorySaves);
+        findings = found.size();
+        benchmark::DoNotOptimize(found.data());
+    }
+    state.counters["findings"] = double(findings);
+}
+BENCHMARK(BM_CheckConfiguration)->Unit(benchmark::kMicrosecond);
 
 // orvtool dump of the full image: every field's value as a "key = value" text.
 void BM_DumpText(benchmark::State& state) {

@@ -58,7 +58,16 @@ constexpr char SoundNotes[] =
     "message is spoken by the espeak-ng speech synthesiser. The file is 16-bit mono\n"
     "PCM, written only under a name ending in .wav and never onto FILE.orv itself.\n";
 
-constexpr std::array<CommandInfo, 7> CommandTable = {{
+constexpr char CheckNotes[] =
+    "\nPrints one line per finding, \"error|warning|note KEY[, KEY]: sentence\", in\n"
+    "the order of dump; with several files each line begins with the file's name.\n"
+    "An error is an entry the controller's catalogue or tables cannot give (a\n"
+    "command it does not name, a macro, message or memory save that is not there,\n"
+    "two codes with the same keys); a warning is very likely not what was meant; a\n"
+    "note is worth knowing. Exit status 0 without an error, 1 with at least one,\n"
+    "2 when a file cannot be read or on a usage error.\n";
+
+constexpr std::array<CommandInfo, 8> CommandTable = {{
     {Command::Report, "report", "FILE.orv", 1, 1,
      "the printed report of the editor's Print Driver, as plain text or as a PDF file", ""},
     {Command::Dump, "dump", "FILE.orv", 1, 1,
@@ -79,6 +88,9 @@ constexpr std::array<CommandInfo, 7> CommandTable = {{
     {Command::Sound, "sound", "FILE.orv WHAT", 2, 2,
      "a courtesy tone, the CW identification or a voice message as a WAV sound file",
      SoundNotes},
+    {Command::Check, "check", "FILE.orv...", 1, 1000,
+     "what the configuration asks that the controller cannot do, or very likely not meant",
+     CheckNotes},
 }};
 // clang-format on
 
@@ -114,7 +126,7 @@ QString storeNumber(std::optional<int>& into, const char* name, const QString& v
     return {};
 }
 
-constexpr std::array<OptionInfo, 11> OptionTable = {{
+constexpr std::array<OptionInfo, 12> OptionTable = {{
     {"--sections", "LIST", only(Command::Report),
      "the Print Driver's boxes to print, as comma-separated\n"
      "numbers (default: all), printed in box order", storeSections},
@@ -166,6 +178,14 @@ constexpr std::array<OptionInfo, 11> OptionTable = {{
      [](Options& options, const QString& value) {
          return storeNumber(options.pitch, "--pitch", value, SettingKeys::LowestCwPitch,
                             SettingKeys::HighestCwPitch);
+     }},
+    {"--format", "text|json", only(Command::Check),
+     "the findings as lines of text (default) or as a JSON array of\nobjects for scripts",
+     [](Options& options, const QString& value) {
+         if (value != QLatin1String("text") && value != QLatin1String("json"))
+             return QStringLiteral("--format takes text or json, not %1").arg(quoted(value));
+         options.json = value == QLatin1String("json");
+         return QString();
      }},
     {"--yes", nullptr, Changing,
      "write even when the editor would ask first (the File Save\nAlert, another owner's or a hard-linked file)",

@@ -10,11 +10,11 @@
 
 namespace Tool {
 
-enum class Command { None, Report, Dump, Diff, Info, Set, Apply, Sound };
+enum class Command { None, Report, Dump, Diff, Info, Set, Apply, Sound, Check };
 
 // Exit statuses.
 inline constexpr int Success = 0;    // done; for diff: the files are equal byte for byte
-inline constexpr int Different = 1;  // diff: the files differ
+inline constexpr int Different = 1;  // diff: the files differ; check: an error was found
 inline constexpr int Failure = 2;    // a usage or file error
 
 struct Options {
@@ -32,6 +32,7 @@ struct Options {
     bool keys = false;                    // dump --keys: every key and what it takes, no file
     std::optional<int> wpm;               // sound --wpm: CW speed in words per minute
     std::optional<int> pitch;             // sound --pitch: CW pitch in hertz
+    bool json = false;                    // check --format json
 };
 
 struct ParsedCommandLine {

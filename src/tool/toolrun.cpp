@@ -4,6 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTextStream>
@@ -18,8 +21,10 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "devices/courtesytones.h"
+#include "fields/areas.h"
 #include "fields/catalogue.h"
 #include "fields/changes.h"
+#include "fields/checker.h"
 #include "fields/dump.h"
 #include "formats/cwcode.h"
 #include "formats/sound.h"
@@ -135,6 +140,46 @@ int diff(const Options& options, QTextStream& out, QTextStream& err) {
         Dump::difference(*before, *after, toolSettings(options).fourMemorySaves);
     out << Dump::differenceText(difference);
     return difference.identical ? Success : Different;
+}
+
+int check(const Options& options, QTextStream& out, QTextStream& err) {
+    // Every file is read first, so one run names every file that cannot be read.
+    std::vector<std::optional<Image>> images;
+    for (const QString& path : options.files) images.push_back(openImage(path, err));
+    if (std::ranges::any_of(images, [](const auto& image) { return !image; })) return Failure;
+    const bool four = toolSettings(options).fourMemorySaves;
+    const Fields::FieldList& fields = Fields::catalogue(four);
+    QJsonArray all;
+    bool error = false;
+    for (std::size_t f = 0; f < images.size(); ++f) {
+        const QString name = visibleFileName(options.files[int(f)]);
+        for (const Check::Finding& finding : Check::check(*images[f], four)) {
+            error = error || finding.severity == Check::Severity::Error;
+            const QString severity = Check::severityWord(finding.severity);
+            if (!options.json) {
+                if (images.size() > 1) out << name << ": ";
+                out << severity << ' ' << finding.keys.join(QStringLiteral(", ")) << ": "
+                    << finding.message << '\n';
+                continue;
+            }
+            const auto field =
+                std::ranges::find(fields, finding.keys.value(0), &Fields::Field::key);
+            QJsonObject object{{QStringLiteral("file"), name},
+                               {QStringLiteral("severity"), severity},
+                               {QStringLiteral("keys"), QJsonArray::fromStringList(finding.keys)},
+                               {QStringLiteral("message"), finding.message}};
+            if (field != fields.end()) {
+                object.insert(QStringLiteral("area"),
+                              QLatin1String(Fields::areas()[std::size_t(field->area)].key));
+                if (field->block)
+                    object.insert(QStringLiteral("block"), Fields::blockKey(*field->block));
+                if (field->record) object.insert(QStringLiteral("record"), field->record->name);
+            }
+            all.append(object);
+        }
+    }
+    if (options.json) out << QJsonDocument(all).toJson(QJsonDocument::Indented);
+    return error ? Different : Success;
 }
 
 int info(const Options& options, QTextStream& out, QTextStream& err) {
@@ -375,6 +420,8 @@ int run(const Options& options, QTextStream& out, QTextStream& err, const PdfWri
             return change(options, out, err);
         case Command::Sound:
             return sound(options, err);
+        case Command::Check:
+            return check(options, out, err);
         case Command::None:
             break;
     }

@@ -4,6 +4,9 @@
 #include <unistd.h>
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -150,6 +153,36 @@ TEST_F(OrvtoolFields, DiffListsTheChangedFieldsThenTheBytesNoFieldShows) {
         EXPECT_EQ(r.out, c.text);
         EXPECT_EQ(r.err, QString());
     }
+}
+
+// check: a line per finding (each file named when there are several), status 1 with an error,
+// 0 without, 2 when a file cannot be read; --format json gives the same findings as objects.
+TEST_F(OrvtoolFields, CheckListsFindingsWithTheirKeysAndSaysByItsStatusWhetherOneIsAnError) {
+    Image clean{};
+    Image wrong = clean;
+    putBytes(wrong, 890, {1, 0x0B});         // macro 1: trigger "*"
+    putBytes(wrong, 890 + 8, {0x11, 0x12});  // its command 1: 1112, no command
+    const QString good = input(QStringLiteral("good.orv"), clean);
+    const QString bad = input(QStringLiteral("bad.orv"), wrong);
+    const ToolRun one = run({"check", good, "--memory-saves", "4"});
+    EXPECT_EQ(one.status, 0) << one.err.toStdString();
+    EXPECT_FALSE(one.out.contains(QLatin1String("error")));
+    const ToolRun both = run({"check", good, bad, "--memory-saves", "4"});
+    EXPECT_EQ(both.status, 1);
+    EXPECT_TRUE(both.out.contains(bad + ": error macros.01.command-1: Macro 1, command 1: 1112 "
+                                        "reads \"Invalid Entry\" (no command of the catalogue)\n"))
+        << both.out.toStdString();
+    const ToolRun json = run({"check", bad, "--format", "json", "--memory-saves", "4"});
+    EXPECT_EQ(json.status, 1);
+    const QJsonArray findings = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_FALSE(findings.isEmpty());
+    const auto error = std::ranges::find_if(findings, [](const QJsonValue& v) {
+        return v[QStringLiteral("severity")] == QStringLiteral("error");
+    });
+    ASSERT_NE(error, findings.end());
+    EXPECT_EQ((*error)[QStringLiteral("record")], QStringLiteral("Macro 1"));
+    EXPECT_EQ((*error)[QStringLiteral("area")], QStringLiteral("macros"));
+    EXPECT_EQ(run({"check", bad, path(QStringLiteral("missing.orv"))}).status, 2);
 }
 
 TEST_F(OrvtoolFields, InfoShowsTheOpenChecksTheByteSumAndTheAreasHoldingData) {

@@ -20,11 +20,11 @@
 #include <vector>
 
 #include "app/aboutdialog.h"
-#include "app/comparewindow.h"
 #include "app/editortable.h"
 #include "app/menus.h"
 #include "app/overviewpane.h"
 #include "app/startpane.h"
+#include "app/toolwindows.h"
 #include "core/regions.h"
 #include "core/texts.h"
 #include "fields/areas.h"
@@ -40,9 +40,9 @@ namespace {
 // Menus that need a loaded document, by object name.
 const char* const DocumentMenus[] = {"mnuEdit",  "mnuCodesTimers", "mnuMessages",  "mnuMisc",
                                      "mnuZones", "mnuMacroOps",    "mnuAutopatch", "mnuTools"};
-const char* const DocumentItems[] = {"mnuSave",        "mnuSaveAs",      "mnuPrint",
-                                     "mnuFlush",       "mnuUnlock",      "mnuRepeaterConfig",
-                                     "mnuCompareFile", "mnuCompareSaved"};
+const char* const DocumentItems[] = {"mnuSave",        "mnuSaveAs",       "mnuPrint",
+                                     "mnuFlush",       "mnuUnlock",       "mnuRepeaterConfig",
+                                     "mnuCompareFile", "mnuCompareSaved", "mnuCheck"};
 // Items that exist only with four memory saves, and those that exist only with the area-code
 // and prefix tables in their place.
 const char* const MemorySave4Items[] = {"mnuMemCodes4", "mnuMemTimers4", "mnuMemVoice4",
@@ -55,7 +55,8 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     : QMainWindow(parent),
       m_prompts(prompts),
       m_store(store),
-      m_session(new DocumentSession(prompts, m_settings, this)) {
+      m_session(new DocumentSession(prompts, m_settings, this)),
+      m_tools(new ToolWindows(this, m_session, m_settings)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QString::fromLatin1(Texts::AppTitle));
     resize(800, 560);
@@ -72,6 +73,8 @@ MainWindow::MainWindow(Prompts& prompts, QSettings& store, QWidget* parent)
     connect(m_session, &DocumentSession::fileStateChanged, this, &MainWindow::showDocument);
     connect(m_session, &DocumentSession::keepingChanged, this, &MainWindow::showEditorNotice);
     connect(m_session, &DocumentSession::memoryLayoutChanged, this, &MainWindow::applyMemoryLayout);
+    connect(this, &MainWindow::memoryLayoutChanged, m_tools, &ToolWindows::layoutChanged);
+    connect(m_tools, &ToolWindows::fieldActivated, this, &MainWindow::openField);
     connect(m_overview, &OverviewPane::fieldActivated, this, &MainWindow::openField);
     m_centre = new QStackedWidget(this);
     m_centre->addWidget(m_start);
@@ -191,11 +194,13 @@ void MainWindow::buildMenus() {
             [] { HelpViewer::instance()->showSearch(); });
     connect(action(QStringLiteral("mnuAbout")), &QAction::triggered, this, &MainWindow::showAbout);
     connect(action(QStringLiteral("mnuCompareFile")), &QAction::triggered, this, [this] {
-        compareWith(
+        m_tools->compareWith(
             m_prompts.chooseOpenFile(DocumentSession::fileFilter(), m_session->lastFolder()));
     });
-    connect(action(QStringLiteral("mnuCompareSaved")), &QAction::triggered, this,
-            [this] { compareWithSaved(); });
+    connect(action(QStringLiteral("mnuCompareSaved")), &QAction::triggered, m_tools,
+            &ToolWindows::compareWithSaved);
+    connect(action(QStringLiteral("mnuCheck")), &QAction::triggered, m_tools,
+            &ToolWindows::showCheck);
     // Undo and Redo name the step they take back.
     QAction* undo = action(QStringLiteral("mnuUndo"));
     undo->setShortcuts(ImageWatch::undoKeys());
@@ -303,69 +308,14 @@ void MainWindow::refreshModified() {
 void MainWindow::endForSignal() {
     if (m_session->ended()) return;
     m_session->end(true);
-    noteComparePosition();
+    m_tools->notePositions();
     if (!writeSettings(m_store, m_settings))
         qWarning("The editor's settings could not be written to %s.",
                  qUtf8Printable(m_store.fileName()));
 }
 
-void MainWindow::compareWithSaved() {
-    // The saved state the document keeps, under its file's name; it follows the next file opened.
-    const Document& doc = document();
-    if (!doc.nameKnown()) return;
-    showCompare(doc.state().saved, doc.fileName(), true);
-}
-
-void MainWindow::compareWith(const QString& path) {
-    if (path.isEmpty()) return;
-    // The other file is read under the editor's open rules and messages, once, and never written.
-    Image other;
-    if (!m_session->acceptOpened(whileBusy([&] { return readImageFile(path, other); }))) return;
-    showCompare(other, path, false);
-}
-
-void MainWindow::showCompare(const Image& other, const QString& path, bool saved) {
-    const bool opening = !m_compare;
-    if (opening) {
-        ImageWatch* watch = m_session->watch();
-        m_compare = new CompareWindow(
-            document().image, [this] { return m_settings.fourMemorySaves; },
-            [watch] { watch->look(tr("Copy to Document")); }, this);
-        m_compare->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_compare, &CompareWindow::fieldActivated, this, &MainWindow::openField);
-        connect(watch, &ImageWatch::changed, m_compare, &CompareWindow::refresh);
-        connect(this, &MainWindow::memoryLayoutChanged, m_compare, &CompareWindow::refresh);
-    }
-    m_compare->compareWith(other, visibleFileName(QFileInfo(path).fileName()), saved);
-    if (opening) placeCompare();
-    m_compare->show();
-    m_compare->raise();
-    m_compare->activateWindow();
-}
-
-void MainWindow::placeCompare() {
-    // Where the user last put it, while that is on a screen; else beside the main window, so
-    // it never covers the menus. A Wayland compositor places windows itself.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
-    const QRect available = screen()->availableGeometry();
-    const QSize frame = m_compare->size() + frameGeometry().size() - geometry().size();
-    const std::optional<QPoint>& kept = m_settings.comparePosition;
-    const bool onScreen = kept && QGuiApplication::screenAt(*kept + QPoint(20, 20));
-    // The title bar and the menu bar stay in sight whatever the screen's size.
-    const int menus = geometry().top() - frameGeometry().top() + menuBar()->height();
-    m_comparePlaced = onScreen ? *kept : placeBeside(frameGeometry(), frame, available, menus);
-    m_compare->move(m_comparePlaced);
-    connect(m_compare, &QDialog::finished, this, &MainWindow::noteComparePosition);
-}
-
-void MainWindow::noteComparePosition() {
-    // Only a place the user chose is kept.
-    if (m_compare && m_compare->pos() != m_comparePlaced)
-        m_settings.comparePosition = m_compare->pos();
-}
-
 void MainWindow::storeSettings() {
-    noteComparePosition();
+    m_tools->notePositions();
     if (writeSettings(m_store, m_settings)) return;
     m_prompts.message(Icon::Warning, tr("Settings"),
                       tr("The editor's settings could not be written to %1.\nThe memory layout, "
@@ -383,12 +333,7 @@ void MainWindow::showDocument() {
     for (const char* name : DocumentItems) action(QLatin1String(name))->setEnabled(true);
     // Nothing saved to compare with while the document has no file.
     action(QStringLiteral("mnuCompareSaved"))->setEnabled(doc.nameKnown());
-    if (m_compare && m_compare->comparesWithSaved()) {
-        if (doc.nameKnown())
-            compareWithSaved();
-        else
-            m_compare->close();
-    }
+    m_tools->documentChanged();
     refreshModified();
 }
 

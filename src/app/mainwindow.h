@@ -15,7 +15,7 @@ class QSettings;
 class QTimer;
 struct EditorRow;
 
-class CompareWindow;
+class ToolWindows;
 class OverviewPane;
 class StartPane;
 class QStackedWidget;
@@ -79,11 +79,6 @@ private:
     // Opens the row's editor; `shown` runs on the dialog once it is shown.
     void openEditor(const EditorRow& row, const std::function<void(QDialog*)>& shown = {});
     // Shows the comparison of the document with the configuration file at `path`.
-    void compareWith(const QString& path);
-    void compareWithSaved();
-    void showCompare(const Image& other, const QString& path, bool saved);
-    void placeCompare();
-    void noteComparePosition();
     QDialog* buildEditor(const EditorRow& row);
     void showModeless(const EditorRow& row);
     // The program ends: the modeless editors close without their own questions.
@@ -101,8 +96,7 @@ private:
     StartPane* m_start = nullptr;               // what to do first while no file is open
     OverviewPane* m_overview = nullptr;         // the open file's fields, in place of the hint
     QStackedWidget* m_centre = nullptr;
-    QPointer<CompareWindow> m_compare;  // the one comparison window, while it is open
-    QPoint m_comparePlaced;             // where the compare window was placed when it opened
+    ToolWindows* m_tools;  // the comparison and the check beside the main window
     // The open modeless editors by menu item; an entry turns null when its dialog is closed.
     QHash<QString, QPointer<QDialog>> m_modeless;
     // The editors kept between openings (the scheduler keeps its group, the print dialog its

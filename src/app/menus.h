@@ -90,6 +90,8 @@ inline constexpr Entry Tree[] = {
     {Menu, "mnuTools", "&Tools"},
         {Item, "mnuCompareFile", "&Compare With File..."},
         {Item, "mnuCompareSaved", "Compare With &Saved"},
+        {Separator},
+        {Item, "mnuCheck", "Check &Configuration..."},
     {End},
     {Menu, "mnuHelp", "&Help"},
         {Item, "mnuContents", "Contents"},

@@ -371,7 +371,56 @@ private:
     std::vector<Finding> m_findings;
 };
 
+// The codes a block answers to, with what they are called: its control codes, the unlock number in
+// Base, and the triggers of the macros in use (with the macro's number).
+struct Answer {
+    QString keys;
+    QString name;
+    int macro = 0;
+};
+
+std::vector<Answer> answers(const Image& image, int block) {
+    std::vector<Answer> list;
+    for (int k = 0; k < Region::Rel::CodeCount; ++k)
+        list.push_back(
+            {Codes::codeText(image, block, k).trimmed(), QLatin1String(Codes::Rows[k].label)});
+    if (block == 0) list.push_back({Unlock::text(image).trimmed(), QLatin1String(Unlock::Caption)});
+    for (int n = 1; n <= Macros::Count; ++n)
+        if (macroInUse(image, n))
+            list.push_back({Macros::macroRow(image, n).trigger.trimmed(),
+                            QStringLiteral("Macro %1").arg(n), n});
+    std::erase_if(list, [](const Answer& a) { return a.keys.isEmpty(); });
+    return list;
+}
+
 }  // namespace
+
+QStringList whatKeysDo(const Image& image, const QString& keys, int block) {
+    const QString typed = keys.trimmed().toUpper();
+    if (typed.isEmpty()) return {};
+    QStringList exact, longer, begun;
+    for (const Answer& a : answers(image, block)) {
+        QString line = QStringLiteral("%1 (%2)").arg(a.name, a.keys);
+        if (a.macro) {
+            QStringList reviews;
+            for (int k = 1; k <= Macros::CommandsPerMacro; ++k) {
+                const int at = Macros::commandOffset(a.macro, k);
+                const QString text =
+                    commandText(image[std::size_t(at)], image[std::size_t(at + 1)]);
+                if (text != QLatin1String(Commands::NoCommand)) reviews << text;
+            }
+            line += QStringLiteral(": ") + (reviews.isEmpty() ? QLatin1String(Commands::NoCommand)
+                                                              : reviews.join(QStringLiteral("; ")));
+        }
+        if (a.keys == typed)
+            exact << line;
+        else if (a.keys.startsWith(typed))
+            longer << QStringLiteral("begins %1").arg(line);
+        else if (typed.startsWith(a.keys))
+            begun << QStringLiteral("%1 + %2").arg(line, typed.mid(a.keys.size()));
+    }
+    return exact + begun + longer;
+}
 
 QString severityWord(Severity severity) {
     switch (severity) {

@@ -34,4 +34,10 @@ QString severityWord(Severity severity);
 // (the order of orvtool's listings).
 std::vector<Finding> check(const Image& image, bool fourMemorySaves);
 
+// What keys keyed on the radio do in a block (0 Base, 1..4 the memory saves): every control code
+// of the block (the unlock number in Base) and every macro trigger equal to them or beginning with
+// them, and every code they begin with ("*705": the prefix, then "05"); a trigger with its macro's
+// commands as their reviews read. One line each, the exact matches first.
+QStringList whatKeysDo(const Image& image, const QString& keys, int block);
+
 }  // namespace Check

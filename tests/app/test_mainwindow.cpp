@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +32,7 @@
 #include <optional>
 #include <random>
 
+#include "app/checkwindow.h"
 #include "app/comparewindow.h"
 #include "app/editortable.h"
 #include "app/mainwindow.h"
@@ -100,7 +102,8 @@ TEST_F(MainWindowTest, MenuTreeHasTheCaptionsInOrder) {
                                 "&Zones", "&Autopatch", "&Misc", "&Tools", "&Help"}));
     const auto menuOf = [&](const char* name) { return act(name)->menu(); };
     EXPECT_EQ(captionsOf(menuOf("mnuTools")),
-              QStringList({"&Compare With File...", "Compare With &Saved"}));
+              QStringList({"&Compare With File...", "Compare With &Saved", "-",
+                           "Check &Configuration..."}));
     EXPECT_EQ(
         captionsOf(menuOf("mnuFile")),
         QStringList({"&Open...", "-", "&Save File", "Save File &As...", "-", "&Flush Memory...",
@@ -1027,4 +1030,37 @@ TEST_F(MainWindowTest, TheMemoryLayoutSwitchKeepsTheHistoryAndTheOverviewsPlace)
     EXPECT_EQ(overview->fieldAt(tree->currentIndex())->key, key);
     trigger("mnuUndo");
     EXPECT_EQ(window->document().image, opened);
+}
+
+// Tools > Check Configuration lists the findings, opens the field of one, follows the fix, and
+// tells what keys do.
+TEST_F(MainWindowTest, TheCheckListsFindingsOpensTheirFieldsAndFollowsTheFix) {
+    start();
+    ASSERT_TRUE(window->session().open(makeFile(QStringLiteral("a.orv"))));
+    const Fields::FieldList& fields = Fields::catalogue(window->settings().fourMemorySaves);
+    const auto store = [&](const char* key, const char* answer) {
+        std::ranges::find(fields, QLatin1String(key), &Fields::Field::key)
+            ->store(window->document().image, QLatin1String(answer));
+        window->refreshModified();
+    };
+    store("macros.01.trigger", "*1");
+    store("macros.01.command-2", "1112");
+    trigger("mnuCheck");
+    auto* check = window->findChild<CheckWindow*>();
+    ASSERT_TRUE(check);
+    const QList<QTreeWidgetItem*> errors =
+        check->findings()->findItems(QStringLiteral("error"), Qt::MatchExactly, 0);
+    ASSERT_EQ(errors.size(), 1);
+    QTreeWidgetItem* error = errors.front();
+    EXPECT_EQ(error->text(1), QStringLiteral("Macros, Macro 1"));
+    const Opened opened = whatOpens([&] { emit check->findings()->itemActivated(error, 0); });
+    EXPECT_EQ(opened.title, QStringLiteral("Macro Commands"));
+    EXPECT_EQ(opened.focused, QStringLiteral("Label4_1"));
+
+    check->findChild<QLineEdit*>(QStringLiteral("txtKeys"))->setText(QStringLiteral("*1"));
+    ASSERT_EQ(check->keyAnswers()->count(), 1);
+    EXPECT_TRUE(check->keyAnswers()->item(0)->text().startsWith(QLatin1String("Macro 1 (*1): ")));
+    store("macros.01.command-2", "1110");
+    EXPECT_TRUE(
+        check->findings()->findItems(QStringLiteral("error"), Qt::MatchExactly, 0).isEmpty());
 }

@@ -91,7 +91,7 @@ inline constexpr Entry Tree[] = {
         {Item, "mnuCompareFile", "&Compare With File..."},
         {Item, "mnuCompareSaved", "Compare With &Saved"},
         {Separator},
-        {Item, "mnuCheck", "Check &Configuration..."},
+        {Item, "mnuCheck", "C&heck Configuration..."},
     {End},
     {Menu, "mnuHelp", "&Help"},
         {Item, "mnuContents", "Contents"},

@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, MenuTreeHasTheCaptionsInOrder) {
     const auto menuOf = [&](const char* name) { return act(name)->menu(); };
     EXPECT_EQ(captionsOf(menuOf("mnuTools")),
               QStringList({"&Compare With File...", "Compare With &Saved", "-",
-                           "Check &Configuration..."}));
+                           "C&heck Configuration..."}));
     EXPECT_EQ(
         captionsOf(menuOf("mnuFile")),
         QStringList({"&Open...", "-", "&Save File", "Save File &As...", "-", "&Flush Memory...",

@@ -5,10 +5,13 @@
 
 #include <QAbstractItemModel>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <optional>
 #include <vector>
 
+#include "app/checkwindow.h"
 #include "app/overviewpane.h"
+#include "core/regions.h"
 #include "fields/catalogue.h"
 #include "fields/overview.h"
 #include "fullimage.h"
@@ -241,5 +244,29 @@ void BM_UndoRedo_WithOverview(benchmark::State& state) {
 BENCHMARK(BM_UndoRedo_WithOverview)
     ->Name("BM_UndoRedo/WithOverview")
     ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+// Tools > Check Configuration reading the configuration again after an edit: the check and its
+// list of findings, with the window on screen.
+void BM_CheckWindow_Recheck(benchmark::State& state) {
+    if (!Bench::haveFullImage(state)) return;
+    Image image = Bench::fullImage();
+    CheckWindow window(image, [] { return Bench::FourMemorySaves; });
+    PaintProbe shown(&window);
+    window.show();
+    if (!waitForPaint(shown)) {
+        state.SkipWithError("the check window was not painted");
+        return;
+    }
+    for (auto _ : state) {
+        image[Region::Macros + 8] ^= 0x11;  // macro 1's first command, back and forth
+        window.refresh();
+    }
+    state.counters["findings"] = double(window.findings()->topLevelItemCount());
+}
+BENCHMARK(BM_CheckWindow_Recheck)->Name("BM_CheckWindow/Recheck")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "commands/macros.h"
 #include "commands/scheduler.h"
 #include "core/regions.h"
+#include "devices/courtesytones.h"
 #include "devices/switchesandinputs.h"
 #include "fields/catalogue.h"
 #include "fields/overview.h"
@@ -342,6 +343,31 @@ private:
                     {QStringLiteral("speed-dial.%1.number").arg(Fields::twoDigits(n))},
                     QStringLiteral("Speed Dial %1: it has an identification but no number")
                         .arg(Fields::twoDigits(n)));
+        }
+        // A courtesy tone in use (tone 1 not blank) whose field shows blank: its byte is no code
+        // of the frequency or time table.
+        for (int row = 0; row < CourtesyTones::RowCount; ++row) {
+            const int at = CourtesyTones::toneOffset(row);
+            if (!m_image[std::size_t(at)]) continue;
+            const std::array<QString, CourtesyTones::FieldCount> texts =
+                CourtesyTones::rowTexts(m_image, row);
+            for (int f = 0; f < CourtesyTones::FieldCount; ++f) {
+                if (!texts[std::size_t(f)].isEmpty()) continue;
+                const CourtesyTones::FieldInfo& field = CourtesyTones::Fields[std::size_t(f)];
+                const bool frequency = field.kind == CourtesyTones::FieldKind::Frequency;
+                add(Severity::Warning,
+                    {QStringLiteral("courtesy-tones.%1.%2")
+                         .arg(row + 1)
+                         .arg(QLatin1String(field.key))},
+                    QStringLiteral("Courtesy Tone %1: its %2 %3 shows blank, as its byte %4 is "
+                                   "no code of the %5 table")
+                        .arg(row + 1)
+                        .arg(QLatin1String(field.group),
+                             QLatin1String(frequency ? CourtesyTones::FrequencyUnit
+                                                     : CourtesyTones::TimeUnit),
+                             commandByteDigits(m_image[std::size_t(at + f)]),
+                             frequency ? QStringLiteral("tone") : QStringLiteral("time")));
+            }
         }
         if (m_image[std::size_t(Cw::MessageOffset)] == 0)
             add(Severity::Note, {QStringLiteral("cw.message")},

@@ -80,6 +80,10 @@ TEST(Checker, EachRuleFindsItsMistakeAndNotTheEntryMadeRight) {
          Severity::Warning, "runs \"No Command\""},
         {{{"speed-dial.05.identification", "005"}}, {}, "speed-dial.05.number", Severity::Warning,
          "no number"},
+        {{}, {{834, 3}, {834 + 3, 0x20}}, "courtesy-tones.2.tone-2-hertz", Severity::Warning,
+         "Tone 2 Hertz shows blank"},
+        {{}, {{834, 3}, {834 + 3, 0x02}}, "courtesy-tones.2.tone-2-hertz", Severity::Warning,
+         nullptr},
         {{}, {}, "cw.message", Severity::Note, "it is empty"},
     };
     // clang-format on

@@ -128,7 +128,7 @@ void CheckWindow::refresh() {
                        count(counts[1], tr("1 warning"), tr("%1 warnings")),
                        count(counts[2], tr("1 note"), tr("%1 notes"))));
     // Memory save #4 is the area-code table's place in the other layout.
-    const int blocks = four ? Region::MemorySaveCount + 1 : Region::MemorySaveCount;
+    const int blocks = Region::memorySaves(four) + 1;
     while (m_block->count() > blocks) m_block->removeItem(m_block->count() - 1);
     while (m_block->count() < blocks) m_block->addItem(Overview::blockTitle(m_block->count()));
     showWhatKeysDo();

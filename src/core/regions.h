@@ -37,6 +37,11 @@ inline constexpr int SchedulerSize = SchedulerGroupSize * SchedulerGroupCount;
 inline constexpr int MemorySave1 = 4608;  // memory save blocks, 800 bytes apart
 inline constexpr int MemorySaveStride = 800;
 inline constexpr int MemorySaveCount = 4;
+// The memory saves of a layout: all four, or three where the area-code and prefix tables take the
+// fourth one's place.
+constexpr int memorySaves(bool fourMemorySaves) {
+    return fourMemorySaves ? MemorySaveCount : MemorySaveCount - 1;
+}
 
 // Area-code / prefix layout of the memory save #4 region (memory layout "0").
 inline constexpr int Prefixes = 7008;  // five groups of 64 bytes

@@ -11,7 +11,7 @@ namespace {
 
 FieldList makeCatalogue(bool fourMemorySaves) {
     // The blocks that have editors: memory save #4 only in the four-saves layout.
-    const int lastBlock = fourMemorySaves ? Region::MemorySaveCount : Region::MemorySaveCount - 1;
+    const int lastBlock = Region::memorySaves(fourMemorySaves);
     std::vector<int> order;
     for (int a = 0; a < int(areas().size()); ++a) order.push_back(a);
     std::ranges::sort(order, {}, [](int a) { return areas()[std::size_t(a)].listed; });

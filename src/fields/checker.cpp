@@ -5,13 +5,16 @@
 #include <functional>
 #include <optional>
 
+#include "codes/codefields.h"
 #include "codes/controlcodes.h"
 #include "codes/speeddial.h"
 #include "codes/telephonecodes.h"
+#include "commands/commandfields.h"
 #include "commands/macros.h"
 #include "commands/scheduler.h"
 #include "core/regions.h"
 #include "devices/courtesytones.h"
+#include "devices/devicefields.h"
 #include "devices/switchesandinputs.h"
 #include "fields/catalogue.h"
 #include "fields/overview.h"
@@ -19,10 +22,17 @@
 #include "formats/commands.h"
 #include "formats/cwcode.h"
 #include "memory/memoryblocks.h"
+#include "voice/voicefields.h"
+#include "voice/voicemessages.h"
 
 namespace Check {
 
 namespace {
+
+// The key of a field of an area: the area's key word, then the words below it.
+QString key(const char* area, const QString& rest) {
+    return QLatin1String(area) + QLatin1Char('.') + rest;
+}
 
 // A command the controller runs: where it is written and the key of its field.
 struct Site {
@@ -34,7 +44,7 @@ struct Site {
 };
 
 QString macroKey(int n, const QString& field) {
-    return QStringLiteral("macros.%1.%2").arg(Fields::twoDigits(n), field);
+    return key(CommandFields::MacrosKey, Fields::twoDigits(n) + QLatin1Char('.') + field);
 }
 
 // Each key's place in the catalogue of a layout, made once: the check looks fields up by key and
@@ -73,17 +83,19 @@ std::vector<Site> commandSites(const Image& image) {
     for (int n = 1; n <= Scheduler::EventCount; ++n) {
         if (!eventInUse(image, n)) continue;
         const int at = Scheduler::eventOffset(n);
-        sites.push_back({QStringLiteral("Event %1").arg(n),
-                         QStringLiteral("scheduler.%1.command").arg(Fields::twoDigits(n)), 0,
-                         image[std::size_t(at + Scheduler::OpcodeByte)],
-                         image[std::size_t(at + Scheduler::ArgumentByte)]});
+        sites.push_back(
+            {QStringLiteral("Event %1").arg(n),
+             key(CommandFields::SchedulerKey, Fields::twoDigits(n) + QStringLiteral(".command")), 0,
+             image[std::size_t(at + Scheduler::OpcodeByte)],
+             image[std::size_t(at + Scheduler::ArgumentByte)]});
     }
     for (int input = 0; input < UserInputs::Count; ++input) {
         const int at = UserInputs::inputOffset(input);
         if (!image[std::size_t(at)]) continue;
-        sites.push_back({QStringLiteral("Input %1").arg(input + 1),
-                         QStringLiteral("user-inputs.input-%1.command").arg(input + 1), 0,
-                         image[std::size_t(at)], image[std::size_t(at + 1)]});
+        sites.push_back(
+            {QStringLiteral("Input %1").arg(input + 1),
+             key(DeviceFields::UserInputsKey, QStringLiteral("input-%1.command").arg(input + 1)), 0,
+             image[std::size_t(at)], image[std::size_t(at + 1)]});
     }
     return sites;
 }
@@ -149,16 +161,18 @@ private:
                         .arg(*n));
             }
         } else if (pair == 0x30) {
-            if (!n || *n < 1 || *n > 12) {
+            if (!n || *n < 1 || *n > VoiceMessages::Count) {
                 add(Severity::Error, {site.key},
                     QStringLiteral("%1: \"%2\" names no voice message (there are messages 1 to "
-                                   "12)")
-                        .arg(site.place, text));
+                                   "%3)")
+                        .arg(site.place, text)
+                        .arg(VoiceMessages::Count));
                 return;
             }
             const auto message = [&n](int block) {
-                return QStringLiteral("voice.%1.message-%2")
-                    .arg(Fields::blockKey(block), Fields::twoDigits(*n));
+                return key(VoiceFields::Key,
+                           QStringLiteral("%1.message-%2")
+                               .arg(Fields::blockKey(block), Fields::twoDigits(*n)));
             };
             if (!fieldText(message(0)).trimmed().isEmpty()) return;
             QStringList others;
@@ -239,14 +253,15 @@ private:
         const auto codesOf = [this](int block) {
             std::vector<Code> list;
             for (int k = 0; k < Region::Rel::CodeCount; ++k)
-                list.push_back(
-                    {Codes::codeText(m_image, block, k).trimmed(),
-                     QStringLiteral("codes.%1.%2")
-                         .arg(Fields::blockKey(block), QLatin1String(Codes::Rows[k].key)),
-                     QStringLiteral("%1 %2").arg(Overview::blockTitle(block),
-                                                 QLatin1String(Codes::Rows[k].label))});
+                list.push_back({Codes::codeText(m_image, block, k).trimmed(),
+                                key(CodeFields::ControlCodesKey,
+                                    QStringLiteral("%1.%2").arg(Fields::blockKey(block),
+                                                                QLatin1String(Codes::Rows[k].key))),
+                                QStringLiteral("%1 %2").arg(Overview::blockTitle(block),
+                                                            QLatin1String(Codes::Rows[k].label))});
             if (block == 0)
-                list.push_back({Unlock::text(m_image).trimmed(), QStringLiteral("unlock.number"),
+                list.push_back({Unlock::text(m_image).trimmed(),
+                                key(CodeFields::UnlockKey, QStringLiteral("number")),
                                 QLatin1String(Unlock::Caption)});
             std::erase_if(list, [](const Code& c) { return c.keys.isEmpty(); });
             return list;
@@ -296,7 +311,8 @@ private:
             const std::optional<EventTexts> e = eventTexts(m_image, n);
             if (!e) continue;
             const QString place = QStringLiteral("Event %1").arg(n);
-            const QString key = QStringLiteral("scheduler.%1.").arg(Fields::twoDigits(n));
+            const QString key =
+                ::Check::key(CommandFields::SchedulerKey, Fields::twoDigits(n) + QLatin1Char('.'));
             bool ok = false;
             const int hour = e->hour.toInt(&ok);
             if (!e->everyHour && (!ok || hour > 23))
@@ -340,7 +356,8 @@ private:
             if (SpeedDial::identificationField(record).storedCount(m_image) > 0 &&
                 SpeedDial::numberField(record).digitCount(m_image) == 0)
                 add(Severity::Warning,
-                    {QStringLiteral("speed-dial.%1.number").arg(Fields::twoDigits(n))},
+                    {key(CodeFields::SpeedDialKey,
+                         Fields::twoDigits(n) + QStringLiteral(".number"))},
                     QStringLiteral("Speed Dial %1: it has an identification but no number")
                         .arg(Fields::twoDigits(n)));
         }
@@ -356,9 +373,8 @@ private:
                 const CourtesyTones::FieldInfo& field = CourtesyTones::Fields[std::size_t(f)];
                 const bool frequency = field.kind == CourtesyTones::FieldKind::Frequency;
                 add(Severity::Warning,
-                    {QStringLiteral("courtesy-tones.%1.%2")
-                         .arg(row + 1)
-                         .arg(QLatin1String(field.key))},
+                    {key(DeviceFields::CourtesyTonesKey,
+                         QStringLiteral("%1.%2").arg(row + 1).arg(QLatin1String(field.key)))},
                     QStringLiteral("Courtesy Tone %1: its %2 %3 shows blank, as its byte %4 is "
                                    "no code of the %5 table")
                         .arg(row + 1)
@@ -370,7 +386,7 @@ private:
             }
         }
         if (m_image[std::size_t(Cw::MessageOffset)] == 0)
-            add(Severity::Note, {QStringLiteral("cw.message")},
+            add(Severity::Note, {key(DeviceFields::CwKey, QStringLiteral("message"))},
                 QStringLiteral("CW Message: it is empty, so the controller identifies with "
                                "nothing in Morse"));
         for (int block = 1; block <= lastBlock(); ++block) {
@@ -380,17 +396,19 @@ private:
             const bool erased = std::all_of(begin, end, [](std::uint8_t b) { return b == 0xFF; });
             if (zero || erased)
                 add(Severity::Note,
-                    {QStringLiteral("timers.%1.repeater-time-out").arg(Fields::blockKey(block))},
+                    {key(DeviceFields::TimersKey,
+                         Fields::blockKey(block) + QStringLiteral(".repeater-time-out"))},
                     QStringLiteral("%1: every byte is %2, so it holds no configuration")
                         .arg(Overview::blockTitle(block),
                              zero ? QStringLiteral("0") : QStringLiteral("erased (FF)")));
         }
     }
 
-    int lastBlock() const { return m_four ? Region::MemorySaveCount : Region::MemorySaveCount - 1; }
+    int lastBlock() const { return Region::memorySaves(m_four); }
 
-    // The flush row of memory save #1 is this plus 1.
-    static constexpr int MemorySaveRow = 4;
+    // The flush rows of memory saves #1..#4 end the flush table: #n's is this plus n.
+    static constexpr int MemorySaveRow = MemoryBlocks::FlushRowCount - 1 - Region::MemorySaveCount;
+    static_assert(MemoryBlocks::FlushRows[MemorySaveRow + 1].first == Region::blockStart(1));
 
     const Image& m_image;
     const bool m_four;

@@ -295,8 +295,7 @@ ReportDocument composeReport(const Image& image, const ReportInputs& inputs, Lin
     auto blocks = [&](bool base) {
         std::vector<int> list;
         if (base) return std::vector<int>{0};
-        const int saves =
-            inputs.fourMemorySaves ? Region::MemorySaveCount : Region::MemorySaveCount - 1;
+        const int saves = Region::memorySaves(inputs.fourMemorySaves);
         for (int n = 1; n <= saves; ++n) list.push_back(n);
         return list;
     };
